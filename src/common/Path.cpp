@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Path.h"
+
+#include <sys/stat.h>
+
+#include "common/AsciiCase.h"
+
+namespace corvane {
+
+std::string joinPath(std::string_view dir, std::string_view name) {
+    std::string out(dir);
+    if (!out.empty() && out.back() != '/' && out.back() != '\\') out += kPathSeparator;
+    out += name;
+    return out;
+}
+
+size_t lastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+
+std::string_view lastComponent(std::string_view path) {
+    const size_t pos = lastSeparator(path);
+    return pos == std::string_view::npos ? path : path.substr(pos + 1);
+}
+
+std::string_view parentPath(std::string_view path) {
+    const size_t pos = lastSeparator(path);
+    return pos == std::string_view::npos ? std::string_view{} : path.substr(0, pos);
+}
+
+std::string fileExtension(std::string_view path) {
+    const size_t dot = path.rfind('.');
+    return dot == std::string_view::npos ? std::string{} : toLowerAscii(path.substr(dot + 1));
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const std::string& path) {
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace corvane

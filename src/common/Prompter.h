@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace corvane {
+
+enum class MessageKind { Error, Info, Message, Plain };
+
+// Answers of the five-button question, numbered as stored and compared by callers.
+enum class MultiAnswer { Yes = 1, No = 2, YesToAll = 3, NoToAll = 4, Cancel = 5 };
+
+// A progress window owned by a long loop. pump() lets pending window events run and
+// reports whether the user asked to cancel.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    virtual void setRange(int low, int high) = 0;
+    virtual void setPos(int pos) = 0;
+    virtual bool pump() = 0;
+};
+
+// How engines talk to the user without knowing about windows. Texts arrive resolved.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual void message(const std::string& text, MessageKind kind) = 0;
+    virtual bool confirm(const std::string& text) = 0;
+    virtual MultiAnswer multiConfirm(const std::string& text) = 0;
+    virtual std::unique_ptr<Progress> progress(const std::string& caption, int range) = 0;
+};
+
+}  // namespace corvane

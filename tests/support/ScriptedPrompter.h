@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "common/Prompter.h"
+#include "common/TextSource.h"
+
+namespace corvane::test {
+
+// Records every message and question; answers from queues (Yes / Yes when empty).
+class ScriptedPrompter : public Prompter {
+public:
+    struct Shown {
+        std::string text;
+        MessageKind kind;
+    };
+
+    void message(const std::string& text, MessageKind kind) override;
+    bool confirm(const std::string& text) override;
+    MultiAnswer multiConfirm(const std::string& text) override;
+    std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
+
+    std::vector<Shown> messages;
+    std::vector<std::string> confirmations;
+    std::vector<std::string> multiQuestions;
+    std::deque<bool> confirmAnswers;
+    std::deque<MultiAnswer> multiAnswers;
+    std::vector<std::string> progressCaptions;
+    int pumps = 0;
+    int cancelAfterPumps = -1;  // pump() reports cancel once this many pumps have run
+};
+
+// Texts resolve to the key itself, so tests compare keys.
+class KeyTextSource : public TextSource {
+public:
+    std::string text(std::string_view key) const override { return std::string(key); }
+};
+
+}  // namespace corvane::test
