@@ -1,0 +1,348 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/DatabaseStore.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <unordered_set>
+
+#include "common/AtomicFile.h"
+#include "common/LineReader.h"
+#include "common/Path.h"
+#include "common/Prompter.h"
+#include "common/TextSource.h"
+#include "model/CParseIt.h"
+#include "model/Game.h"
+#include "model/ProfileCacheHook.h"
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kDbSuffix = ".db";
+
+// Files (not folders) of dir with the database extension, in byte order of their names.
+std::vector<std::string> databaseFilesIn(const std::string& dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) continue;
+        std::string name = it->path().filename().string();
+        if (IsDatabaseFile(name)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// The n of name_n.db, or nothing for any other file name.
+std::optional<long> backupNumber(std::string_view file, std::string_view name) {
+    if (!startsWith(file, name) || file.size() <= name.size() + 1 + kDbSuffix.size()) return {};
+    if (file[name.size()] != '_') return {};
+    std::string_view digits =
+        file.substr(name.size() + 1, file.size() - name.size() - 1 - kDbSuffix.size());
+    if (fileExtension(file) != "db" || file[file.size() - kDbSuffix.size()] != '.') return {};
+    if (digits.empty() || digits.size() > 9) return {};
+    for (char c : digits)
+        if (c < '0' || c > '9') return {};
+    return parseLeadingInteger(digits);
+}
+
+}  // namespace
+
+DatabaseStore::DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts,
+                             ProfileCacheHook* cache)
+    : dir_(std::move(directory)), prompter_(prompter), texts_(texts), cache_(cache) {}
+
+void DatabaseStore::error(const char* key) const {
+    prompter_.message(texts_.text(key), MessageKind::Error);
+}
+
+std::string DatabaseStore::databasePath(const std::string& name) const {
+    return joinPath(dir_, name + std::string(kDbSuffix));
+}
+
+std::string DatabaseStore::databaseNameOfPath(const std::string& path) {
+    std::string_view file = lastComponent(path);
+    const size_t dot = file.rfind('.');
+    return std::string(dot == std::string_view::npos ? file : file.substr(0, dot));
+}
+
+std::string DatabaseStore::currentDatabasePath() const {
+    return currentName_.empty() ? std::string{} : databasePath(currentName_);
+}
+
+const std::vector<std::string>& DatabaseStore::databaseList() {
+    if (!list_) {
+        // Backups carry "_" in their names; databases never do.
+        std::vector<std::string> files = databaseFilesIn(dir_);
+        std::erase_if(files, [](const std::string& f) { return f.find('_') != std::string::npos; });
+        list_ = std::move(files);
+    }
+    return *list_;
+}
+
+std::vector<std::string> DatabaseStore::databaseNames() {
+    std::vector<std::string> names;
+    for (const std::string& file : databaseList()) names.push_back(databaseNameOfPath(file));
+    return names;
+}
+
+int DatabaseStore::countProfiles(const std::string& fileName) const {
+    LineReader reader(joinPath(dir_, fileName));
+    int count = 0;
+    std::string line;
+    while (reader.next(line))
+        if (!line.empty()) ++count;
+    return count;
+}
+
+int DatabaseStore::countAllProfiles() {
+    int total = 0;
+    for (const std::string& file : databaseList()) total += countProfiles(file);
+    return total;
+}
+
+std::vector<Game> DatabaseStore::readProfiles(const std::string& path) {
+    std::vector<Game> games;
+    LineReader reader(path);
+    std::string line;
+    while (reader.next(line))
+        if (!line.empty()) games.push_back(Game::fromLine(line));
+    return games;
+}
+
+CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {
+    const std::string file = name + std::string(kDbSuffix);
+    databaseList();
+    std::vector<std::string>& list = *list_;
+    if (std::find(list.begin(), list.end(), file) != list.end()) return CreateResult::AlreadyListed;
+    std::FILE* f = std::fopen(joinPath(dir_, file).c_str(), "ab");
+    if (!f) return CreateResult::Failed;
+    if (std::fclose(f) != 0) return CreateResult::Failed;
+    list.push_back(file);
+    return CreateResult::Created;
+}
+
+bool DatabaseStore::rewriteWithout(const std::string& path, const std::vector<std::string>& names,
+                                   const std::string* appendedLine) {
+    LineReader reader(path);
+    if (!reader.isOpen()) {
+        error("M_ERR_FILE_IO");
+        return false;
+    }
+    AtomicFileWriter out(path);
+    if (!out.isOpen()) {
+        error("M_ERR_FILE_IO");
+        return false;
+    }
+    const std::string database = databaseNameOfPath(path);
+    std::vector<std::string> dropped;
+    std::string line;
+    while (reader.next(line)) {
+        if (line.empty()) continue;
+        const std::string_view name = profileNameOfLine(line);
+        if (std::find(names.begin(), names.end(), name) != names.end()) {
+            dropped.emplace_back(name);
+            continue;
+        }
+        out.writeLine(line);
+    }
+    if (appendedLine) out.writeLine(*appendedLine);
+    if (reader.failed() || !out.commit()) {
+        error("M_ERR_FILE_IO");
+        return false;
+    }
+    if (cache_)
+        for (const std::string& name : dropped) cache_->profileRemoved(name, database);
+    return true;
+}
+
+bool DatabaseStore::removeProfiles(const std::string& databasePath,
+                                   const std::vector<std::string>& names) {
+    return rewriteWithout(databasePath, names, nullptr);
+}
+
+SaveResult DatabaseStore::askReplace(const std::string& name, bool batch, AnswerToAll answerToAll) {
+    const std::string question = "\"" + name + "\"" + texts_.text("M_ERR_NAME_IN_DB_EXIST");
+    if (!batch) return prompter_.confirm(question) ? SaveResult::Written : SaveResult::NotWritten;
+    if (answerToAll == AnswerToAll::YesToAll) return SaveResult::YesToAll;
+    if (answerToAll == AnswerToAll::NoToAll) return SaveResult::NoToAll;
+    switch (prompter_.multiConfirm(question)) {
+        case MultiAnswer::Yes: return SaveResult::Written;
+        case MultiAnswer::YesToAll: return SaveResult::YesToAll;
+        case MultiAnswer::No: return SaveResult::No;
+        case MultiAnswer::NoToAll: return SaveResult::NoToAll;
+        case MultiAnswer::Cancel: break;
+    }
+    return SaveResult::Cancel;
+}
+
+namespace {
+// Whether a profile of that name is in the file; nothing when the file cannot be read.
+std::optional<bool> containsProfile(const std::string& path, const std::string& name) {
+    LineReader reader(path);
+    if (!reader.isOpen()) return std::nullopt;
+    std::string line;
+    while (reader.next(line))
+        if (!line.empty() && profileNameOfLine(line) == name) return true;
+    if (reader.failed()) return std::nullopt;
+    return false;
+}
+}  // namespace
+
+SaveResult DatabaseStore::saveProfile(const Game& game, const std::string& databasePath,
+                                      const std::optional<std::string>& editingName, bool batch,
+                                      AnswerToAll answerToAll) {
+    const std::string line = game.ToLine();
+    const std::string database = databaseNameOfPath(databasePath);
+    if (editingName) {
+        if (game.name != *editingName) {
+            const std::optional<bool> taken = containsProfile(databasePath, game.name);
+            if (!taken) {
+                error("M_ERR_FILE_IO");
+                return SaveResult::NotWritten;
+            }
+            if (*taken) {
+                error("M_ERR_NEW_NAME_IN_DB_EXIST");
+                return SaveResult::NotWritten;
+            }
+        }
+        // One rewrite drops the old line and appends the new one, so a failure loses nothing.
+        if (!rewriteWithout(databasePath, {*editingName}, &line)) return SaveResult::NotWritten;
+        if (cache_) cache_->profileWritten(game, database);
+        return SaveResult::Written;
+    }
+
+    if (containsProfile(databasePath, game.name).value_or(false)) {
+        const SaveResult answer = askReplace(game.name, batch, answerToAll);
+        if (!wasWritten(answer)) return answer;
+        if (!rewriteWithout(databasePath, {game.name}, &line)) return SaveResult::NotWritten;
+        return answer;
+    }
+    if (!appendLine(databasePath, line)) {
+        error("M_ERR_FILE_IO");
+        return SaveResult::NotWritten;
+    }
+    return SaveResult::Written;
+}
+
+std::vector<std::string> DatabaseStore::databaseFilesOf(const std::string& name) const {
+    std::vector<std::string> files;
+    for (const std::string& file : databaseFilesIn(dir_))
+        if (file == name + std::string(kDbSuffix) || startsWith(file, name + "_"))
+            files.push_back(file);
+    return files;
+}
+
+bool DatabaseStore::backupDatabase(const std::string& nameOrFile) {
+    std::string name = nameOrFile;
+    if (name.size() >= kDbSuffix.size() && name.ends_with(kDbSuffix))
+        name.resize(name.size() - kDbSuffix.size());
+    const std::vector<std::string> files = databaseFilesIn(dir_);
+    const std::string dbFile = name + std::string(kDbSuffix);
+    if (std::find(files.begin(), files.end(), dbFile) == files.end()) return false;
+    long next = 0;
+    for (const std::string& file : files)
+        if (auto n = backupNumber(file, name); n && *n >= next) next = *n + 1;
+    const std::string target = joinPath(dir_, name + "_" + std::to_string(next) + ".db");
+    std::error_code ec;
+    return fs::copy_file(joinPath(dir_, dbFile), target, fs::copy_options::none, ec) && !ec;
+}
+
+FileResult DatabaseStore::restoreDatabase(const std::string& name) {
+    std::optional<long> newest;
+    std::string newestFile;
+    for (const std::string& file : databaseFilesIn(dir_)) {
+        const auto n = backupNumber(file, name);
+        if (n && (!newest || *n > *newest)) {
+            newest = n;
+            newestFile = file;
+        }
+    }
+    if (!newest) return FileResult::Failed;
+    // Renaming over the database replaces it in one step; it is never deleted first.
+    const std::string from = joinPath(dir_, newestFile);
+    return std::rename(from.c_str(), databasePath(name).c_str()) == 0 ? FileResult::Done
+                                                                      : FileResult::Failed;
+}
+
+FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool deleteDatabase) {
+    const std::string dbFile = name + std::string(kDbSuffix);
+    for (const std::string& file : databaseFilesOf(name)) {
+        if (file == dbFile && !deleteDatabase) continue;
+        if (std::remove(joinPath(dir_, file).c_str()) != 0) return FileResult::Failed;
+        if (file == dbFile && name == currentName_) currentName_.clear();
+    }
+    if (deleteDatabase && list_) std::erase(*list_, dbFile);
+    return FileResult::Done;
+}
+
+FileResult DatabaseStore::renameDatabaseFiles(const std::string& oldName,
+                                              const std::string& newName) {
+    for (const std::string& file : databaseFilesOf(oldName)) {
+        const std::string renamed = newName + file.substr(oldName.size());
+        const std::string from = joinPath(dir_, file);
+        const std::string to = joinPath(dir_, renamed);
+        // Never overwrite another database's file.
+        if (fileExists(to) || std::rename(from.c_str(), to.c_str()) != 0) return FileResult::Failed;
+    }
+    if (currentName_ == oldName) currentName_ = newName;
+    if (list_) {
+        const std::string oldFile = oldName + std::string(kDbSuffix);
+        for (std::string& file : *list_)
+            if (file == oldFile) file = newName + std::string(kDbSuffix);
+    }
+    return FileResult::Done;
+}
+
+MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
+                                        const std::string& target) {
+    MoveOutcome outcome;
+    const std::string targetPath = databasePath(target);
+    const std::string sourcePath = currentDatabasePath();
+    std::FILE* probe = std::fopen(targetPath.c_str(), "ab");
+    if (!probe) {
+        error("M_ERR_FILE_IO_TARGET");
+        return outcome;
+    }
+    std::fclose(probe);
+    probe = sourcePath.empty() ? nullptr : std::fopen(sourcePath.c_str(), "ab");
+    if (!probe) {
+        error("M_ERR_FILE_IO_SOURCE");
+        return outcome;
+    }
+    std::fclose(probe);
+    outcome.started = true;
+
+    AnswerToAll answerToAll = AnswerToAll::None;
+    for (const Game& game : profiles) {
+        const SaveResult r = saveProfile(game, targetPath, std::nullopt, true, answerToAll);
+        if (r == SaveResult::YesToAll) answerToAll = AnswerToAll::YesToAll;
+        if (r == SaveResult::NoToAll) answerToAll = AnswerToAll::NoToAll;
+        if (r == SaveResult::Cancel) break;
+        if (wasWritten(r)) outcome.moved.push_back(game.name);
+    }
+    // The source loses the moved profiles in one rewrite; should it fail they exist twice,
+    // never nowhere.
+    if (!outcome.moved.empty()) {
+        if (!removeProfiles(sourcePath, outcome.moved)) {
+            outcome.moved.clear();
+            return outcome;
+        }
+        if (cache_)
+            for (const Game& game : profiles)
+                if (std::find(outcome.moved.begin(), outcome.moved.end(), game.name) !=
+                    outcome.moved.end())
+                    cache_->profileWritten(game, target);
+    }
+    return outcome;
+}
+
+}  // namespace corvane

@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "model/DatabaseStore.h"
+#include "model/Game.h"
+#include "model/ProfileCacheHook.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+Game profile(const std::string& name, const std::string& rom = "x.rom") {
+    Game g;
+    g.name = name;
+    g.slot1File = rom;
+    return g;
+}
+
+std::string line(const std::string& name, const std::string& rom = "x.rom") {
+    return profile(name, rom).ToLine() + "\r\n";
+}
+
+struct RecordingCache : ProfileCacheHook {
+    void profileRemoved(const std::string& n, const std::string& db) override {
+        events.push_back("-" + n + "|" + db);
+    }
+    void profileWritten(const Game& g, const std::string& db) override {
+        events.push_back("+" + g.name + "|" + db);
+    }
+    std::vector<std::string> events;
+};
+
+class DatabaseStoreTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedPrompter prompter;
+    KeyTextSource texts;
+    RecordingCache cache;
+    DatabaseStore store{dir.path(), prompter, texts, &cache};
+
+    std::vector<std::string> names(const std::string& db) {
+        std::vector<std::string> out;
+        for (const Game& g : DatabaseStore::readProfiles(dir.file(db + ".db"))) out.push_back(g.name);
+        return out;
+    }
+    // Makes every rewrite of db fail, even for root: its temporary file name is a folder.
+    void blockRewrites(const std::string& db) {
+        std::filesystem::create_directory(dir.file(db + ".db.tmp"));
+    }
+};
+
+}  // namespace
+
+TEST_F(DatabaseStoreTest, ListsCountsAndCreates) {
+    dir.write("Games.db", line("A") + "\r\n" + line("B"));
+    dir.write("Games_0.db", line("A"));
+    dir.write("Other.DB", "A|\nB|\n\nC|");
+    dir.write("notes.txt", "x");
+    std::filesystem::create_directory(dir.file("Folder.db"));
+
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db", "Other.DB"}));
+    EXPECT_EQ(store.countProfiles("Games.db"), 2);
+    EXPECT_EQ(store.countProfiles("Missing.db"), 0);
+    EXPECT_EQ(store.countAllProfiles(), 5);
+    EXPECT_EQ(names("Games"), (std::vector<std::string>{"A", "B"}));
+
+    EXPECT_EQ(store.createEmptyDatabase("Games"), CreateResult::AlreadyListed);
+    EXPECT_EQ(readFile(dir.file("Games.db")), line("A") + "\r\n" + line("B"));
+    EXPECT_EQ(store.createEmptyDatabase("New"), CreateResult::Created);
+    EXPECT_EQ(store.databaseList().back(), "New.db");
+    EXPECT_TRUE(std::filesystem::exists(dir.file("New.db")));
+    EXPECT_EQ(store.createEmptyDatabase("no/such/dir"), CreateResult::Failed);
+}
+
+TEST_F(DatabaseStoreTest, SaveAsksBeforeReplacing) {
+    const std::string original = line("A", "old.rom") + line("B");
+    dir.write("Games.db", original);
+    const std::string db = dir.file("Games.db");
+
+    prompter.confirmAnswers = {false};
+    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
+              SaveResult::NotWritten);
+    EXPECT_EQ(readFile(db), original);
+    ASSERT_EQ(prompter.confirmations.size(), 1u);
+    EXPECT_EQ(prompter.confirmations[0], "\"A\"M_ERR_NAME_IN_DB_EXIST");
+
+    prompter.confirmAnswers = {true};
+    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
+              SaveResult::Written);
+    EXPECT_EQ(readFile(db), line("B") + line("A", "new.rom"));
+
+    EXPECT_EQ(store.saveProfile(profile("C"), dir.file("Fresh.db"), std::nullopt, false,
+                                AnswerToAll::None),
+              SaveResult::Written);
+    EXPECT_EQ(readFile(dir.file("Fresh.db")), line("C"));
+
+    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, true, AnswerToAll::NoToAll),
+              SaveResult::NoToAll);
+    EXPECT_EQ(store.saveProfile(profile("B", "y.rom"), db, std::nullopt, true, AnswerToAll::YesToAll),
+              SaveResult::YesToAll);
+    EXPECT_EQ(names("Games"), (std::vector<std::string>{"A", "B"}));
+    EXPECT_TRUE(prompter.multiQuestions.empty());
+}
+
+TEST_F(DatabaseStoreTest, EditingRewritesAtomically) {
+    dir.write("Games.db", line("A") + line("B") + line("C"));
+    const std::string db = dir.file("Games.db");
+
+    EXPECT_EQ(store.saveProfile(profile("A", "edited.rom"), db, std::string("A"), false,
+                                AnswerToAll::None),
+              SaveResult::Written);
+    EXPECT_EQ(readFile(db), line("B") + line("C") + line("A", "edited.rom"));
+
+    const std::string before = readFile(db);
+    EXPECT_EQ(store.saveProfile(profile("C"), db, std::string("B"), false, AnswerToAll::None),
+              SaveResult::NotWritten);
+    EXPECT_EQ(prompter.messages.back().text, "M_ERR_NEW_NAME_IN_DB_EXIST");
+    EXPECT_EQ(readFile(db), before);
+
+    cache.events.clear();
+    EXPECT_EQ(store.saveProfile(profile("Z"), db, std::string("B"), false, AnswerToAll::None),
+              SaveResult::Written);
+    EXPECT_EQ(names("Games"), (std::vector<std::string>{"C", "A", "Z"}));
+    EXPECT_EQ(cache.events, (std::vector<std::string>{"-B|Games", "+Z|Games"}));
+
+    blockRewrites("Games");
+    const std::string kept = readFile(db);
+    EXPECT_EQ(store.saveProfile(profile("A", "lost?.rom"), db, std::string("A"), false,
+                                AnswerToAll::None),
+              SaveResult::NotWritten);
+    EXPECT_EQ(prompter.messages.back().text, "M_ERR_FILE_IO");
+    EXPECT_EQ(readFile(db), kept);
+}
+
+TEST_F(DatabaseStoreTest, RemoveKeepsOrderAndReportsFailures) {
+    dir.write("Games.db", line("A") + "\n" + line("B") + line("C") + line("A") + line("D"));
+    const std::string db = dir.file("Games.db");
+    EXPECT_TRUE(store.removeProfiles(db, {"A", "C"}));
+    EXPECT_EQ(readFile(db), line("B") + line("D"));
+    EXPECT_EQ(cache.events, (std::vector<std::string>{"-A|Games", "-C|Games", "-A|Games"}));
+    EXPECT_FALSE(std::filesystem::exists(db + ".tmp"));
+
+    EXPECT_FALSE(store.removeProfiles(dir.file("Missing.db"), {"A"}));
+    EXPECT_EQ(prompter.messages.back().text, "M_ERR_FILE_IO");
+
+    blockRewrites("Games");
+    EXPECT_FALSE(store.removeProfiles(db, {"B"}));
+    EXPECT_EQ(readFile(db), line("B") + line("D"));
+}
+
+TEST_F(DatabaseStoreTest, MoveFollowsBatchAnswers) {
+    dir.write("Src.db", line("A") + line("B") + line("C") + line("D"));
+    dir.write("Dst.db", line("B", "dst.rom") + line("C", "dst.rom") + line("D", "dst.rom"));
+    store.setCurrentDatabase("Src");
+    const std::vector<Game> all = DatabaseStore::readProfiles(dir.file("Src.db"));
+
+    prompter.multiAnswers = {MultiAnswer::NoToAll};
+    MoveOutcome out = store.moveProfiles(all, "Dst");
+    EXPECT_TRUE(out.started);
+    EXPECT_EQ(out.moved, (std::vector<std::string>{"A"}));
+    EXPECT_EQ(prompter.multiQuestions.size(), 1u);
+    EXPECT_EQ(names("Src"), (std::vector<std::string>{"B", "C", "D"}));
+
+    prompter.multiAnswers = {MultiAnswer::No, MultiAnswer::YesToAll};
+    out = store.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Dst");
+    EXPECT_EQ(out.moved, (std::vector<std::string>{"C", "D"}));
+    EXPECT_EQ(names("Src"), (std::vector<std::string>{"B"}));
+    EXPECT_EQ(names("Dst"), (std::vector<std::string>{"B", "A", "C", "D"}));
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Dst.db"))[2].slot1File, "x.rom");
+
+    dir.write("Src.db", line("B") + line("E"));
+    prompter.multiAnswers = {MultiAnswer::Cancel};
+    out = store.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Dst");
+    EXPECT_TRUE(out.moved.empty());
+    EXPECT_EQ(names("Src"), (std::vector<std::string>{"B", "E"}));
+
+    std::filesystem::create_directory(dir.file("Blocked.db"));
+    out = store.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Blocked");
+    EXPECT_FALSE(out.started);
+    EXPECT_EQ(prompter.messages.back().text, "M_ERR_FILE_IO_TARGET");
+}
+
+TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
+    EXPECT_FALSE(store.backupDatabase("Games"));
+    dir.write("Games.db", "v1\r\n");
+    dir.write("Games2.db", "other\r\n");
+    EXPECT_TRUE(store.backupDatabase("Games.db"));
+    EXPECT_EQ(readFile(dir.file("Games_0.db")), "v1\r\n");
+    dir.write("Games_3.db", "v3\r\n");
+    dir.write("Games.db", "v4\r\n");
+    EXPECT_TRUE(store.backupDatabase("Games"));
+    EXPECT_EQ(readFile(dir.file("Games_4.db")), "v4\r\n");
+
+    dir.write("Games.db", "broken\r\n");
+    EXPECT_EQ(store.restoreDatabase("Games"), FileResult::Done);
+    EXPECT_EQ(readFile(dir.file("Games.db")), "v4\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Games_4.db")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Games_0.db")));
+    EXPECT_EQ(store.restoreDatabase("Games2"), FileResult::Failed);
+
+    dir.write("Games2_0.db", "other backup\r\n");
+    store.setCurrentDatabase("Games");
+    EXPECT_EQ(store.deleteDatabaseFiles("Games", false), FileResult::Done);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Games.db")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Games_0.db")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Games_3.db")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Games2_0.db")));
+    EXPECT_EQ(store.currentDatabaseName(), "Games");
+
+    store.backupDatabase("Games");
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db", "Games2.db"}));
+    EXPECT_EQ(store.renameDatabaseFiles("Games", "Arcade"), FileResult::Done);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Arcade.db")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Arcade_0.db")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Games2.db")));
+    EXPECT_EQ(store.currentDatabaseName(), "Arcade");
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Arcade.db", "Games2.db"}));
+    EXPECT_EQ(store.renameDatabaseFiles("Arcade", "Games2"), FileResult::Failed);
+    EXPECT_EQ(readFile(dir.file("Games2.db")), "other\r\n");
+
+    EXPECT_EQ(store.deleteDatabaseFiles("Arcade", true), FileResult::Done);
+    EXPECT_EQ(store.currentDatabaseName(), "");
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games2.db"}));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Arcade_0.db")));
+}
