@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CCorvaneLauncherApp.h"
+
+#include "common/Prompter.h"
+
+namespace corvane {
+
+CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& prompter)
+    : baseDirectory_(std::move(baseDirectory)),
+      prompter_(prompter),
+      store_(baseDirectory_, prompter_, languages_, &sha1Cache_) {
+    languages_.setLanguage(0);
+}
+
+void CCorvaneLauncherApp::loadSettings() {
+    settings_ = corvane::loadSettings(baseDirectory_);
+    store_.setCurrentDatabase(settings_.defaultDatabaseName);
+    languages_.setLanguage(settings_.languageId);
+}
+
+bool CCorvaneLauncherApp::applySettings(const Settings& settings) {
+    if (!saveSettings(baseDirectory_, settings)) return false;
+    settings_ = settings;
+    if (!settings_.screenshotsOn) settings_.imageType = "PNG";
+    store_.setCurrentDatabase(settings_.defaultDatabaseName);
+    languages_.setLanguage(settings_.languageId);
+    return true;
+}
+
+std::optional<std::string> validDatabaseName(const std::string& typed) {
+    const size_t first = typed.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::nullopt;
+    const size_t last = typed.find_last_not_of(" \t");
+    std::string name = typed.substr(first, last - first + 1);
+    // Separators would leave the folder, "|" and line breaks would break the files that name
+    // databases, and "_" marks backups, so such a database would vanish from the list.
+    if (name.find_first_of("/\\|_\r\n") != std::string::npos || name == "." || name == "..")
+        return std::nullopt;
+    return name;
+}
+
+bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {
+    const std::optional<std::string> name = validDatabaseName(typedName);
+    if (!name) {
+        prompter_.message(languages_.text("M_INVALID_NAME"), MessageKind::Error);
+        return false;
+    }
+    switch (store_.createEmptyDatabase(*name)) {
+        case CreateResult::AlreadyListed:
+            prompter_.message(languages_.text("M_ERR_DB_NAME_EXIST"), MessageKind::Error);
+            return false;
+        case CreateResult::Failed:
+            prompter_.message(languages_.text("M_ERR_FILE_IO"), MessageKind::Error);
+            return false;
+        case CreateResult::Created: break;
+    }
+    return true;
+}
+
+}  // namespace corvane

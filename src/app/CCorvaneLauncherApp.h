@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "app/RunFlags.h"
+#include "i18n/LanguageManager.h"
+#include "media/Sha1Cache.h"
+#include "model/DatabaseStore.h"
+#include "model/Settings.h"
+
+namespace corvane {
+
+class Prompter;
+
+// The process-wide state: base directory, settings, databases, language, caches and run flags.
+// One object, created by main and passed by reference; tests build their own.
+class CCorvaneLauncherApp {
+public:
+    CCorvaneLauncherApp(std::string baseDirectory, Prompter& prompter);
+
+    // Reads settings.ini, makes the default database current and selects the language.
+    void loadSettings();
+    // Writes settings.ini and, only when that worked, applies the new values.
+    bool applySettings(const Settings& settings);
+
+    const std::string& baseDirectory() const { return baseDirectory_; }
+    const Settings& settings() const { return settings_; }
+    // For values that change in memory only (a custom background that failed to load).
+    Settings& mutableSettings() { return settings_; }
+    DatabaseStore& store() { return store_; }
+    LanguageManager& languages() { return languages_; }
+    const LanguageManager& languages() const { return languages_; }
+    const TextSource& texts() const { return languages_; }
+    Sha1Cache& sha1Cache() { return sha1Cache_; }
+    RunFlags& flags() { return flags_; }
+    Prompter& prompter() { return prompter_; }
+
+    // Creates a database from a name the user typed; shows the message of every refusal.
+    bool createEmptyDatabase(const std::string& typedName);
+
+private:
+    std::string baseDirectory_;
+    Prompter& prompter_;
+    Settings settings_;
+    LanguageManager languages_;
+    Sha1Cache sha1Cache_;
+    DatabaseStore store_;
+    RunFlags flags_;
+};
+
+// Trims blanks at both ends; a name that could not be stored or listed gives nothing.
+std::optional<std::string> validDatabaseName(const std::string& typed);
+
+}  // namespace corvane

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "media/ProfileMark.h"
+
+namespace corvane {
+
+// Options that live for one run only; every start begins with these values.
+struct RunFlags {
+    bool confirmRemove = true;
+    bool showCommandLine = false;
+    ProfileMark markMode = ProfileMark::None;
+};
+
+struct Rgb {
+    int red, green, blue;
+    bool operator==(const Rgb&) const = default;
+};
+
+// Whether the profile meets the given mark mode; None is met by nothing.
+bool meetsMark(const Game& game, ProfileMark mode);
+Rgb markColour(ProfileMark mode);
+
+}  // namespace corvane

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "common/Prompter.h"
+
+namespace corvane {
+
+class LanguageManager;
+
+// Shows the engines' messages and questions as message boxes and the shared small dialogs.
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(const LanguageManager& languages) : languages_(languages) {}
+
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
+
+    void message(const std::string& text, MessageKind kind) override;
+    bool confirm(const std::string& text) override;
+    MultiAnswer multiConfirm(const std::string& text) override;
+    std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
+
+private:
+    const LanguageManager& languages_;
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace corvane
