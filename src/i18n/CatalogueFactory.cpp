@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "i18n/CatalogueFactory.h"
+
+#include <algorithm>
+#include <array>
+
+#include "i18n/LanguageEnglish.h"
+#include "i18n/LanguageIds.h"
+
+namespace corvane {
+
+namespace {
+
+using CatalogueMaker = std::unique_ptr<Language> (*)();
+
+template <class Catalogue>
+std::unique_ptr<Language> make() {
+    return std::make_unique<Catalogue>();
+}
+
+struct RegisteredCatalogue {
+    int languageId;
+    CatalogueMaker make;
+};
+
+// ---------------------------------------------------------------------------------------
+// Every language that has its own catalogue, one line each. Adding a translation means
+// including its header above and adding its line here; nothing else refers to the classes.
+// ---------------------------------------------------------------------------------------
+constexpr std::array kCatalogues{
+    RegisteredCatalogue{kLanguageEnglish, &make<LanguageEnglish>},
+};
+
+}  // namespace
+
+std::unique_ptr<Language> createCatalogue(int languageId) {
+    const auto it = std::ranges::find(kCatalogues, languageId, &RegisteredCatalogue::languageId);
+    return it == kCatalogues.end() ? std::make_unique<LanguageEnglish>() : it->make();
+}
+
+std::vector<CatalogueEntry> allCatalogues() {
+    std::vector<CatalogueEntry> all;
+    all.reserve(kCatalogues.size());
+    for (const RegisteredCatalogue& registered : kCatalogues) {
+        all.push_back({registered.languageId, registered.make()});
+    }
+    return all;
+}
+
+}  // namespace corvane
