@@ -1,13 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+
+#include "app/CCorvaneLauncherApp.h"
+#include "ui/common/QtPrompter.h"
+#include "ui/common/SingleInstance.h"
+#include "ui/common/TextCodec.h"
+#include "ui/main/CCorvaneLauncherDlg.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Launcher"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Corvane Launcher"));
-    window.resize(800, 600);
+
+    corvane::SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    // The base directory is where the launcher was started; every file it keeps lives there.
+    corvane::QtPrompter prompter;
+    corvane::CCorvaneLauncherApp app(corvane::toBytes(QDir::currentPath()), prompter);
+    prompter.setLanguages(app.languages());
+
+    corvane::CCorvaneLauncherDlg window(app);
+    prompter.setParentWindow(&window);
+    QObject::connect(&instance, &corvane::SingleInstance::activationRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    window.initialise();
     window.show();
     return QApplication::exec();
 }

@@ -19,9 +19,11 @@ void CCorvaneLauncherApp::loadSettings() {
 }
 
 bool CCorvaneLauncherApp::applySettings(const Settings& settings) {
-    if (!saveSettings(baseDirectory_, settings)) return false;
+    if (!saveSettings(baseDirectory_, settings))
+        return false;
     settings_ = settings;
-    if (!settings_.screenshotsOn) settings_.imageType = "PNG";
+    if (!settings_.screenshotsOn)
+        settings_.imageType = "PNG";
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
     return true;
@@ -29,7 +31,8 @@ bool CCorvaneLauncherApp::applySettings(const Settings& settings) {
 
 std::optional<std::string> validDatabaseName(const std::string& typed) {
     const size_t first = typed.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
+    if (first == std::string::npos)
+        return std::nullopt;
     const size_t last = typed.find_last_not_of(" \t");
     std::string name = typed.substr(first, last - first + 1);
     // Separators would leave the folder, "|" and line breaks would break the files that name
@@ -52,7 +55,8 @@ bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {
         case CreateResult::Failed:
             prompter_.message(languages_.text("M_ERR_FILE_IO"), MessageKind::Error);
             return false;
-        case CreateResult::Created: break;
+        case CreateResult::Created:
+            break;
     }
     return true;
 }

@@ -11,27 +11,34 @@ std::optional<std::vector<Game>> loadProfileList(const std::string& path,
     int total = 0;
     {
         LineReader counter(path);
-        if (!counter.isOpen()) return std::nullopt;
+        if (!counter.isOpen())
+            return std::nullopt;
         std::string line;
         int lines = 0;
         while (counter.next(line)) {
-            if (!line.empty()) ++total;
-            if (++lines % 50 == 0) observer.countingPulse();
+            if (!line.empty())
+                ++total;
+            if (++lines % 50 == 0)
+                observer.countingPulse();
         }
     }
     observer.counted(total);
 
     LineReader reader(path);
-    if (!reader.isOpen()) return std::nullopt;
+    if (!reader.isOpen())
+        return std::nullopt;
     std::vector<Game> shown;
     std::string line;
     int loaded = 0;
     Game game;
     while (reader.next(line)) {
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
         game.FromLine(line);
-        if (++loaded % 20 == 0) observer.progress(loaded);
-        if (!accept || accept(game)) shown.push_back(game);
+        if (++loaded % 20 == 0)
+            observer.progress(loaded);
+        if (!accept || accept(game))
+            shown.push_back(game);
     }
     observer.progress(loaded);
     return shown;

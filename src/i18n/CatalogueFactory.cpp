@@ -4,8 +4,17 @@
 #include <algorithm>
 #include <array>
 
+#include "i18n/LanguageCatalan.h"
+#include "i18n/LanguageDutch.h"
 #include "i18n/LanguageEnglish.h"
+#include "i18n/LanguageFinnish.h"
+#include "i18n/LanguageFrench.h"
+#include "i18n/LanguageGerman.h"
 #include "i18n/LanguageIds.h"
+#include "i18n/LanguageItalian.h"
+#include "i18n/LanguagePortuguese.h"
+#include "i18n/LanguageSpanish.h"
+#include "i18n/LanguageSwedish.h"
 
 namespace corvane {
 
@@ -29,6 +38,15 @@ struct RegisteredCatalogue {
 // ---------------------------------------------------------------------------------------
 constexpr std::array kCatalogues{
     RegisteredCatalogue{kLanguageEnglish, &make<LanguageEnglish>},
+    RegisteredCatalogue{kLanguageCatalan, &make<LanguageCatalan>},
+    RegisteredCatalogue{kLanguageDutch, &make<LanguageDutch>},
+    RegisteredCatalogue{kLanguageFinnish, &make<LanguageFinnish>},
+    RegisteredCatalogue{kLanguageFrench, &make<LanguageFrench>},
+    RegisteredCatalogue{kLanguageGerman, &make<LanguageGerman>},
+    RegisteredCatalogue{kLanguageItalian, &make<LanguageItalian>},
+    RegisteredCatalogue{kLanguageSpanish, &make<LanguageSpanish>},
+    RegisteredCatalogue{kLanguagePortuguese, &make<LanguagePortuguese>},
+    RegisteredCatalogue{kLanguageSwedish, &make<LanguageSwedish>},
 };
 
 }  // namespace

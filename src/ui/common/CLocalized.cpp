@@ -23,14 +23,18 @@ void CLocalized::setCatalogueId(QWidget* control, int id) {
 }
 
 void CLocalized::localize(QWidget* window, int windowId, const LanguageManager& languages) {
-    if (!languages.current()) return;
-    if (windowId != 0) window->setWindowTitle(fromBytes(languages.textForId(windowId)));
+    if (!languages.current())
+        return;
+    if (windowId != 0)
+        window->setWindowTitle(fromBytes(languages.textForId(windowId)));
     const auto& identifiers = languages.current()->identifiers();
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const QVariant id = control->property(kCatalogueIdProperty);
-        if (!id.isValid()) continue;
+        if (!id.isValid())
+            continue;
         const auto it = identifiers.find(id.toInt());
-        if (it == identifiers.end()) continue;  // keeps the caption it was built with
+        if (it == identifiers.end())
+            continue;  // keeps the caption it was built with
         const QString caption = fromBytes(it->second);
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->setText(caption);
@@ -43,9 +47,13 @@ void CLocalized::localize(QWidget* window, int windowId, const LanguageManager& 
     }
 }
 
-QString CLocalized::textForKey(const char* key) const { return catalogueText(languages_, key); }
+QString CLocalized::textForKey(const char* key) const {
+    return catalogueText(languages_, key);
+}
 
-QString CLocalized::textForId(int id) const { return fromBytes(languages_.textForId(id)); }
+QString CLocalized::textForId(int id) const {
+    return fromBytes(languages_.textForId(id));
+}
 
 void CLocalized::showEvent(QShowEvent* event) {
     if (!localized_) {

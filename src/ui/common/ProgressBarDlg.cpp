@@ -26,8 +26,12 @@ ProgressBarDlg::ProgressBarDlg(const LanguageManager& languages, const QString& 
     connect(cancel, &QPushButton::clicked, this, [this] { cancelled_ = true; });
 }
 
-void ProgressBarDlg::setRange(int low, int high) { bar_->setRange(low, high); }
+void ProgressBarDlg::setRange(int low, int high) {
+    bar_->setRange(low, high);
+}
 
-void ProgressBarDlg::setPos(int pos) { bar_->setValue(pos); }
+void ProgressBarDlg::setPos(int pos) {
+    bar_->setValue(pos);
+}
 
 }  // namespace corvane

@@ -39,13 +39,13 @@ void QtPrompter::message(const std::string& text, MessageKind kind) {
     const QString body = fromBytes(text);
     switch (kind) {
         case MessageKind::Error:
-            QMessageBox::critical(parent_, catalogueText(languages_, "M_ERROR"), body);
+            QMessageBox::critical(parent_, catalogueText(*languages_, "M_ERROR"), body);
             break;
         case MessageKind::Info:
-            QMessageBox::information(parent_, catalogueText(languages_, "M_INFO"), body);
+            QMessageBox::information(parent_, catalogueText(*languages_, "M_INFO"), body);
             break;
         case MessageKind::Message: {
-            QMessageBox box(QMessageBox::NoIcon, catalogueText(languages_, "M_MSG"), body,
+            QMessageBox box(QMessageBox::NoIcon, catalogueText(*languages_, "M_MSG"), body,
                             QMessageBox::Ok, parent_);
             box.exec();
             break;
@@ -59,16 +59,16 @@ void QtPrompter::message(const std::string& text, MessageKind kind) {
 }
 
 bool QtPrompter::confirm(const std::string& text) {
-    return QMessageBox::question(parent_, catalogueText(languages_, "M_CONFIRM"), fromBytes(text),
+    return QMessageBox::question(parent_, catalogueText(*languages_, "M_CONFIRM"), fromBytes(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 MultiAnswer QtPrompter::multiConfirm(const std::string& text) {
-    return MultiConfirmationDlg::ask(languages_, fromBytes(text), parent_);
+    return MultiConfirmationDlg::ask(*languages_, fromBytes(text), parent_);
 }
 
 std::unique_ptr<Progress> QtPrompter::progress(const std::string& caption, int range) {
-    return std::make_unique<DialogProgress>(languages_, fromBytes(caption), range, parent_);
+    return std::make_unique<DialogProgress>(*languages_, fromBytes(caption), range, parent_);
 }
 
 }  // namespace corvane

@@ -13,8 +13,11 @@ class LanguageManager;
 // Shows the engines' messages and questions as message boxes and the shared small dialogs.
 class QtPrompter : public Prompter {
 public:
-    explicit QtPrompter(const LanguageManager& languages) : languages_(languages) {}
+    QtPrompter() = default;
+    explicit QtPrompter(const LanguageManager& languages) : languages_(&languages) {}
 
+    // The application owns the catalogue and needs the prompter first, so it is set late.
+    void setLanguages(const LanguageManager& languages) { languages_ = &languages; }
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     void message(const std::string& text, MessageKind kind) override;
@@ -23,7 +26,7 @@ public:
     std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
 
 private:
-    const LanguageManager& languages_;
+    const LanguageManager* languages_ = nullptr;
     QPointer<QWidget> parent_;
 };
 

@@ -20,7 +20,8 @@ QString fromWindows1252(std::string_view bytes) {
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         char16_t u = b;
-        if (b >= 0x80 && b < 0xA0) u = kCp1252High[b - 0x80] ? kCp1252High[b - 0x80] : b;
+        if (b >= 0x80 && b < 0xA0)
+            u = kCp1252High[b - 0x80] ? kCp1252High[b - 0x80] : b;
         text.append(QChar(u));
     }
     return text;
@@ -29,8 +30,10 @@ QString fromWindows1252(std::string_view bytes) {
 
 QString fromBytes(std::string_view bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!decoder.hasError()) return text;
+    QString text =
+        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!decoder.hasError())
+        return text;
     return fromWindows1252(bytes);
 }
 

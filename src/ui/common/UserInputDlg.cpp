@@ -30,12 +30,15 @@ UserInputDlg::UserInputDlg(const LanguageManager& languages, const QString& prom
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-QString UserInputDlg::text() const { return edit_->text(); }
+QString UserInputDlg::text() const {
+    return edit_->text();
+}
 
 std::optional<QString> UserInputDlg::ask(const LanguageManager& languages, const QString& prompt,
                                          const QString& initialText, QWidget* parent) {
     UserInputDlg dlg(languages, prompt, initialText, parent);
-    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dlg.text();
 }
 

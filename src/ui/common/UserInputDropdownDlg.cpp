@@ -11,9 +11,9 @@
 
 namespace corvane {
 
-UserInputDropdownDlg::UserInputDropdownDlg(const LanguageManager& languages,
-                                           const QString& prompt, const QStringList& names,
-                                           const QString& preselected, QWidget* parent)
+UserInputDropdownDlg::UserInputDropdownDlg(const LanguageManager& languages, const QString& prompt,
+                                           const QStringList& names, const QString& preselected,
+                                           QWidget* parent)
     : CLocalized(kDlgSelection, languages, parent), combo_(new QComboBox(this)) {
     auto* label = new QLabel(prompt, this);
     label->setBuddy(combo_);
@@ -33,13 +33,16 @@ UserInputDropdownDlg::UserInputDropdownDlg(const LanguageManager& languages,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-QString UserInputDropdownDlg::chosen() const { return combo_->currentText(); }
+QString UserInputDropdownDlg::chosen() const {
+    return combo_->currentText();
+}
 
 std::optional<QString> UserInputDropdownDlg::ask(const LanguageManager& languages,
                                                  const QString& prompt, const QStringList& names,
                                                  const QString& preselected, QWidget* parent) {
     UserInputDropdownDlg dlg(languages, prompt, names, preselected, parent);
-    if (dlg.exec() != QDialog::Accepted || dlg.chosen().isEmpty()) return std::nullopt;
+    if (dlg.exec() != QDialog::Accepted || dlg.chosen().isEmpty())
+        return std::nullopt;
     return dlg.chosen();
 }
 

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "i18n/Language.h"
+
+namespace corvane {
+
+// Swedish texts for every key and identifier of the English catalogue.
+class LanguageSwedish final : public Language {
+public:
+    LanguageSwedish();
+
+private:
+    void fill() override;
+    void fillKeys();
+    void fillDialogIds();
+    void fillMenuIds();
+    void fillControlIds();
+};
+
+}  // namespace corvane

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/main/BackgroundWidget.h"
+
+#include <QPainter>
+
+#include "ui/resources/Artwork.h"
+
+namespace corvane {
+
+BackgroundWidget::BackgroundWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_StyledBackground, false);
+}
+
+void BackgroundWidget::useDefault() {
+    custom_ = QPixmap();
+    update();
+}
+
+bool BackgroundWidget::useCustom(const QString& path, Layout layout) {
+    QPixmap picture;
+    if (path.isEmpty() || !picture.load(path)) {
+        useDefault();
+        return false;
+    }
+    custom_ = picture;
+    layout_ = layout;
+    update();
+    return true;
+}
+
+void BackgroundWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (custom_.isNull()) {
+        p.drawPixmap(0, 0, defaultBackground(size()));
+        return;
+    }
+    p.fillRect(rect(), palette().window());
+    switch (layout_) {
+        case Layout::Stretched:
+            p.drawPixmap(rect(), custom_);
+            break;
+        case Layout::Tiled:
+            p.drawTiledPixmap(rect(), custom_);
+            break;
+        case Layout::Centred:
+            p.drawPixmap((width() - custom_.width()) / 2, (height() - custom_.height()) / 2,
+                         custom_);
+            break;
+    }
+}
+
+}  // namespace corvane

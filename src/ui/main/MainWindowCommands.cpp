@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's commands on selected profiles and on the set of databases.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QListView>
+#include <QMessageBox>
+
+#include "app/CCorvaneLauncherApp.h"
+#include "common/Prompter.h"
+#include "i18n/MenuIds.h"
+#include "ui/common/TextCodec.h"
+#include "ui/common/UserInputDlg.h"
+#include "ui/common/UserInputDropdownDlg.h"
+#include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/ProfileListModel.h"
+
+namespace corvane {
+
+void CCorvaneLauncherDlg::removeSelected() {
+    const std::vector<std::string> names = selectedNames();
+    if (names.empty())
+        return;
+    if (app_.flags().confirmRemove) {
+        const char* key = names.size() == 1 ? "M_REMOVE_SEL_ENTRY" : "M_REMOVE_SEL_ENTRIES";
+        if (!app_.prompter().confirm(app_.texts().text(key)))
+            return;
+    }
+    app_.store().removeProfiles(app_.store().currentDatabasePath(), names);
+    loadList();
+}
+
+void CCorvaneLauncherDlg::copySelected() {
+    QStringList lines;
+    for (const std::string& name : selectedNames())
+        lines << fromBytes(name);
+    QApplication::clipboard()->setText(lines.join(QStringLiteral("\r\n")));
+}
+
+void CCorvaneLauncherDlg::selectAll() {
+    profileList()->selectAll();
+    selectionChanged();
+}
+
+void CCorvaneLauncherDlg::moveSelected() {
+    DatabaseStore& store = app_.store();
+    QStringList targets;
+    for (const std::string& name : store.databaseNames())
+        if (name != store.currentDatabaseName())
+            targets << fromBytes(name);
+    if (targets.isEmpty())
+        return;
+    const std::optional<QString> target =
+        UserInputDropdownDlg::ask(app_.languages(), catalogueText(app_.texts(), "M_SEL_TARGET_DB"),
+                                  targets, targets.front(), this);
+    if (!target)
+        return;
+    std::vector<Game> profiles;
+    for (const std::string& name : selectedNames())
+        if (const Game* game = profileModel()->findByName(name))
+            profiles.push_back(*game);
+    store.moveProfiles(profiles, toBytes(*target));
+    loadList();
+}
+
+void CCorvaneLauncherDlg::createEmptyDatabase() {
+    const std::optional<QString> typed = UserInputDlg::ask(
+        app_.languages(), catalogueText(app_.texts(), "M_ENTER_DB_NAME"), QString(), this);
+    if (!typed)
+        return;
+    if (app_.createEmptyDatabase(toBytes(*typed)))
+        applyDatabaseCountRule();
+}
+
+void CCorvaneLauncherDlg::chooseMark(ProfileMark mode) {
+    RunFlags& flags = app_.flags();
+    const bool wasOn = flags.markMode == mode;
+    flags.markMode = wasOn ? ProfileMark::None : mode;
+    const std::pair<int, ProfileMark> items[] = {
+        {kMenuMarkInvalid, ProfileMark::Invalid},
+        {kMenuMarkMissingGeneration, ProfileMark::MissingGeneration},
+        {kMenuMarkMissingSound, ProfileMark::MissingSound},
+        {kMenuMarkMissingGenre, ProfileMark::MissingGenre}};
+    for (const auto& [id, itemMode] : items)
+        action(id)->setChecked(flags.markMode == itemMode);
+    loadList();
+}
+
+void CCorvaneLauncherDlg::about() {
+    QMessageBox::about(this, fromBytes(app_.languages().textForId(100)),
+                       QStringLiteral("<b>Corvane Launcher</b><p>") +
+                           fromBytes(app_.languages().textForId(1602)).toHtmlEscaped());
+}
+
+}  // namespace corvane

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "app/CCorvaneLauncherApp.h"
+#include "i18n/MenuIds.h"
+#include "model/Game.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "ui/ModalDriver.h"
+#include "ui/common/SingleInstance.h"
+#include "ui/common/UserInputDropdownDlg.h"
+#include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/ProfileListModel.h"
+#include "ui/main/SelectorPanel.h"
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+std::string line(const std::string& name, int genre = 0) {
+    Game g;
+    g.name = name;
+    g.genre1 = genre;
+    return g.ToLine() + "\r\n";
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedPrompter prompter;
+    std::unique_ptr<CCorvaneLauncherApp> app;
+    std::unique_ptr<CCorvaneLauncherDlg> window;
+
+    void start(const std::string& settings = "\r\n\r\nGames\r\n") {
+        if (!settings.empty())
+            dir.write("settings.ini", settings);
+        app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
+        window = std::make_unique<CCorvaneLauncherDlg>(*app);
+        window->initialise();
+        window->show();
+    }
+    QStringList shownNames() const {
+        QStringList names;
+        for (int row = 0; row < window->profileModel()->rowCount(); ++row)
+            names << window->profileModel()->nameAtRow(row);
+        return names;
+    }
+    void selectRows(std::initializer_list<int> rows) {
+        QListView* list = window->profileList();
+        list->clearSelection();
+        for (int row : rows)
+            list->selectionModel()->select(window->profileModel()->index(row),
+                                           QItemSelectionModel::Select);
+        list->selectionModel()->setCurrentIndex(window->profileModel()->index(*rows.begin()),
+                                                QItemSelectionModel::NoUpdate);
+    }
+    void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(target, &event);
+    }
+    std::vector<std::string> namesIn(const std::string& db) {
+        std::vector<std::string> names;
+        for (const Game& g : DatabaseStore::readProfiles(dir.file(db + ".db")))
+            names.push_back(g.name);
+        return names;
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartsEmptyWithoutSettingsOrDatabases) {
+    start("");
+    EXPECT_EQ(window->profileModel()->rowCount(), 0);
+    EXPECT_EQ(window->countPanel()->value(), QStringLiteral("0"));
+    EXPECT_FALSE(window->action(kMenuMarkProfiles)->isEnabled());
+    EXPECT_FALSE(window->action(kMenuConfirmRemove)->isEnabled());
+    EXPECT_TRUE(window->action(kMenuConfirmRemove)->isChecked());
+    QMenu* popup = window->buildDatabasePopup();
+    ASSERT_EQ(popup->actions().size(), 1);
+    EXPECT_EQ(popup->actions().front()->text(), QStringLiteral("&Create Empty Database..."));
+    delete popup;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("settings.ini"))));
+}
+
+TEST_F(MainWindowTest, ListsSortedNamesWithCountsAndDecodesOldBytes) {
+    dir.write("Games.db", line("Bb") + line("zeta") + "\r\n" + line("bA") + line("Caf\xe9") +
+                              line("Gr\xc3\xbc\xc3\x9f") + "garbage line without separators\r\n");
+    dir.write("Other.db", line("x"));
+    start();
+    EXPECT_EQ(
+        shownNames(),
+        (QStringList{QStringLiteral("bA"), QStringLiteral("Bb"), QString::fromUtf8("Caf\xc3\xa9"),
+                     QStringLiteral("garbage line without separators"),
+                     QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"), QStringLiteral("zeta")}));
+    EXPECT_EQ(window->countPanel()->value(), QStringLiteral("6"));
+    EXPECT_EQ(window->databasePanel()->value(), QStringLiteral("Games"));
+    EXPECT_TRUE(window->action(kMenuMarkProfiles)->isEnabled());
+
+    QMenu* popup = window->buildDatabasePopup();
+    ASSERT_EQ(popup->actions().size(), 4);
+    EXPECT_EQ(popup->actions()[1]->text(), QStringLiteral("Other"));
+    popup->actions()[1]->trigger();
+    delete popup;
+    EXPECT_EQ(shownNames(), QStringList{QStringLiteral("x")});
+    EXPECT_EQ(app->store().currentDatabaseName(), "Other");
+}
+
+TEST_F(MainWindowTest, MarkModesSwitchAndToggle) {
+    dir.write("Games.db", line("A", 3) + line("B"));
+    start();
+    window->chooseMark(ProfileMark::MissingGenre);
+    EXPECT_FALSE(window->profileModel()->isMarked(0));
+    EXPECT_TRUE(window->profileModel()->isMarked(1));
+    EXPECT_TRUE(window->action(kMenuMarkMissingGenre)->isChecked());
+    window->chooseMark(ProfileMark::MissingSound);
+    EXPECT_TRUE(window->profileModel()->isMarked(0));
+    EXPECT_FALSE(window->action(kMenuMarkMissingGenre)->isChecked());
+    EXPECT_TRUE(window->action(kMenuMarkMissingSound)->isChecked());
+    window->chooseMark(ProfileMark::MissingSound);
+    EXPECT_FALSE(window->profileModel()->isMarked(0));
+    EXPECT_EQ(app->flags().markMode, ProfileMark::None);
+}
+
+TEST_F(MainWindowTest, KeysNeverCloseTheWindowAndSelectionRulesHold) {
+    Game g = Game::fromLine(line("Solo"));
+    g.basicDataSpecified = "T";
+    g.sound[1] = true;
+    dir.write("Games.db", g.ToLine() + "\r\n" + line("Two"));
+    start();
+    QListView* list = window->profileList();
+    list->setFocus();
+    press(list, Qt::Key_Return);
+    press(list, Qt::Key_Escape);
+    press(window->databasePanel(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+
+    EXPECT_FALSE(window->removeButton()->isEnabled());
+    selectRows({0});
+    EXPECT_TRUE(window->removeButton()->isEnabled());
+    // Specified data with empty company and year: a single blank, no size for a medium-less
+    // profile.
+    EXPECT_EQ(window->statusLine()->text(), QStringLiteral(" "));
+    EXPECT_TRUE(window->indicators()[1]->isLit());
+
+    press(list, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window->selectedNames(), (std::vector<std::string>{"Solo", "Two"}));
+    EXPECT_FALSE(window->indicators()[1]->isLit());
+    EXPECT_TRUE(window->statusLine()->text().isEmpty());
+
+    press(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Solo\r\nTwo"));
+
+    const QRect below = list->visualRect(window->profileModel()->index(1));
+    EXPECT_EQ(window->prepareContextMenu(QPoint(below.center().x(), below.bottom() + 40)), nullptr);
+    list->clearSelection();
+    selectRows({1});
+    ASSERT_NE(
+        window->prepareContextMenu(list->visualRect(window->profileModel()->index(0)).center()),
+        nullptr);
+    EXPECT_EQ(window->selectedNames(), std::vector<std::string>{"Solo"});
+    EXPECT_FALSE(window->action(kMenuMove)->isEnabled());
+}
+
+TEST_F(MainWindowTest, RemoveAsksUnlessConfirmationIsOff) {
+    dir.write("Games.db", line("A") + line("B") + line("C"));
+    start();
+    selectRows({0, 2});
+    prompter.confirmAnswers = {false};
+    press(window->profileList(), Qt::Key_Delete);
+    ASSERT_EQ(prompter.confirmations.size(), 1u);
+    EXPECT_EQ(prompter.confirmations[0], "Remove selected profiles?");
+    EXPECT_EQ(namesIn("Games"), (std::vector<std::string>{"A", "B", "C"}));
+
+    prompter.confirmAnswers = {true};
+    window->removeSelected();
+    EXPECT_EQ(namesIn("Games"), std::vector<std::string>{"B"});
+    EXPECT_EQ(window->countPanel()->value(), QStringLiteral("1"));
+
+    window->action(kMenuConfirmRemove)->trigger();
+    EXPECT_FALSE(app->flags().confirmRemove);
+    selectRows({0});
+    window->removeSelected();
+    EXPECT_EQ(prompter.confirmations.size(), 2u);
+    EXPECT_TRUE(namesIn("Games").empty());
+}
+
+TEST_F(MainWindowTest, MoveFollowsTheAnswersAndNeverOffersTheCurrentDatabase) {
+    dir.write("Games.db", line("A") + line("B") + line("C") + line("D"));
+    dir.write("Arcade.db", line("B") + line("C"));
+    dir.write("Zoo.db", "");
+    start();
+    QStringList offered;
+    onNextModal([&offered](QDialog* dialog) {
+        auto* dropdown = qobject_cast<UserInputDropdownDlg*>(dialog);
+        for (int i = 0; i < dropdown->combo()->count(); ++i)
+            offered << dropdown->combo()->itemText(i);
+        dropdown->accept();
+    });
+    selectRows({0, 1, 2, 3});
+    prompter.multiAnswers = {MultiAnswer::No, MultiAnswer::Cancel};
+    window->moveSelected();
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("Arcade"), QStringLiteral("Zoo")}));
+    EXPECT_EQ(namesIn("Games"), (std::vector<std::string>{"B", "C", "D"}));
+    EXPECT_EQ(namesIn("Arcade"), (std::vector<std::string>{"B", "C", "A"}));
+
+    onNextModal([](QDialog* dialog) { dialog->accept(); });
+    selectRows({0, 1, 2});
+    prompter.multiAnswers = {MultiAnswer::YesToAll};
+    window->moveSelected();
+    EXPECT_TRUE(namesIn("Games").empty());
+    EXPECT_EQ(namesIn("Arcade"), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(prompter.multiQuestions.size(), 3u);
+
+    onNextModal([](QDialog* dialog) { dialog->reject(); });
+    window->moveSelected();
+    EXPECT_EQ(namesIn("Arcade").size(), 4u);
+}
+
+TEST_F(MainWindowTest, CreateEmptyDatabaseOutcomes) {
+    dir.write("Games.db", line("A"));
+    start();
+    const auto typeAndAccept = [](const char* text) {
+        onNextModal([text](QDialog* dialog) {
+            dialog->findChild<QLineEdit*>()->setText(QString::fromUtf8(text));
+            dialog->accept();
+        });
+    };
+    for (const char* bad : {"   ", "a|b", "../up", "with_underscore"}) {
+        typeAndAccept(bad);
+        window->createEmptyDatabase();
+        ASSERT_FALSE(prompter.messages.empty()) << bad;
+        EXPECT_EQ(prompter.messages.back().text, "Invalid name") << bad;
+    }
+    typeAndAccept("  Games ");
+    window->createEmptyDatabase();
+    EXPECT_EQ(prompter.messages.back().text, "Database name already exists");
+    typeAndAccept("  New One ");
+    window->createEmptyDatabase();
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("New One.db"))));
+    EXPECT_EQ(app->store().currentDatabaseName(), "Games");
+    EXPECT_EQ(prompter.messages.size(), 5u);
+}
+
+TEST_F(MainWindowTest, LocateResetsToTheDatabaseAndSelectsExactName) {
+    dir.write("Games.db", line("A"));
+    dir.write("Other.db", line("target") + line("Target"));
+    start();
+    window->locate("Target", "Other");
+    EXPECT_EQ(app->store().currentDatabaseName(), "Other");
+    EXPECT_EQ(window->selectedNames(), std::vector<std::string>{"Target"});
+    window->locate("gone", "Games");
+    EXPECT_TRUE(window->selectedNames().empty());
+}
+
+TEST(SingleInstanceTest, SecondStartActivatesTheFirst) {
+    const QString key = QStringLiteral("corvane-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance first(key);
+    ASSERT_TRUE(first.acquire());
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+    SingleInstance second(key);
+    EXPECT_FALSE(second.acquire());
+    EXPECT_TRUE(activations.wait(2000));
+}
+
+TEST(SingleInstanceTest, SecondProcessExitsAndRaisesTheFirst) {
+    SingleInstance running;
+    if (!running.acquire())
+        GTEST_SKIP() << "a launcher is running for this user";
+    QSignalSpy activations(&running, &SingleInstance::activationRequested);
+    TempDir dir;
+    QProcess second;
+    second.setWorkingDirectory(QString::fromStdString(dir.path()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(CORVANE_LAUNCHER_EXE), {});
+    ASSERT_TRUE(second.waitForStarted(5000));
+    EXPECT_TRUE(activations.wait(5000));
+    ASSERT_TRUE(second.waitForFinished(5000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+}
