@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/BackgroundWidget.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "ui/resources/Artwork.h"
@@ -28,10 +29,13 @@ bool BackgroundWidget::useCustom(const QString& path, Layout layout) {
     return true;
 }
 
-void BackgroundWidget::paintEvent(QPaintEvent*) {
+void BackgroundWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     if (custom_.isNull()) {
-        p.drawPixmap(0, 0, defaultBackground(size()));
+        // Drawing the built-in picture is costly; children repaint often during loads.
+        if (builtIn_.size() != size())
+            builtIn_ = defaultBackground(size());
+        p.drawPixmap(event->rect(), builtIn_, event->rect());
         return;
     }
     p.fillRect(rect(), palette().window());

@@ -24,6 +24,7 @@ protected:
 
 private:
     QPixmap custom_;
+    QPixmap builtIn_;
     Layout layout_ = Layout::Centred;
 };
 

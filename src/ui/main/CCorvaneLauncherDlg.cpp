@@ -58,7 +58,10 @@ public:
         bar_->setValue(0);
     }
     void progress(int loaded) override {
-        bar_->setValue(loaded);
+        // Repainting the bar for every step would cost more than the load itself.
+        const int step = std::max(1, bar_->maximum() / 200);
+        if (loaded - bar_->value() >= step || loaded == bar_->maximum())
+            bar_->setValue(loaded);
         if (!bar_->isVisible() && timer_.elapsed() > 100)
             bar_->show();
         QApplication::processEvents();

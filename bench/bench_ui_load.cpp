@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading a 100,000-profile database into the main window (offscreen) against reading and
+// parsing the same file without a window.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+
+#include "app/CCorvaneLauncherApp.h"
+#include "model/DatabaseStore.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/ProfileListModel.h"
+
+namespace {
+
+constexpr int kProfiles = 100000;
+
+struct Fixture {
+    corvane::test::TempDir dir;
+    Fixture() {
+        dir.write("settings.ini", "\r\n\r\nBig\r\n");
+        std::ofstream out(dir.file("Big.db"), std::ios::binary);
+        for (int i = 0; i < kProfiles; ++i) {
+            corvane::Game g;
+            g.name = "Profile " + std::to_string((i * 7919) % kProfiles);
+            g.slot1File = "/collection/roms/some folder/profile" + std::to_string(i) + ".rom";
+            g.company = "Konami";
+            g.year = "1987";
+            g.generation[1] = true;
+            g.sound[0] = true;
+            g.genre1 = 7;
+            out << g.ToLine() << "\r\n";
+        }
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+void ParseWithoutWindow(benchmark::State& state) {
+    const std::string path = fixture().dir.file("Big.db");
+    for (auto _ : state) {
+        auto games = corvane::DatabaseStore::readProfiles(path);
+        benchmark::DoNotOptimize(games.data());
+    }
+    state.counters["profiles"] = kProfiles;
+}
+BENCHMARK(ParseWithoutWindow)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+void LoadIntoMainWindow(benchmark::State& state) {
+    corvane::test::ScriptedPrompter prompter;
+    corvane::CCorvaneLauncherApp app(fixture().dir.path(), prompter);
+    corvane::CCorvaneLauncherDlg window(app);
+    window.initialise();
+    window.show();
+    for (auto _ : state) {
+        window.loadList();
+        if (window.profileModel()->rowCount() != kProfiles)
+            state.SkipWithError("wrong count");
+    }
+}
+BENCHMARK(LoadIntoMainWindow)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    // Report the ratio of the two runs of this process.
+    struct Ratio : benchmark::ConsoleReporter {
+        double parse = 0, window = 0;
+        void ReportRuns(const std::vector<Run>& runs) override {
+            ConsoleReporter::ReportRuns(runs);
+            for (const Run& run : runs) {
+                if (run.benchmark_name().find("ParseWithoutWindow") == 0)
+                    parse = run.GetAdjustedRealTime();
+                if (run.benchmark_name().find("LoadIntoMainWindow") == 0)
+                    window = run.GetAdjustedRealTime();
+            }
+        }
+    } reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (reporter.parse > 0 && reporter.window > 0)
+        std::printf("main window load / plain parse = %.2fx (aim: at most 2x)\n",
+                    reporter.window / reporter.parse);
+    benchmark::Shutdown();
+    return 0;
+}
