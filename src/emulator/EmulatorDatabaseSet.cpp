@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "emulator/EmulatorDatabaseSet.h"
+
+#include <tinyxml.h>
+
+#include "common/AsciiCase.h"
+#include "common/Path.h"
+#include "common/Prompter.h"
+#include "common/TextSource.h"
+#include "emulator/EmulatorInstallation.h"
+#include "emulator/SoftwareXml.h"
+
+namespace corvane {
+
+namespace xml = softwarexml;
+
+EmulatorDatabaseSet::EmulatorDatabaseSet(const std::string& corvanePath, Prompter& prompter,
+                                         const TextSource& texts) {
+    const EmulatorInstallation installation(corvanePath);
+    if (!installation.isValid(true))
+        return;
+    const std::optional<std::vector<std::string>> files = installation.databaseFiles();
+    if (!files || files->empty()) {
+        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+        return;
+    }
+    xmlFileCount_ = files->size();
+    for (const std::string& file : *files) {
+        auto document = std::make_unique<TiXmlDocument>();
+        if (!xml::loadDocument(*document, joinPath(installation.databasesDirectory(), file))) {
+            continue;
+        }
+        documents_.push_back({file, std::move(document)});
+        indexDocument(static_cast<uint32_t>(documents_.size() - 1));
+    }
+}
+
+EmulatorDatabaseSet::~EmulatorDatabaseSet() = default;
+
+std::vector<std::string> EmulatorDatabaseSet::documentNames() const {
+    std::vector<std::string> names;
+    for (const Document& document : documents_)
+        names.push_back(document.name);
+    return names;
+}
+
+// Visits the hashes in the order the walk compares them, so the first place stored for a text
+// is the one the walk would stop at.
+void EmulatorDatabaseSet::indexDocument(uint32_t document) {
+    const auto remember = [&](const TiXmlElement* hash, const DumpLocation& location) {
+        const std::string_view text = xml::text(hash);
+        if (!text.empty())
+            index_.try_emplace(std::string(text), Place{document, location});
+    };
+    const TiXmlElement* root = documents_[document].xml->RootElement();
+    for (const TiXmlElement* software = root->FirstChildElement("software"); software;
+         software = software->NextSiblingElement("software")) {
+        for (const TiXmlElement* dump = software->FirstChildElement("dump"); dump;
+             dump = dump->NextSiblingElement("dump")) {
+            bool isGroup = false;
+            const TiXmlElement& container = xml::mediaContainer(*dump, isGroup);
+            for (const TiXmlElement* medium = container.FirstChildElement(); medium;
+                 medium = medium->NextSiblingElement()) {
+                const std::string_view mediumName = xml::name(*medium);
+                const DumpLocation::Kind formatKind = mediumName == "cas" ? DumpLocation::Kind::Tape
+                                                      : mediumName == "dsk"
+                                                          ? DumpLocation::Kind::Disk
+                                                          : DumpLocation::Kind::Other;
+                for (const TiXmlElement* child = medium->FirstChildElement(); child;
+                     child = child->NextSiblingElement()) {
+                    if (xml::isSha1Hash(*child)) {
+                        remember(child, {software, &container, nullptr, DumpLocation::Kind::Rom});
+                        continue;
+                    }
+                    if (xml::name(*child) != "format")
+                        continue;
+                    for (const TiXmlElement* hash = child->FirstChildElement("hash"); hash;
+                         hash = hash->NextSiblingElement("hash")) {
+                        if (xml::isSha1Hash(*hash)) {
+                            remember(hash, {software, &container, isGroup ? medium : nullptr,
+                                            formatKind});
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+std::optional<CorvaneDBEntry> EmulatorDatabaseSet::findEntry(std::string_view sha1) const {
+    if (sha1.empty() || xmlFileCount_ == 0)
+        return std::nullopt;
+    const std::string lower = toLowerAscii(sha1);
+    const auto it = index_.find(lower);
+    if (it == index_.end())
+        return notFound(lower);
+    CorvaneDBEntry entry = CorvaneDBEntry::describe(lower, it->second.location);
+    entry.database = documents_[it->second.document].name;
+    return entry;
+}
+
+std::optional<CorvaneDBEntry> EmulatorDatabaseSet::findEntryByWalk(std::string_view sha1) const {
+    if (sha1.empty() || xmlFileCount_ == 0)
+        return std::nullopt;
+    const std::string lower = toLowerAscii(sha1);
+    for (const Document& document : documents_) {
+        CorvaneDBEntry entry = CorvaneDBEntry::search(lower, *document.xml);
+        if (entry.found) {
+            entry.database = document.name;
+            return entry;
+        }
+    }
+    return notFound(lower);
+}
+
+CorvaneDBEntry EmulatorDatabaseSet::notFound(const std::string& sha1) const {
+    CorvaneDBEntry entry;
+    entry.sha1 = sha1;
+    return entry;
+}
+
+}  // namespace corvane

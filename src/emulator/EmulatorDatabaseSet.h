@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "emulator/CorvaneDBEntry.h"
+
+class TiXmlDocument;
+
+namespace corvane {
+
+class Prompter;
+class TextSource;
+
+// The primary emulator's software databases, parsed whole for one tool action. Every dump is
+// indexed once at load, so looking up many SHA-1s costs no walk of the documents.
+class EmulatorDatabaseSet {
+public:
+    // Loads every XML file of the Databases folder in listing order; files that do not parse
+    // are skipped. An invalid Corvane Path gives an empty set silently; a folder without XML
+    // files shows M_ERR_NO_CORVANE_DB.
+    EmulatorDatabaseSet(const std::string& corvanePath, Prompter& prompter,
+                        const TextSource& texts);
+    ~EmulatorDatabaseSet();
+    EmulatorDatabaseSet(const EmulatorDatabaseSet&) = delete;
+    EmulatorDatabaseSet& operator=(const EmulatorDatabaseSet&) = delete;
+
+    size_t xmlFileCount() const { return xmlFileCount_; }
+    // File names of the documents that parsed, in search order.
+    std::vector<std::string> documentNames() const;
+
+    // The entry of the first document, in order, that holds the dump; found is clear when none
+    // does. None for an empty SHA-1 or when no XML file was found.
+    std::optional<CorvaneDBEntry> findEntry(std::string_view sha1) const;
+    // The same answer by walking every document; the reference the index must agree with.
+    std::optional<CorvaneDBEntry> findEntryByWalk(std::string_view sha1) const;
+
+private:
+    struct Document {
+        std::string name;
+        std::unique_ptr<TiXmlDocument> xml;
+    };
+    struct Place {
+        uint32_t document;
+        DumpLocation location;
+    };
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    void indexDocument(uint32_t document);
+    CorvaneDBEntry notFound(const std::string& sha1) const;
+
+    size_t xmlFileCount_ = 0;
+    std::vector<Document> documents_;
+    std::unordered_map<std::string, Place, Hash, std::equal_to<>> index_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "emulator/Launcher.h"
+
+#include "common/Path.h"
+#include "common/Prompter.h"
+#include "common/TextSource.h"
+#include "emulator/EmulatorHandler.h"
+#include "emulator/EmulatorInstallation.h"
+#include "platform/DesktopShell.h"
+#include "platform/ExecutableName.h"
+#include "platform/ProcessStarter.h"
+
+namespace corvane {
+
+LaunchTarget Launcher::launchTarget(LaunchCommand command) {
+    switch (command) {
+        case LaunchCommand::SavedSettings:
+            return {EmulatorKind::Corvane, std::nullopt};
+        case LaunchCommand::GenericMSX:
+            return {EmulatorKind::Corvane, "MSX"};
+        case LaunchCommand::GenericMSX2:
+            return {EmulatorKind::Corvane, "MSX2"};
+        case LaunchCommand::GenericMSX2Plus:
+            return {EmulatorKind::Corvane, "MSX2+"};
+        case LaunchCommand::GenericTurboR:
+            return {EmulatorKind::Corvane, "MSXturboR"};
+        case LaunchCommand::OpenMSX:
+            return {EmulatorKind::OpenMSX, std::nullopt};
+        case LaunchCommand::FMSX:
+            return {EmulatorKind::FMSX, std::nullopt};
+    }
+    return {EmulatorKind::Corvane, std::nullopt};
+}
+
+bool Launcher::isAvailable(LaunchCommand command) const {
+    switch (launchTarget(command).emulator) {
+        case EmulatorKind::OpenMSX:
+            return !settings_.openMsxDirectory.empty();
+        case EmulatorKind::FMSX:
+            return !settings_.fmsxDirectory.empty();
+        case EmulatorKind::Corvane:
+            break;
+    }
+    return true;
+}
+
+std::string Launcher::executablePath(EmulatorKind emulator) const {
+    switch (emulator) {
+        case EmulatorKind::OpenMSX:
+            return joinPath(settings_.openMsxDirectory, executableFileName("openmsx"));
+        case EmulatorKind::FMSX:
+            return joinPath(settings_.fmsxDirectory, executableFileName("fmsx"));
+        case EmulatorKind::Corvane:
+            break;
+    }
+    return EmulatorInstallation(settings_.emulatorDirectory).executable();
+}
+
+bool Launcher::isEmulatorPathValid(bool requireDatabases) const {
+    return EmulatorInstallation(settings_.emulatorDirectory).isValid(requireDatabases);
+}
+
+bool Launcher::launch(const Game* profile, LaunchCommand command) {
+    if (!profile)
+        return true;
+    const LaunchTarget target = launchTarget(command);
+    const EmulatorHandler handler(settings_,
+                                  [this](const std::string& exe, const std::string& args) {
+                                      return startEmulatorProcess(exe, args);
+                                  });
+    const std::string executable = executablePath(target.emulator);
+    bool started = false;
+    switch (target.emulator) {
+        case EmulatorKind::Corvane:
+            started = handler.launchCorvane(executable, *profile, target.machine);
+            break;
+        case EmulatorKind::OpenMSX:
+            started = handler.launchOpenMSX(executable, *profile);
+            break;
+        case EmulatorKind::FMSX:
+            started = handler.launchFMSX(executable, *profile);
+            break;
+    }
+    if (!started)
+        showError("M_ERR_START_EMUL");
+    return started;
+}
+
+bool Launcher::startEmulatorProcess(const std::string& executable, const std::string& arguments) {
+    if (confirm_ && !confirm_(arguments))
+        return true;
+    return starter_.startCommandLine(executable, arguments);
+}
+
+bool Launcher::showInfoFile(const Game* profile) {
+    if (!profile || profile->infoFile.empty())
+        return true;
+    // The viewer gets the path as one argument: splitting it at its blanks would name files
+    // that do not exist.
+    const bool started = settings_.useDefaultViewer
+                             ? shell_.openWithAssociatedProgram(profile->infoFile)
+                             : starter_.start(settings_.viewerPath, {profile->infoFile});
+    if (!started)
+        showError("M_ERR_START_VIEWER");
+    return started;
+}
+
+bool Launcher::exploreFile(const std::string& path) {
+    const bool shown = shell_.revealFile(path);
+    if (!shown)
+        showError("M_ERR_START_EXPOLRER");
+    return shown;
+}
+
+bool Launcher::exploreProfile(const Game* profile) {
+    if (!profile)
+        return true;
+    return exploreFile(profile->MainMedium().file);
+}
+
+bool Launcher::canAddProfile(bool anyDatabaseExists) {
+    if (!isEmulatorPathValid(false)) {
+        showError("M_ERR_EMUL_PATH_INVALID");
+        return false;
+    }
+    if (!anyDatabaseExists) {
+        showError("M_ERR_NO_DB_SEL");
+        return false;
+    }
+    return true;
+}
+
+ScreenshotFiles Launcher::screenshotFiles(const Game& profile) const {
+    ScreenshotFiles files;
+    const bool two = settings_.screenshotCount == 2;
+    if (!profile.image1.empty()) {
+        files.image1 = profile.image1;
+        if (two)
+            files.image2 = profile.image2;
+        return files;
+    }
+    const std::string directory =
+        EmulatorInstallation(settings_.emulatorDirectory).screenshotsDirectory();
+    const std::string base = profile.CaptureBaseName();
+    files.image1 = joinPath(directory, base + "_0000." + settings_.imageType);
+    if (two)
+        files.image2 = joinPath(directory, base + "_0001." + settings_.imageType);
+    return files;
+}
+
+void Launcher::showError(const char* key) {
+    prompter_.message(texts_.text(key), MessageKind::Error);
+}
+
+}  // namespace corvane

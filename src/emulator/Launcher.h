@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/Game.h"
+#include "model/Settings.h"
+
+namespace corvane {
+
+class DesktopShell;
+class ProcessStarter;
+class Prompter;
+class TextSource;
+
+enum class EmulatorKind { Corvane = 0, OpenMSX = 1, FMSX = 2 };
+
+// The main window's launch entry points; the profile editor's "on Corvane" is SavedSettings.
+enum class LaunchCommand {
+    SavedSettings,
+    GenericMSX,
+    GenericMSX2,
+    GenericMSX2Plus,
+    GenericTurboR,
+    OpenMSX,
+    FMSX
+};
+
+struct LaunchTarget {
+    EmulatorKind emulator;
+    std::optional<std::string> machine;  // replaces the profile's machine when set
+};
+
+struct ScreenshotFiles {
+    std::string image1;
+    std::string image2;
+};
+
+// What the user does with one profile: start it on an emulator, open its info file, show its
+// file in the file manager, and where its screenshots are. Reads the settings at each call.
+class Launcher {
+public:
+    // Shows the argument string before a start; false (Cancel) starts nothing and is no error.
+    using ConfirmCommandLine = std::function<bool(const std::string& commandLine)>;
+
+    Launcher(const Settings& settings, ProcessStarter& starter, DesktopShell& shell,
+             Prompter& prompter, const TextSource& texts)
+        : settings_(settings),
+          starter_(starter),
+          shell_(shell),
+          prompter_(prompter),
+          texts_(texts) {}
+
+    // Set while "Show Command Line Output" is checked, cleared otherwise.
+    void setConfirmCommandLine(ConfirmCommandLine confirm) { confirm_ = std::move(confirm); }
+
+    static LaunchTarget launchTarget(LaunchCommand command);
+    // openMSX and fMSX need their path set.
+    bool isAvailable(LaunchCommand command) const;
+    std::string executablePath(EmulatorKind emulator) const;
+    bool isEmulatorPathValid(bool requireDatabases) const;
+
+    // Starts the profile (none: nothing happens). A failed start shows M_ERR_START_EMUL and
+    // gives false; a start cancelled in the command-line window gives true.
+    bool launch(const Game* profile, LaunchCommand command);
+    bool startEmulatorProcess(const std::string& executable, const std::string& arguments);
+
+    // Opens the profile's info file with the associated program or the configured viewer; a
+    // failure shows M_ERR_START_VIEWER. Nothing happens without a profile or an info file.
+    bool showInfoFile(const Game* profile);
+    // Shows the file selected in the file manager; a failure shows M_ERR_START_EXPOLRER.
+    bool exploreFile(const std::string& path);
+    // exploreFile of the profile's main medium.
+    bool exploreProfile(const Game* profile);
+    // The checks before the editor opens on a new profile; they show their message and give false.
+    bool canAddProfile(bool anyDatabaseExists);
+
+    ScreenshotFiles screenshotFiles(const Game& profile) const;
+
+private:
+    void showError(const char* key);
+
+    const Settings& settings_;
+    ProcessStarter& starter_;
+    DesktopShell& shell_;
+    Prompter& prompter_;
+    const TextSource& texts_;
+    ConfirmCommandLine confirm_;
+};
+
+}  // namespace corvane

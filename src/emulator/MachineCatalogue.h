@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "emulator/EmulatorInstallation.h"
+
+namespace corvane {
+
+// The machine configurations of the primary emulator that can actually run, and the special
+// cartridges a ROM slot can hold instead of an image file.
+class MachineCatalogue {
+public:
+    explicit MachineCatalogue(std::string corvanePath) : installation_(std::move(corvanePath)) {}
+
+    // Usable machine names in listing order. Probing every file a configuration names is slow, so
+    // a list that found machines is kept for the life of the catalogue; an empty one is retried.
+    const std::vector<std::string>& machineList();
+    // The machine's config.ini has a "[Slots]" line and every file its slot lines name exists.
+    bool isMachineUsable(std::string_view machine) const;
+
+    // "scc", "scc+", "fmpac", "fmpak", "sunriseide", in the order the editor offers them.
+    static const std::vector<std::string>& specialCartridges();
+    // "sunriseide" itself or a stored path to the image, whose last 14 characters are
+    // "SUNRISEIDE.rom" (both case-sensitive).
+    static bool isSunriseIde(std::string_view special);
+    // The choice the editor shows for a stored special value.
+    static std::string specialCartridgeChoice(std::string_view special);
+    // Index of the first name equal to the given one; with fallbackToFirst, 0 when none is.
+    static std::optional<size_t> indexOf(const std::vector<std::string>& names,
+                                         std::string_view name, bool fallbackToFirst);
+    // The up to two double-quoted texts of a slot line; an unterminated quote opens no text.
+    static std::vector<std::string_view> quotedTexts(std::string_view line);
+
+private:
+    EmulatorInstallation installation_;
+    std::vector<std::string> machines_;
+};
+
+}  // namespace corvane

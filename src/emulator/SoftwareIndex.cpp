@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "emulator/SoftwareIndex.h"
+
+#include <tinyxml.h>
+
+#include "common/Path.h"
+#include "common/Prompter.h"
+#include "common/TextSource.h"
+#include "emulator/EmulatorInstallation.h"
+#include "emulator/SoftwareXml.h"
+
+namespace corvane {
+
+namespace xml = softwarexml;
+
+void SoftwareIndex::build(const std::string& corvanePath, Prompter& prompter,
+                          const TextSource& texts) {
+    if (built_)
+        return;
+    const EmulatorInstallation installation(corvanePath);
+    if (!installation.isValid(true)) {
+        built_ = true;
+        return;
+    }
+    const std::optional<std::vector<std::string>> files = installation.databaseFiles();
+    if (!files || files->empty()) {
+        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+        return;
+    }
+    for (const std::string& file : *files) {
+        indexFile(joinPath(installation.databasesDirectory(), file));
+    }
+    built_ = true;
+}
+
+void SoftwareIndex::rebuild(const std::string& corvanePath, Prompter& prompter,
+                            const TextSource& texts) {
+    keys_.clear();
+    software_.clear();
+    built_ = false;
+    build(corvanePath, prompter, texts);
+}
+
+const SoftwareSummary* SoftwareIndex::find(std::string_view sha1) const {
+    const auto it = keys_.find(sha1);
+    return it == keys_.end() ? nullptr : &software_[it->second].summary;
+}
+
+std::optional<std::set<std::string>> SoftwareIndex::otherDumps(std::string_view sha1) const {
+    const auto it = keys_.find(sha1);
+    if (it == keys_.end())
+        return std::nullopt;
+    const std::vector<std::string>& sha1s = software_[it->second].sha1s;
+    return std::set<std::string>(sha1s.begin(), sha1s.end());
+}
+
+void SoftwareIndex::indexFile(const std::string& path) {
+    TiXmlDocument document;
+    if (!xml::loadDocument(document, path))
+        return;
+    for (const TiXmlElement* software = document.RootElement()->FirstChildElement("software");
+         software; software = software->NextSiblingElement("software")) {
+        const auto id = static_cast<uint32_t>(software_.size());
+        software_.push_back({{std::string(xml::childText(*software, "title")),
+                              std::string(xml::childText(*software, "system")),
+                              std::string(xml::childText(*software, "company")),
+                              std::string(xml::childText(*software, "year")),
+                              std::string(xml::childText(*software, "country"))},
+                             {}});
+        for (const TiXmlElement* dump = software->FirstChildElement("dump"); dump;
+             dump = dump->NextSiblingElement("dump")) {
+            bool isGroup = false;
+            const TiXmlElement& container = xml::mediaContainer(*dump, isGroup);
+            for (const TiXmlElement* medium = container.FirstChildElement(); medium;
+                 medium = medium->NextSiblingElement()) {
+                for (const TiXmlElement* child = medium->FirstChildElement(); child;
+                     child = child->NextSiblingElement()) {
+                    if (xml::isSha1Hash(*child)) {
+                        add(xml::text(child), id);
+                        continue;
+                    }
+                    const char* type = child->Attribute("type");
+                    if (xml::name(*child) != "format" || !type || std::string_view(type) != "cas") {
+                        continue;
+                    }
+                    for (const TiXmlElement* hash = child->FirstChildElement("hash"); hash;
+                         hash = hash->NextSiblingElement("hash")) {
+                        if (xml::isSha1Hash(*hash))
+                            add(xml::text(hash), id);
+                    }
+                }
+            }
+        }
+        // Software whose every hash was already known is never found; keep memory to the keys.
+        if (software_.back().sha1s.empty())
+            software_.pop_back();
+    }
+}
+
+void SoftwareIndex::add(std::string_view sha1, uint32_t software) {
+    if (sha1.empty())
+        return;
+    // The first occurrence wins, in this file or an earlier one.
+    if (keys_.try_emplace(std::string(sha1), software).second) {
+        software_[software].sha1s.emplace_back(sha1);
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace corvane {
+
+class Prompter;
+class TextSource;
+
+struct SoftwareSummary {
+    std::string title;
+    std::string system;
+    std::string company;
+    std::string year;
+    std::string country;
+
+    bool operator==(const SoftwareSummary&) const = default;
+};
+
+// SHA-1 text to the basic data of the software it is a dump of, over all the primary emulator's
+// software databases. Cartridge and tape dumps only: disk hashes are not indexed.
+class SoftwareIndex {
+public:
+    // Builds once. An invalid Corvane Path gives an empty, built index; a Databases folder
+    // without XML files shows M_ERR_NO_CORVANE_DB and leaves the index unbuilt.
+    void build(const std::string& corvanePath, Prompter& prompter, const TextSource& texts);
+    // After a change of the Corvane Path.
+    void rebuild(const std::string& corvanePath, Prompter& prompter, const TextSource& texts);
+
+    bool isBuilt() const { return built_; }
+    size_t size() const { return keys_.size(); }
+    // Exact lookup of a lower-case SHA-1 text; null when absent.
+    const SoftwareSummary* find(std::string_view sha1) const;
+    // Every SHA-1 of the same software, the given one included; none when it is not indexed.
+    std::optional<std::set<std::string>> otherDumps(std::string_view sha1) const;
+
+private:
+    struct Software {
+        SoftwareSummary summary;
+        std::vector<std::string> sha1s;  // the keys that resolved to this software
+    };
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    void indexFile(const std::string& path);
+    void add(std::string_view sha1, uint32_t software);
+
+    std::deque<Software> software_;
+    std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> keys_;
+    bool built_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class TiXmlDocument;
+class TiXmlElement;
+
+// Reading the primary emulator's software databases: the few rules the index and the entry
+// search must apply identically.
+namespace corvane::softwarexml {
+
+// Loads a database file; false for anything that is not a regular file holding well-formed XML.
+bool loadDocument(TiXmlDocument& document, const std::string& path);
+// Text of the element's first child node when that node is text; empty otherwise.
+std::string_view text(const TiXmlElement* element);
+// Text of the first child element named name.
+std::string_view childText(const TiXmlElement& parent, const char* name);
+std::string_view name(const TiXmlElement& element);
+// A "hash" element whose "algo" is "sha1".
+bool isSha1Hash(const TiXmlElement& element);
+// A dump's media are the children of its first child element when that is a "group", else its
+// own children. Later siblings of such a group are not media.
+const TiXmlElement& mediaContainer(const TiXmlElement& dump, bool& isGroup);
+// "rom", "megarom", "systemrom" and "sccpluscart" hold cartridge images.
+bool isCartridge(std::string_view elementName);
+
+}  // namespace corvane::softwarexml

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/CommandLine.h"
+
+namespace corvane {
+
+std::vector<std::string> splitCommandLine(std::string_view commandLine) {
+    std::vector<std::string> arguments;
+    std::string current;
+    // A pair of quotes alone still makes an (empty) argument.
+    bool inArgument = false;
+    bool inQuotes = false;
+    size_t i = 0;
+    while (i < commandLine.size()) {
+        const char c = commandLine[i];
+        if (c == '\\') {
+            size_t count = 0;
+            while (i < commandLine.size() && commandLine[i] == '\\') {
+                ++count;
+                ++i;
+            }
+            if (i < commandLine.size() && commandLine[i] == '"') {
+                current.append(count / 2, '\\');
+                if (count % 2 == 1) {
+                    current += '"';
+                    ++i;
+                }
+            } else {
+                current.append(count, '\\');
+            }
+            inArgument = true;
+            continue;
+        }
+        ++i;
+        if (c == '"') {
+            inQuotes = !inQuotes;
+            inArgument = true;
+        } else if ((c == ' ' || c == '\t') && !inQuotes) {
+            if (inArgument)
+                arguments.push_back(std::move(current));
+            current.clear();
+            inArgument = false;
+        } else {
+            current += c;
+            inArgument = true;
+        }
+    }
+    if (inArgument)
+        arguments.push_back(std::move(current));
+    return arguments;
+}
+
+}  // namespace corvane

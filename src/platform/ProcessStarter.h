@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/CommandLine.h"
+
+namespace corvane {
+
+// Starts programs directly, never through a shell, so no argument text is ever interpreted.
+// A program name without a directory separator is looked up in PATH.
+class ProcessStarter {
+public:
+    virtual ~ProcessStarter() = default;
+
+    // Starts the program detached: the caller never waits for it and no zombie remains. True when
+    // the program is running, false when it could not be executed (missing, not executable...).
+    // The child inherits the caller's working directory and environment.
+    virtual bool start(const std::string& program, const std::vector<std::string>& arguments) = 0;
+
+    // Runs a short-lived helper and waits for it. Gives its exit status; none when it could not be
+    // started, ended by a signal, or was still running after the timeout (it is then killed).
+    // Its standard input and output are /dev/null.
+    virtual std::optional<int> run(const std::string& program,
+                                   const std::vector<std::string>& arguments,
+                                   std::chrono::milliseconds timeout) = 0;
+
+    // start() with an argument string split as a Windows command line.
+    bool startCommandLine(const std::string& program, const std::string& commandLine) {
+        return start(program, splitCommandLine(commandLine));
+    }
+};
+
+}  // namespace corvane

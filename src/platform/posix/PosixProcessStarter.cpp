@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/posix/PosixProcessStarter.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string_view>
+#include <thread>
+
+#include "common/Path.h"
+
+namespace corvane {
+
+namespace {
+
+bool isExecutableFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
+}
+
+// Resolved before fork, because after fork the child may only call async-signal-safe functions.
+std::optional<std::string> resolveProgram(const std::string& program) {
+    if (program.empty())
+        return std::nullopt;
+    if (program.find('/') != std::string::npos)
+        return program;
+    const char* pathVariable = std::getenv("PATH");
+    std::string_view directories =
+        (pathVariable && *pathVariable) ? pathVariable : "/usr/local/bin:/usr/bin:/bin";
+    for (;;) {
+        const size_t colon = directories.find(':');
+        const std::string_view directory = directories.substr(0, colon);
+        const std::string candidate = joinPath(directory.empty() ? "." : directory, program);
+        if (isExecutableFile(candidate))
+            return candidate;
+        if (colon == std::string_view::npos)
+            return std::nullopt;
+        directories.remove_prefix(colon + 1);
+    }
+}
+
+class ArgumentVector {
+public:
+    ArgumentVector(const std::string& program, const std::vector<std::string>& arguments)
+        : strings_(arguments) {
+        strings_.insert(strings_.begin(), program);
+        for (std::string& s : strings_)
+            pointers_.push_back(s.data());
+        pointers_.push_back(nullptr);
+    }
+    char* const* get() { return pointers_.data(); }
+
+private:
+    std::vector<std::string> strings_;
+    std::vector<char*> pointers_;
+};
+
+class ErrorPipe {
+public:
+    ErrorPipe() { ok_ = ::pipe2(fds_, O_CLOEXEC) == 0; }
+    ~ErrorPipe() {
+        closeRead();
+        closeWrite();
+    }
+    ErrorPipe(const ErrorPipe&) = delete;
+    ErrorPipe& operator=(const ErrorPipe&) = delete;
+
+    bool ok() const { return ok_; }
+    int writeEnd() const { return fds_[1]; }
+    void closeRead() { closeFd(fds_[0]); }
+    void closeWrite() { closeFd(fds_[1]); }
+
+    // End of file means every write end is gone without a report: exec succeeded.
+    bool execSucceeded() {
+        int error = 0;
+        ssize_t got;
+        do {
+            got = ::read(fds_[0], &error, sizeof error);
+        } while (got < 0 && errno == EINTR);
+        return got == 0;
+    }
+
+private:
+    static void closeFd(int& fd) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+    int fds_[2] = {-1, -1};
+    bool ok_ = false;
+};
+
+void reportErrno(int fd) {
+    const int error = errno;
+    [[maybe_unused]] const ssize_t ignored = ::write(fd, &error, sizeof error);
+}
+
+// Runs in the child. exec keeps a blocked signal mask and ignored signals, and the launcher's own
+// descriptors must not leak into the emulator.
+[[noreturn]] void execChild(const char* path, char* const* argv, int errorFd) {
+    sigset_t none;
+    ::sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::signal(SIGPIPE, SIG_DFL);
+    ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    ::execv(path, argv);
+    reportErrno(errorFd);
+    ::_exit(127);
+}
+
+void waitFor(pid_t pid, int* status) {
+    while (::waitpid(pid, status, 0) < 0 && errno == EINTR) {
+    }
+}
+
+}  // namespace
+
+bool PosixProcessStarter::start(const std::string& program,
+                                const std::vector<std::string>& arguments) {
+    const std::optional<std::string> path = resolveProgram(program);
+    if (!path)
+        return false;
+    ArgumentVector argv(program, arguments);
+    ErrorPipe pipe;
+    if (!pipe.ok())
+        return false;
+
+    const pid_t middle = ::fork();
+    if (middle < 0)
+        return false;
+    if (middle == 0) {
+        // The grandchild is orphaned at once and adopted by init, which reaps it.
+        ::setsid();
+        const pid_t grandchild = ::fork();
+        if (grandchild < 0) {
+            reportErrno(pipe.writeEnd());
+            ::_exit(127);
+        }
+        if (grandchild == 0)
+            execChild(path->c_str(), argv.get(), pipe.writeEnd());
+        ::_exit(0);
+    }
+    pipe.closeWrite();
+    int status = 0;
+    waitFor(middle, &status);
+    return pipe.execSucceeded();
+}
+
+std::optional<int> PosixProcessStarter::run(const std::string& program,
+                                            const std::vector<std::string>& arguments,
+                                            std::chrono::milliseconds timeout) {
+    const std::optional<std::string> path = resolveProgram(program);
+    if (!path)
+        return std::nullopt;
+    ArgumentVector argv(program, arguments);
+    ErrorPipe pipe;
+    if (!pipe.ok())
+        return std::nullopt;
+    const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (devNull < 0)
+        return std::nullopt;
+
+    const pid_t child = ::fork();
+    if (child < 0) {
+        ::close(devNull);
+        return std::nullopt;
+    }
+    if (child == 0) {
+        ::dup2(devNull, STDIN_FILENO);
+        ::dup2(devNull, STDOUT_FILENO);
+        execChild(path->c_str(), argv.get(), pipe.writeEnd());
+    }
+    ::close(devNull);
+    pipe.closeWrite();
+    int status = 0;
+    if (!pipe.execSucceeded()) {
+        waitFor(child, &status);
+        return std::nullopt;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const pid_t done = ::waitpid(child, &status, WNOHANG);
+        if (done == child)
+            break;
+        if (done < 0 && errno != EINTR)
+            return std::nullopt;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ::kill(child, SIGKILL);
+            waitFor(child, &status);
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (!WIFEXITED(status))
+        return std::nullopt;
+    return WEXITSTATUS(status);
+}
+
+}  // namespace corvane

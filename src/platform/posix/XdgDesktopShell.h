@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/DesktopShell.h"
+#include "platform/ProcessStarter.h"
+
+namespace corvane {
+
+// Freedesktop conventions: xdg-open for associated programs, the FileManager1 D-Bus interface
+// for showing a file selected in its folder.
+class XdgDesktopShell : public DesktopShell {
+public:
+    explicit XdgDesktopShell(ProcessStarter& starter) : starter_(starter) {}
+
+    bool openWithAssociatedProgram(const std::string& target) override;
+    // Asks the file manager over D-Bus and waits for its answer; when no file manager answers,
+    // opens the file's folder instead.
+    bool revealFile(const std::string& path) override;
+
+    // The dbus-send arguments that ask the file manager to show the file (an absolute path).
+    static std::vector<std::string> showItemsArguments(const std::string& absolutePath);
+    // "file://" and the path, percent-encoded so blanks, quotes and commas survive.
+    static std::string fileUri(const std::string& absolutePath);
+
+private:
+    ProcessStarter& starter_;
+};
+
+}  // namespace corvane

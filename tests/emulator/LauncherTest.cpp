@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "emulator/Launcher.h"
+
+#include <gtest/gtest.h>
+
+#include "emulator/EmulatorHandler.h"
+#include "platform/CommandLine.h"
+#include "support/FakeEmulator.h"
+#include "support/RecordingShell.h"
+#include "support/RecordingStarter.h"
+#include "support/ScriptedPrompter.h"
+
+using namespace corvane;
+using namespace corvane::test;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+class LauncherTest : public ::testing::Test {
+protected:
+    LauncherTest() {
+        settings.emulatorDirectory = emulator.path();
+        settings.theme = "default";
+        settings.openMsxDirectory = "/usr/games";
+        settings.fmsxDirectory = "/opt/fmsx";
+        profile.slot1File = "games/Knight.zip";
+        profile.slot1ZipEntry = "knight.rom";
+        profile.machine = "Sony HB-F1XD";
+    }
+
+    Strings shownErrors() const {
+        Strings texts;
+        for (const auto& m : prompter.messages) {
+            EXPECT_EQ(m.kind, MessageKind::Error);
+            texts.push_back(m.text);
+        }
+        return texts;
+    }
+
+    FakeEmulator emulator;
+    Settings settings;
+    RecordingStarter starter;
+    RecordingShell shell;
+    ScriptedPrompter prompter;
+    KeyTextSource texts;
+    Launcher launcher{settings, starter, shell, prompter, texts};
+    Game profile;
+};
+
+}  // namespace
+
+TEST_F(LauncherTest, EntryPointsChooseEmulatorAndMachine) {
+    const std::vector<std::tuple<LaunchCommand, std::string, std::string>> cases = {
+        {LaunchCommand::SavedSettings, emulator.executable(), "Sony HB-F1XD"},
+        {LaunchCommand::GenericMSX, emulator.executable(), "MSX"},
+        {LaunchCommand::GenericMSX2, emulator.executable(), "MSX2"},
+        {LaunchCommand::GenericMSX2Plus, emulator.executable(), "MSX2+"},
+        {LaunchCommand::GenericTurboR, emulator.executable(), "MSXturboR"},
+        {LaunchCommand::OpenMSX, "/usr/games/openmsx", "-carta"},
+        {LaunchCommand::FMSX, "/opt/fmsx/fmsx", "games/Knight.zip"},
+    };
+    for (const auto& [command, program, last] : cases) {
+        EXPECT_TRUE(launcher.launch(&profile, command));
+        EXPECT_EQ(starter.started.back().program, program);
+        const Strings& args = starter.started.back().arguments;
+        EXPECT_TRUE(args.back() == last || args.front() == last) << last;
+    }
+    EXPECT_EQ(starter.started[2].arguments,
+              (Strings{"/rom1", "games/Knight.zip", "/rom1zip", "knight.rom", "/fullscreen",
+                       "/machine", "MSX2"}));
+    EXPECT_TRUE(launcher.launch(nullptr, LaunchCommand::SavedSettings));
+    EXPECT_EQ(starter.started.size(), cases.size());
+    EXPECT_TRUE(prompter.messages.empty());
+
+    starter.startResult = false;
+    EXPECT_FALSE(launcher.launch(&profile, LaunchCommand::FMSX));
+    EXPECT_EQ(shownErrors(), Strings{"M_ERR_START_EMUL"});
+}
+
+TEST_F(LauncherTest, CommandLineConfirmation) {
+    Strings shown;
+    bool answer = false;
+    launcher.setConfirmCommandLine([&](const std::string& line) {
+        shown.push_back(line);
+        return answer;
+    });
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));  // Cancel is no error
+    EXPECT_TRUE(starter.started.empty());
+    answer = true;
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], EmulatorHandler::corvaneArguments(profile, settings, "MSX2"));
+    EXPECT_EQ(starter.started.at(0).arguments, splitCommandLine(shown[1]));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(LauncherTest, PathChecksAndAddProfile) {
+    EXPECT_TRUE(launcher.isEmulatorPathValid(true));
+    EXPECT_TRUE(launcher.canAddProfile(true));
+    EXPECT_FALSE(launcher.canAddProfile(false));
+    emulator.removeDatabasesDirectory();
+    EXPECT_FALSE(launcher.isEmulatorPathValid(true));
+    EXPECT_TRUE(launcher.canAddProfile(true));  // needs no Databases folder
+    for (const std::string& dir : {emulator.path() + "/Machines", std::string()}) {
+        settings.emulatorDirectory = dir;
+        EXPECT_FALSE(launcher.isEmulatorPathValid(false));
+    }
+    EXPECT_FALSE(launcher.canAddProfile(true));
+    EXPECT_EQ(shownErrors(), (Strings{"M_ERR_NO_DB_SEL", "M_ERR_EMUL_PATH_INVALID"}));
+}
+
+TEST_F(LauncherTest, InfoFileAndExplore) {
+    profile.infoFile = "/docs/Knightmare manual.txt";
+    settings.useDefaultViewer = true;
+    EXPECT_TRUE(launcher.showInfoFile(&profile));
+    EXPECT_EQ(shell.opened, Strings{profile.infoFile});
+    settings.useDefaultViewer = false;
+    settings.viewerPath = "/usr/bin/viewer";
+    EXPECT_TRUE(launcher.showInfoFile(&profile));
+    EXPECT_EQ(starter.started.at(0).program, "/usr/bin/viewer");
+    EXPECT_EQ(starter.started.at(0).arguments,
+              Strings{profile.infoFile});  // blanks kept, one argument
+    starter.startResult = false;
+    EXPECT_FALSE(launcher.showInfoFile(&profile));
+
+    profile.slot1File.clear();
+    profile.diskAFile = "disks/a b.dsk";
+    EXPECT_TRUE(launcher.exploreProfile(&profile));
+    EXPECT_EQ(shell.revealed, Strings{"disks/a b.dsk"});
+    shell.result = false;
+    EXPECT_FALSE(launcher.exploreFile(""));
+    profile.infoFile.clear();
+    EXPECT_TRUE(launcher.showInfoFile(&profile));
+    EXPECT_TRUE(launcher.showInfoFile(nullptr));
+    EXPECT_EQ(shownErrors(), (Strings{"M_ERR_START_VIEWER", "M_ERR_START_EXPOLRER"}));
+}
+
+TEST_F(LauncherTest, ScreenshotFiles) {
+    settings.screenshotCount = 2;
+    const std::string shots = emulator.path() + "/Screenshots/";
+    ScreenshotFiles files = launcher.screenshotFiles(profile);
+    EXPECT_EQ(files.image1, shots + "knight_0000.PNG");
+    EXPECT_EQ(files.image2, shots + "knight_0001.PNG");
+    Game plain;
+    plain.slot1File = "games\\Knight.rom";
+    settings.imageType = "GIF";
+    settings.screenshotCount = 1;
+    files = launcher.screenshotFiles(plain);
+    EXPECT_EQ(files.image1, shots + "Knight_0000.GIF");
+    EXPECT_EQ(files.image2, "");
+    // Own pictures never fall back to the emulator's.
+    plain.image1 = "/pics/one.png";
+    settings.screenshotCount = 2;
+    EXPECT_EQ(launcher.screenshotFiles(plain).image1, "/pics/one.png");
+    EXPECT_EQ(launcher.screenshotFiles(plain).image2, "");
+}

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/posix/PosixProcessStarter.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "common/Path.h"
+#include "emulator/EmulatorHandler.h"
+#include "support/FakeEmulator.h"
+
+using namespace corvane;
+using namespace corvane::test;
+using namespace std::chrono_literals;
+
+namespace {
+// Nothing left to reap: the started program is no child of ours.
+bool noChildProcesses() {
+    return ::waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD;
+}
+}  // namespace
+
+TEST(PosixProcessStarter, FieldsArriveAsLiteralArguments) {
+    FakeEmulator emulator;
+    TempDir victim;
+    Game g;
+    g.slot1File = "x\"; touch " + victim.file("A") + "; \"";
+    g.diskAFile = "$(touch " + victim.file("B") + ")";
+    g.tapeFile = "`touch " + victim.file("C") + "`";
+    g.machine = "a b;c";
+    Settings s;
+    s.theme = "default";
+    s.fullScreen = false;
+    PosixProcessStarter starter;
+    ASSERT_TRUE(starter.startCommandLine(emulator.executable(),
+                                         EmulatorHandler::corvaneArguments(g, s, std::nullopt)));
+    EXPECT_TRUE(noChildProcesses());
+    const auto calls = emulator.waitForCalls(1);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].arguments, (std::vector<std::string>{
+                                      "/rom1", "x;", "touch", victim.file("A") + ";", "", "/diskA",
+                                      g.diskAFile, "/cas", g.tapeFile, "/machine", "a b;c"}));
+    EXPECT_EQ(calls[0].workingDirectory,
+              std::filesystem::canonical(std::filesystem::current_path()).string());
+    for (const char* name : {"A", "B", "C"})
+        EXPECT_FALSE(fileExists(victim.file(name))) << name;
+}
+
+TEST(PosixProcessStarter, FailuresAndWaitedRuns) {
+    TempDir dir;
+    PosixProcessStarter starter;
+    const std::string plain = dir.write("plain", "#!/bin/sh\n");
+    ::chmod(plain.c_str(), 0644);
+    const std::string broken = dir.write("broken", "#!/nonexistent/interpreter\n");
+    ::chmod(broken.c_str(), 0755);
+    for (const std::string& program : {dir.file("missing"), std::string(),
+                                       std::string("no-such-program-here"), dir.path(), broken}) {
+        EXPECT_FALSE(starter.start(program, {})) << program;
+        EXPECT_FALSE(starter.run(program, {}, 5s)) << program;
+    }
+    if (!runningAsRoot()) {
+        EXPECT_FALSE(starter.start(plain, {}));
+    }
+
+    const std::string status =
+        writeScript(dir, "status", "[ \"$1\" = \"a b\" ] || exit 9\nexit 3\n");
+    EXPECT_EQ(starter.run(status, {"a b"}, 5s), 3);
+    EXPECT_EQ(starter.run(status, {"a", "b"}, 5s), 9);
+    EXPECT_EQ(starter.run("true", {}, 5s), 0);          // found in PATH
+    EXPECT_FALSE(starter.run("sleep", {"30"}, 200ms));  // killed at the timeout
+    EXPECT_TRUE(noChildProcesses());
+}
