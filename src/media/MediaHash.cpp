@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "media/MediaHash.h"
+
+#include "common/AsciiCase.h"
+#include "media/CSHADigest.h"
+#include "media/ZipArchive.h"
+#include "model/Game.h"
+
+namespace corvane {
+
+std::string HashZipMember(const std::string& zipPath, const std::string& memberName) {
+    ZipArchive archive;
+    if (!archive.open(zipPath))
+        return {};
+    if (!(memberName.empty() ? archive.goToFirst() : archive.locate(memberName)))
+        return {};
+    // Streamed: the size the archive declares is never trusted for an allocation.
+    CSHADigest digest;
+    const bool read = archive.readCurrent([&digest](const std::uint8_t* data, std::size_t count) {
+        return digest.Update(data, count);
+    });
+    if (!read)
+        return {};
+    digest.Final();
+    return digest.DigestText();
+}
+
+std::string MediumSha1(const std::string& file, const std::string& entry) {
+    if (file.empty())
+        return {};
+    if (IsZipFile(file))
+        return toLowerAscii(HashZipMember(file, entry));
+    CSHADigest digest;
+    if (!digest.HashFile(file))
+        return {};
+    return toLowerAscii(digest.DigestText());
+}
+
+}  // namespace corvane

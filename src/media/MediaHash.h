@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+// Digest text (upper case) of one member of a ZIP archive, the first member when memberName is
+// empty; member names are matched without regard to letter case. Empty on any failure.
+std::string HashZipMember(const std::string& zipPath, const std::string& memberName);
+
+// Lower-case SHA-1 of a medium: the member `entry` of a ".zip" file, otherwise the file itself.
+// Empty when it cannot be read.
+std::string MediumSha1(const std::string& file, const std::string& entry);
+
+}  // namespace corvane

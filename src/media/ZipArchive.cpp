@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "media/ZipArchive.h"
+
+#include <minizip/unzip.h>
+
+#include <vector>
+
+namespace corvane {
+
+namespace {
+
+// Member names compared without regard to letter case.
+constexpr int kCaseInsensitive = 2;
+constexpr unsigned kReadChunk = 64 * 1024;
+
+}  // namespace
+
+void ZipArchive::Closer::operator()(void* handle) const {
+    unzClose(handle);
+}
+
+bool ZipArchive::open(const std::string& path) {
+    handle_.reset(unzOpen64(path.c_str()));
+    return isOpen();
+}
+
+bool ZipArchive::locate(const std::string& name) {
+    return isOpen() && unzLocateFile(handle_.get(), name.c_str(), kCaseInsensitive) == UNZ_OK;
+}
+
+bool ZipArchive::goToFirst() {
+    return isOpen() && unzGoToFirstFile(handle_.get()) == UNZ_OK;
+}
+
+bool ZipArchive::goToNext() {
+    return isOpen() && unzGoToNextFile(handle_.get()) == UNZ_OK;
+}
+
+std::optional<ZipArchive::MemberInfo> ZipArchive::currentInfo() const {
+    if (!isOpen())
+        return std::nullopt;
+    unz_file_info64 info{};
+    if (unzGetCurrentFileInfo64(handle_.get(), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+        return std::nullopt;
+    // The name length field is 16 bits, so this buffer is bounded whatever the archive says.
+    std::string name(info.size_filename + 1, '\0');
+    if (unzGetCurrentFileInfo64(handle_.get(), &info, name.data(), name.size(), nullptr, 0, nullptr,
+                                0) != UNZ_OK)
+        return std::nullopt;
+    name.resize(info.size_filename);
+    return MemberInfo{std::move(name), info.uncompressed_size};
+}
+
+bool ZipArchive::readCurrent(const Sink& sink) {
+    const std::optional<MemberInfo> info = currentInfo();
+    if (!info || unzOpenCurrentFile(handle_.get()) != UNZ_OK)
+        return false;
+
+    std::vector<std::uint8_t> chunk(kReadChunk);
+    std::uint64_t total = 0;
+    bool ok = true;
+    for (;;) {
+        const int got = unzReadCurrentFile(handle_.get(), chunk.data(), kReadChunk);
+        if (got == 0)
+            break;
+        if (got < 0 || !sink(chunk.data(), static_cast<std::size_t>(got))) {
+            ok = false;
+            break;
+        }
+        total += static_cast<std::uint64_t>(got);
+    }
+    // minizip checks the CRC only when the declared size was reached, so a member whose data
+    // ends early must be caught here.
+    if (ok && total != info->uncompressedSize)
+        ok = false;
+    const int closed = unzCloseCurrentFile(handle_.get());
+    return ok && closed == UNZ_OK;
+}
+
+}  // namespace corvane

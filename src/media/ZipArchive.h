@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace corvane {
+
+// A ZIP archive opened for reading, closed when the object goes. Every operation reports
+// failure instead of trusting the archive: a damaged or forged archive is a failed read.
+class ZipArchive {
+public:
+    struct MemberInfo {
+        std::string name;
+        std::uint64_t uncompressedSize = 0;
+    };
+
+    // Receives the member's bytes in order; returning false stops the read as a failure.
+    using Sink = std::function<bool(const std::uint8_t* data, std::size_t count)>;
+
+    ZipArchive() = default;
+    ZipArchive(ZipArchive&&) noexcept = default;
+    ZipArchive& operator=(ZipArchive&&) noexcept = default;
+
+    bool open(const std::string& path);
+    void close() { handle_.reset(); }
+    bool isOpen() const { return handle_ != nullptr; }
+
+    // Makes the member with this name current; letter case is ignored.
+    bool locate(const std::string& name);
+    bool goToFirst();
+    // False after the last member.
+    bool goToNext();
+    std::optional<MemberInfo> currentInfo() const;
+    // Streams the current member's uncompressed bytes to sink. False on a read or checksum
+    // error, when the data does not match the size the archive declares, or when sink stops.
+    bool readCurrent(const Sink& sink);
+
+private:
+    struct Closer {
+        void operator()(void* handle) const;
+    };
+    std::unique_ptr<void, Closer> handle_;
+};
+
+}  // namespace corvane
