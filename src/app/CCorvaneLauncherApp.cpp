@@ -2,14 +2,33 @@
 #include "app/CCorvaneLauncherApp.h"
 
 #include "common/Prompter.h"
+#include "platform/Platform.h"
 
 namespace corvane {
 
-CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& prompter)
+CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& prompter,
+                                         std::unique_ptr<ProcessStarter> starter,
+                                         std::unique_ptr<DesktopShell> shell)
     : baseDirectory_(std::move(baseDirectory)),
       prompter_(prompter),
-      store_(baseDirectory_, prompter_, languages_, &sha1Cache_) {
+      store_(baseDirectory_, prompter_, languages_, &sha1Cache_),
+      starter_(starter ? std::move(starter) : makeProcessStarter()),
+      shell_(shell ? std::move(shell) : makeDesktopShell(*starter_)),
+      launcher_(settings_, *starter_, *shell_, prompter_, languages_) {
     languages_.setLanguage(0);
+}
+
+CCorvaneLauncherApp::~CCorvaneLauncherApp() = default;
+
+void CCorvaneLauncherApp::buildSoftwareIndex() {
+    softwareIndex_.build(settings_.emulatorDirectory, prompter_, languages_);
+}
+
+const SoftwareSummary* CCorvaneLauncherApp::softwareOf(const Game& game,
+                                                       const std::string& database) {
+    if (!softwareIndex_.isBuilt() || softwareIndex_.size() == 0) return nullptr;
+    const std::string sha1 = ProfileSha1(game, database, sha1Cache_);
+    return sha1.empty() ? nullptr : softwareIndex_.find(sha1);
 }
 
 void CCorvaneLauncherApp::loadSettings() {

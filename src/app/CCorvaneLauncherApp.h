@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/RunFlags.h"
+#include "emulator/Launcher.h"
+#include "emulator/SoftwareIndex.h"
 #include "i18n/LanguageManager.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseStore.h"
 #include "model/Settings.h"
+#include "platform/DesktopShell.h"
+#include "platform/ProcessStarter.h"
 
 namespace corvane {
 
@@ -17,12 +22,19 @@ class Prompter;
 // One object, created by main and passed by reference; tests build their own.
 class CCorvaneLauncherApp {
 public:
-    CCorvaneLauncherApp(std::string baseDirectory, Prompter& prompter);
+    // Without platform objects the application uses this platform's own.
+    CCorvaneLauncherApp(std::string baseDirectory, Prompter& prompter,
+                        std::unique_ptr<ProcessStarter> starter = nullptr,
+                        std::unique_ptr<DesktopShell> shell = nullptr);
+    ~CCorvaneLauncherApp();
 
     // Reads settings.ini, makes the default database current and selects the language.
     void loadSettings();
-    // Writes settings.ini and, only when that worked, applies the new values.
+    // Writes settings.ini and, only when that worked, applies the new values (a new Corvane
+    // Path rebuilds the software index).
     bool applySettings(const Settings& settings);
+    // Indexes the emulator's software databases; done once at start.
+    void buildSoftwareIndex();
 
     const std::string& baseDirectory() const { return baseDirectory_; }
     const Settings& settings() const { return settings_; }
@@ -34,6 +46,10 @@ public:
     const TextSource& texts() const { return languages_; }
     Sha1Cache& sha1Cache() { return sha1Cache_; }
     RunFlags& flags() { return flags_; }
+    Launcher& launcher() { return launcher_; }
+    const SoftwareIndex& softwareIndex() const { return softwareIndex_; }
+    // The emulator's data of a profile, found by the SHA-1 of its main medium; null if unknown.
+    const SoftwareSummary* softwareOf(const Game& game, const std::string& database);
     Prompter& prompter() { return prompter_; }
 
     // Creates a database from a name the user typed; shows the message of every refusal.
@@ -47,6 +63,10 @@ private:
     Sha1Cache sha1Cache_;
     DatabaseStore store_;
     RunFlags flags_;
+    std::unique_ptr<ProcessStarter> starter_;
+    std::unique_ptr<DesktopShell> shell_;
+    Launcher launcher_;
+    SoftwareIndex softwareIndex_;
 };
 
 // Trims blanks at both ends; a name that could not be stored or listed gives nothing.

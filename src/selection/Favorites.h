@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+struct Favorite {
+    std::string profile;
+    std::string database;
+
+    bool operator==(const Favorite&) const = default;
+};
+
+enum class FavoriteResult {
+    Written,
+    WriteFailed,  // the change is kept in memory; the file still holds the old content
+    Unchanged,    // nothing to do, nothing written
+    Invalid,      // a name holding "|" or a line break
+};
+
+// The bookmarks of favorites.bml in the base directory: profile name "|" database name a line.
+// The file is read on first use and rewritten whole, atomically, after every change.
+class Favorites {
+public:
+    static constexpr const char* kFileName = "favorites.bml";
+
+    explicit Favorites(const std::string& baseDirectory);
+
+    const std::string& path() const { return path_; }
+    // In store order; a missing or unreadable file is an empty store.
+    const std::vector<Favorite>& items();
+
+    // Ignored (Unchanged) when the pair is there already. A "|" would come back as a different
+    // favorite, so such names are refused.
+    FavoriteResult add(const std::string& profile, const std::string& database);
+    // Every favorite of the database naming one of the profiles.
+    FavoriteResult removeProfiles(const std::vector<std::string>& profiles,
+                                  const std::string& database);
+    FavoriteResult removeOne(const std::string& profile, const std::string& database);
+    FavoriteResult removeDatabase(const std::string& database);
+    // Favorites follow a renamed database.
+    FavoriteResult renameDatabase(const std::string& oldName, const std::string& newName);
+    // Favorites of moved profiles follow them into the target database.
+    FavoriteResult moveProfiles(const std::vector<std::string>& profiles, const std::string& source,
+                                const std::string& target);
+    // Ascending by profile name and database name run together, ignoring letter case; favorites
+    // equal but for case keep their order.
+    bool sort();
+    bool write();
+
+    // The popup caption: profile, three blanks, database in square brackets.
+    static std::string popupCaption(const Favorite& favorite);
+
+private:
+    void load();
+    FavoriteResult writeIf(bool changed);
+    // Re-points the matching favorites, dropping those the target already holds.
+    FavoriteResult repoint(const std::vector<std::string>* profiles, const std::string& source,
+                           const std::string& target);
+
+    std::string path_;
+    std::optional<std::vector<Favorite>> items_;
+};
+
+// The catalogue key of the message for a result; nullptr for Written and Unchanged.
+const char* favoriteMessageKey(FavoriteResult result);
+
+}  // namespace corvane

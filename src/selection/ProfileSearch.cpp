@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "selection/ProfileSearch.h"
+
+#include <algorithm>
+
+#include "common/AsciiCase.h"
+#include "common/LineReader.h"
+#include "common/Path.h"
+#include "model/DatabaseStore.h"
+#include "model/Game.h"
+
+namespace corvane {
+
+namespace {
+
+std::string_view trimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+std::optional<std::vector<SearchHit>> ProfileSearch::find(std::string_view typed,
+                                                          const std::function<void()>& pulse) {
+    lastText_ = trimBlanks(typed);
+    if (lastText_.empty())
+        return std::nullopt;
+    std::vector<SearchHit> hits;
+    int examined = 0;
+    std::string line;
+    for (const std::string& file : store_.databaseList()) {
+        LineReader reader(joinPath(store_.directory(), file));
+        if (!reader.isOpen())
+            continue;
+        const std::string database = DatabaseStore::databaseNameOfPath(file);
+        while (reader.next(line)) {
+            if (line.empty())
+                continue;
+            // The name is the line's first field; the rest of the record plays no part.
+            const std::string_view name = profileNameOfLine(line);
+            if (containsIgnoreCase(name, lastText_))
+                hits.push_back({std::string(name), database});
+            if (pulse && ++examined % 20 == 0)
+                pulse();
+        }
+    }
+    std::ranges::stable_sort(hits, [](const SearchHit& a, const SearchHit& b) {
+        return compareIgnoreCase(a.profile, b.profile) < 0;
+    });
+    return hits;
+}
+
+}  // namespace corvane

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "selection/ProfileSearch.h"
+#include "ui/common/CLocalized.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace corvane {
+
+// Finds profiles by part of their name in every database. OK hands back the chosen hit, which
+// the main window locates; the last search text lives in the ProfileSearch the caller owns.
+class SearchDlg : public CLocalized {
+    Q_OBJECT
+public:
+    SearchDlg(ProfileSearch& search, const LanguageManager& languages, QWidget* parent = nullptr);
+
+    // After OK: the profile and database to locate.
+    const std::optional<SearchHit>& chosenHit() const { return chosen_; }
+
+    QLineEdit* nameEdit() const { return name_; }
+    QPushButton* findButton() const { return find_; }
+    QTreeWidget* results() const { return results_; }
+    QLabel* foundCount() const { return count_; }
+    QLabel* question() const { return question_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+    void accept() override;
+
+public slots:
+    void find();
+
+private:
+    void createWidgets();
+    void connectWidgets();
+    void loadValues();
+    void selectionChanged();
+
+    ProfileSearch& search_;
+    std::vector<SearchHit> hits_;
+    std::optional<SearchHit> chosen_;
+
+    QLineEdit* name_ = nullptr;
+    QPushButton* find_ = nullptr;
+    QTreeWidget* results_ = nullptr;
+    QLabel* count_ = nullptr;
+    QLabel* question_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace corvane

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/settings/SettingsDlg.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/CCorvaneLauncherApp.h"
+#include "common/Prompter.h"
+#include "ui/common/DialogIds.h"
+#include "ui/settings/SettingsBackground.h"
+#include "ui/settings/SettingsEmulators.h"
+#include "ui/settings/SettingsGeneral.h"
+#include "ui/settings/SettingsIds.h"
+#include "ui/settings/SettingsLanguage.h"
+#include "ui/settings/SettingsScreenshots.h"
+
+namespace corvane {
+
+SettingsDlg::SettingsDlg(CCorvaneLauncherApp& app, QWidget* parent)
+    : CLocalized(kDlgSettings, app.languages(), parent), app_(app) {
+    createWidgets();
+    connectWidgets();
+    loadValues();
+}
+
+void SettingsDlg::createWidgets() {
+    const LanguageManager& texts = app_.languages();
+    tabs_ = new QTabWidget(this);
+    general_ = new SettingsGeneral(texts, app_.store().databaseNames(), tabs_);
+    screenshots_ = new SettingsScreenshots(tabs_);
+    background_ = new SettingsBackground(texts, tabs_);
+    emulators_ = new SettingsEmulators(texts, tabs_);
+    language_ = new SettingsLanguage(texts, tabs_);
+    tabs_->addTab(general_, textForKey("L_GENERAL"));
+    tabs_->addTab(screenshots_, textForKey("L_SCREENSHOTS"));
+    tabs_->addTab(background_, textForKey("L_BACKGROUND"));
+    tabs_->addTab(emulators_, textForKey("L_EMULATORS"));
+    tabs_->addTab(language_, textForKey("L_LANGUAGE"));
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    setCatalogueId(buttons_->button(QDialogButtonBox::Ok), kIdOk);
+    setCatalogueId(buttons_->button(QDialogButtonBox::Cancel), kIdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons_);
+}
+
+void SettingsDlg::connectWidgets() {
+    connect(buttons_, &QDialogButtonBox::accepted, this, &SettingsDlg::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void SettingsDlg::loadValues() {
+    const Settings& settings = app_.settings();
+    general_->load(settings);
+    screenshots_->load(settings);
+    background_->load(settings);
+    emulators_->load(settings);
+    language_->load(settings);
+}
+
+void SettingsDlg::accept() {
+    // A page that offers no choice for a value (no theme list, no databases) leaves it as it is.
+    Settings settings = app_.settings();
+    general_->store(settings);
+    screenshots_->store(settings);
+    background_->store(settings);
+    emulators_->store(settings);
+    language_->store(settings);
+    const bool directoryChanged = settings.emulatorDirectory != app_.settings().emulatorDirectory;
+    if (!app_.applySettings(settings)) {
+        app_.prompter().message(app_.texts().text("M_ERR_FILE_IO"), MessageKind::Error);
+        return;
+    }
+    emulatorDirectoryChanged_ = directoryChanged;
+    QDialog::accept();
+}
+
+}  // namespace corvane

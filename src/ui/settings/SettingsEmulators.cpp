@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/settings/SettingsEmulators.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "i18n/LanguageManager.h"
+#include "ui/common/CLocalized.h"
+#include "ui/settings/PathRow.h"
+#include "ui/settings/SettingsIds.h"
+#include "ui/settings/SettingsText.h"
+
+namespace corvane {
+
+namespace {
+
+struct EmulatorIds {
+    int group;
+    int path;
+    int arguments;
+};
+
+QGroupBox* emulatorGroup(const QString& title, EmulatorIds ids, const QString& chooserCaption,
+                         PathRow*& path, QLineEdit*& arguments, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    CLocalized::setCatalogueId(group, ids.group);
+    path = new PathRow(PathEdit::Kind::Folder, false, group);
+    path->setFolderChooser(chooserCaption);
+    arguments = new QLineEdit(group);
+    auto* pathLabel = new QLabel(QStringLiteral("Path"), group);
+    CLocalized::setCatalogueId(pathLabel, ids.path);
+    pathLabel->setBuddy(path->edit());
+    auto* argumentsLabel = new QLabel(QStringLiteral("Arguments"), group);
+    CLocalized::setCatalogueId(argumentsLabel, ids.arguments);
+    argumentsLabel->setBuddy(arguments);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(pathLabel, path);
+    form->addRow(argumentsLabel, arguments);
+    return group;
+}
+
+}  // namespace
+
+SettingsEmulators::SettingsEmulators(const LanguageManager& languages, QWidget* parent)
+    : QWidget(parent) {
+    const QString chooserCaption = catalogueText(languages, "M_SEL_DIR");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(emulatorGroup(QStringLiteral("openMSX Settings"),
+                                    {kIdOpenMsxSettings, kIdOpenMsxPath, kIdOpenMsxArguments},
+                                    chooserCaption, openMsxPath_, openMsxArguments_, this));
+    layout->addWidget(emulatorGroup(QStringLiteral("fMSX Settings"),
+                                    {kIdFmsxSettings, kIdFmsxPath, kIdFmsxArguments},
+                                    chooserCaption, fmsxPath_, fmsxArguments_, this));
+    layout->addStretch(1);
+    load(Settings{});
+}
+
+void SettingsEmulators::load(const Settings& settings) {
+    loaded_ = settings;
+    openMsxPath_->edit()->setText(fromBytes(settings.openMsxDirectory));
+    openMsxArguments_->setText(fromBytes(settings.openMsxArguments));
+    fmsxPath_->edit()->setText(fromBytes(settings.fmsxDirectory));
+    fmsxArguments_->setText(fromBytes(settings.fmsxArguments));
+}
+
+void SettingsEmulators::store(Settings& settings) const {
+    settings.openMsxDirectory = keptBytes(openMsxPath_->edit()->text(), loaded_.openMsxDirectory);
+    settings.openMsxArguments = keptBytes(openMsxArguments_->text(), loaded_.openMsxArguments);
+    settings.fmsxDirectory = keptBytes(fmsxPath_->edit()->text(), loaded_.fmsxDirectory);
+    settings.fmsxArguments = keptBytes(fmsxArguments_->text(), loaded_.fmsxArguments);
+}
+
+}  // namespace corvane

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/settings/SettingsGeneral.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/Path.h"
+#include "emulator/EmulatorInstallation.h"
+#include "i18n/LanguageManager.h"
+#include "platform/DirectoryListing.h"
+#include "ui/common/CLocalized.h"
+#include "ui/settings/PathRow.h"
+#include "ui/settings/SettingsIds.h"
+#include "ui/settings/SettingsText.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kThemeDefault = "default";
+constexpr const char* kThemeClassic = "classic";
+
+QByteArray rawBytes(const std::string& bytes) {
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string stdBytes(const QByteArray& bytes) {
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+#ifdef _WIN32
+constexpr bool kExecutablesByPattern = true;
+#else
+constexpr bool kExecutablesByPattern = false;
+#endif
+
+}  // namespace
+
+SettingsGeneral::SettingsGeneral(const LanguageManager& languages,
+                                 const std::vector<std::string>& databases, QWidget* parent)
+    : QWidget(parent), languages_(languages) {
+    createWidgets(databases);
+    connectWidgets();
+    load(Settings{});
+}
+
+void SettingsGeneral::createWidgets(const std::vector<std::string>& databases) {
+    auto* pathGroup = new QGroupBox(QStringLiteral("Corvane Path"), this);
+    CLocalized::setCatalogueId(pathGroup, kIdCorvanePath);
+    emulatorPath_ = new PathRow(PathEdit::Kind::Folder, false, pathGroup);
+    emulatorPath_->setFolderChooser(catalogueText(languages_, "M_SEL_DIR"));
+    auto* pathLayout = new QVBoxLayout(pathGroup);
+    pathLayout->addWidget(emulatorPath_);
+
+    auto* viewerGroup = new QGroupBox(QStringLiteral("Info File Viewer"), this);
+    CLocalized::setCatalogueId(viewerGroup, kIdInfoViewer);
+    defaultViewer_ =
+        new QRadioButton(QStringLiteral("Use Default Viewer for Each Info File"), viewerGroup);
+    CLocalized::setCatalogueId(defaultViewer_, kIdUseDefaultViewer);
+    specificViewer_ = new QRadioButton(QStringLiteral("Use Specific Viewer"), viewerGroup);
+    CLocalized::setCatalogueId(specificViewer_, kIdUseSpecificViewer);
+    viewerPath_ = new PathRow(PathEdit::Kind::File, true, viewerGroup);
+    // Programs here carry no ".exe", so the first filter selects by the execute permission.
+    const QString executables =
+        kExecutablesByPattern ? QStringLiteral(" (*.exe)|*.exe|") : QStringLiteral(" (*)|*|");
+    viewerPath_->setFileChooser(
+        fromBytes(languages_.textForId(kIdInfoViewer)),
+        catalogueText(languages_, "L_EXECUTABLES") + executables +
+            catalogueText(languages_, "L_ALL_FILES") + QStringLiteral(" (*.*)|*.*||"),
+        kExecutablesByPattern ? QStringLiteral("exe") : QString(), !kExecutablesByPattern);
+    auto* viewerLayout = new QVBoxLayout(viewerGroup);
+    viewerLayout->addWidget(defaultViewer_);
+    viewerLayout->addWidget(specificViewer_);
+    viewerLayout->addWidget(viewerPath_);
+
+    auto* databaseGroup = new QGroupBox(QStringLiteral("Default Database"), this);
+    CLocalized::setCatalogueId(databaseGroup, kIdDefaultDatabase);
+    database_ = new QComboBox(databaseGroup);
+    for (const std::string& name : databases)
+        database_->addItem(fromBytes(name), rawBytes(name));
+    database_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    database_->setMinimumContentsLength(20);
+    auto* databaseLayout = new QHBoxLayout(databaseGroup);
+    databaseLayout->addWidget(database_);
+    databaseLayout->addStretch(1);
+
+    auto* windowGroup = new QGroupBox(QStringLiteral("Emulator Window"), this);
+    CLocalized::setCatalogueId(windowGroup, kIdEmulatorWindow);
+    fullScreen_ = new QCheckBox(QStringLiteral("Full Screen"), windowGroup);
+    CLocalized::setCatalogueId(fullScreen_, kIdFullScreen);
+    auto* themeLabel = new QLabel(QStringLiteral("Theme :"), windowGroup);
+    CLocalized::setCatalogueId(themeLabel, kIdTheme);
+    theme_ = new QComboBox(windowGroup);
+    theme_->setMinimumContentsLength(20);
+    themeLabel->setBuddy(theme_);
+    auto* themeRow = new QHBoxLayout;
+    themeRow->addWidget(themeLabel);
+    themeRow->addWidget(theme_);
+    themeRow->addStretch(1);
+    auto* windowLayout = new QVBoxLayout(windowGroup);
+    windowLayout->addWidget(fullScreen_);
+    windowLayout->addLayout(themeRow);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pathGroup);
+    layout->addWidget(viewerGroup);
+    layout->addWidget(databaseGroup);
+    layout->addWidget(windowGroup);
+    layout->addStretch(1);
+}
+
+void SettingsGeneral::connectWidgets() {
+    connect(defaultViewer_, &QRadioButton::toggled, this, &SettingsGeneral::updateEnabling);
+    // A newly typed, dropped or chosen Corvane Path brings its own themes.
+    connect(emulatorPath_->edit(), &QLineEdit::textChanged, this,
+            [this] { fillThemes(selectedTheme()); });
+}
+
+void SettingsGeneral::updateEnabling() {
+    viewerPath_->setEnabled(!defaultViewer_->isChecked());
+}
+
+std::string SettingsGeneral::emulatorDirectory() const {
+    return keptBytes(emulatorPath_->edit()->text(), loaded_.emulatorDirectory);
+}
+
+std::string SettingsGeneral::selectedTheme() const {
+    if (theme_->currentIndex() < 0)
+        return loaded_.theme;
+    return stdBytes(theme_->currentData().toByteArray());
+}
+
+void SettingsGeneral::fillThemes(const std::string& selectedValue) {
+    theme_->clear();
+    const EmulatorInstallation installation(emulatorDirectory());
+    if (!installation.isValid(false))
+        return;
+    theme_->addItem(catalogueText(languages_, "L_DEFAULT"), QByteArray(kThemeDefault));
+    theme_->addItem(catalogueText(languages_, "L_CLASSIC"), QByteArray(kThemeClassic));
+    const auto names = listDirectory(joinPath(installation.path(), "Themes"));
+    if (names) {
+        for (const std::string& name : *names)
+            theme_->addItem(fromBytes(name), rawBytes(name));
+    }
+    const int index = theme_->findData(rawBytes(selectedValue));
+    theme_->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+void SettingsGeneral::load(const Settings& settings) {
+    loaded_ = settings;
+    // Set the box without the signal: fillThemes below must select the loaded theme.
+    {
+        const QSignalBlocker blocker(emulatorPath_->edit());
+        emulatorPath_->edit()->setText(fromBytes(settings.emulatorDirectory));
+    }
+    fillThemes(settings.theme);
+    (settings.useDefaultViewer ? defaultViewer_ : specificViewer_)->setChecked(true);
+    viewerPath_->edit()->setText(fromBytes(settings.viewerPath));
+    database_->setCurrentIndex(database_->findData(rawBytes(settings.defaultDatabaseName)));
+    fullScreen_->setChecked(settings.fullScreen);
+    updateEnabling();
+}
+
+void SettingsGeneral::store(Settings& settings) const {
+    settings.emulatorDirectory = emulatorDirectory();
+    settings.viewerPath = keptBytes(viewerPath_->edit()->text(), loaded_.viewerPath);
+    settings.useDefaultViewer = defaultViewer_->isChecked();
+    // With no database listed (or the default one gone) there is no choice to take.
+    if (database_->currentIndex() >= 0)
+        settings.defaultDatabaseName = stdBytes(database_->currentData().toByteArray());
+    settings.fullScreen = fullScreen_->isChecked();
+    // An empty theme list (no valid Corvane Path) offers no choice: keep the theme as it was.
+    if (theme_->currentIndex() >= 0)
+        settings.theme = selectedTheme();
+}
+
+}  // namespace corvane

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+#include "model/Settings.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace corvane {
+
+// Whether the main window shows screenshots, how many, and their file type.
+class SettingsScreenshots : public QWidget {
+    Q_OBJECT
+public:
+    explicit SettingsScreenshots(QWidget* parent = nullptr);
+
+    void load(const Settings& settings);
+    void store(Settings& settings) const;
+
+    QCheckBox* enabled() const { return enabled_; }
+    QComboBox* count() const { return count_; }
+    QComboBox* imageType() const { return imageType_; }
+
+private:
+    void updateEnabling();
+
+    QCheckBox* enabled_;
+    QComboBox* count_;
+    QComboBox* imageType_;
+};
+
+}  // namespace corvane

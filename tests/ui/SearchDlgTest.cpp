@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/selection/SearchDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "i18n/LanguageIds.h"
+#include "i18n/LanguageManager.h"
+#include "model/DatabaseStore.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+namespace corvane {
+namespace {
+
+class SearchDlgTest : public ::testing::Test {
+protected:
+    SearchDlgTest() {
+        languages.setLanguage(kLanguageEnglish);
+        dir.write("Arcade.db", "Pac-Man|a.rom\r\nBatman|b.rom\r\nCaf\xe9 Man|c.rom\r\n");
+        dir.write("Konami.db", "MAN OF WAR|d.rom\r\nPac-Man|e.rom\r\nKnightmare|f.rom\r\n");
+    }
+
+    std::unique_ptr<SearchDlg> open() {
+        auto dlg = std::make_unique<SearchDlg>(search, languages);
+        dlg->show();
+        return dlg;
+    }
+
+    static QStringList rows(const SearchDlg& dlg) {
+        QStringList out;
+        for (int row = 0; row < dlg.results()->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = dlg.results()->topLevelItem(row);
+            out.append(item->text(0) + QLatin1Char('|') + item->text(1));
+        }
+        return out;
+    }
+
+    static void clickRow(SearchDlg& dlg, int row) {
+        QTreeWidget* results = dlg.results();
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->visualItemRect(results->topLevelItem(row)).center());
+    }
+
+    test::TempDir dir;
+    LanguageManager languages;
+    test::ScriptedPrompter prompter;
+    DatabaseStore store{dir.path(), prompter, languages};
+    ProfileSearch search{store};
+};
+
+TEST_F(SearchDlgTest, EnterFindsAcrossDatabasesAndOkHandsBackTheChosenHit) {
+    auto dlg = open();
+    EXPECT_EQ(dlg->foundCount()->text(), QStringLiteral("0"));
+    EXPECT_FALSE(dlg->question()->isVisible());
+    QTest::keyClicks(dlg->nameEdit(), QStringLiteral("  man "));
+    QTest::keyClick(dlg->nameEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(
+        rows(*dlg),
+        (QStringList{QStringLiteral("Batman|Arcade"), QString::fromUtf8("Caf\xc3\xa9 Man|Arcade"),
+                     QStringLiteral("MAN OF WAR|Konami"), QStringLiteral("Pac-Man|Arcade"),
+                     QStringLiteral("Pac-Man|Konami")}));
+    EXPECT_EQ(dlg->foundCount()->text(), QStringLiteral("5"));
+    EXPECT_FALSE(dlg->okButton()->isEnabled());
+
+    clickRow(*dlg, 1);
+    EXPECT_TRUE(dlg->question()->isVisible());
+    EXPECT_TRUE(dlg->okButton()->isEnabled());
+    QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    // The name comes back in the bytes the database holds.
+    EXPECT_EQ(dlg->chosenHit(), (SearchHit{"Caf\xe9 Man", "Arcade"}));
+}
+
+TEST_F(SearchDlgTest, ReopeningShowsTheLastTextAndBlankTextOnlyEmptiesTheList) {
+    auto first = open();
+    first->nameEdit()->setText(QStringLiteral(" knight  "));
+    QTest::mouseClick(first->findButton(), Qt::LeftButton);
+    QTest::mouseClick(first->cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(first->chosenHit());
+
+    auto second = open();
+    EXPECT_EQ(second->nameEdit()->text(), QStringLiteral("knight"));
+    EXPECT_EQ(second->nameEdit()->cursorPosition(), 6);
+    EXPECT_EQ(second->results()->topLevelItemCount(), 0);
+    QTest::mouseClick(second->findButton(), Qt::LeftButton);
+    clickRow(*second, 0);
+    second->nameEdit()->setText(QStringLiteral("   "));
+    QTest::mouseClick(second->findButton(), Qt::LeftButton);
+    EXPECT_EQ(second->results()->topLevelItemCount(), 0);
+    EXPECT_EQ(second->foundCount()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(second->question()->isVisible());
+    EXPECT_FALSE(second->okButton()->isEnabled());
+}
+
+}  // namespace
+}  // namespace corvane
