@@ -2,6 +2,7 @@
 #include "app/CCorvaneLauncherApp.h"
 
 #include "common/Prompter.h"
+#include "emulator/EmulatorInstallation.h"
 #include "platform/Platform.h"
 
 namespace corvane {
@@ -14,7 +15,10 @@ CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& pr
       store_(baseDirectory_, prompter_, languages_, &sha1Cache_),
       starter_(starter ? std::move(starter) : makeProcessStarter()),
       shell_(shell ? std::move(shell) : makeDesktopShell(*starter_)),
-      launcher_(settings_, *starter_, *shell_, prompter_, languages_) {
+      launcher_(settings_, *starter_, *shell_, prompter_, languages_),
+      savedFilters_(baseDirectory_),
+      favorites_(baseDirectory_),
+      search_(store_) {
     languages_.setLanguage(0);
 }
 
@@ -26,7 +30,8 @@ void CCorvaneLauncherApp::buildSoftwareIndex() {
 
 const SoftwareSummary* CCorvaneLauncherApp::softwareOf(const Game& game,
                                                        const std::string& database) {
-    if (!softwareIndex_.isBuilt() || softwareIndex_.size() == 0) return nullptr;
+    if (!softwareIndex_.isBuilt() || softwareIndex_.size() == 0)
+        return nullptr;
     const std::string sha1 = ProfileSha1(game, database, sha1Cache_);
     return sha1.empty() ? nullptr : softwareIndex_.find(sha1);
 }
@@ -78,6 +83,17 @@ bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {
             break;
     }
     return true;
+}
+
+}  // namespace corvane
+
+namespace corvane {
+
+ProfileFilter CCorvaneLauncherApp::makeProfileFilter() {
+    // Whether the emulator is there is looked at once per load, not once per profile.
+    const bool emulatorPresent = EmulatorInstallation(settings_.emulatorDirectory).isValid(true);
+    return ProfileFilter(filter_, languages_, emulatorPresent, sha1Cache_,
+                         store_.currentDatabaseName(), ProfileFilter::lookupIn(&softwareIndex_));
 }
 
 }  // namespace corvane

@@ -13,6 +13,12 @@
 #include "model/Settings.h"
 #include "platform/DesktopShell.h"
 #include "platform/ProcessStarter.h"
+#include "selection/Favorites.h"
+#include "selection/FilterState.h"
+#include "selection/FilterValues.h"
+#include "selection/ProfileFilter.h"
+#include "selection/ProfileSearch.h"
+#include "selection/SavedFilters.h"
 
 namespace corvane {
 
@@ -47,6 +53,14 @@ public:
     Sha1Cache& sha1Cache() { return sha1Cache_; }
     RunFlags& flags() { return flags_; }
     Launcher& launcher() { return launcher_; }
+    DesktopShell& shell() { return *shell_; }
+    FilterState& filter() { return filter_; }
+    const FilterValues& filterValues() const { return filterValues_; }
+    SavedFilters& savedFilters() { return savedFilters_; }
+    Favorites& favorites() { return favorites_; }
+    ProfileSearch& search() { return search_; }
+    // Whether a profile passes the filter is decided by one object per list load.
+    ProfileFilter makeProfileFilter();
     const SoftwareIndex& softwareIndex() const { return softwareIndex_; }
     // The emulator's data of a profile, found by the SHA-1 of its main medium; null if unknown.
     const SoftwareSummary* softwareOf(const Game& game, const std::string& database);
@@ -67,6 +81,11 @@ private:
     std::unique_ptr<DesktopShell> shell_;
     Launcher launcher_;
     SoftwareIndex softwareIndex_;
+    FilterState filter_;
+    FilterValues filterValues_;
+    SavedFilters savedFilters_;
+    Favorites favorites_;
+    ProfileSearch search_;
 };
 
 // Trims blanks at both ends; a name that could not be stored or listed gives nothing.

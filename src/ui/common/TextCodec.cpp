@@ -42,6 +42,10 @@ std::string toBytes(const QString& text) {
     return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
 
+QString menuItemText(std::string_view bytes) {
+    return fromBytes(bytes).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QString catalogueText(const TextSource& texts, std::string_view key) {
     return fromBytes(texts.text(key));
 }

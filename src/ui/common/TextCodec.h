@@ -14,6 +14,8 @@ class TextSource;
 QString fromBytes(std::string_view bytes);
 // Text becomes UTF-8 bytes.
 std::string toBytes(const QString& text);
+// A name shown as a menu item: decoded, with "&" shown literally instead of as a mnemonic.
+QString menuItemText(std::string_view bytes);
 // A catalogue text by key, decoded.
 QString catalogueText(const TextSource& texts, std::string_view key);
 

@@ -22,6 +22,7 @@
 #include "i18n/MenuIds.h"
 #include "media/MediumSize.h"
 #include "model/ValueLists.h"
+#include "selection/ProfileFilter.h"
 #include "ui/common/CLocalized.h"
 #include "ui/common/QtPrompter.h"
 #include "ui/common/TextCodec.h"
@@ -36,6 +37,14 @@ namespace {
 
 constexpr int kWindowTitleId = 0;
 constexpr QSize kScreenshotSize(272, 240);
+
+// Toolbar and command button catalogue identifiers.
+constexpr int kIdLaunchButton = 1000;
+constexpr int kIdRemoveButton = 1001;
+constexpr int kIdInfoButton = 1004;
+constexpr int kIdSearchButton = 1007;
+constexpr int kIdFiltersButton = 1121;
+constexpr int kIdFavoritesButton = 1262;
 
 struct PanelSpec {
     int id;
@@ -72,10 +81,6 @@ private:
     QElapsedTimer timer_;
 };
 
-QString menuEscaped(QString text) {
-    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
 }  // namespace
 
 CCorvaneLauncherDlg::CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* parent)
@@ -106,10 +111,8 @@ void CCorvaneLauncherDlg::createWidgets() {
     filters->setSpacing(4);
     int column = 0;
     for (const PanelSpec& spec : kFilterPanels) {
-        // The value menus arrive with the filters; until then the panels only show values.
         auto* panel =
-            new SelectorPanel(spec.id, QString::fromLatin1(spec.fallback), false, background_);
-        panel->setValue(catalogueText(app_.texts(), "SELECTION_ALL"));
+            new SelectorPanel(spec.id, QString::fromLatin1(spec.fallback), true, background_);
         filters->addWidget(panel, column / 4, column % 4);
         filterPanels_.push_back(panel);
         ++column;
@@ -122,7 +125,6 @@ void CCorvaneLauncherDlg::createWidgets() {
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
-    list_->setContextMenuPolicy(Qt::DefaultContextMenu);
     list_->viewport()->installEventFilter(this);
     list_->setMinimumSize(360, 320);
 
@@ -148,11 +150,32 @@ void CCorvaneLauncherDlg::createWidgets() {
     }
     lights->addStretch();
 
-    removeButton_ = new QPushButton(QStringLiteral("REMOVE"), background_);
-    CLocalized::setCatalogueId(removeButton_, 1001);
+    const auto commandButton = [this](int id, const char* fallback) {
+        auto* button = new QPushButton(QString::fromLatin1(fallback), background_);
+        CLocalized::setCatalogueId(button, id);
+        button->setFocusPolicy(Qt::TabFocus);
+        return button;
+    };
+    launchButton_ = commandButton(kIdLaunchButton, "LAUNCH");
+    removeButton_ = commandButton(kIdRemoveButton, "REMOVE");
+    infoButton_ = commandButton(kIdInfoButton, "INFO");
+    const auto toolButton = [this](int id, const char* fallback, QStyle::StandardPixmap icon) {
+        auto* button = new QToolButton(background_);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolTip(QString::fromLatin1(fallback));
+        CLocalized::setCatalogueId(button, id);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        return button;
+    };
+    filtersButton_ = toolButton(kIdFiltersButton, "Filters", QStyle::SP_FileDialogDetailedView);
+    searchButton_ = toolButton(kIdSearchButton, "Search", QStyle::SP_FileDialogContentsView);
+    favoritesButton_ = toolButton(kIdFavoritesButton, "Favorites", QStyle::SP_DialogYesButton);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(removeButton_);
+    for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
+        buttons->addWidget(button);
     buttons->addStretch();
+    for (QToolButton* button : {filtersButton_, searchButton_, favoritesButton_})
+        buttons->addWidget(button);
 
     screenshotPane_ = new QWidget(background_);
     auto* shots = new QVBoxLayout(screenshotPane_);
@@ -191,34 +214,54 @@ void CCorvaneLauncherDlg::createMenus() {
     for (QMenu*& title : menuTitles_)
         title = menuBar()->addMenu(QString());
     QMenu* options = menuTitles_[0];
-    QAction* confirm = addAction(options, kMenuConfirmRemove);
-    confirm->setCheckable(true);
+    addAction(options, kMenuConfirmRemove)->setCheckable(true);
+    addAction(options, kMenuShowCommandLine)->setCheckable(true);
     QMenu* marks = options->addMenu(QString());
     actions_.insert(kMenuMarkProfiles, marks->menuAction());
-    for (int id : {kMenuMarkInvalid, 0, kMenuMarkMissingGeneration, kMenuMarkMissingSound,
-                   kMenuMarkMissingGenre}) {
-        if (id == 0) {
-            marks->addSeparator();
-            continue;
-        }
+    addAction(marks, kMenuMarkInvalid)->setCheckable(true);
+    marks->addSeparator();
+    for (int id : {kMenuMarkMissingGeneration, kMenuMarkMissingSound, kMenuMarkMissingGenre})
         addAction(marks, id)->setCheckable(true);
-    }
+    options->addSeparator();
+    QMenu* filters = options->addMenu(QString());
+    actions_.insert(kMenuFilters, filters->menuAction());
+    addAction(filters, kMenuSetFilters, "Ctrl+Q");
+    addAction(filters, kMenuResetFilters, "Ctrl+R");
+    addAction(filters, kMenuOrganizeFilters);
     options->addSeparator();
     addAction(options, kMenuSettings);
 
     QMenu* action = menuTitles_[1];
+    addAction(action, kMenuSearch, "Ctrl+F");
+    addAction(action, kMenuOrganizeFavorites);
+    action->addSeparator();
     addAction(action, kMenuCreateEmptyDatabase);
 
-    QMenu* help = menuTitles_[3];
-    addAction(help, kMenuAbout);
     // The Tools menu fills up as its tools arrive; an empty title would be a dead entry.
     menuTitles_[2]->menuAction()->setVisible(false);
 
+    QMenu* help = menuTitles_[3];
+    addAction(help, kMenuHelpTopics);
+    help->addSeparator();
+    addAction(help, kMenuAbout);
+
     contextMenu_ = new QMenu(this);
+    launchMenu_ = contextMenu_->addMenu(QString());
+    actions_.insert(kMenuLaunch, launchMenu_->menuAction());
+    addAction(launchMenu_, kMenuLaunchSaved, "Enter");
+    launchMenu_->addSeparator();
+    for (int id : {kMenuLaunchMsx, kMenuLaunchMsx2, kMenuLaunchMsx2Plus, kMenuLaunchTurboR})
+        addAction(launchMenu_, id);
+    launchMenu_->addSeparator();
+    addAction(launchMenu_, kMenuLaunchOpenMsx, "Ctrl+Alt+O");
+    addAction(launchMenu_, kMenuLaunchFmsx, "Ctrl+Alt+L");
     addAction(contextMenu_, kMenuRemove, "Del");
+    addAction(contextMenu_, kMenuInfo, "F1");
     contextMenu_->addSeparator();
     addAction(contextMenu_, kMenuCopy, "Ctrl+C");
     addAction(contextMenu_, kMenuMove, "Ctrl+X");
+    addAction(contextMenu_, kMenuAddToFavorites, "Ctrl+D");
+    addAction(contextMenu_, kMenuExplore);
     contextMenu_->addSeparator();
     addAction(contextMenu_, kMenuSelectAll, "Ctrl+A");
 }
@@ -226,11 +269,29 @@ void CCorvaneLauncherDlg::createMenus() {
 void CCorvaneLauncherDlg::connectWidgets() {
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { selectionChanged(); });
+    connect(list_, &QListView::doubleClicked, this,
+            [this] { launch(LaunchCommand::SavedSettings); });
     connect(databasePanel_, &SelectorPanel::popupRequested, this,
-            &CCorvaneLauncherDlg::showDatabasePopup);
+            [this] { popupUnder(buildDatabasePopup(), databasePanel_); });
+    for (size_t i = 0; i < filterPanels_.size(); ++i) {
+        const auto criterion = static_cast<FilterCriterion>(i);
+        connect(filterPanels_[i], &SelectorPanel::popupRequested, this,
+                [this, criterion, i] { popupUnder(buildValueMenu(criterion), filterPanels_[i]); });
+    }
+    connect(launchButton_, &QPushButton::clicked, this,
+            [this] { launch(LaunchCommand::SavedSettings); });
     connect(removeButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::removeSelected);
+    connect(infoButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::showInfo);
+    connect(filtersButton_, &QToolButton::clicked, this,
+            [this] { popupUnder(buildSavedFiltersPopup(), filtersButton_); });
+    connect(searchButton_, &QToolButton::clicked, this, &CCorvaneLauncherDlg::search);
+    connect(favoritesButton_, &QToolButton::clicked, this,
+            [this] { popupUnder(buildFavoritesPopup(), favoritesButton_); });
+
     connect(action(kMenuConfirmRemove), &QAction::toggled, this,
             [this](bool on) { app_.flags().confirmRemove = on; });
+    connect(action(kMenuShowCommandLine), &QAction::toggled, this,
+            [this](bool on) { app_.flags().showCommandLine = on; });
     const std::pair<int, ProfileMark> markItems[] = {
         {kMenuMarkInvalid, ProfileMark::Invalid},
         {kMenuMarkMissingGeneration, ProfileMark::MissingGeneration},
@@ -238,13 +299,36 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuMarkMissingGenre, ProfileMark::MissingGenre}};
     for (const auto& [id, mode] : markItems)
         connect(action(id), &QAction::triggered, this, [this, m = mode] { chooseMark(m); });
-    connect(action(kMenuCreateEmptyDatabase), &QAction::triggered, this,
-            &CCorvaneLauncherDlg::createEmptyDatabase);
-    connect(action(kMenuAbout), &QAction::triggered, this, &CCorvaneLauncherDlg::about);
-    connect(action(kMenuRemove), &QAction::triggered, this, &CCorvaneLauncherDlg::removeSelected);
-    connect(action(kMenuCopy), &QAction::triggered, this, &CCorvaneLauncherDlg::copySelected);
-    connect(action(kMenuMove), &QAction::triggered, this, &CCorvaneLauncherDlg::moveSelected);
-    connect(action(kMenuSelectAll), &QAction::triggered, this, &CCorvaneLauncherDlg::selectAll);
+    const std::pair<int, LaunchCommand> launchItems[] = {
+        {kMenuLaunchSaved, LaunchCommand::SavedSettings},
+        {kMenuLaunchMsx, LaunchCommand::GenericMSX},
+        {kMenuLaunchMsx2, LaunchCommand::GenericMSX2},
+        {kMenuLaunchMsx2Plus, LaunchCommand::GenericMSX2Plus},
+        {kMenuLaunchTurboR, LaunchCommand::GenericTurboR},
+        {kMenuLaunchOpenMsx, LaunchCommand::OpenMSX},
+        {kMenuLaunchFmsx, LaunchCommand::FMSX}};
+    for (const auto& [id, command] : launchItems)
+        connect(action(id), &QAction::triggered, this, [this, c = command] { launch(c); });
+
+    const std::pair<int, void (CCorvaneLauncherDlg::*)()> commands[] = {
+        {kMenuSetFilters, &CCorvaneLauncherDlg::setFilters},
+        {kMenuResetFilters, &CCorvaneLauncherDlg::resetFilters},
+        {kMenuOrganizeFilters, &CCorvaneLauncherDlg::organizeFilters},
+        {kMenuSettings, &CCorvaneLauncherDlg::openSettings},
+        {kMenuSearch, &CCorvaneLauncherDlg::search},
+        {kMenuOrganizeFavorites, &CCorvaneLauncherDlg::organizeFavorites},
+        {kMenuCreateEmptyDatabase, &CCorvaneLauncherDlg::createEmptyDatabase},
+        {kMenuHelpTopics, &CCorvaneLauncherDlg::help},
+        {kMenuAbout, &CCorvaneLauncherDlg::about},
+        {kMenuRemove, &CCorvaneLauncherDlg::removeSelected},
+        {kMenuInfo, &CCorvaneLauncherDlg::showInfo},
+        {kMenuCopy, &CCorvaneLauncherDlg::copySelected},
+        {kMenuMove, &CCorvaneLauncherDlg::moveSelected},
+        {kMenuAddToFavorites, &CCorvaneLauncherDlg::addToFavorites},
+        {kMenuExplore, &CCorvaneLauncherDlg::explore},
+        {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
+    for (const auto& [id, slot] : commands)
+        connect(action(id), &QAction::triggered, this, slot);
 }
 
 void CCorvaneLauncherDlg::retranslate() {
@@ -262,16 +346,29 @@ void CCorvaneLauncherDlg::retranslate() {
     }
     CLocalized::localize(this, kWindowTitleId, languages);
     setWindowTitle(QStringLiteral("Corvane Launcher"));
+    showFilterValues();
 }
 
 void CCorvaneLauncherDlg::initialise() {
     app_.loadSettings();
     retranslate();
     loadList();
-    action(kMenuConfirmRemove)->setChecked(app_.flags().confirmRemove);
+    applyRunFlags();
     applyDatabaseCountRule();
     applyBackground();
     applyScreenshotLayout();
+    app_.buildSoftwareIndex();
+}
+
+void CCorvaneLauncherDlg::applyRunFlags() {
+    const RunFlags& flags = app_.flags();
+    action(kMenuConfirmRemove)->setChecked(flags.confirmRemove);
+    action(kMenuShowCommandLine)->setChecked(flags.showCommandLine);
+    action(kMenuMarkInvalid)->setChecked(flags.markMode == ProfileMark::Invalid);
+    action(kMenuMarkMissingGeneration)
+        ->setChecked(flags.markMode == ProfileMark::MissingGeneration);
+    action(kMenuMarkMissingSound)->setChecked(flags.markMode == ProfileMark::MissingSound);
+    action(kMenuMarkMissingGenre)->setChecked(flags.markMode == ProfileMark::MissingGenre);
 }
 
 void CCorvaneLauncherDlg::applyBackground() {
@@ -295,20 +392,41 @@ void CCorvaneLauncherDlg::applyScreenshotLayout() {
     screenshotPane_->setVisible(settings.screenshotsOn);
     screenshots_[1]->setVisible(settings.screenshotsOn && settings.screenshotCount == 2);
     // The window is as wide as its content: narrow without pictures, wide with them.
-    setMinimumSize(0, 0);
+    centralWidget()->layout()->activate();
     resize(minimumSizeHint().expandedTo(QSize(480, 600)));
 }
 
 void CCorvaneLauncherDlg::applyDatabaseCountRule() {
     const bool any = !app_.store().databaseList().empty();
     for (int id : {kMenuConfirmRemove, kMenuShowCommandLine, kMenuMarkProfiles, kMenuFilters,
-                   kMenuSearch, kMenuOrganizeFavorites, kMenuRenameFiles, kMenuExportCsv,
-                   kMenuSetMachine, kMenuImportExtraData, kMenuAdjustRelativePath})
-        if (QAction* a = action(id))
-            a->setEnabled(any);
+                   kMenuSearch, kMenuOrganizeFavorites})
+        action(id)->setEnabled(any);
+    for (QToolButton* button : {filtersButton_, searchButton_, favoritesButton_})
+        button->setEnabled(any);
     for (SelectorPanel* panel : filterPanels_)
-        if (panel->button())
-            panel->button()->setEnabled(any);
+        panel->button()->setEnabled(any);
+}
+
+void CCorvaneLauncherDlg::settingsChanged(bool emulatorMoved) {
+    (void)emulatorMoved;  // the application has already rebuilt its software index
+    app_.filter() = FilterState{};
+    applyBackground();
+    retranslate();
+    loadList();
+    applyRunFlags();
+    applyDatabaseCountRule();
+    applyScreenshotLayout();
+    update();
+}
+
+SelectorPanel* CCorvaneLauncherDlg::filterPanel(FilterCriterion criterion) const {
+    return filterPanels_[static_cast<size_t>(criterion)];
+}
+
+void CCorvaneLauncherDlg::showFilterValues() {
+    for (size_t i = 0; i < filterPanels_.size(); ++i)
+        filterPanels_[i]->setValue(
+            fromBytes(app_.filter().panelText(static_cast<FilterCriterion>(i), app_.texts())));
 }
 
 void CCorvaneLauncherDlg::clearProfileDetails() {
@@ -324,9 +442,11 @@ void CCorvaneLauncherDlg::loadList() {
         return;
     loading_ = true;
     model_->clear();
-    removeButton_->setEnabled(false);
+    for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
+        button->setEnabled(false);
     databasePanel_->setValue(fromBytes(app_.store().currentDatabaseName()));
     clearProfileDetails();
+    showFilterValues();
 
     const std::string path = app_.store().currentDatabasePath();
     centralWidget()->setEnabled(false);
@@ -335,8 +455,10 @@ void CCorvaneLauncherDlg::loadList() {
     std::optional<std::vector<Game>> shown;
     {
         WindowLoadObserver observer(progress_);
+        ProfileFilter filter = app_.makeProfileFilter();
         if (!path.empty())
-            shown = loadProfileList(path, filter_, observer);
+            shown = loadProfileList(
+                path, [&filter](const Game& game) { return filter.accepts(game); }, observer);
     }
     if (shown) {
         const ProfileMark mode = app_.flags().markMode;
@@ -364,6 +486,7 @@ void CCorvaneLauncherDlg::switchDatabase(const std::string& name) {
 }
 
 void CCorvaneLauncherDlg::locate(const std::string& profileName, const std::string& database) {
+    app_.filter() = FilterState{};
     app_.store().setCurrentDatabase(database);
     loadList();
     list_->clearSelection();
@@ -388,21 +511,21 @@ std::vector<std::string> CCorvaneLauncherDlg::selectedNames() const {
     return names;
 }
 
-const Game* CCorvaneLauncherDlg::currentProfile() const {
-    const QModelIndex current = list_->currentIndex();
-    if (!current.isValid())
+const Game* CCorvaneLauncherDlg::singleSelectedProfile() const {
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    if (rows.size() != 1)
         return nullptr;
-    const Game* line = model_->profileAtRow(current.row());
+    const Game* line = model_->profileAtRow(rows.front().row());
     return line ? model_->findByName(line->name) : nullptr;
 }
 
-QString CCorvaneLauncherDlg::composeStatus(const Game& game) const {
+QString CCorvaneLauncherDlg::composeStatus(const Game& game) {
     std::string text;
     if (game.basicDataSpecified == "T") {
         text = game.company + " " + game.year;
-    } else if (softwareLookup_) {
-        if (auto found = softwareLookup_(game, app_.store().currentDatabaseName()))
-            text = found->first + " " + found->second;
+    } else if (const SoftwareSummary* found =
+                   app_.softwareOf(game, app_.store().currentDatabaseName())) {
+        text = found->company + " " + found->year;
     }
     if (text.size() > 1)
         text += " - ";
@@ -416,11 +539,11 @@ void CCorvaneLauncherDlg::showScreenshots(const Game& game) {
     const Settings& settings = app_.settings();
     if (!settings.screenshotsOn)
         return;
-    const std::string files[2] = {game.image1, game.image2};
-    const int count = settings.screenshotCount == 2 ? 2 : 1;
-    for (int i = 0; i < count; ++i) {
+    const ScreenshotFiles files = app_.launcher().screenshotFiles(game);
+    const std::string* names[2] = {&files.image1, &files.image2};
+    for (int i = 0; i < 2; ++i) {
         QPixmap picture;
-        if (files[i].empty() || !picture.load(fromBytes(files[i])))
+        if (names[i]->empty() || !picture.load(fromBytes(*names[i])))
             picture = defaultScreenshot(kScreenshotSize);
         screenshots_[i]->setPixmap(
             picture.scaled(kScreenshotSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -433,12 +556,13 @@ void CCorvaneLauncherDlg::selectionChanged() {
         return;
     removeButton_->setEnabled(true);
     clearProfileDetails();
-    if (rows.size() > 1)
-        return;
-    const Game* line = model_->profileAtRow(rows.front().row());
-    const Game* game = line ? model_->findByName(line->name) : nullptr;
+    const bool one = rows.size() == 1;
+    launchButton_->setEnabled(one);
+    infoButton_->setEnabled(false);
+    const Game* game = singleSelectedProfile();
     if (!game)
         return;
+    infoButton_->setEnabled(!game->infoFile.empty());
     showScreenshots(*game);
     status_->setText(composeStatus(*game));
     for (int i = 0; i < kSoundCount; ++i)
@@ -454,8 +578,18 @@ QMenu* CCorvaneLauncherDlg::prepareContextMenu(const QPoint& viewportPos) {
     if (!list_->selectionModel()->isSelected(index))
         list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     selectionChanged();
+    const Game* one = singleSelectedProfile();
+    for (int id : {kMenuLaunch, kMenuAddToFavorites, kMenuExplore})
+        action(id)->setEnabled(one);
+    action(kMenuInfo)->setEnabled(one && !one->infoFile.empty());
+    action(kMenuLaunchOpenMsx)->setEnabled(app_.launcher().isAvailable(LaunchCommand::OpenMSX));
+    action(kMenuLaunchFmsx)->setEnabled(app_.launcher().isAvailable(LaunchCommand::FMSX));
     action(kMenuMove)->setEnabled(app_.store().databaseList().size() >= 2);
     return contextMenu_;
+}
+
+void CCorvaneLauncherDlg::popupUnder(QMenu* menu, QWidget* anchor) {
+    menu->popup(anchor->mapToGlobal(QPoint(0, anchor->height())));
 }
 
 QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
@@ -464,7 +598,7 @@ QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
     std::vector<std::string> names = app_.store().databaseNames();
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-        QAction* item = popup->addAction(menuEscaped(fromBytes(name)));
+        QAction* item = popup->addAction(menuItemText(name));
         connect(item, &QAction::triggered, this, [this, name] { switchDatabase(name); });
     }
     if (!names.empty())
@@ -473,11 +607,6 @@ QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
         popup->addAction(fromBytes(app_.languages().textForId(kMenuCreateEmptyDatabase)));
     connect(create, &QAction::triggered, this, &CCorvaneLauncherDlg::createEmptyDatabase);
     return popup;
-}
-
-void CCorvaneLauncherDlg::showDatabasePopup() {
-    QMenu* popup = buildDatabasePopup();
-    popup->popup(databasePanel_->mapToGlobal(QPoint(0, databasePanel_->height())));
 }
 
 bool CCorvaneLauncherDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -509,17 +638,58 @@ bool CCorvaneLauncherDlg::handleKey(QObject* watched, QKeyEvent* key) {
         key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     const bool ctrl = mods == Qt::ControlModifier;
 
-    if (ctrl && code == Qt::Key_W) {
-        showDatabasePopup();
-        return true;
+    if (ctrl) {
+        switch (code) {
+            case Qt::Key_W:
+                popupUnder(buildDatabasePopup(), databasePanel_);
+                return true;
+            case Qt::Key_F:
+                search();
+                return true;
+            case Qt::Key_Q:
+                setFilters();
+                return true;
+            case Qt::Key_R:
+                resetFilters();
+                return true;
+            case Qt::Key_T:
+                popupUnder(buildSavedFiltersPopup(), filtersButton_);
+                return true;
+            case Qt::Key_I:
+                popupUnder(buildFavoritesPopup(), favoritesButton_);
+                return true;
+            default:
+                break;
+        }
     }
     if (watched != list_ && watched != list_->viewport())
         return enterOrEsc;
 
-    const int selected = static_cast<int>(list_->selectionModel()->selectedRows().size());
-    if (mods == Qt::NoModifier && code == Qt::Key_Delete) {
-        removeSelected();
-        return true;
+    const bool one = list_->selectionModel()->selectedRows().size() == 1;
+    if (mods == Qt::NoModifier) {
+        switch (code) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                if (one)
+                    launch(LaunchCommand::SavedSettings);
+                return true;
+            case Qt::Key_F1:
+                if (one)
+                    showInfo();
+                return true;
+            case Qt::Key_Delete:
+                removeSelected();
+                return true;
+            default:
+                return enterOrEsc;
+        }
+    }
+    if (mods == (Qt::ControlModifier | Qt::AltModifier)) {
+        if (code == Qt::Key_O || code == Qt::Key_L) {
+            if (one)
+                launch(code == Qt::Key_O ? LaunchCommand::OpenMSX : LaunchCommand::FMSX);
+            return true;
+        }
     }
     if (ctrl) {
         switch (code) {
@@ -532,10 +702,15 @@ bool CCorvaneLauncherDlg::handleKey(QObject* watched, QKeyEvent* key) {
             case Qt::Key_A:
                 selectAll();
                 return true;
+            case Qt::Key_D:
+                if (one)
+                    addToFavorites();
+                return true;
             default:
                 break;
         }
-        if (selected >= 2)
+        // Other Ctrl keys mean nothing for several profiles and must not reach the list.
+        if (list_->selectionModel()->selectedRows().size() >= 2)
             return true;
     }
     return enterOrEsc;

@@ -3,15 +3,16 @@
 
 #include <QMainWindow>
 #include <QMap>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "emulator/Launcher.h"
 #include "media/ProfileMark.h"
 #include "model/Game.h"
+#include "selection/FilterState.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QListView;
 class QMenu;
@@ -32,30 +33,26 @@ class SelectorPanel;
 class CCorvaneLauncherDlg : public QMainWindow {
     Q_OBJECT
 public:
-    // Company and year of a profile from the emulator's software database, if known.
-    using SoftwareLookup = std::function<std::optional<std::pair<std::string, std::string>>(
-        const Game&, const std::string& database)>;
-
     explicit CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* parent = nullptr);
     ~CCorvaneLauncherDlg() override;
 
-    // Loads settings, language and the current database, as at program start.
+    // Loads settings, language, the current database and the software index, as at start.
     void initialise();
     void loadList();
     // Resets filters, switches to the database, selects the first line named exactly name.
     void locate(const std::string& profileName, const std::string& database);
 
-    void setFilter(std::function<bool(const Game&)> filter) { filter_ = std::move(filter); }
-    void setSoftwareLookup(SoftwareLookup lookup) { softwareLookup_ = std::move(lookup); }
-
     QListView* profileList() const { return list_; }
     ProfileListModel* profileModel() const { return model_; }
     SelectorPanel* databasePanel() const { return databasePanel_; }
     SelectorPanel* countPanel() const { return countPanel_; }
+    SelectorPanel* filterPanel(FilterCriterion criterion) const;
     QLabel* statusLine() const { return status_; }
     QAction* action(int id) const { return actions_.value(id); }
     QMenu* contextMenu() const { return contextMenu_; }
+    QPushButton* launchButton() const { return launchButton_; }
     QPushButton* removeButton() const { return removeButton_; }
+    QPushButton* infoButton() const { return infoButton_; }
     bool isLoading() const { return loading_; }
     const std::vector<IndicatorLight*>& indicators() const { return indicators_; }
     // The names of the selected lines, in list order.
@@ -63,8 +60,11 @@ public:
     // The context menu as prepared for a right click at a point of the list's viewport;
     // nullptr when no menu opens there.
     QMenu* prepareContextMenu(const QPoint& viewportPos);
-    // The database popup as it opens (for keyboard and tests).
+    // The popups as they open; each deletes itself when closed.
     QMenu* buildDatabasePopup();
+    QMenu* buildValueMenu(FilterCriterion criterion);
+    QMenu* buildSavedFiltersPopup();
+    QMenu* buildFavoritesPopup();
 
 public slots:
     void removeSelected();
@@ -73,7 +73,17 @@ public slots:
     void moveSelected();
     void createEmptyDatabase();
     void chooseMark(ProfileMark mode);
-    void showDatabasePopup();
+    void launch(LaunchCommand command);
+    void showInfo();
+    void explore();
+    void addToFavorites();
+    void openSettings();
+    void setFilters();
+    void resetFilters();
+    void organizeFilters();
+    void organizeFavorites();
+    void search();
+    void help();
     void about();
 
 protected:
@@ -87,18 +97,22 @@ private:
     void applyDatabaseCountRule();
     void applyScreenshotLayout();
     void applyBackground();
+    void applyRunFlags();
+    void settingsChanged(bool emulatorMoved);
     void selectionChanged();
     void clearProfileDetails();
     void showScreenshots(const Game& game);
-    QString composeStatus(const Game& game) const;
-    const Game* currentProfile() const;
+    void showFilterValues();
+    QString composeStatus(const Game& game);
+    // The shown profile named by the current line, when exactly one line is selected.
+    const Game* singleSelectedProfile() const;
     QAction* addAction(QMenu* menu, int id, const char* shortcut = nullptr);
-    bool handleKey(QObject* watched, class QKeyEvent* key);
+    bool handleKey(QObject* watched, QKeyEvent* key);
     void switchDatabase(const std::string& name);
+    void popupUnder(QMenu* menu, QWidget* anchor);
+    bool confirmCommandLine(const std::string& arguments);
 
     CCorvaneLauncherApp& app_;
-    std::function<bool(const Game&)> filter_;
-    SoftwareLookup softwareLookup_;
 
     BackgroundWidget* background_ = nullptr;
     QListView* list_ = nullptr;
@@ -106,13 +120,19 @@ private:
     SelectorPanel* databasePanel_ = nullptr;
     SelectorPanel* countPanel_ = nullptr;
     std::vector<SelectorPanel*> filterPanels_;
+    QPushButton* launchButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
+    QPushButton* infoButton_ = nullptr;
+    QToolButton* filtersButton_ = nullptr;
+    QToolButton* searchButton_ = nullptr;
+    QToolButton* favoritesButton_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* screenshots_[2] = {nullptr, nullptr};
     QWidget* screenshotPane_ = nullptr;
     std::vector<IndicatorLight*> indicators_;
     QProgressBar* progress_ = nullptr;
     QMenu* contextMenu_ = nullptr;
+    QMenu* launchMenu_ = nullptr;
     QMenu* menuTitles_[4] = {nullptr, nullptr, nullptr, nullptr};
     QMap<int, QAction*> actions_;
     QMap<int, QString> shortcutTexts_;

@@ -14,6 +14,7 @@
 #include "ui/common/UserInputDropdownDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
+#include "ui/settings/SettingsDlg.h"
 
 namespace corvane {
 
@@ -26,7 +27,8 @@ void CCorvaneLauncherDlg::removeSelected() {
         if (!app_.prompter().confirm(app_.texts().text(key)))
             return;
     }
-    app_.store().removeProfiles(app_.store().currentDatabasePath(), names);
+    if (app_.store().removeProfiles(app_.store().currentDatabasePath(), names))
+        app_.favorites().removeProfiles(names, app_.store().currentDatabaseName());
     loadList();
 }
 
@@ -59,7 +61,9 @@ void CCorvaneLauncherDlg::moveSelected() {
     for (const std::string& name : selectedNames())
         if (const Game* game = profileModel()->findByName(name))
             profiles.push_back(*game);
-    store.moveProfiles(profiles, toBytes(*target));
+    const MoveOutcome outcome = store.moveProfiles(profiles, toBytes(*target));
+    if (!outcome.moved.empty())
+        app_.favorites().moveProfiles(outcome.moved, store.currentDatabaseName(), toBytes(*target));
     loadList();
 }
 
@@ -84,6 +88,12 @@ void CCorvaneLauncherDlg::chooseMark(ProfileMark mode) {
     for (const auto& [id, itemMode] : items)
         action(id)->setChecked(flags.markMode == itemMode);
     loadList();
+}
+
+void CCorvaneLauncherDlg::openSettings() {
+    SettingsDlg dialog(app_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        settingsChanged(dialog.emulatorDirectoryChanged());
 }
 
 void CCorvaneLauncherDlg::about() {
