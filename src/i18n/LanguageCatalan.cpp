@@ -183,6 +183,7 @@ void LanguageCatalan::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual o més gran");
     add("FILTER_YR_EQ_L", "Igual o més petit");
+    add("M_ERR_FILTER_COMMA", "No es pot desar un filtre amb una coma en un text personalitzat");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -498,6 +499,9 @@ void LanguageCatalan::fillControlIds() {
     add(1602,
         "Manté ordenada la vostra col·lecció de programari MSX i l'executa amb Corvane, openMSX o "
         "fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Navega...");
+    add(1611, "Buida");
 }
 
 }  // namespace corvane

@@ -181,6 +181,8 @@ void LanguageDutch::fillKeys() {
     add("FILTER_YR_EQ", "Gelijk");
     add("FILTER_YR_EQ_G", "Gelijk of groter");
     add("FILTER_YR_EQ_L", "Gelijk of kleiner");
+    add("M_ERR_FILTER_COMMA",
+        "Een filter met een komma in een eigen tekst kan niet worden opgeslagen");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages as Dutch speakers call
@@ -496,6 +498,9 @@ void LanguageDutch::fillControlIds() {
     // About box
     add(1602,
         "Houdt uw MSX-softwareverzameling op orde en start deze met Corvane, openMSX of fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Bladeren...");
+    add(1611, "Leegmaken");
 }
 
 }  // namespace corvane

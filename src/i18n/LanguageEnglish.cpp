@@ -178,6 +178,7 @@ void LanguageEnglish::fillKeys() {
     add("FILTER_YR_EQ", "Equal");
     add("FILTER_YR_EQ_G", "Equal or greater");
     add("FILTER_YR_EQ_L", "Equal or less");
+    add("M_ERR_FILTER_COMMA", "A filter with a comma in a Custom text cannot be saved");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -487,6 +488,9 @@ void LanguageEnglish::fillControlIds() {
     // About box
     add(1602,
         "Keeps your MSX software collection in order and starts it on Corvane, openMSX or fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Browse...");
+    add(1611, "Eject");
 }
 
 }  // namespace corvane

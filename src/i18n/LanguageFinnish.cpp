@@ -181,6 +181,7 @@ void LanguageFinnish::fillKeys() {
     add("FILTER_YR_EQ", "Yhtä kuin");
     add("FILTER_YR_EQ_G", "Yhtä suuri tai suurempi");
     add("FILTER_YR_EQ_L", "Yhtä suuri tai pienempi");
+    add("M_ERR_FILTER_COMMA", "Suodatinta, jonka omassa tekstissä on pilkku, ei voi tallentaa");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -491,6 +492,9 @@ void LanguageFinnish::fillControlIds() {
     add(1602,
         "Pitää MSX-ohjelmakokoelmasi järjestyksessä ja käynnistää ohjelmat Corvane-, openMSX- tai "
         "fMSX-emulaattorissa.");
+    // Path rows of the settings pages
+    add(1610, "Selaa...");
+    add(1611, "Tyhjennä");
 }
 
 }  // namespace corvane

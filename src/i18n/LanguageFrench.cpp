@@ -180,6 +180,8 @@ void LanguageFrench::fillKeys() {
     add("FILTER_YR_EQ", "Égal");
     add("FILTER_YR_EQ_G", "Égal ou supérieur");
     add("FILTER_YR_EQ_L", "Égal ou inférieur");
+    add("M_ERR_FILTER_COMMA",
+        "Impossible d'enregistrer un filtre dont un texte personnalisé contient une virgule");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -493,6 +495,9 @@ void LanguageFrench::fillControlIds() {
     add(1602,
         "Met de l'ordre dans votre collection de logiciels MSX et la lance sur Corvane, openMSX "
         "ou fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Parcourir...");
+    add(1611, "Vider");
 }
 
 }  // namespace corvane

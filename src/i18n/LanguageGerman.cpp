@@ -182,6 +182,8 @@ void LanguageGerman::fillKeys() {
     add("FILTER_YR_EQ", "Gleich");
     add("FILTER_YR_EQ_G", "Gleich oder größer");
     add("FILTER_YR_EQ_L", "Gleich oder kleiner");
+    add("M_ERR_FILTER_COMMA",
+        "Ein Filter mit einem Komma in einem eigenen Text kann nicht gespeichert werden");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages as German speakers call
@@ -499,6 +501,9 @@ void LanguageGerman::fillControlIds() {
     add(1602,
         "Hält Ihre MSX-Softwaresammlung in Ordnung und startet sie mit Corvane, openMSX oder "
         "fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Durchsuchen...");
+    add(1611, "Leeren");
 }
 
 }  // namespace corvane

@@ -180,6 +180,8 @@ void LanguageItalian::fillKeys() {
     add("FILTER_YR_EQ", "Uguale");
     add("FILTER_YR_EQ_G", "Uguale o maggiore");
     add("FILTER_YR_EQ_L", "Uguale o minore");
+    add("M_ERR_FILTER_COMMA",
+        "Impossibile salvare un filtro con una virgola in un testo personalizzato");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -492,6 +494,9 @@ void LanguageItalian::fillControlIds() {
     add(1601, "Sì a tutti");
     // About box
     add(1602, "Tiene in ordine la raccolta di software MSX e la avvia su Corvane, openMSX o fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Sfoglia...");
+    add(1611, "Svuota");
 }
 
 }  // namespace corvane

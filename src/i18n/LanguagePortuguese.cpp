@@ -180,6 +180,8 @@ void LanguagePortuguese::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual ou maior");
     add("FILTER_YR_EQ_L", "Igual ou menor");
+    add("M_ERR_FILTER_COMMA",
+        "Não é possível salvar um filtro com uma vírgula em um texto personalizado");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -492,6 +494,9 @@ void LanguagePortuguese::fillControlIds() {
     // About box
     add(1602,
         "Mantém sua coleção de software MSX organizada e a inicia no Corvane, openMSX ou fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Procurar...");
+    add(1611, "Limpar");
 }
 
 }  // namespace corvane

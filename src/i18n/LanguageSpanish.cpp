@@ -181,6 +181,8 @@ void LanguageSpanish::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual o mayor");
     add("FILTER_YR_EQ_L", "Igual o menor");
+    add("M_ERR_FILTER_COMMA",
+        "No se puede guardar un filtro con una coma en un texto personalizado");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -495,6 +497,9 @@ void LanguageSpanish::fillControlIds() {
     // About box
     add(1602,
         "Mantiene ordenada su colección de software MSX y la ejecuta en Corvane, openMSX o fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Examinar...");
+    add(1611, "Vaciar");
 }
 
 }  // namespace corvane

@@ -180,6 +180,7 @@ void LanguageSwedish::fillKeys() {
     add("FILTER_YR_EQ", "Lika med");
     add("FILTER_YR_EQ_G", "Lika med eller större");
     add("FILTER_YR_EQ_L", "Lika med eller mindre");
+    add("M_ERR_FILTER_COMMA", "Ett filter med kommatecken i en egen text kan inte sparas");
 }
 
 // Dialog titles, shared buttons and the names of the ten languages.
@@ -492,6 +493,9 @@ void LanguageSwedish::fillControlIds() {
     add(1602,
         "Håller ordning på din MSX-programsamling och startar programmen i Corvane, openMSX "
         "eller fMSX.");
+    // Path rows of the settings pages
+    add(1610, "Bläddra...");
+    add(1611, "Töm");
 }
 
 }  // namespace corvane

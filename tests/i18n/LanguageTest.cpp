@@ -77,7 +77,8 @@ TEST(LanguageDeathTest, EnteringAnIdentifierTwiceIsCaught) {
 
 TEST(LanguageEnglishTest, Counts) {
     const LanguageEnglish english;
-    EXPECT_EQ(english.keys().size(), 161u);
+    // The document's keys plus one that refuses a saved filter which would read back wrong.
+    EXPECT_EQ(english.keys().size(), 162u);
     int dialogsAndLanguages = 0;
     int controls = 0;
     int menus = 0;
