@@ -19,6 +19,9 @@ run: build
 
 test: build
 	ctest --preset $(PRESET) --output-on-failure
+	cmake --preset asan
+	cmake --build --preset asan --target core_tests
+	ctest --preset asan --output-on-failure
 
 bench:
 	$(MAKE) build PRESET=release
