@@ -159,17 +159,18 @@ void CCorvaneLauncherDlg::createWidgets() {
     launchButton_ = commandButton(kIdLaunchButton, "LAUNCH");
     removeButton_ = commandButton(kIdRemoveButton, "REMOVE");
     infoButton_ = commandButton(kIdInfoButton, "INFO");
-    const auto toolButton = [this](int id, const char* fallback, QStyle::StandardPixmap icon) {
+    const auto toolButton = [this](int id, const char* fallback, const QIcon& icon) {
         auto* button = new QToolButton(background_);
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(icon);
+        button->setIconSize(QSize(24, 24));
         button->setToolTip(QString::fromLatin1(fallback));
         CLocalized::setCatalogueId(button, id);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         return button;
     };
-    filtersButton_ = toolButton(kIdFiltersButton, "Filters", QStyle::SP_FileDialogDetailedView);
-    searchButton_ = toolButton(kIdSearchButton, "Search", QStyle::SP_FileDialogContentsView);
-    favoritesButton_ = toolButton(kIdFavoritesButton, "Favorites", QStyle::SP_DialogYesButton);
+    filtersButton_ = toolButton(kIdFiltersButton, "Filters", filtersIcon());
+    searchButton_ = toolButton(kIdSearchButton, "Search", searchIcon());
+    favoritesButton_ = toolButton(kIdFavoritesButton, "Favorites", favoritesIcon());
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
         buttons->addWidget(button);

@@ -5,7 +5,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
+#include <cmath>
 
 namespace corvane {
 
@@ -152,6 +154,60 @@ QIcon applicationIcon() {
     arrow.lineTo(26, 40);
     arrow.closeSubpath();
     p.drawPath(arrow);
+    return QIcon(pm);
+}
+
+namespace {
+QPixmap toolCanvas() {
+    QPixmap pm(24, 24);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+}  // namespace
+
+QIcon filtersIcon() {
+    QPixmap pm = toolCanvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath funnel;
+    funnel.moveTo(3, 4);
+    funnel.lineTo(21, 4);
+    funnel.lineTo(14, 12);
+    funnel.lineTo(14, 20);
+    funnel.lineTo(10, 18);
+    funnel.lineTo(10, 12);
+    funnel.closeSubpath();
+    p.setPen(QPen(QColor(30, 40, 80), 1.2));
+    p.setBrush(QColor(90, 130, 220));
+    p.drawPath(funnel);
+    return QIcon(pm);
+}
+
+QIcon searchIcon() {
+    QPixmap pm = toolCanvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 50), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(15, 15), QPointF(21, 21));
+    p.setPen(QPen(QColor(40, 40, 50), 2));
+    p.setBrush(QColor(200, 225, 255));
+    p.drawEllipse(QPointF(10, 10), 6.5, 6.5);
+    return QIcon(pm);
+}
+
+QIcon favoritesIcon() {
+    QPixmap pm = toolCanvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = -M_PI / 2 + i * M_PI / 5;
+        const double radius = (i % 2 == 0) ? 10.5 : 4.5;
+        star << QPointF(12 + radius * std::cos(angle), 12.5 + radius * std::sin(angle));
+    }
+    p.setPen(QPen(QColor(120, 80, 0), 1.2));
+    p.setBrush(QColor(250, 200, 40));
+    p.drawPolygon(star);
     return QIcon(pm);
 }
 

@@ -13,5 +13,9 @@ QIcon mediumIcon(std::string_view mediumKey);
 QPixmap defaultBackground(const QSize& size);
 QPixmap defaultScreenshot(const QSize& size);
 QIcon applicationIcon();
+// The main window's three tool buttons.
+QIcon filtersIcon();
+QIcon searchIcon();
+QIcon favoritesIcon();
 
 }  // namespace corvane
