@@ -94,13 +94,19 @@ std::vector<std::string> DatabaseStore::databaseNames() {
     return names;
 }
 
-int DatabaseStore::countProfiles(const std::string& fileName) const {
-    LineReader reader(joinPath(dir_, fileName));
+namespace {
+int countLines(const std::string& path) {
+    LineReader reader(path);
     int count = 0;
     std::string line;
     while (reader.next(line))
         if (!line.empty()) ++count;
     return count;
+}
+}  // namespace
+
+int DatabaseStore::countProfiles(const std::string& fileName) const {
+    return countLines(joinPath(dir_, fileName));
 }
 
 int DatabaseStore::countAllProfiles() {
@@ -111,6 +117,9 @@ int DatabaseStore::countAllProfiles() {
 
 std::vector<Game> DatabaseStore::readProfiles(const std::string& path) {
     std::vector<Game> games;
+    // Records are large; growing the vector step by step would move every one several times.
+    const int expected = countLines(path);
+    games.reserve(static_cast<size_t>(expected));
     LineReader reader(path);
     std::string line;
     while (reader.next(line))

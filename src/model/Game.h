@@ -21,6 +21,12 @@ struct MainMediumInfo {
 // One profile: a database line's 32 fields in memory.
 class Game {
 public:
+    Game() = default;
+    // Declared so that the virtual destructor does not turn every move into a copy.
+    Game(const Game&) = default;
+    Game(Game&&) noexcept = default;
+    Game& operator=(const Game&) = default;
+    Game& operator=(Game&&) noexcept = default;
     virtual ~Game() = default;
 
     std::string name;
