@@ -295,3 +295,13 @@ TEST(SingleInstanceTest, SecondProcessExitsAndRaisesTheFirst) {
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
 }
+
+TEST_F(MainWindowTest, BackgroundThatIsNotAPictureFallsBackForThisRunOnly) {
+    const std::string notAPicture = dir.write("background.png", "plain text, not a picture");
+    const std::string settings = "\r\n\r\nGames\r\n\r\n1\r\n0\r\nPNG\r\n1\r\n1\r\n" + notAPicture +
+                                 "\r\nBG_IMAGE_LAYOUT_TILED\r\n";
+    start(settings);
+    EXPECT_FALSE(app->settings().customBackground);
+    EXPECT_EQ(readFile(dir.file("settings.ini")), settings);
+    EXPECT_TRUE(prompter.messages.empty());
+}
