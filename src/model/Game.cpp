@@ -9,25 +9,31 @@ namespace corvane {
 
 namespace {
 
-void appendNumber(std::string& out, long value) { out += std::to_string(value); }
+void appendNumber(std::string& out, long value) {
+    out += std::to_string(value);
+}
 
 // Joins the names whose flag is set with ", ".
 template <size_t N>
 std::string flagText(const std::array<bool, N>& flags, const std::vector<std::string>& names) {
     std::string text;
     for (size_t i = 0; i < N; ++i) {
-        if (!flags[i]) continue;
-        if (!text.empty()) text += ", ";
+        if (!flags[i])
+            continue;
+        if (!text.empty())
+            text += ", ";
         text += names[i];
     }
     return text;
 }
 
 bool extensionIn(std::string_view path, std::initializer_list<std::string_view> extensions) {
-    if (path.empty()) return false;
+    if (path.empty())
+        return false;
     const std::string ext = fileExtension(path);
     for (std::string_view e : extensions)
-        if (ext == e) return true;
+        if (ext == e)
+            return true;
     return false;
 }
 
@@ -36,23 +42,27 @@ bool extensionIn(std::string_view path, std::initializer_list<std::string_view> 
 int Game::generationValue() const {
     int v = 0;
     for (int i = 0; i < kGenerationCount; ++i)
-        if (generation[i]) v |= 1 << i;
+        if (generation[i])
+            v |= 1 << i;
     return v;
 }
 
 int Game::soundByte() const {
     int v = 0;
     for (int i = 0; i < kSoundCount; ++i)
-        if (sound[i]) v |= 1 << i;
+        if (sound[i])
+            v |= 1 << i;
     return v;
 }
 
 void Game::setGenerationValue(long value) {
-    for (int i = 0; i < kGenerationCount; ++i) generation[i] = (value & (1L << i)) != 0;
+    for (int i = 0; i < kGenerationCount; ++i)
+        generation[i] = (value & (1L << i)) != 0;
 }
 
 void Game::setSoundValue(long value) {
-    for (int i = 0; i < kSoundCount; ++i) sound[i] = (value & (1L << i)) != 0;
+    for (int i = 0; i < kSoundCount; ++i)
+        sound[i] = (value & (1L << i)) != 0;
 }
 
 void Game::setGenreValue(long value) {
@@ -63,15 +73,32 @@ void Game::setGenreValue(long value) {
 std::string Game::ToLine() const {
     std::string line;
     line.reserve(256);
-    const std::string* before[] = {&name,          &slot1File,       &slot2File,
-                                   &diskAFile,     &diskBFile,       &machine,
-                                   &infoFile,      &slot1ZipEntry,   &slot2ZipEntry,
-                                   &diskAZipEntry, &diskBZipEntry,   &tapeFile,
-                                   &tapeZipEntry,  &slot1Special,    &slot2Special,
-                                   &hardDiskPrimary, &hardDiskSecondary, &image1,
-                                   &image2,        &openMsxArguments, &openMsxOverride,
-                                   &basicDataSpecified, &company,    &year,
-                                   &country,       &system};
+    const std::string* before[] = {&name,
+                                   &slot1File,
+                                   &slot2File,
+                                   &diskAFile,
+                                   &diskBFile,
+                                   &machine,
+                                   &infoFile,
+                                   &slot1ZipEntry,
+                                   &slot2ZipEntry,
+                                   &diskAZipEntry,
+                                   &diskBZipEntry,
+                                   &tapeFile,
+                                   &tapeZipEntry,
+                                   &slot1Special,
+                                   &slot2Special,
+                                   &hardDiskPrimary,
+                                   &hardDiskSecondary,
+                                   &image1,
+                                   &image2,
+                                   &openMsxArguments,
+                                   &openMsxOverride,
+                                   &basicDataSpecified,
+                                   &company,
+                                   &year,
+                                   &country,
+                                   &system};
     for (const std::string* field : before) {
         line += *field;
         line += '|';
@@ -92,29 +119,60 @@ std::string Game::ToLine() const {
 }
 
 void Game::FromLine(std::string_view line) {
-    std::string* texts[] = {&name,          &slot1File,       &slot2File,
-                            &diskAFile,     &diskBFile,       &machine,
-                            &infoFile,      &slot1ZipEntry,   &slot2ZipEntry,
-                            &diskAZipEntry, &diskBZipEntry,   &tapeFile,
-                            &tapeZipEntry,  &slot1Special,    &slot2Special,
-                            &hardDiskPrimary, &hardDiskSecondary, &image1,
-                            &image2,        &openMsxArguments, &openMsxOverride,
-                            &basicDataSpecified, &company,    &year,
-                            &country,       &system};
+    std::string* texts[] = {&name,
+                            &slot1File,
+                            &slot2File,
+                            &diskAFile,
+                            &diskBFile,
+                            &machine,
+                            &infoFile,
+                            &slot1ZipEntry,
+                            &slot2ZipEntry,
+                            &diskAZipEntry,
+                            &diskBZipEntry,
+                            &tapeFile,
+                            &tapeZipEntry,
+                            &slot1Special,
+                            &slot2Special,
+                            &hardDiskPrimary,
+                            &hardDiskSecondary,
+                            &image1,
+                            &image2,
+                            &openMsxArguments,
+                            &openMsxOverride,
+                            &basicDataSpecified,
+                            &company,
+                            &year,
+                            &country,
+                            &system};
     std::string_view fields[kGameFieldCount];
+    // One pass over the bytes: fields are short, so a plain loop beats a search per field.
     int count = 0;
+    const char* data = line.data();
+    const size_t size = line.size();
     size_t start = 0;
-    while (count < kGameFieldCount) {
-        const size_t bar = line.find('|', start);
-        if (bar == std::string_view::npos) {
-            fields[count++] = line.substr(start);
-            break;
+    for (size_t i = 0; i < size && count < kGameFieldCount - 1; ++i) {
+        if (data[i] == '|') {
+            fields[count++] = std::string_view(data + start, i - start);
+            start = i + 1;
         }
-        fields[count++] = line.substr(start, bar - start);
-        start = bar + 1;
+    }
+    if (count < kGameFieldCount) {
+        std::string_view rest(data + start, size - start);
+        // Past the last field, extra fields are ignored.
+        if (count == kGameFieldCount - 1)
+            rest = rest.substr(0, rest.find('|'));
+        fields[count++] = rest;
     }
     int pos = 0;
-    for (std::string* text : texts) text->assign(fields[pos++]);
+    for (std::string* text : texts) {
+        // Most fields are empty; clearing is far cheaper than a general assign.
+        const std::string_view field = fields[pos++];
+        if (field.empty())
+            text->clear();
+        else
+            text->assign(field);
+    }
     setGenerationValue(parseLeadingInteger(fields[26]));
     setSoundValue(parseLeadingInteger(fields[27]));
     setGenreValue(parseLeadingInteger(fields[28]));
@@ -129,34 +187,46 @@ Game Game::fromLine(std::string_view line) {
     return game;
 }
 
-std::string Game::GenerationText() const { return flagText(generation, generationNames()); }
+std::string Game::GenerationText() const {
+    return flagText(generation, generationNames());
+}
 
-std::string Game::SoundText() const { return flagText(sound, soundNames()); }
+std::string Game::SoundText() const {
+    return flagText(sound, soundNames());
+}
 
 std::string Game::GenreText() const {
     const int count = static_cast<int>(genreList().size());
-    if (genre1 <= 0 || genre1 > count) return {};
+    if (genre1 <= 0 || genre1 > count)
+        return {};
     std::string text = genreName(genre1);
-    if (genre2 >= 1 && genre2 <= count) text += ", " + genreName(genre2);
+    if (genre2 >= 1 && genre2 <= count)
+        text += ", " + genreName(genre2);
     return text;
 }
 
 MainMediumInfo Game::MainMedium() const {
-    if (!slot1File.empty()) return {slot1File, slot1ZipEntry, "MEDIUM_ROM"};
-    if (!diskAFile.empty()) return {diskAFile, diskAZipEntry, "MEDIUM_DISK"};
-    if (!tapeFile.empty()) return {tapeFile, tapeZipEntry, "MEDIUM_TAPE"};
-    if (!hardDiskPrimary.empty()) return {hardDiskPrimary, {}, "MEDIUM_HARDDISK"};
+    if (!slot1File.empty())
+        return {slot1File, slot1ZipEntry, "MEDIUM_ROM"};
+    if (!diskAFile.empty())
+        return {diskAFile, diskAZipEntry, "MEDIUM_DISK"};
+    if (!tapeFile.empty())
+        return {tapeFile, tapeZipEntry, "MEDIUM_TAPE"};
+    if (!hardDiskPrimary.empty())
+        return {hardDiskPrimary, {}, "MEDIUM_HARDDISK"};
     return {};
 }
 
 std::string Game::CaptureBaseName() const {
     const MainMediumInfo medium = MainMedium();
-    if (medium.file.empty()) return {};
+    if (medium.file.empty())
+        return {};
     std::string_view base = (IsZipFile(medium.file) && !medium.entry.empty())
                                 ? std::string_view(medium.entry)
                                 : lastComponent(medium.file);
     const size_t dot = base.rfind('.');
-    if (dot != std::string_view::npos) base = base.substr(0, dot);
+    if (dot != std::string_view::npos)
+        base = base.substr(0, dot);
     return std::string(base);
 }
 
@@ -164,16 +234,26 @@ std::string_view profileNameOfLine(std::string_view line) {
     return line.substr(0, std::min(line.find('|'), line.size()));
 }
 
-std::string FileExtension(std::string_view path) { return fileExtension(path); }
-bool IsDatabaseFile(std::string_view path) { return extensionIn(path, {"db"}); }
+std::string FileExtension(std::string_view path) {
+    return fileExtension(path);
+}
+bool IsDatabaseFile(std::string_view path) {
+    return extensionIn(path, {"db"});
+}
 bool IsDiskImage(std::string_view path) {
     return extensionIn(path, {"dsk", "di1", "di2", "360", "720", "sf7"});
 }
 bool IsRomImage(std::string_view path) {
     return extensionIn(path, {"rom", "ri", "mx1", "mx2", "col", "sg", "sc", "sms"});
 }
-bool IsTapeImage(std::string_view path) { return extensionIn(path, {"cas"}); }
-bool IsXmlFile(std::string_view path) { return extensionIn(path, {"xml"}); }
-bool IsZipFile(std::string_view path) { return extensionIn(path, {"zip"}); }
+bool IsTapeImage(std::string_view path) {
+    return extensionIn(path, {"cas"});
+}
+bool IsXmlFile(std::string_view path) {
+    return extensionIn(path, {"xml"});
+}
+bool IsZipFile(std::string_view path) {
+    return extensionIn(path, {"zip"});
+}
 
 }  // namespace corvane
