@@ -28,6 +28,7 @@ std::optional<std::vector<Game>> loadProfileList(const std::string& path,
     if (!reader.isOpen())
         return std::nullopt;
     std::vector<Game> shown;
+    shown.reserve(static_cast<size_t>(total));
     std::string line;
     int loaded = 0;
     Game game;
@@ -38,7 +39,7 @@ std::optional<std::vector<Game>> loadProfileList(const std::string& path,
         if (++loaded % 20 == 0)
             observer.progress(loaded);
         if (!accept || accept(game))
-            shown.push_back(game);
+            shown.push_back(std::move(game));
     }
     observer.progress(loaded);
     return shown;

@@ -2,6 +2,7 @@
 #include "ui/common/TextCodec.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "common/TextSource.h"
 
@@ -29,6 +30,9 @@ QString fromWindows1252(std::string_view bytes) {
 }  // namespace
 
 QString fromBytes(std::string_view bytes) {
+    // Most names are plain ASCII, which needs no decoder.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text =
         decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));

@@ -3,6 +3,7 @@
 
 #include <QBrush>
 #include <algorithm>
+#include <string_view>
 
 #include "common/AsciiCase.h"
 #include "ui/common/TextCodec.h"
@@ -17,14 +18,38 @@ void ProfileListModel::setProfiles(std::vector<Game> profiles, std::vector<bool>
     beginResetModel();
     profiles_ = std::move(profiles);
     markColour_ = markColour;
+    // The sort compares names folded once into one buffer, so it never touches the large
+    // records and each comparison is a plain byte comparison; equal names keep file order.
+    struct Key {
+        size_t offset;
+        size_t length;
+        int index;
+    };
+    std::string folded;
+    std::vector<Key> keys;
+    keys.reserve(profiles_.size());
+    for (size_t i = 0; i < profiles_.size(); ++i) {
+        const std::string& name = profiles_[i].name;
+        keys.push_back({folded.size(), name.size(), static_cast<int>(i)});
+        for (char c : name)
+            folded.push_back(toLowerAscii(c));
+    }
+    const std::string_view all(folded);
+    std::sort(keys.begin(), keys.end(), [all](const Key& a, const Key& b) {
+        const int c = all.substr(a.offset, a.length).compare(all.substr(b.offset, b.length));
+        return c < 0 || (c == 0 && a.index < b.index);
+    });
+    std::vector<int> order;
+    order.reserve(keys.size());
+    for (const Key& key : keys)
+        order.push_back(key.index);
     lines_.clear();
     lines_.reserve(profiles_.size());
-    for (size_t i = 0; i < profiles_.size(); ++i)
+    for (int i : order) {
+        const auto index = static_cast<size_t>(i);
         lines_.push_back(
-            {static_cast<int>(i), fromBytes(profiles_[i].name), i < marked.size() && marked[i]});
-    std::stable_sort(lines_.begin(), lines_.end(), [this](const Line& a, const Line& b) {
-        return compareIgnoreCase(profiles_[a.profile].name, profiles_[b.profile].name) < 0;
-    });
+            {i, fromBytes(profiles_[index].name), index < marked.size() && marked[index]});
+    }
     endResetModel();
 }
 
