@@ -4,14 +4,13 @@
 // 10,000 entry lookups against one loaded database set.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "emulator/SoftwareIndex.h"
 #include "platform/posix/PosixProcessStarter.h"
@@ -66,45 +65,12 @@ std::string generateDatabase(std::vector<std::string>& hashes) {
     return xml + "</db>\n";
 }
 
-// Keeps the fastest repetition of every benchmark while printing as usual.
-class BestTimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double seconds =
-                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            auto [it, inserted] = best_.try_emplace(run.run_name.function_name, seconds);
-            if (!inserted)
-                it->second = std::min(it->second, seconds);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::optional<double> seconds(const std::string& name) const {
-        const auto it = best_.find(name);
-        return it == best_.end() ? std::nullopt : std::optional<double>(it->second);
-    }
-
-private:
-    std::map<std::string, double> best_;
-};
-
 // Best wall time of a few runs of xmllint on the file; nothing when it is missing or fails.
 std::optional<double> timeXmllint(const std::string& file) {
     corvane::PosixProcessStarter starter;
-    std::optional<double> best;
-    for (int run = 0; run < kCommandRuns; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        if (starter.run("xmllint", {"--noout", file}, std::chrono::minutes(2)) != 0) {
-            return std::nullopt;
-        }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (!best || seconds < *best)
-            best = seconds;
-    }
-    return best;
+    return corvane::bench::bestSeconds(kCommandRuns, [&] {
+        return starter.run("xmllint", {"--noout", file}, std::chrono::minutes(2)) == 0;
+    });
 }
 
 }  // namespace
@@ -163,7 +129,7 @@ int main(int argc, char** argv) {
         ->Repetitions(3);
 
     benchmark::Initialize(&argc, argv);
-    BestTimeReporter reporter;
+    corvane::bench::BestTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -175,13 +141,13 @@ int main(int argc, char** argv) {
     if (build && xmllint) {
         std::printf("%-40s %8.1f ms\n%-40s %8.1f ms   ours / it = %.2f (aim <= 2.0: %s)\n",
                     "SoftwareIndex build", *build * 1e3, "xmllint --noout", *xmllint * 1e3,
-                    *build / *xmllint, *build / *xmllint <= 2.0 ? "met" : "NOT met");
+                    *build / *xmllint, corvane::bench::verdict(*build / *xmllint <= 2.0));
     } else if (build) {
         std::printf("xmllint not available; SoftwareIndex build %.1f ms\n", *build * 1e3);
     }
     if (const std::optional<double> lookups = reporter.seconds(kFindEntries)) {
         std::printf("%-40s %8.2f ms   (aim < 50 ms: %s)\n", "findEntry x 10000", *lookups * 1e3,
-                    *lookups < 0.05 ? "met" : "NOT met");
+                    corvane::bench::verdict(*lookups < 0.05));
     }
     return 0;
 }

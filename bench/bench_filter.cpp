@@ -6,13 +6,12 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <limits>
 #include <string>
 #include <unordered_map>
 
+#include "BenchSupport.h"
 #include "app/ProfileListLoader.h"
 #include "emulator/SoftwareIndex.h"
 #include "media/Sha1Cache.h"
@@ -139,34 +138,8 @@ void UnfilteredLoad(benchmark::State& state) {
 double sha1sumSeconds() {
     const std::string command =
         "cd '" + fixture->dir.path() + "/roms' && ls | xargs sha1sum > /dev/null 2>&1";
-    double best = std::numeric_limits<double>::infinity();
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        if (std::system(command.c_str()) != 0)
-            return -1;
-        best = std::min(
-            best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
+    return bench::bestSeconds(3, [&] { return std::system(command.c_str()) == 0; }).value_or(-1);
 }
-
-class BestTimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                best_[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double seconds(const std::string& name) const {
-        const auto it = best_.find(name);
-        return it == best_.end() ? -1 : it->second;
-    }
-
-private:
-    std::map<std::string, double> best_;
-};
 
 }  // namespace
 
@@ -187,13 +160,13 @@ int main(int argc, char** argv) {
         ->UseRealTime();
 
     benchmark::Initialize(&argc, argv);
-    BestTimeReporter reporter;
+    bench::BestTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const double firstSeconds = reporter.seconds(first);
-    const double secondSeconds = reporter.seconds(second);
-    const double plainSeconds = reporter.seconds(plain);
+    const double firstSeconds = reporter.seconds(first).value_or(-1);
+    const double secondSeconds = reporter.seconds(second).value_or(-1);
+    const double plainSeconds = reporter.seconds(plain).value_or(-1);
     const double sha1sum = sha1sumSeconds();
     if (secondSeconds > 0 && plainSeconds > 0)
         std::printf("second pass / load without filter = %.2f\n", secondSeconds / plainSeconds);

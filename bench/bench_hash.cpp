@@ -5,18 +5,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <limits>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "common/AsciiCase.h"
 #include "media/CSHADigest.h"
 #include "support/TempDir.h"
@@ -74,10 +72,8 @@ struct Timing {
     void measure(Run run) {
         if (failed)
             return;
-        const auto start = std::chrono::steady_clock::now();
-        std::optional<std::string> result = run();
-        const double elapsed =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::optional<std::string> result;
+        const double elapsed = corvane::bench::wallSeconds([&] { result = run(); });
         failed = !result;
         if (result && elapsed < seconds) {
             seconds = elapsed;
@@ -99,31 +95,6 @@ std::optional<std::string> runCommand(const std::string& command) {
         return std::nullopt;
     return output;
 }
-
-// Keeps the fastest repetition of every benchmark while printing as usual.
-class BestTimeReporter : public benchmark::ConsoleReporter {
-public:
-    BestTimeReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_Defaults : OO_None) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
-                continue;
-            const double seconds =
-                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            auto [it, inserted] = best_.try_emplace(run.run_name.function_name, seconds);
-            if (!inserted)
-                it->second = std::min(it->second, seconds);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::optional<double> seconds(const std::string& name) const {
-        const auto it = best_.find(name);
-        return it == best_.end() ? std::nullopt : std::optional<double>(it->second);
-    }
-
-private:
-    std::map<std::string, double> best_;
-};
 
 double megabytesPerSecond(double seconds) {
     return static_cast<double>(kFileSize) / 1e6 / seconds;
@@ -157,7 +128,8 @@ void printReference(const char* label, const Timing& theirs, const Timing& ours,
     }
     const double ratio = theirs.seconds / ours.seconds;
     std::printf("%-34s %8.0f MB/s   ours / it = %.2f (aim >= %.1f: %s)%s\n", label,
-                megabytesPerSecond(theirs.seconds), ratio, aim, ratio >= aim ? "met" : "NOT met",
+                megabytesPerSecond(theirs.seconds), ratio, aim,
+                corvane::bench::verdict(ratio >= aim),
                 theirs.text == ours.text ? "" : "   DIGEST DIFFERS");
 }
 
@@ -189,7 +161,10 @@ int main(int argc, char** argv) {
         ->MinTime(1.0);
 
     benchmark::Initialize(&argc, argv);
-    BestTimeReporter reporter;
+    // No colour codes where the output goes to a file.
+    corvane::bench::BestTimeReporter reporter(::isatty(STDOUT_FILENO)
+                                                  ? benchmark::ConsoleReporter::OO_Defaults
+                                                  : benchmark::ConsoleReporter::OO_None);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

@@ -2,10 +2,11 @@
 // Reading a 100,000-profile database into profile records against a plain line read.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string>
 
+#include "BenchSupport.h"
 #include "common/LineReader.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
@@ -84,33 +85,17 @@ void ParseOnly(benchmark::State& state) {
 }
 BENCHMARK(ParseOnly)->Unit(benchmark::kMillisecond)->MinTime(1);
 
-struct RatioReporter : benchmark::ConsoleReporter {
-    double plain = 0, profiles = 0, parse = 0;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.benchmark_name().rfind("PlainGetline", 0) == 0)
-                plain = run.GetAdjustedRealTime();
-            if (run.benchmark_name().rfind("ReadProfiles", 0) == 0)
-                profiles = run.GetAdjustedRealTime();
-            if (run.benchmark_name().rfind("ParseOnly", 0) == 0)
-                parse = run.GetAdjustedRealTime();
-        }
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    corvane::bench::BestTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.plain > 0 && reporter.profiles > 0)
-        std::printf("profiles read / plain getline = %.2fx (aim: at most 4x)\n",
-                    reporter.profiles / reporter.plain);
-    if (reporter.plain > 0 && reporter.parse > 0)
-        std::printf("parsing into one record / plain getline = %.2fx\n",
-                    reporter.parse / reporter.plain);
+    const std::optional<double> plain = reporter.seconds("PlainGetline");
+    corvane::bench::printRatio("profiles read / plain getline", reporter.seconds("ReadProfiles"),
+                               plain, 4);
+    corvane::bench::printRatio("parsing into one record / plain getline",
+                               reporter.seconds("ParseOnly"), plain);
     benchmark::Shutdown();
     return 0;
 }

@@ -4,10 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <chrono>
-#include <cstdio>
 #include <fstream>
 
+#include "BenchSupport.h"
 #include "app/CCorvaneLauncherApp.h"
 #include "model/DatabaseStore.h"
 #include "support/ScriptedPrompter.h"
@@ -74,22 +73,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     // Report the ratio of the two runs of this process.
-    struct Ratio : benchmark::ConsoleReporter {
-        double parse = 0, window = 0;
-        void ReportRuns(const std::vector<Run>& runs) override {
-            ConsoleReporter::ReportRuns(runs);
-            for (const Run& run : runs) {
-                if (run.benchmark_name().find("ParseWithoutWindow") == 0)
-                    parse = run.GetAdjustedRealTime();
-                if (run.benchmark_name().find("LoadIntoMainWindow") == 0)
-                    window = run.GetAdjustedRealTime();
-            }
-        }
-    } reporter;
+    corvane::bench::BestTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (reporter.parse > 0 && reporter.window > 0)
-        std::printf("main window load / plain parse = %.2fx (aim: at most 2x)\n",
-                    reporter.window / reporter.parse);
+    corvane::bench::printRatio("main window load / plain parse",
+                               reporter.seconds("LoadIntoMainWindow"),
+                               reporter.seconds("ParseWithoutWindow"), 2);
     benchmark::Shutdown();
     return 0;
 }

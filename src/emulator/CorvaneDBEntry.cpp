@@ -4,6 +4,7 @@
 #include <tinyxml.h>
 
 #include "common/AsciiCase.h"
+#include "emulator/DumpHashes.h"
 #include "emulator/SoftwareXml.h"
 
 namespace corvane {
@@ -11,15 +12,6 @@ namespace corvane {
 namespace xml = softwarexml;
 
 namespace {
-
-DumpLocation::Kind kindOfFormatMedium(std::string_view mediumName) {
-    if (mediumName == "cas")
-        return DumpLocation::Kind::Tape;
-    if (mediumName == "dsk")
-        return DumpLocation::Kind::Disk;
-    // A format hash in any other medium names no known kind; it is found without a kind flag.
-    return DumpLocation::Kind::Other;
-}
 
 void readCartridge(const TiXmlElement& medium, CorvaneDBEntry& entry) {
     for (const TiXmlElement* child = medium.FirstChildElement(); child;
@@ -75,35 +67,17 @@ std::optional<DumpLocation> CorvaneDBEntry::locate(std::string_view hash,
     const TiXmlElement* root = document.RootElement();
     if (!root || hash.empty())
         return std::nullopt;
+    std::optional<DumpLocation> found;
     for (const TiXmlElement* software = root->FirstChildElement("software"); software;
          software = software->NextSiblingElement("software")) {
-        for (const TiXmlElement* dump = software->FirstChildElement("dump"); dump;
-             dump = dump->NextSiblingElement("dump")) {
-            bool isGroup = false;
-            const TiXmlElement& container = xml::mediaContainer(*dump, isGroup);
-            for (const TiXmlElement* medium = container.FirstChildElement(); medium;
-                 medium = medium->NextSiblingElement()) {
-                for (const TiXmlElement* child = medium->FirstChildElement(); child;
-                     child = child->NextSiblingElement()) {
-                    if (xml::isSha1Hash(*child)) {
-                        if (xml::text(child) == hash) {
-                            return DumpLocation{software, &container, nullptr,
-                                                DumpLocation::Kind::Rom};
-                        }
-                        continue;
-                    }
-                    if (xml::name(*child) != "format")
-                        continue;
-                    for (const TiXmlElement* h = child->FirstChildElement("hash"); h;
-                         h = h->NextSiblingElement("hash")) {
-                        if (xml::isSha1Hash(*h) && xml::text(h) == hash) {
-                            return DumpLocation{software, &container, isGroup ? medium : nullptr,
-                                                kindOfFormatMedium(xml::name(*medium))};
-                        }
-                    }
-                }
-            }
-        }
+        xml::forEachDumpHash(*software, [&](const xml::DumpHash& dump) {
+            if (xml::text(dump.hash) != hash)
+                return true;
+            found = dump.location;
+            return false;
+        });
+        if (found)
+            return found;
     }
     return std::nullopt;
 }

@@ -5,8 +5,7 @@
 
 #include "common/AsciiCase.h"
 #include "common/Path.h"
-#include "common/Prompter.h"
-#include "common/TextSource.h"
+#include "emulator/DumpHashes.h"
 #include "emulator/EmulatorInstallation.h"
 #include "emulator/SoftwareXml.h"
 
@@ -17,13 +16,10 @@ namespace xml = softwarexml;
 EmulatorDatabaseSet::EmulatorDatabaseSet(const std::string& corvanePath, Prompter& prompter,
                                          const TextSource& texts) {
     const EmulatorInstallation installation(corvanePath);
-    if (!installation.isValid(true))
+    const std::optional<std::vector<std::string>> files =
+        xml::databaseFilesToRead(installation, prompter, texts);
+    if (!files)
         return;
-    const std::optional<std::vector<std::string>> files = installation.databaseFiles();
-    if (!files || files->empty()) {
-        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
-        return;
-    }
     xmlFileCount_ = files->size();
     for (const std::string& file : *files) {
         auto document = std::make_unique<TiXmlDocument>();
@@ -47,43 +43,15 @@ std::vector<std::string> EmulatorDatabaseSet::documentNames() const {
 // Visits the hashes in the order the walk compares them, so the first place stored for a text
 // is the one the walk would stop at.
 void EmulatorDatabaseSet::indexDocument(uint32_t document) {
-    const auto remember = [&](const TiXmlElement* hash, const DumpLocation& location) {
-        const std::string_view text = xml::text(hash);
-        if (!text.empty())
-            index_.try_emplace(std::string(text), Place{document, location});
-    };
     const TiXmlElement* root = documents_[document].xml->RootElement();
     for (const TiXmlElement* software = root->FirstChildElement("software"); software;
          software = software->NextSiblingElement("software")) {
-        for (const TiXmlElement* dump = software->FirstChildElement("dump"); dump;
-             dump = dump->NextSiblingElement("dump")) {
-            bool isGroup = false;
-            const TiXmlElement& container = xml::mediaContainer(*dump, isGroup);
-            for (const TiXmlElement* medium = container.FirstChildElement(); medium;
-                 medium = medium->NextSiblingElement()) {
-                const std::string_view mediumName = xml::name(*medium);
-                const DumpLocation::Kind formatKind = mediumName == "cas" ? DumpLocation::Kind::Tape
-                                                      : mediumName == "dsk"
-                                                          ? DumpLocation::Kind::Disk
-                                                          : DumpLocation::Kind::Other;
-                for (const TiXmlElement* child = medium->FirstChildElement(); child;
-                     child = child->NextSiblingElement()) {
-                    if (xml::isSha1Hash(*child)) {
-                        remember(child, {software, &container, nullptr, DumpLocation::Kind::Rom});
-                        continue;
-                    }
-                    if (xml::name(*child) != "format")
-                        continue;
-                    for (const TiXmlElement* hash = child->FirstChildElement("hash"); hash;
-                         hash = hash->NextSiblingElement("hash")) {
-                        if (xml::isSha1Hash(*hash)) {
-                            remember(hash, {software, &container, isGroup ? medium : nullptr,
-                                            formatKind});
-                        }
-                    }
-                }
-            }
-        }
+        xml::forEachDumpHash(*software, [&](const xml::DumpHash& dump) {
+            const std::string_view text = xml::text(dump.hash);
+            if (!text.empty())
+                index_.try_emplace(std::string(text), Place{document, dump.location});
+            return true;
+        });
     }
 }
 

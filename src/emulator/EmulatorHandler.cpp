@@ -15,6 +15,12 @@ void appendQuoted(std::string& out, std::string_view option, std::string_view va
     out += '"';
 }
 
+// Options for media the profile does not use are left out.
+void appendQuotedIfSet(std::string& out, std::string_view option, std::string_view value) {
+    if (!value.empty())
+        appendQuoted(out, option, value);
+}
+
 void appendBare(std::string& out, std::string_view text) {
     out += ' ';
     out += text;
@@ -25,8 +31,7 @@ void appendFileAndMember(std::string& out, std::string_view option, const std::s
     if (file.empty())
         return;
     appendQuoted(out, option, file);
-    if (!member.empty())
-        appendQuoted(out, memberOption, member);
+    appendQuotedIfSet(out, memberOption, member);
 }
 
 }  // namespace
@@ -58,12 +63,8 @@ std::string EmulatorHandler::corvaneArguments(const Game& profile, const Setting
     appendFileAndMember(out, " /diskA", profile.diskAFile, " /diskAzip", profile.diskAZipEntry);
     appendFileAndMember(out, " /diskB", profile.diskBFile, " /diskBzip", profile.diskBZipEntry);
     appendFileAndMember(out, " /cas", profile.tapeFile, " /caszip", profile.tapeZipEntry);
-    if (!profile.hardDiskPrimary.empty()) {
-        appendQuoted(out, " /ide1primary", profile.hardDiskPrimary);
-    }
-    if (!profile.hardDiskSecondary.empty()) {
-        appendQuoted(out, " /ide1secondary", profile.hardDiskSecondary);
-    }
+    appendQuotedIfSet(out, " /ide1primary", profile.hardDiskPrimary);
+    appendQuotedIfSet(out, " /ide1secondary", profile.hardDiskSecondary);
     if (settings.theme != "default")
         appendQuoted(out, " /theme", settings.theme);
     if (settings.fullScreen)
@@ -74,18 +75,12 @@ std::string EmulatorHandler::corvaneArguments(const Game& profile, const Setting
 
 std::string EmulatorHandler::openMsxArguments(const Game& profile, const Settings& settings) {
     std::string out;
-    if (!profile.slot1File.empty())
-        appendQuoted(out, " -carta", profile.slot1File);
-    if (!profile.slot2File.empty())
-        appendQuoted(out, " -cartb", profile.slot2File);
-    if (!profile.diskAFile.empty())
-        appendQuoted(out, " -diska", profile.diskAFile);
-    if (!profile.diskBFile.empty())
-        appendQuoted(out, " -diskb", profile.diskBFile);
-    if (!profile.tapeFile.empty())
-        appendQuoted(out, " -cassetteplayer", profile.tapeFile);
-    if (!profile.hardDiskPrimary.empty())
-        appendQuoted(out, " -hda", profile.hardDiskPrimary);
+    appendQuotedIfSet(out, " -carta", profile.slot1File);
+    appendQuotedIfSet(out, " -cartb", profile.slot2File);
+    appendQuotedIfSet(out, " -diska", profile.diskAFile);
+    appendQuotedIfSet(out, " -diskb", profile.diskBFile);
+    appendQuotedIfSet(out, " -cassetteplayer", profile.tapeFile);
+    appendQuotedIfSet(out, " -hda", profile.hardDiskPrimary);
     if (profile.openMsxOverride.empty())
         appendBare(out, settings.openMsxArguments);
     appendBare(out, profile.openMsxArguments);
@@ -94,20 +89,15 @@ std::string EmulatorHandler::openMsxArguments(const Game& profile, const Setting
 
 std::string EmulatorHandler::fmsxArguments(const Game& profile, const Settings& settings) {
     std::string out;
-    if (!profile.diskAFile.empty())
-        appendQuoted(out, " -diska", profile.diskAFile);
-    if (!profile.diskBFile.empty())
-        appendQuoted(out, " -diskb", profile.diskBFile);
-    if (!profile.tapeFile.empty())
-        appendQuoted(out, " -tape", profile.tapeFile);
+    appendQuotedIfSet(out, " -diska", profile.diskAFile);
+    appendQuotedIfSet(out, " -diskb", profile.diskBFile);
+    appendQuotedIfSet(out, " -tape", profile.tapeFile);
     if (profile.fmsxOverride.empty())
         appendBare(out, settings.fmsxArguments);
     appendBare(out, profile.fmsxArguments);
     // fMSX takes its cartridge images after all options.
-    if (!profile.slot1File.empty())
-        appendQuoted(out, "", profile.slot1File);
-    if (!profile.slot2File.empty())
-        appendQuoted(out, "", profile.slot2File);
+    appendQuotedIfSet(out, "", profile.slot1File);
+    appendQuotedIfSet(out, "", profile.slot2File);
     return out;
 }
 

@@ -4,8 +4,7 @@
 #include <tinyxml.h>
 
 #include "common/Path.h"
-#include "common/Prompter.h"
-#include "common/TextSource.h"
+#include "emulator/DumpHashes.h"
 #include "emulator/EmulatorInstallation.h"
 #include "emulator/SoftwareXml.h"
 
@@ -18,15 +17,10 @@ void SoftwareIndex::build(const std::string& corvanePath, Prompter& prompter,
     if (built_)
         return;
     const EmulatorInstallation installation(corvanePath);
-    if (!installation.isValid(true)) {
-        built_ = true;
+    const std::optional<std::vector<std::string>> files =
+        xml::databaseFilesToRead(installation, prompter, texts);
+    if (!files)
         return;
-    }
-    const std::optional<std::vector<std::string>> files = installation.databaseFiles();
-    if (!files || files->empty()) {
-        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
-        return;
-    }
     for (const std::string& file : *files) {
         indexFile(joinPath(installation.databasesDirectory(), file));
     }
@@ -67,30 +61,13 @@ void SoftwareIndex::indexFile(const std::string& path) {
                               std::string(xml::childText(*software, "year")),
                               std::string(xml::childText(*software, "country"))},
                              {}});
-        for (const TiXmlElement* dump = software->FirstChildElement("dump"); dump;
-             dump = dump->NextSiblingElement("dump")) {
-            bool isGroup = false;
-            const TiXmlElement& container = xml::mediaContainer(*dump, isGroup);
-            for (const TiXmlElement* medium = container.FirstChildElement(); medium;
-                 medium = medium->NextSiblingElement()) {
-                for (const TiXmlElement* child = medium->FirstChildElement(); child;
-                     child = child->NextSiblingElement()) {
-                    if (xml::isSha1Hash(*child)) {
-                        add(xml::text(child), id);
-                        continue;
-                    }
-                    const char* type = child->Attribute("type");
-                    if (xml::name(*child) != "format" || !type || std::string_view(type) != "cas") {
-                        continue;
-                    }
-                    for (const TiXmlElement* hash = child->FirstChildElement("hash"); hash;
-                         hash = hash->NextSiblingElement("hash")) {
-                        if (xml::isSha1Hash(*hash))
-                            add(xml::text(hash), id);
-                    }
-                }
-            }
-        }
+        // Of the format hashes only the tapes': disk hashes are not indexed.
+        xml::forEachDumpHash(*software, [&](const xml::DumpHash& dump) {
+            const char* type = dump.format ? dump.format->Attribute("type") : nullptr;
+            if (!dump.format || (type && std::string_view(type) == "cas"))
+                add(xml::text(dump.hash), id);
+            return true;
+        });
         // Software whose every hash was already known is never found; keep memory to the keys.
         if (software_.back().sha1s.empty())
             software_.pop_back();

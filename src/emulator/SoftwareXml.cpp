@@ -4,7 +4,23 @@
 #include <sys/stat.h>
 #include <tinyxml.h>
 
+#include "common/Prompter.h"
+#include "common/TextSource.h"
+#include "emulator/EmulatorInstallation.h"
+
 namespace corvane::softwarexml {
+
+std::optional<std::vector<std::string>> databaseFilesToRead(
+    const EmulatorInstallation& installation, Prompter& prompter, const TextSource& texts) {
+    if (!installation.isValid(true))
+        return std::vector<std::string>{};
+    std::optional<std::vector<std::string>> files = installation.databaseFiles();
+    if (!files || files->empty()) {
+        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+        return std::nullopt;
+    }
+    return files;
+}
 
 bool loadDocument(TiXmlDocument& document, const std::string& path) {
     // The parser sizes its buffer by seeking to the end; a directory would report a bogus size.

@@ -1,16 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TiXmlDocument;
 class TiXmlElement;
+
+namespace corvane {
+class EmulatorInstallation;
+class Prompter;
+class TextSource;
+}  // namespace corvane
 
 // Reading the primary emulator's software databases: the few rules the index and the entry
 // search must apply identically.
 namespace corvane::softwarexml {
 
+// Names of the XML files to read from the Databases folder, in listing order: none, silently,
+// for an installation that is not valid; nothing at all for a folder holding none, which shows
+// M_ERR_NO_CORVANE_DB.
+std::optional<std::vector<std::string>> databaseFilesToRead(
+    const EmulatorInstallation& installation, Prompter& prompter, const TextSource& texts);
 // Loads a database file; false for anything that is not a regular file holding well-formed XML.
 bool loadDocument(TiXmlDocument& document, const std::string& path);
 // Text of the element's first child node when that node is text; empty otherwise.

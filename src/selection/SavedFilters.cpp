@@ -2,6 +2,7 @@
 #include "selection/SavedFilters.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "common/AsciiCase.h"
@@ -14,15 +15,19 @@ namespace corvane {
 
 namespace {
 
-constexpr int kFieldCount = 10;
-
 bool storable(const std::string& text) {
     return text.find_first_of(",\r\n") == std::string::npos;
 }
 
+// The texts of a state in the order of the fields after the name, for reading and writing alike.
+template <typename State>
+auto storedTexts(State& s) {
+    return std::array{&s.medium, &s.company,    &s.year,  &s.yearComparison, &s.country,
+                      &s.system, &s.generation, &s.sound, &s.genreName};
+}
+
 bool stateStorable(const FilterState& s) {
-    for (const std::string* text : {&s.medium, &s.company, &s.year, &s.yearComparison, &s.country,
-                                    &s.system, &s.generation, &s.sound, &s.genreName})
+    for (const std::string* text : storedTexts(s))
         if (!storable(*text))
             return false;
     return true;
@@ -31,30 +36,19 @@ bool stateStorable(const FilterState& s) {
 SavedFilter parseLine(const std::string& line) {
     CParseIt parser;
     parser.Parse(line, ",");
-    std::string fields[kFieldCount];
-    for (int i = 0; i < kFieldCount; ++i)
-        parser.GetField(i + 1, fields[i]);
     SavedFilter filter;
-    filter.name = std::move(fields[0]);
-    FilterState& s = filter.state;
-    s.medium = std::move(fields[1]);
-    s.company = std::move(fields[2]);
-    s.year = std::move(fields[3]);
-    s.yearComparison = std::move(fields[4]);
-    s.country = std::move(fields[5]);
-    s.system = std::move(fields[6]);
-    s.generation = std::move(fields[7]);
-    s.sound = std::move(fields[8]);
-    s.genreName = std::move(fields[9]);
-    s.genreCode = genreCodeOf(s.genreName);
+    parser.GetField(1, filter.name);
+    int field = 2;
+    for (std::string* text : storedTexts(filter.state))
+        parser.GetField(field++, *text);
+    filter.state.genreCode = genreCodeOf(filter.state.genreName);
     return filter;
 }
 
 std::string formatLine(const SavedFilter& filter) {
     const FilterState& s = filter.state;
     std::string line = filter.name;
-    for (const std::string* text : {&s.medium, &s.company, &s.year, &s.yearComparison, &s.country,
-                                    &s.system, &s.generation, &s.sound, &s.genreName}) {
+    for (const std::string* text : storedTexts(s)) {
         line += ',';
         line += *text;
     }

@@ -13,6 +13,7 @@
 #include "selection/Favorites.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/TreeRows.h"
 
 namespace corvane {
 namespace {
@@ -29,21 +30,6 @@ protected:
         return dlg;
     }
 
-    static QStringList rows(const OrganizeFavoritesDlg& dlg) {
-        QStringList out;
-        for (int row = 0; row < dlg.list()->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = dlg.list()->topLevelItem(row);
-            out.append(item->text(0) + QLatin1Char('|') + item->text(1));
-        }
-        return out;
-    }
-
-    static void clickRow(OrganizeFavoritesDlg& dlg, int row) {
-        QTreeWidget* list = dlg.list();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->topLevelItem(row)).center());
-    }
-
     test::TempDir dir;
     LanguageManager languages;
     test::ScriptedPrompter prompter;
@@ -55,15 +41,16 @@ TEST_F(OrganizeFavoritesDlgTest, DeleteTheSelectedRowAndSort) {
     auto dlg = open();
     EXPECT_EQ(dlg->list()->headerItem()->text(1), QStringLiteral("Database"));
     EXPECT_FALSE(dlg->deleteButton()->isEnabled());
-    clickRow(*dlg, 3);
+    test::clickTreeRow(dlg->list(), 3);
     EXPECT_TRUE(dlg->deleteButton()->isEnabled());
     QTest::mouseClick(dlg->deleteButton(), Qt::LeftButton);
     EXPECT_FALSE(dlg->deleteButton()->isEnabled());
     EXPECT_EQ(readFile(favorites.path()), "Bb|x\r\nKnightmare|Konami\r\nbA|x\r\n");
 
     QTest::mouseClick(dlg->sortButton(), Qt::LeftButton);
-    EXPECT_EQ(rows(*dlg), (QStringList{QStringLiteral("bA|x"), QStringLiteral("Bb|x"),
-                                       QStringLiteral("Knightmare|Konami")}));
+    EXPECT_EQ(test::treeRows(dlg->list()),
+              (QStringList{QStringLiteral("bA|x"), QStringLiteral("Bb|x"),
+                           QStringLiteral("Knightmare|Konami")}));
     EXPECT_EQ(readFile(favorites.path()), "bA|x\r\nBb|x\r\nKnightmare|Konami\r\n");
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -79,12 +66,12 @@ TEST_F(OrganizeFavoritesDlgTest, SortWritesNothingForOneRowAndFailedWritesAreSai
     favorites.add("B", "Games");
     std::filesystem::create_directory(favorites.path() + ".tmp");
     auto dlg = open();
-    clickRow(*dlg, 0);
+    test::clickTreeRow(dlg->list(), 0);
     QTest::mouseClick(dlg->deleteButton(), Qt::LeftButton);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, "Error in I/O operation");
     EXPECT_EQ(prompter.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(rows(*dlg), QStringList{QStringLiteral("B|Games")});
+    EXPECT_EQ(test::treeRows(dlg->list()), QStringList{QStringLiteral("B|Games")});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "model/DatabaseStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/TreeRows.h"
 
 namespace corvane {
 namespace {
@@ -32,21 +33,6 @@ protected:
         return dlg;
     }
 
-    static QStringList rows(const SearchDlg& dlg) {
-        QStringList out;
-        for (int row = 0; row < dlg.results()->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = dlg.results()->topLevelItem(row);
-            out.append(item->text(0) + QLatin1Char('|') + item->text(1));
-        }
-        return out;
-    }
-
-    static void clickRow(SearchDlg& dlg, int row) {
-        QTreeWidget* results = dlg.results();
-        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
-                          results->visualItemRect(results->topLevelItem(row)).center());
-    }
-
     test::TempDir dir;
     LanguageManager languages;
     test::ScriptedPrompter prompter;
@@ -62,14 +48,14 @@ TEST_F(SearchDlgTest, EnterFindsAcrossDatabasesAndOkHandsBackTheChosenHit) {
     QTest::keyClick(dlg->nameEdit(), Qt::Key_Return);
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(
-        rows(*dlg),
+        test::treeRows(dlg->results()),
         (QStringList{QStringLiteral("Batman|Arcade"), QString::fromUtf8("Caf\xc3\xa9 Man|Arcade"),
                      QStringLiteral("MAN OF WAR|Konami"), QStringLiteral("Pac-Man|Arcade"),
                      QStringLiteral("Pac-Man|Konami")}));
     EXPECT_EQ(dlg->foundCount()->text(), QStringLiteral("5"));
     EXPECT_FALSE(dlg->okButton()->isEnabled());
 
-    clickRow(*dlg, 1);
+    test::clickTreeRow(dlg->results(), 1);
     EXPECT_TRUE(dlg->question()->isVisible());
     EXPECT_TRUE(dlg->okButton()->isEnabled());
     QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
@@ -90,7 +76,7 @@ TEST_F(SearchDlgTest, ReopeningShowsTheLastTextAndBlankTextOnlyEmptiesTheList) {
     EXPECT_EQ(second->nameEdit()->cursorPosition(), 6);
     EXPECT_EQ(second->results()->topLevelItemCount(), 0);
     QTest::mouseClick(second->findButton(), Qt::LeftButton);
-    clickRow(*second, 0);
+    test::clickTreeRow(second->results(), 0);
     second->nameEdit()->setText(QStringLiteral("   "));
     QTest::mouseClick(second->findButton(), Qt::LeftButton);
     EXPECT_EQ(second->results()->topLevelItemCount(), 0);

@@ -4,10 +4,10 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/common/DialogIds.h"
+#include "ui/common/OkCancelButtons.h"
 
 namespace corvane {
 
@@ -16,9 +16,7 @@ UserInputDlg::UserInputDlg(const LanguageManager& languages, const QString& prom
     : CLocalized(kDlgInput, languages, parent),
       prompt_(new QLabel(prompt, this)),
       edit_(new QLineEdit(initialText, this)) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    setCatalogueId(buttons->button(QDialogButtonBox::Ok), kIdOk);
-    setCatalogueId(buttons->button(QDialogButtonBox::Cancel), kIdCancel);
+    auto* buttons = createOkCancelButtons(this);
     prompt_->setBuddy(edit_);
     edit_->setMinimumWidth(320);
     edit_->selectAll();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/DialogIds.h"
+#include "ui/common/OkCancelButtons.h"
 
 namespace corvane {
 
@@ -21,9 +22,7 @@ UserInputDropdownDlg::UserInputDropdownDlg(const LanguageManager& languages, con
     combo_->setMinimumWidth(320);
     const int index = names.indexOf(preselected);
     combo_->setCurrentIndex(index >= 0 ? index : 0);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    setCatalogueId(buttons->button(QDialogButtonBox::Ok), kIdOk);
-    setCatalogueId(buttons->button(QDialogButtonBox::Cancel), kIdCancel);
+    auto* buttons = createOkCancelButtons(this);
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!names.isEmpty());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

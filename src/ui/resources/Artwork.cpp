@@ -14,15 +14,18 @@ namespace corvane {
 namespace {
 
 constexpr int kIconSize = 16;
+constexpr int kToolIconSize = 24;
+constexpr int kApplicationIconSize = 64;
 
-QPixmap blankIcon() {
-    QPixmap pixmap(kIconSize, kIconSize);
+// A square to draw on; what is not drawn stays see-through.
+QPixmap transparentCanvas(int side) {
+    QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
 QPixmap cartridgeIcon() {
-    QPixmap pm = blankIcon();
+    QPixmap pm = transparentCanvas(kIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(40, 40, 40));
@@ -36,7 +39,7 @@ QPixmap cartridgeIcon() {
 }
 
 QPixmap diskIcon() {
-    QPixmap pm = blankIcon();
+    QPixmap pm = transparentCanvas(kIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(30, 30, 30));
@@ -50,7 +53,7 @@ QPixmap diskIcon() {
 }
 
 QPixmap tapeIcon() {
-    QPixmap pm = blankIcon();
+    QPixmap pm = transparentCanvas(kIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(30, 30, 30));
@@ -63,7 +66,7 @@ QPixmap tapeIcon() {
 }
 
 QPixmap hardDiskIcon() {
-    QPixmap pm = blankIcon();
+    QPixmap pm = transparentCanvas(kIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(30, 30, 30));
@@ -95,7 +98,7 @@ QIcon mediumIcon(std::string_view mediumKey) {
     else if (mediumKey == "MEDIUM_HARDDISK")
         pm = hardDiskIcon();
     else
-        pm = blankIcon();
+        pm = transparentCanvas(kIconSize);
     return *cache.insert(key, QIcon(pm));
 }
 
@@ -138,8 +141,7 @@ QPixmap defaultScreenshot(const QSize& size) {
 }
 
 QIcon applicationIcon() {
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
+    QPixmap pm = transparentCanvas(kApplicationIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -157,16 +159,8 @@ QIcon applicationIcon() {
     return QIcon(pm);
 }
 
-namespace {
-QPixmap toolCanvas() {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    return pm;
-}
-}  // namespace
-
 QIcon filtersIcon() {
-    QPixmap pm = toolCanvas();
+    QPixmap pm = transparentCanvas(kToolIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath funnel;
@@ -184,7 +178,7 @@ QIcon filtersIcon() {
 }
 
 QIcon searchIcon() {
-    QPixmap pm = toolCanvas();
+    QPixmap pm = transparentCanvas(kToolIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(40, 40, 50), 3, Qt::SolidLine, Qt::RoundCap));
@@ -196,7 +190,7 @@ QIcon searchIcon() {
 }
 
 QIcon favoritesIcon() {
-    QPixmap pm = toolCanvas();
+    QPixmap pm = transparentCanvas(kToolIconSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QPolygonF star;

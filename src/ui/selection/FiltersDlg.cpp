@@ -14,11 +14,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/Prompter.h"
 #include "i18n/LanguageManager.h"
 #include "selection/FilterValues.h"
 #include "selection/SavedFilters.h"
 #include "ui/common/DialogIds.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/selection/ItemBytes.h"
 #include "ui/selection/SelectionIds.h"
@@ -226,8 +226,7 @@ void FiltersDlg::accept() {
     const FilterState state = stateFromControls();
     if (saveAs_->isChecked()) {
         const SavedFilterResult result = saved_.add(toBytes(saveAsName_->text()), state);
-        if (const char* key = savedFilterMessageKey(result))
-            prompter_.message(languages().text(key), MessageKind::Error);
+        reportError(prompter_, languages(), savedFilterMessageKey(result));
         // The filter was refused: the user corrects the name or the texts first.
         if (result != SavedFilterResult::Written && result != SavedFilterResult::WriteFailed)
             return;

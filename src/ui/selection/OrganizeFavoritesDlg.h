@@ -33,7 +33,6 @@ private:
     void createWidgets();
     void connectWidgets();
     void loadValues();
-    void report(const char* key);
 
     Favorites& favorites_;
     Prompter& prompter_;

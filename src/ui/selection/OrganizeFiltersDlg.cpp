@@ -3,21 +3,18 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-#include "common/Prompter.h"
-#include "i18n/LanguageManager.h"
 #include "i18n/MenuIds.h"
 #include "selection/SavedFilters.h"
-#include "ui/common/DialogIds.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/selection/ItemBytes.h"
+#include "ui/selection/OrganizeButtons.h"
 #include "ui/selection/SelectionIds.h"
 
 namespace corvane {
@@ -40,15 +37,10 @@ void OrganizeFiltersDlg::createWidgets() {
 
     rename_ = new QPushButton(QStringLiteral("Rename"), this);
     setCatalogueId(rename_, kIdRename);
-    delete_ = new QPushButton(QStringLiteral("Delete"), this);
-    setCatalogueId(delete_, kIdDelete);
-    sort_ = new QPushButton(QStringLiteral("Sort"), this);
-    setCatalogueId(sort_, kIdSort);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    setCatalogueId(ok_, kIdOk);
-    ok_->setDefault(true);
-    for (QPushButton* button : {rename_, delete_, sort_})
-        button->setAutoDefault(false);
+    const OrganizeButtons buttons = addOrganizeButtons(this, list_, {rename_});
+    delete_ = buttons.remove;
+    sort_ = buttons.sort;
+    ok_ = buttons.ok;
 
     menu_ = new QMenu(this);
     // The shortcuts are shown in the menu; the list handles the keys itself.
@@ -64,16 +56,6 @@ void OrganizeFiltersDlg::createWidgets() {
                                     &OrganizeFiltersDlg::selectAll);
     all->setShortcut(QKeySequence::SelectAll);
     all->setShortcutContext(Qt::WidgetShortcut);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(rename_);
-    buttons->addWidget(delete_);
-    buttons->addWidget(sort_);
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
 }
 
 void OrganizeFiltersDlg::connectWidgets() {
@@ -105,11 +87,6 @@ void OrganizeFiltersDlg::selectionChanged() {
     rename_->setEnabled(selected == 1);
 }
 
-void OrganizeFiltersDlg::report(const char* key) {
-    if (key)
-        prompter_.message(languages().text(key), MessageKind::Error);
-}
-
 void OrganizeFiltersDlg::renameSelected() {
     const QList<QListWidgetItem*> selected = list_->selectedItems();
     if (selected.size() != 1)
@@ -121,7 +98,7 @@ void OrganizeFiltersDlg::renameSelected() {
     if (!answer)
         return;
     const SavedFilterResult result = saved_.rename(oldName, toBytes(answer->trimmed()));
-    report(savedFilterMessageKey(result));
+    reportError(prompter_, languages(), savedFilterMessageKey(result));
     if (result == SavedFilterResult::Written || result == SavedFilterResult::WriteFailed)
         loadValues();
 }
@@ -133,13 +110,13 @@ void OrganizeFiltersDlg::deleteSelected() {
             names.push_back(bytesOfItem(list_->item(row)->data(Qt::UserRole)));
     if (names.empty())
         return;
-    report(savedFilterMessageKey(saved_.remove(names)));
+    reportError(prompter_, languages(), savedFilterMessageKey(saved_.remove(names)));
     loadValues();
 }
 
 void OrganizeFiltersDlg::sortFilters() {
     if (!saved_.sort())
-        report(savedFilterMessageKey(SavedFilterResult::WriteFailed));
+        reportError(prompter_, languages(), savedFilterMessageKey(SavedFilterResult::WriteFailed));
     loadValues();
 }
 

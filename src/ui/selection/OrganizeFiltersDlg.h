@@ -45,7 +45,6 @@ private:
     void connectWidgets();
     void loadValues();
     void selectionChanged();
-    void report(const char* key);
 
     SavedFilters& saved_;
     Prompter& prompter_;

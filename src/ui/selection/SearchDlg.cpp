@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 
 #include "ui/common/DialogIds.h"
 #include "ui/common/TextCodec.h"
+#include "ui/selection/NameDatabaseTree.h"
 #include "ui/selection/SelectionIds.h"
 
 namespace corvane {
@@ -38,15 +38,7 @@ void SearchDlg::createWidgets() {
                             this);
     setCatalogueId(hint, kIdSearchHint);
 
-    results_ = new QTreeWidget(this);
-    results_->setRootIsDecorated(false);
-    results_->setUniformRowHeights(true);
-    results_->setSelectionMode(QAbstractItemView::SingleSelection);
-    results_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    results_->setHeaderLabels({textForKey("L_NAME"), textForKey("L_DATABASE")});
-    results_->setColumnWidth(0, 260);
-    results_->header()->setStretchLastSection(true);
-    results_->setMinimumSize(260 + 105 + 2 * results_->frameWidth() + 20, 240);
+    results_ = createNameDatabaseTree(this, 240);
 
     auto* foundLabel = new QLabel(QStringLiteral("Found :"), this);
     setCatalogueId(foundLabel, kIdFound);

@@ -2,13 +2,12 @@
 #include "ui/settings/SettingsDlg.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
-#include "ui/common/DialogIds.h"
+#include "ui/common/OkCancelButtons.h"
 #include "ui/settings/SettingsBackground.h"
 #include "ui/settings/SettingsEmulators.h"
 #include "ui/settings/SettingsGeneral.h"
@@ -39,9 +38,7 @@ void SettingsDlg::createWidgets() {
     tabs_->addTab(emulators_, textForKey("L_EMULATORS"));
     tabs_->addTab(language_, textForKey("L_LANGUAGE"));
 
-    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    setCatalogueId(buttons_->button(QDialogButtonBox::Ok), kIdOk);
-    setCatalogueId(buttons_->button(QDialogButtonBox::Cancel), kIdCancel);
+    buttons_ = createOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

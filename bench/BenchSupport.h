@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every benchmark program needs to measure a reference in the same run and print how we
+// compare. Header only: each benchmark is an executable of its own.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::bench {
+
+// Wall time of one call, in seconds.
+template <typename Call>
+double wallSeconds(Call&& call) {
+    const auto start = std::chrono::steady_clock::now();
+    call();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Best wall time of a few runs of an external command; run says whether it succeeded. Nothing
+// when one run fails, as when the command is missing.
+template <typename Run>
+std::optional<double> bestSeconds(int runs, Run&& run) {
+    std::optional<double> best;
+    for (int i = 0; i < runs; ++i) {
+        bool succeeded = false;
+        const double seconds = wallSeconds([&] { succeeded = run(); });
+        if (!succeeded)
+            return std::nullopt;
+        if (!best || seconds < *best)
+            best = seconds;
+    }
+    return best;
+}
+
+// Keeps the fastest repetition of every benchmark, by function name, while printing as usual.
+class BestTimeReporter : public benchmark::ConsoleReporter {
+public:
+    explicit BestTimeReporter(OutputOptions options = OO_Defaults) : ConsoleReporter(options) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            const double seconds =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            auto [it, inserted] = best_.try_emplace(run.run_name.function_name, seconds);
+            if (!inserted)
+                it->second = std::min(it->second, seconds);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // In seconds; nothing when the benchmark did not run or failed.
+    std::optional<double> seconds(const std::string& name) const {
+        const auto it = best_.find(name);
+        return it == best_.end() ? std::nullopt : std::optional<double>(it->second);
+    }
+
+private:
+    std::map<std::string, double> best_;
+};
+
+inline const char* verdict(bool met) {
+    return met ? "met" : "NOT met";
+}
+
+// Prints "label = 1.23x" and the aim, when there is one, once both times are known.
+inline void printRatio(const char* label, std::optional<double> ours,
+                       std::optional<double> reference, std::optional<double> aimAtMost = {}) {
+    if (!ours || !reference)
+        return;
+    std::printf("%s = %.2fx", label, *ours / *reference);
+    if (aimAtMost)
+        std::printf(" (aim: at most %gx)", *aimAtMost);
+    std::printf("\n");
+}
+
+}  // namespace corvane::bench

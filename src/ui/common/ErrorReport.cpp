@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/common/ErrorReport.h"
+
+#include "common/Prompter.h"
+#include "i18n/LanguageManager.h"
+
+namespace corvane {
+
+void reportError(Prompter& prompter, const LanguageManager& languages, const char* key) {
+    if (key)
+        prompter.message(languages.text(key), MessageKind::Error);
+}
+
+}  // namespace corvane

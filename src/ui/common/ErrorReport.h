@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace corvane {
+
+class LanguageManager;
+class Prompter;
+
+// Shows the catalogue message of a failed change as an error; a null key (the change went
+// through, or needs no word) shows nothing.
+void reportError(Prompter& prompter, const LanguageManager& languages, const char* key);
+
+}  // namespace corvane
