@@ -7,7 +7,8 @@ namespace corvane {
 
 long parseLeadingInteger(std::string_view text) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -16,15 +17,22 @@ long parseLeadingInteger(std::string_view text) {
     unsigned long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         // Saturate rather than overflow on absurdly long digit runs.
-        if (value < 100000000000000000UL) value = value * 10 + static_cast<unsigned>(text[i] - '0');
+        if (value < 100000000000000000UL)
+            value = value * 10 + static_cast<unsigned>(text[i] - '0');
     }
     const long v = static_cast<long>(value);
     return negative ? -v : v;
 }
 
-int CParseField::asInt() const { return static_cast<int>(parseLeadingInteger(text_)); }
-long CParseField::asLong() const { return parseLeadingInteger(text_); }
-double CParseField::asDouble() const { return std::strtod(text_.c_str(), nullptr); }
+int CParseField::asInt() const {
+    return static_cast<int>(parseLeadingInteger(text_));
+}
+long CParseField::asLong() const {
+    return parseLeadingInteger(text_);
+}
+double CParseField::asDouble() const {
+    return std::strtod(text_.c_str(), nullptr);
+}
 
 bool CParseIt::IsDelimiter(char c) const {
     return !delimiters_.empty() && delimiters_.find(c) != std::string::npos;
@@ -42,7 +50,8 @@ void CParseIt::SetDelimiters(std::string_view delimiters) {
 }
 
 bool CParseIt::Parse(std::string_view text, std::string_view delimiters) {
-    if (hasText_) return false;
+    if (hasText_)
+        return false;
     SetDelimiters(delimiters);
     text_.assign(text);
     hasText_ = true;
@@ -73,7 +82,8 @@ bool CParseIt::GetField(int i, std::string& out) const {
 }
 
 const CParseField* CParseIt::field(int i) const {
-    if (i < 1 || i > GetCount()) return nullptr;
+    if (i < 1 || i > GetCount())
+        return nullptr;
     return &fields_[static_cast<size_t>(i - 1)];
 }
 

@@ -29,9 +29,11 @@ std::vector<std::string> databaseFilesIn(const std::string& dir) {
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
-        if (it->is_directory(typeError)) continue;
+        if (it->is_directory(typeError))
+            continue;
         std::string name = it->path().filename().string();
-        if (IsDatabaseFile(name)) names.push_back(std::move(name));
+        if (IsDatabaseFile(name))
+            names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -43,14 +45,19 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 // The n of name_n.db, or nothing for any other file name.
 std::optional<long> backupNumber(std::string_view file, std::string_view name) {
-    if (!startsWith(file, name) || file.size() <= name.size() + 1 + kDbSuffix.size()) return {};
-    if (file[name.size()] != '_') return {};
+    if (!startsWith(file, name) || file.size() <= name.size() + 1 + kDbSuffix.size())
+        return {};
+    if (file[name.size()] != '_')
+        return {};
     std::string_view digits =
         file.substr(name.size() + 1, file.size() - name.size() - 1 - kDbSuffix.size());
-    if (fileExtension(file) != "db" || file[file.size() - kDbSuffix.size()] != '.') return {};
-    if (digits.empty() || digits.size() > 9) return {};
+    if (fileExtension(file) != "db" || file[file.size() - kDbSuffix.size()] != '.')
+        return {};
+    if (digits.empty() || digits.size() > 9)
+        return {};
     for (char c : digits)
-        if (c < '0' || c > '9') return {};
+        if (c < '0' || c > '9')
+            return {};
     return parseLeadingInteger(digits);
 }
 
@@ -90,7 +97,8 @@ const std::vector<std::string>& DatabaseStore::databaseList() {
 
 std::vector<std::string> DatabaseStore::databaseNames() {
     std::vector<std::string> names;
-    for (const std::string& file : databaseList()) names.push_back(databaseNameOfPath(file));
+    for (const std::string& file : databaseList())
+        names.push_back(databaseNameOfPath(file));
     return names;
 }
 
@@ -100,7 +108,8 @@ int countLines(const std::string& path) {
     int count = 0;
     std::string line;
     while (reader.next(line))
-        if (!line.empty()) ++count;
+        if (!line.empty())
+            ++count;
     return count;
 }
 }  // namespace
@@ -111,7 +120,8 @@ int DatabaseStore::countProfiles(const std::string& fileName) const {
 
 int DatabaseStore::countAllProfiles() {
     int total = 0;
-    for (const std::string& file : databaseList()) total += countProfiles(file);
+    for (const std::string& file : databaseList())
+        total += countProfiles(file);
     return total;
 }
 
@@ -123,7 +133,8 @@ std::vector<Game> DatabaseStore::readProfiles(const std::string& path) {
     LineReader reader(path);
     std::string line;
     while (reader.next(line))
-        if (!line.empty()) games.push_back(Game::fromLine(line));
+        if (!line.empty())
+            games.push_back(Game::fromLine(line));
     return games;
 }
 
@@ -131,10 +142,13 @@ CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {
     const std::string file = name + std::string(kDbSuffix);
     databaseList();
     std::vector<std::string>& list = *list_;
-    if (std::find(list.begin(), list.end(), file) != list.end()) return CreateResult::AlreadyListed;
+    if (std::find(list.begin(), list.end(), file) != list.end())
+        return CreateResult::AlreadyListed;
     std::FILE* f = std::fopen(joinPath(dir_, file).c_str(), "ab");
-    if (!f) return CreateResult::Failed;
-    if (std::fclose(f) != 0) return CreateResult::Failed;
+    if (!f)
+        return CreateResult::Failed;
+    if (std::fclose(f) != 0)
+        return CreateResult::Failed;
     list.push_back(file);
     return CreateResult::Created;
 }
@@ -155,7 +169,8 @@ bool DatabaseStore::rewriteWithout(const std::string& path, const std::vector<st
     std::vector<std::string> dropped;
     std::string line;
     while (reader.next(line)) {
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
         const std::string_view name = profileNameOfLine(line);
         if (std::find(names.begin(), names.end(), name) != names.end()) {
             dropped.emplace_back(name);
@@ -163,13 +178,15 @@ bool DatabaseStore::rewriteWithout(const std::string& path, const std::vector<st
         }
         out.writeLine(line);
     }
-    if (appendedLine) out.writeLine(*appendedLine);
+    if (appendedLine)
+        out.writeLine(*appendedLine);
     if (reader.failed() || !out.commit()) {
         error("M_ERR_FILE_IO");
         return false;
     }
     if (cache_)
-        for (const std::string& name : dropped) cache_->profileRemoved(name, database);
+        for (const std::string& name : dropped)
+            cache_->profileRemoved(name, database);
     return true;
 }
 
@@ -180,15 +197,23 @@ bool DatabaseStore::removeProfiles(const std::string& databasePath,
 
 SaveResult DatabaseStore::askReplace(const std::string& name, bool batch, AnswerToAll answerToAll) {
     const std::string question = "\"" + name + "\"" + texts_.text("M_ERR_NAME_IN_DB_EXIST");
-    if (!batch) return prompter_.confirm(question) ? SaveResult::Written : SaveResult::NotWritten;
-    if (answerToAll == AnswerToAll::YesToAll) return SaveResult::YesToAll;
-    if (answerToAll == AnswerToAll::NoToAll) return SaveResult::NoToAll;
+    if (!batch)
+        return prompter_.confirm(question) ? SaveResult::Written : SaveResult::NotWritten;
+    if (answerToAll == AnswerToAll::YesToAll)
+        return SaveResult::YesToAll;
+    if (answerToAll == AnswerToAll::NoToAll)
+        return SaveResult::NoToAll;
     switch (prompter_.multiConfirm(question)) {
-        case MultiAnswer::Yes: return SaveResult::Written;
-        case MultiAnswer::YesToAll: return SaveResult::YesToAll;
-        case MultiAnswer::No: return SaveResult::No;
-        case MultiAnswer::NoToAll: return SaveResult::NoToAll;
-        case MultiAnswer::Cancel: break;
+        case MultiAnswer::Yes:
+            return SaveResult::Written;
+        case MultiAnswer::YesToAll:
+            return SaveResult::YesToAll;
+        case MultiAnswer::No:
+            return SaveResult::No;
+        case MultiAnswer::NoToAll:
+            return SaveResult::NoToAll;
+        case MultiAnswer::Cancel:
+            break;
     }
     return SaveResult::Cancel;
 }
@@ -197,11 +222,14 @@ namespace {
 // Whether a profile of that name is in the file; nothing when the file cannot be read.
 std::optional<bool> containsProfile(const std::string& path, const std::string& name) {
     LineReader reader(path);
-    if (!reader.isOpen()) return std::nullopt;
+    if (!reader.isOpen())
+        return std::nullopt;
     std::string line;
     while (reader.next(line))
-        if (!line.empty() && profileNameOfLine(line) == name) return true;
-    if (reader.failed()) return std::nullopt;
+        if (!line.empty() && profileNameOfLine(line) == name)
+            return true;
+    if (reader.failed())
+        return std::nullopt;
     return false;
 }
 }  // namespace
@@ -224,15 +252,19 @@ SaveResult DatabaseStore::saveProfile(const Game& game, const std::string& datab
             }
         }
         // One rewrite drops the old line and appends the new one, so a failure loses nothing.
-        if (!rewriteWithout(databasePath, {*editingName}, &line)) return SaveResult::NotWritten;
-        if (cache_) cache_->profileWritten(game, database);
+        if (!rewriteWithout(databasePath, {*editingName}, &line))
+            return SaveResult::NotWritten;
+        if (cache_)
+            cache_->profileWritten(game, database);
         return SaveResult::Written;
     }
 
     if (containsProfile(databasePath, game.name).value_or(false)) {
         const SaveResult answer = askReplace(game.name, batch, answerToAll);
-        if (!wasWritten(answer)) return answer;
-        if (!rewriteWithout(databasePath, {game.name}, &line)) return SaveResult::NotWritten;
+        if (!wasWritten(answer))
+            return answer;
+        if (!rewriteWithout(databasePath, {game.name}, &line))
+            return SaveResult::NotWritten;
         return answer;
     }
     if (!appendLine(databasePath, line)) {
@@ -256,10 +288,12 @@ bool DatabaseStore::backupDatabase(const std::string& nameOrFile) {
         name.resize(name.size() - kDbSuffix.size());
     const std::vector<std::string> files = databaseFilesIn(dir_);
     const std::string dbFile = name + std::string(kDbSuffix);
-    if (std::find(files.begin(), files.end(), dbFile) == files.end()) return false;
+    if (std::find(files.begin(), files.end(), dbFile) == files.end())
+        return false;
     long next = 0;
     for (const std::string& file : files)
-        if (auto n = backupNumber(file, name); n && *n >= next) next = *n + 1;
+        if (auto n = backupNumber(file, name); n && *n >= next)
+            next = *n + 1;
     const std::string target = joinPath(dir_, name + "_" + std::to_string(next) + ".db");
     std::error_code ec;
     return fs::copy_file(joinPath(dir_, dbFile), target, fs::copy_options::none, ec) && !ec;
@@ -275,7 +309,8 @@ FileResult DatabaseStore::restoreDatabase(const std::string& name) {
             newestFile = file;
         }
     }
-    if (!newest) return FileResult::Failed;
+    if (!newest)
+        return FileResult::Failed;
     // Renaming over the database replaces it in one step; it is never deleted first.
     const std::string from = joinPath(dir_, newestFile);
     return std::rename(from.c_str(), databasePath(name).c_str()) == 0 ? FileResult::Done
@@ -285,11 +320,15 @@ FileResult DatabaseStore::restoreDatabase(const std::string& name) {
 FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool deleteDatabase) {
     const std::string dbFile = name + std::string(kDbSuffix);
     for (const std::string& file : databaseFilesOf(name)) {
-        if (file == dbFile && !deleteDatabase) continue;
-        if (std::remove(joinPath(dir_, file).c_str()) != 0) return FileResult::Failed;
-        if (file == dbFile && name == currentName_) currentName_.clear();
+        if (file == dbFile && !deleteDatabase)
+            continue;
+        if (std::remove(joinPath(dir_, file).c_str()) != 0)
+            return FileResult::Failed;
+        if (file == dbFile && name == currentName_)
+            currentName_.clear();
     }
-    if (deleteDatabase && list_) std::erase(*list_, dbFile);
+    if (deleteDatabase && list_)
+        std::erase(*list_, dbFile);
     return FileResult::Done;
 }
 
@@ -300,13 +339,16 @@ FileResult DatabaseStore::renameDatabaseFiles(const std::string& oldName,
         const std::string from = joinPath(dir_, file);
         const std::string to = joinPath(dir_, renamed);
         // Never overwrite another database's file.
-        if (fileExists(to) || std::rename(from.c_str(), to.c_str()) != 0) return FileResult::Failed;
+        if (fileExists(to) || std::rename(from.c_str(), to.c_str()) != 0)
+            return FileResult::Failed;
     }
-    if (currentName_ == oldName) currentName_ = newName;
+    if (currentName_ == oldName)
+        currentName_ = newName;
     if (list_) {
         const std::string oldFile = oldName + std::string(kDbSuffix);
         for (std::string& file : *list_)
-            if (file == oldFile) file = newName + std::string(kDbSuffix);
+            if (file == oldFile)
+                file = newName + std::string(kDbSuffix);
     }
     return FileResult::Done;
 }
@@ -333,10 +375,14 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
     AnswerToAll answerToAll = AnswerToAll::None;
     for (const Game& game : profiles) {
         const SaveResult r = saveProfile(game, targetPath, std::nullopt, true, answerToAll);
-        if (r == SaveResult::YesToAll) answerToAll = AnswerToAll::YesToAll;
-        if (r == SaveResult::NoToAll) answerToAll = AnswerToAll::NoToAll;
-        if (r == SaveResult::Cancel) break;
-        if (wasWritten(r)) outcome.moved.push_back(game.name);
+        if (r == SaveResult::YesToAll)
+            answerToAll = AnswerToAll::YesToAll;
+        if (r == SaveResult::NoToAll)
+            answerToAll = AnswerToAll::NoToAll;
+        if (r == SaveResult::Cancel)
+            break;
+        if (wasWritten(r))
+            outcome.moved.push_back(game.name);
     }
     // The source loses the moved profiles in one rewrite; should it fail they exist twice,
     // never nowhere.

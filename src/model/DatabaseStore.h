@@ -14,10 +14,19 @@ class ProfileCacheHook;
 
 enum class CreateResult { AlreadyListed = 1, Failed = 2, Created = 3 };
 enum class FileResult { Failed = 2, Done = 3 };
-enum class SaveResult { NotWritten = 0, Written = 1, No = 2, YesToAll = 3, NoToAll = 4, Cancel = 5 };
+enum class SaveResult {
+    NotWritten = 0,
+    Written = 1,
+    No = 2,
+    YesToAll = 3,
+    NoToAll = 4,
+    Cancel = 5
+};
 enum class AnswerToAll { None, YesToAll, NoToAll };
 
-inline bool wasWritten(SaveResult r) { return r == SaveResult::Written || r == SaveResult::YesToAll; }
+inline bool wasWritten(SaveResult r) {
+    return r == SaveResult::Written || r == SaveResult::YesToAll;
+}
 
 struct MoveOutcome {
     bool started = false;            // false when a database could not be opened

@@ -9,6 +9,36 @@ namespace corvane {
 
 namespace {
 
+// The text fields before the three numbers, in line order.
+using TextField = std::string Game::*;
+constexpr TextField kLeadingTexts[] = {&Game::name,
+                                       &Game::slot1File,
+                                       &Game::slot2File,
+                                       &Game::diskAFile,
+                                       &Game::diskBFile,
+                                       &Game::machine,
+                                       &Game::infoFile,
+                                       &Game::slot1ZipEntry,
+                                       &Game::slot2ZipEntry,
+                                       &Game::diskAZipEntry,
+                                       &Game::diskBZipEntry,
+                                       &Game::tapeFile,
+                                       &Game::tapeZipEntry,
+                                       &Game::slot1Special,
+                                       &Game::slot2Special,
+                                       &Game::hardDiskPrimary,
+                                       &Game::hardDiskSecondary,
+                                       &Game::image1,
+                                       &Game::image2,
+                                       &Game::openMsxArguments,
+                                       &Game::openMsxOverride,
+                                       &Game::basicDataSpecified,
+                                       &Game::company,
+                                       &Game::year,
+                                       &Game::country,
+                                       &Game::system};
+static_assert(std::size(kLeadingTexts) == 26);
+
 void appendNumber(std::string& out, long value) {
     out += std::to_string(value);
 }
@@ -73,34 +103,8 @@ void Game::setGenreValue(long value) {
 std::string Game::ToLine() const {
     std::string line;
     line.reserve(256);
-    const std::string* before[] = {&name,
-                                   &slot1File,
-                                   &slot2File,
-                                   &diskAFile,
-                                   &diskBFile,
-                                   &machine,
-                                   &infoFile,
-                                   &slot1ZipEntry,
-                                   &slot2ZipEntry,
-                                   &diskAZipEntry,
-                                   &diskBZipEntry,
-                                   &tapeFile,
-                                   &tapeZipEntry,
-                                   &slot1Special,
-                                   &slot2Special,
-                                   &hardDiskPrimary,
-                                   &hardDiskSecondary,
-                                   &image1,
-                                   &image2,
-                                   &openMsxArguments,
-                                   &openMsxOverride,
-                                   &basicDataSpecified,
-                                   &company,
-                                   &year,
-                                   &country,
-                                   &system};
-    for (const std::string* field : before) {
-        line += *field;
+    for (TextField field : kLeadingTexts) {
+        line += this->*field;
         line += '|';
     }
     appendNumber(line, generationValue());
@@ -119,32 +123,6 @@ std::string Game::ToLine() const {
 }
 
 void Game::FromLine(std::string_view line) {
-    std::string* texts[] = {&name,
-                            &slot1File,
-                            &slot2File,
-                            &diskAFile,
-                            &diskBFile,
-                            &machine,
-                            &infoFile,
-                            &slot1ZipEntry,
-                            &slot2ZipEntry,
-                            &diskAZipEntry,
-                            &diskBZipEntry,
-                            &tapeFile,
-                            &tapeZipEntry,
-                            &slot1Special,
-                            &slot2Special,
-                            &hardDiskPrimary,
-                            &hardDiskSecondary,
-                            &image1,
-                            &image2,
-                            &openMsxArguments,
-                            &openMsxOverride,
-                            &basicDataSpecified,
-                            &company,
-                            &year,
-                            &country,
-                            &system};
     std::string_view fields[kGameFieldCount];
     // One pass over the bytes: fields are short, so a plain loop beats a search per field.
     int count = 0;
@@ -165,13 +143,14 @@ void Game::FromLine(std::string_view line) {
         fields[count++] = rest;
     }
     int pos = 0;
-    for (std::string* text : texts) {
+    for (TextField member : kLeadingTexts) {
         // Most fields are empty; clearing is far cheaper than a general assign.
+        std::string& text = this->*member;
         const std::string_view field = fields[pos++];
         if (field.empty())
-            text->clear();
+            text.clear();
         else
-            text->assign(field);
+            text.assign(field);
     }
     setGenerationValue(parseLeadingInteger(fields[26]));
     setSoundValue(parseLeadingInteger(fields[27]));

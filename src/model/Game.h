@@ -56,7 +56,8 @@ public:
     std::string country;
     std::string system;
     std::array<bool, kGenerationCount> generation{};  // MSX, MSX2, MSX2+, Turbo-R
-    std::array<bool, kSoundCount> sound{};  // PSG, SCC, SCC-I, PCM, MSX-MUSIC, MSX-AUDIO, Moonsound, MIDI
+    std::array<bool, kSoundCount>
+        sound{};  // PSG, SCC, SCC-I, PCM, MSX-MUSIC, MSX-AUDIO, Moonsound, MIDI
     int genre1 = 0;
     int genre2 = 0;
     std::string generationMsxId;

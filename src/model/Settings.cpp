@@ -15,18 +15,24 @@ namespace {
 constexpr int kLineCount = 17;
 
 bool flag(const std::string& value, bool byDefault) {
-    if (value == "1") return true;
-    if (value == "0") return false;
+    if (value == "1")
+        return true;
+    if (value == "0")
+        return false;
     return byDefault;
 }
 
 std::string layoutOf(const std::string& value) {
-    if (value == kLayoutStretched || value == "Stretched") return kLayoutStretched;
-    if (value == kLayoutTiled || value == "Tiled") return kLayoutTiled;
+    if (value == kLayoutStretched || value == "Stretched")
+        return kLayoutStretched;
+    if (value == kLayoutTiled || value == "Tiled")
+        return kLayoutTiled;
     return kLayoutCentred;
 }
 
-const char* bit(bool value) { return value ? "1" : "0"; }
+const char* bit(bool value) {
+    return value ? "1" : "0";
+}
 
 }  // namespace
 
@@ -34,7 +40,8 @@ Settings loadSettings(const std::string& baseDirectory) {
     std::vector<std::string> lines;
     LineReader reader(joinPath(baseDirectory, kSettingsFileName));
     std::string line;
-    while (lines.size() < kLineCount && reader.next(line)) lines.push_back(line);
+    while (lines.size() < kLineCount && reader.next(line))
+        lines.push_back(line);
     lines.resize(kLineCount);
 
     Settings s;
@@ -61,7 +68,8 @@ Settings loadSettings(const std::string& baseDirectory) {
 
 bool saveSettings(const std::string& baseDirectory, const Settings& s) {
     AtomicFileWriter out(joinPath(baseDirectory, kSettingsFileName));
-    if (!out.isOpen()) return false;
+    if (!out.isOpen())
+        return false;
     out.writeLine(s.emulatorDirectory);
     out.writeLine(s.viewerPath);
     out.writeLine(s.defaultDatabaseName);

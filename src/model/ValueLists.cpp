@@ -24,10 +24,10 @@ const std::vector<std::string>& systemList() {
 
 const std::vector<std::string>& companyList() {
     static const std::vector<std::string> names{
-        "Activision", "Al Alamiah",   "Ascii",    "Bothtec", "Casio",       "Compile",
-        "Dinamic",    "Hal",          "Infinite", "Jaleco",  "Konami",      "Micro Cabin",
-        "Namcot",     "Pack In Video", "Pony Canyon", "Sega", "Sony",       "T&E Soft",
-        "Taito",      "Telenet",      "Yamaha",   "Zemina"};
+        "Activision", "Al Alamiah",    "Ascii",       "Bothtec", "Casio",  "Compile",
+        "Dinamic",    "Hal",           "Infinite",    "Jaleco",  "Konami", "Micro Cabin",
+        "Namcot",     "Pack In Video", "Pony Canyon", "Sega",    "Sony",   "T&E Soft",
+        "Taito",      "Telenet",       "Yamaha",      "Zemina"};
     return names;
 }
 
@@ -89,7 +89,8 @@ const std::vector<Genre>& genreList() {
                              {48, "Pong"},
                              {49, "Beat-'em-up"},
                              {50, "Dexterity"}};
-        std::sort(g.begin(), g.end(), [](const Genre& a, const Genre& b) { return a.name < b.name; });
+        std::sort(g.begin(), g.end(),
+                  [](const Genre& a, const Genre& b) { return a.name < b.name; });
         return g;
     }();
     return genres;
@@ -104,7 +105,8 @@ const std::vector<std::string>& mediumKeys() {
 std::vector<std::string> yearList(int currentYear) {
     std::vector<std::string> years;
     const int last = std::min(currentYear, 2020);
-    for (int y = 1982; y <= last; ++y) years.push_back(std::to_string(y));
+    for (int y = 1982; y <= last; ++y)
+        years.push_back(std::to_string(y));
     return years;
 }
 
@@ -117,7 +119,8 @@ std::vector<std::string> yearList() {
 
 std::string genreName(int id) {
     for (const Genre& g : genreList())
-        if (g.id == id) return g.name;
+        if (g.id == id)
+            return g.name;
     return {};
 }
 

@@ -46,7 +46,8 @@ protected:
 
     std::vector<std::string> names(const std::string& db) {
         std::vector<std::string> out;
-        for (const Game& g : DatabaseStore::readProfiles(dir.file(db + ".db"))) out.push_back(g.name);
+        for (const Game& g : DatabaseStore::readProfiles(dir.file(db + ".db")))
+            out.push_back(g.name);
         return out;
     }
     // Makes every rewrite of db fail, even for root: its temporary file name is a folder.
@@ -84,15 +85,17 @@ TEST_F(DatabaseStoreTest, SaveAsksBeforeReplacing) {
     const std::string db = dir.file("Games.db");
 
     prompter.confirmAnswers = {false};
-    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
-              SaveResult::NotWritten);
+    EXPECT_EQ(
+        store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
+        SaveResult::NotWritten);
     EXPECT_EQ(readFile(db), original);
     ASSERT_EQ(prompter.confirmations.size(), 1u);
     EXPECT_EQ(prompter.confirmations[0], "\"A\"M_ERR_NAME_IN_DB_EXIST");
 
     prompter.confirmAnswers = {true};
-    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
-              SaveResult::Written);
+    EXPECT_EQ(
+        store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
+        SaveResult::Written);
     EXPECT_EQ(readFile(db), line("B") + line("A", "new.rom"));
 
     EXPECT_EQ(store.saveProfile(profile("C"), dir.file("Fresh.db"), std::nullopt, false,
@@ -102,8 +105,9 @@ TEST_F(DatabaseStoreTest, SaveAsksBeforeReplacing) {
 
     EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, true, AnswerToAll::NoToAll),
               SaveResult::NoToAll);
-    EXPECT_EQ(store.saveProfile(profile("B", "y.rom"), db, std::nullopt, true, AnswerToAll::YesToAll),
-              SaveResult::YesToAll);
+    EXPECT_EQ(
+        store.saveProfile(profile("B", "y.rom"), db, std::nullopt, true, AnswerToAll::YesToAll),
+        SaveResult::YesToAll);
     EXPECT_EQ(names("Games"), (std::vector<std::string>{"A", "B"}));
     EXPECT_TRUE(prompter.multiQuestions.empty());
 }

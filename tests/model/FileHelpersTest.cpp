@@ -17,7 +17,8 @@ std::vector<std::string> readLines(const std::string& path) {
     LineReader reader(path);
     std::vector<std::string> lines;
     std::string line;
-    while (reader.next(line)) lines.push_back(line);
+    while (reader.next(line))
+        lines.push_back(line);
     return lines;
 }
 }  // namespace

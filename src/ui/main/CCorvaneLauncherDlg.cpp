@@ -46,14 +46,14 @@ constexpr int kIdSearchButton = 1007;
 constexpr int kIdFiltersButton = 1121;
 constexpr int kIdFavoritesButton = 1262;
 
-struct PanelSpec {
+struct FilterPanelCaption {
     int id;
     const char* fallback;
 };
 // The eight filter panels, in the order they are laid out.
-constexpr PanelSpec kFilterPanels[] = {{1236, "MEDIUM"}, {1238, "SYSTEM"},  {1217, "COMPANY"},
-                                       {1214, "YEAR"},   {1221, "COUNTRY"}, {1228, "GENERATION"},
-                                       {1225, "SOUND"},  {1223, "GENRE"}};
+constexpr FilterPanelCaption kFilterPanels[] = {
+    {1236, "MEDIUM"},  {1238, "SYSTEM"},     {1217, "COMPANY"}, {1214, "YEAR"},
+    {1221, "COUNTRY"}, {1228, "GENERATION"}, {1225, "SOUND"},   {1223, "GENRE"}};
 
 // Keeps the window responsive while a database loads and shows the progress bar only when the
 // load takes long enough to notice.
@@ -110,9 +110,9 @@ void CCorvaneLauncherDlg::createWidgets() {
     auto* filters = new QGridLayout;
     filters->setSpacing(4);
     int column = 0;
-    for (const PanelSpec& spec : kFilterPanels) {
+    for (const FilterPanelCaption& caption : kFilterPanels) {
         auto* panel =
-            new SelectorPanel(spec.id, QString::fromLatin1(spec.fallback), true, background_);
+            new SelectorPanel(caption.id, QString::fromLatin1(caption.fallback), true, background_);
         filters->addWidget(panel, column / 4, column % 4);
         filterPanels_.push_back(panel);
         ++column;
