@@ -157,6 +157,14 @@ TEST_F(MainWindowIntegrationTest, FilterMenusFavoritesAndLocate) {
     EXPECT_EQ(rows(), 2);
     EXPECT_EQ(window->filterPanel(FilterCriterion::Company)->value(), QStringLiteral("All"));
 
+    // Locating a profile the filter hides resets the filter first.
+    app->filter().set(FilterCriterion::Company, "Konami");
+    window->loadList();
+    ASSERT_EQ(rows(), 1);
+    window->locate("bA", "Games");
+    EXPECT_EQ(window->selectedNames(), std::vector<std::string>{"bA"});
+    EXPECT_EQ(window->filterPanel(FilterCriterion::Company)->value(), QStringLiteral("All"));
+
     selectRow(1);  // Knightmare, after "bA"
     press(window->profileList(), Qt::Key_D, Qt::ControlModifier);
     selectRow(0);
