@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QSize>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,8 @@ private:
     void switchDatabase(const std::string& name);
     void popupUnder(QMenu* menu, QWidget* anchor);
     bool confirmCommandLine(const std::string& arguments);
+
+    static constexpr QSize kScreenshotSize{272, 240};
 
     CCorvaneLauncherApp& app_;
 

@@ -1,0 +1,313 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's controls, menus and their connections.
+#include "ui/main/CCorvaneLauncherDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/CCorvaneLauncherApp.h"
+#include "app/ProfileListLoader.h"
+#include "i18n/MenuIds.h"
+#include "media/MediumSize.h"
+#include "model/ValueLists.h"
+#include "selection/ProfileFilter.h"
+#include "ui/common/CLocalized.h"
+#include "ui/common/QtPrompter.h"
+#include "ui/common/TextCodec.h"
+#include "ui/main/BackgroundWidget.h"
+#include "ui/main/ProfileListModel.h"
+#include "ui/main/SelectorPanel.h"
+#include "ui/resources/Artwork.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kWindowTitleId = 0;
+
+// Toolbar and command button catalogue identifiers.
+constexpr int kIdLaunchButton = 1000;
+constexpr int kIdRemoveButton = 1001;
+constexpr int kIdInfoButton = 1004;
+constexpr int kIdSearchButton = 1007;
+constexpr int kIdFiltersButton = 1121;
+constexpr int kIdFavoritesButton = 1262;
+
+struct FilterPanelCaption {
+    int id;
+    const char* fallback;
+};
+// The eight filter panels, in the order they are laid out.
+constexpr FilterPanelCaption kFilterPanels[] = {
+    {1236, "MEDIUM"},  {1238, "SYSTEM"},     {1217, "COMPANY"}, {1214, "YEAR"},
+    {1221, "COUNTRY"}, {1228, "GENERATION"}, {1225, "SOUND"},   {1223, "GENRE"}};
+
+}  // namespace
+
+void CCorvaneLauncherDlg::createWidgets() {
+    background_ = new BackgroundWidget(this);
+    setCentralWidget(background_);
+
+    databasePanel_ = new SelectorPanel(1226, QStringLiteral("DATABASE"), true, background_);
+    countPanel_ = new SelectorPanel(1230, QStringLiteral("COUNT"), false, background_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(databasePanel_, 3);
+    top->addWidget(countPanel_, 1);
+
+    auto* filters = new QGridLayout;
+    filters->setSpacing(4);
+    int column = 0;
+    for (const FilterPanelCaption& caption : kFilterPanels) {
+        auto* panel =
+            new SelectorPanel(caption.id, QString::fromLatin1(caption.fallback), true, background_);
+        filters->addWidget(panel, column / 4, column % 4);
+        filterPanels_.push_back(panel);
+        ++column;
+    }
+
+    model_ = new ProfileListModel(this);
+    list_ = new QListView(background_);
+    list_->setObjectName(QStringLiteral("profileList"));
+    list_->setModel(model_);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setUniformItemSizes(true);
+    list_->viewport()->installEventFilter(this);
+    list_->setMinimumSize(360, 320);
+
+    progress_ = new QProgressBar(background_);
+    progress_->hide();
+    status_ = new QLabel(background_);
+    status_->setObjectName(QStringLiteral("statusLine"));
+    status_->setFrameShape(QFrame::StyledPanel);
+    status_->setAutoFillBackground(true);
+    status_->setTextFormat(Qt::PlainText);
+    status_->setMinimumHeight(status_->fontMetrics().height() + 8);
+
+    auto* lights = new QHBoxLayout;
+    lights->setSpacing(2);
+    for (const std::string& name : soundNames()) {
+        indicators_.push_back(new IndicatorLight(fromBytes(name), background_));
+        lights->addWidget(indicators_.back());
+    }
+    lights->addSpacing(10);
+    for (const std::string& name : generationNames()) {
+        indicators_.push_back(new IndicatorLight(fromBytes(name), background_));
+        lights->addWidget(indicators_.back());
+    }
+    lights->addStretch();
+
+    const auto commandButton = [this](int id, const char* fallback) {
+        auto* button = new QPushButton(QString::fromLatin1(fallback), background_);
+        CLocalized::setCatalogueId(button, id);
+        button->setFocusPolicy(Qt::TabFocus);
+        return button;
+    };
+    launchButton_ = commandButton(kIdLaunchButton, "LAUNCH");
+    removeButton_ = commandButton(kIdRemoveButton, "REMOVE");
+    infoButton_ = commandButton(kIdInfoButton, "INFO");
+    const auto toolButton = [this](int id, const char* fallback, const QIcon& icon) {
+        auto* button = new QToolButton(background_);
+        button->setIcon(icon);
+        button->setIconSize(QSize(24, 24));
+        button->setToolTip(QString::fromLatin1(fallback));
+        CLocalized::setCatalogueId(button, id);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        return button;
+    };
+    filtersButton_ = toolButton(kIdFiltersButton, "Filters", filtersIcon());
+    searchButton_ = toolButton(kIdSearchButton, "Search", searchIcon());
+    favoritesButton_ = toolButton(kIdFavoritesButton, "Favorites", favoritesIcon());
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    for (QToolButton* button : {filtersButton_, searchButton_, favoritesButton_})
+        buttons->addWidget(button);
+
+    screenshotPane_ = new QWidget(background_);
+    auto* shots = new QVBoxLayout(screenshotPane_);
+    shots->setContentsMargins(0, 0, 0, 0);
+    for (QLabel*& shot : screenshots_) {
+        shot = new QLabel(screenshotPane_);
+        shot->setFixedSize(kScreenshotSize);
+        shot->setPixmap(defaultScreenshot(kScreenshotSize));
+        shots->addWidget(shot);
+    }
+    shots->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addLayout(filters);
+    left->addWidget(list_, 1);
+    left->addWidget(progress_);
+    left->addWidget(status_);
+    left->addLayout(lights);
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(background_);
+    layout->addLayout(left, 1);
+    layout->addWidget(screenshotPane_);
+}
+
+QAction* CCorvaneLauncherDlg::addAction(QMenu* menu, int id, const char* shortcut) {
+    QAction* action = menu->addAction(QString());
+    action->setData(id);
+    actions_.insert(id, action);
+    if (shortcut)
+        shortcutTexts_.insert(id, QString::fromLatin1(shortcut));
+    return action;
+}
+
+void CCorvaneLauncherDlg::createMenus() {
+    for (QMenu*& title : menuTitles_)
+        title = menuBar()->addMenu(QString());
+    QMenu* options = menuTitles_[0];
+    addAction(options, kMenuConfirmRemove)->setCheckable(true);
+    addAction(options, kMenuShowCommandLine)->setCheckable(true);
+    QMenu* marks = options->addMenu(QString());
+    actions_.insert(kMenuMarkProfiles, marks->menuAction());
+    addAction(marks, kMenuMarkInvalid)->setCheckable(true);
+    marks->addSeparator();
+    for (int id : {kMenuMarkMissingGeneration, kMenuMarkMissingSound, kMenuMarkMissingGenre})
+        addAction(marks, id)->setCheckable(true);
+    options->addSeparator();
+    QMenu* filters = options->addMenu(QString());
+    actions_.insert(kMenuFilters, filters->menuAction());
+    addAction(filters, kMenuSetFilters, "Ctrl+Q");
+    addAction(filters, kMenuResetFilters, "Ctrl+R");
+    addAction(filters, kMenuOrganizeFilters);
+    options->addSeparator();
+    addAction(options, kMenuSettings);
+
+    QMenu* action = menuTitles_[1];
+    addAction(action, kMenuSearch, "Ctrl+F");
+    addAction(action, kMenuOrganizeFavorites);
+    action->addSeparator();
+    addAction(action, kMenuCreateEmptyDatabase);
+
+    // The Tools menu fills up as its tools arrive; an empty title would be a dead entry.
+    menuTitles_[2]->menuAction()->setVisible(false);
+
+    QMenu* help = menuTitles_[3];
+    addAction(help, kMenuHelpTopics);
+    help->addSeparator();
+    addAction(help, kMenuAbout);
+
+    contextMenu_ = new QMenu(this);
+    launchMenu_ = contextMenu_->addMenu(QString());
+    actions_.insert(kMenuLaunch, launchMenu_->menuAction());
+    addAction(launchMenu_, kMenuLaunchSaved, "Enter");
+    launchMenu_->addSeparator();
+    for (int id : {kMenuLaunchMsx, kMenuLaunchMsx2, kMenuLaunchMsx2Plus, kMenuLaunchTurboR})
+        addAction(launchMenu_, id);
+    launchMenu_->addSeparator();
+    addAction(launchMenu_, kMenuLaunchOpenMsx, "Ctrl+Alt+O");
+    addAction(launchMenu_, kMenuLaunchFmsx, "Ctrl+Alt+L");
+    addAction(contextMenu_, kMenuRemove, "Del");
+    addAction(contextMenu_, kMenuInfo, "F1");
+    contextMenu_->addSeparator();
+    addAction(contextMenu_, kMenuCopy, "Ctrl+C");
+    addAction(contextMenu_, kMenuMove, "Ctrl+X");
+    addAction(contextMenu_, kMenuAddToFavorites, "Ctrl+D");
+    addAction(contextMenu_, kMenuExplore);
+    contextMenu_->addSeparator();
+    addAction(contextMenu_, kMenuSelectAll, "Ctrl+A");
+}
+
+void CCorvaneLauncherDlg::connectWidgets() {
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { selectionChanged(); });
+    connect(list_, &QListView::doubleClicked, this,
+            [this] { launch(LaunchCommand::SavedSettings); });
+    connect(databasePanel_, &SelectorPanel::popupRequested, this,
+            [this] { popupUnder(buildDatabasePopup(), databasePanel_); });
+    for (size_t i = 0; i < filterPanels_.size(); ++i) {
+        const auto criterion = static_cast<FilterCriterion>(i);
+        connect(filterPanels_[i], &SelectorPanel::popupRequested, this,
+                [this, criterion, i] { popupUnder(buildValueMenu(criterion), filterPanels_[i]); });
+    }
+    connect(launchButton_, &QPushButton::clicked, this,
+            [this] { launch(LaunchCommand::SavedSettings); });
+    connect(removeButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::removeSelected);
+    connect(infoButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::showInfo);
+    connect(filtersButton_, &QToolButton::clicked, this,
+            [this] { popupUnder(buildSavedFiltersPopup(), filtersButton_); });
+    connect(searchButton_, &QToolButton::clicked, this, &CCorvaneLauncherDlg::search);
+    connect(favoritesButton_, &QToolButton::clicked, this,
+            [this] { popupUnder(buildFavoritesPopup(), favoritesButton_); });
+
+    connect(action(kMenuConfirmRemove), &QAction::toggled, this,
+            [this](bool on) { app_.flags().confirmRemove = on; });
+    connect(action(kMenuShowCommandLine), &QAction::toggled, this,
+            [this](bool on) { app_.flags().showCommandLine = on; });
+    const std::pair<int, ProfileMark> markItems[] = {
+        {kMenuMarkInvalid, ProfileMark::Invalid},
+        {kMenuMarkMissingGeneration, ProfileMark::MissingGeneration},
+        {kMenuMarkMissingSound, ProfileMark::MissingSound},
+        {kMenuMarkMissingGenre, ProfileMark::MissingGenre}};
+    for (const auto& [id, mode] : markItems)
+        connect(action(id), &QAction::triggered, this, [this, m = mode] { chooseMark(m); });
+    const std::pair<int, LaunchCommand> launchItems[] = {
+        {kMenuLaunchSaved, LaunchCommand::SavedSettings},
+        {kMenuLaunchMsx, LaunchCommand::GenericMSX},
+        {kMenuLaunchMsx2, LaunchCommand::GenericMSX2},
+        {kMenuLaunchMsx2Plus, LaunchCommand::GenericMSX2Plus},
+        {kMenuLaunchTurboR, LaunchCommand::GenericTurboR},
+        {kMenuLaunchOpenMsx, LaunchCommand::OpenMSX},
+        {kMenuLaunchFmsx, LaunchCommand::FMSX}};
+    for (const auto& [id, command] : launchItems)
+        connect(action(id), &QAction::triggered, this, [this, c = command] { launch(c); });
+
+    const std::pair<int, void (CCorvaneLauncherDlg::*)()> commands[] = {
+        {kMenuSetFilters, &CCorvaneLauncherDlg::setFilters},
+        {kMenuResetFilters, &CCorvaneLauncherDlg::resetFilters},
+        {kMenuOrganizeFilters, &CCorvaneLauncherDlg::organizeFilters},
+        {kMenuSettings, &CCorvaneLauncherDlg::openSettings},
+        {kMenuSearch, &CCorvaneLauncherDlg::search},
+        {kMenuOrganizeFavorites, &CCorvaneLauncherDlg::organizeFavorites},
+        {kMenuCreateEmptyDatabase, &CCorvaneLauncherDlg::createEmptyDatabase},
+        {kMenuHelpTopics, &CCorvaneLauncherDlg::help},
+        {kMenuAbout, &CCorvaneLauncherDlg::about},
+        {kMenuRemove, &CCorvaneLauncherDlg::removeSelected},
+        {kMenuInfo, &CCorvaneLauncherDlg::showInfo},
+        {kMenuCopy, &CCorvaneLauncherDlg::copySelected},
+        {kMenuMove, &CCorvaneLauncherDlg::moveSelected},
+        {kMenuAddToFavorites, &CCorvaneLauncherDlg::addToFavorites},
+        {kMenuExplore, &CCorvaneLauncherDlg::explore},
+        {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
+    for (const auto& [id, slot] : commands)
+        connect(action(id), &QAction::triggered, this, slot);
+}
+
+void CCorvaneLauncherDlg::retranslate() {
+    const LanguageManager& languages = app_.languages();
+    const char* titleKeys[] = {"LOC_MENU_OPTIONS", "LOC_MENU_ACTION", "LOC_MENU_TOOLS",
+                               "LOC_MENU_HELP"};
+    for (int i = 0; i < 4; ++i)
+        menuTitles_[i]->setTitle(catalogueText(languages, titleKeys[i]));
+    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+        QString caption = fromBytes(languages.textForId(it.key()));
+        const QString shortcut = shortcutTexts_.value(it.key());
+        if (!shortcut.isEmpty())
+            caption += QLatin1Char('\t') + shortcut;
+        it.value()->setText(caption);
+    }
+    CLocalized::localize(this, kWindowTitleId, languages);
+    setWindowTitle(QStringLiteral("Corvane Launcher"));
+    showFilterValues();
+}
+
+}  // namespace corvane
