@@ -305,3 +305,13 @@ TEST_F(MainWindowTest, BackgroundThatIsNotAPictureFallsBackForThisRunOnly) {
     EXPECT_EQ(readFile(dir.file("settings.ini")), settings);
     EXPECT_TRUE(prompter.messages.empty());
 }
+
+TEST_F(MainWindowTest, MissingCurrentDatabaseGivesAnEmptyListWithoutMessages) {
+    dir.write("Games.db", line("A"));
+    start("\r\n\r\nGone\r\n");
+    EXPECT_EQ(window->profileModel()->rowCount(), 0);
+    EXPECT_EQ(window->countPanel()->value(), QStringLiteral("0"));
+    EXPECT_EQ(window->databasePanel()->value(), QStringLiteral("Gone"));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("Gone.db"))));
+}
