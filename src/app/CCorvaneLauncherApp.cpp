@@ -85,10 +85,6 @@ bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {
     return true;
 }
 
-}  // namespace corvane
-
-namespace corvane {
-
 ProfileFilter CCorvaneLauncherApp::makeProfileFilter() {
     // Whether the emulator is there is looked at once per load, not once per profile.
     const bool emulatorPresent = EmulatorInstallation(settings_.emulatorDirectory).isValid(true);

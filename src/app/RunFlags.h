@@ -17,8 +17,6 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-// Whether the profile meets the given mark mode; None is met by nothing.
-bool meetsMark(const Game& game, ProfileMark mode);
 Rgb markColour(ProfileMark mode);
 
 }  // namespace corvane
