@@ -39,13 +39,9 @@ std::vector<std::string> databaseFilesIn(const std::string& dir) {
     return names;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 // The n of name_n.db, or nothing for any other file name.
 std::optional<long> backupNumber(std::string_view file, std::string_view name) {
-    if (!startsWith(file, name) || file.size() <= name.size() + 1 + kDbSuffix.size())
+    if (!file.starts_with(name) || file.size() <= name.size() + 1 + kDbSuffix.size())
         return {};
     if (file[name.size()] != '_')
         return {};
@@ -166,13 +162,15 @@ bool DatabaseStore::rewriteWithout(const std::string& path, const std::vector<st
         return false;
     }
     const std::string database = databaseNameOfPath(path);
+    // A set keeps removing thousands of selected profiles from a large file linear.
+    const std::unordered_set<std::string_view> drop(names.begin(), names.end());
     std::vector<std::string> dropped;
     std::string line;
     while (reader.next(line)) {
         if (line.empty())
             continue;
         const std::string_view name = profileNameOfLine(line);
-        if (std::find(names.begin(), names.end(), name) != names.end()) {
+        if (drop.contains(name)) {
             dropped.emplace_back(name);
             continue;
         }
@@ -277,7 +275,7 @@ SaveResult DatabaseStore::saveProfile(const Game& game, const std::string& datab
 std::vector<std::string> DatabaseStore::databaseFilesOf(const std::string& name) const {
     std::vector<std::string> files;
     for (const std::string& file : databaseFilesIn(dir_))
-        if (file == name + std::string(kDbSuffix) || startsWith(file, name + "_"))
+        if (file == name + std::string(kDbSuffix) || file.starts_with(name + "_"))
             files.push_back(file);
     return files;
 }
@@ -373,6 +371,7 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
     outcome.started = true;
 
     AnswerToAll answerToAll = AnswerToAll::None;
+    std::vector<const Game*> written;
     for (const Game& game : profiles) {
         const SaveResult r = saveProfile(game, targetPath, std::nullopt, true, answerToAll);
         if (r == SaveResult::YesToAll)
@@ -381,8 +380,10 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
             answerToAll = AnswerToAll::NoToAll;
         if (r == SaveResult::Cancel)
             break;
-        if (wasWritten(r))
+        if (wasWritten(r)) {
             outcome.moved.push_back(game.name);
+            written.push_back(&game);
+        }
     }
     // The source loses the moved profiles in one rewrite; should it fail they exist twice,
     // never nowhere.
@@ -392,10 +393,8 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
             return outcome;
         }
         if (cache_)
-            for (const Game& game : profiles)
-                if (std::find(outcome.moved.begin(), outcome.moved.end(), game.name) !=
-                    outcome.moved.end())
-                    cache_->profileWritten(game, target);
+            for (const Game* game : written)
+                cache_->profileWritten(*game, target);
     }
     return outcome;
 }

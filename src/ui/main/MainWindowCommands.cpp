@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QListView>
 #include <QMessageBox>
+#include <string_view>
+#include <unordered_map>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
@@ -57,10 +59,14 @@ void CCorvaneLauncherDlg::moveSelected() {
                                   targets, targets.front(), this);
     if (!target)
         return;
+    // The first shown profile of each name, found once for the whole selection.
+    std::unordered_map<std::string_view, const Game*> byName;
+    for (const Game& game : profileModel()->profiles())
+        byName.try_emplace(game.name, &game);
     std::vector<Game> profiles;
     for (const std::string& name : selectedNames())
-        if (const Game* game = profileModel()->findByName(name))
-            profiles.push_back(*game);
+        if (const auto it = byName.find(name); it != byName.end())
+            profiles.push_back(*it->second);
     const MoveOutcome outcome = store.moveProfiles(profiles, toBytes(*target));
     if (!outcome.moved.empty())
         app_.favorites().moveProfiles(outcome.moved, store.currentDatabaseName(), toBytes(*target));
