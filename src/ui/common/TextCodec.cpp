@@ -50,6 +50,10 @@ QString menuItemText(std::string_view bytes) {
     return fromBytes(bytes).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+std::string keptBytes(const QString& text, const std::string& original) {
+    return text == fromBytes(original) ? original : toBytes(text);
+}
+
 QString catalogueText(const TextSource& texts, std::string_view key) {
     return fromBytes(texts.text(key));
 }

@@ -16,6 +16,9 @@ QString fromBytes(std::string_view bytes);
 std::string toBytes(const QString& text);
 // A name shown as a menu item: decoded, with "&" shown literally instead of as a mnemonic.
 QString menuItemText(std::string_view bytes);
+// The bytes for a text the user may have edited: the original bytes when the text is unchanged,
+// so values that are not UTF-8 (written on Windows) survive a round trip through a widget.
+std::string keptBytes(const QString& text, const std::string& original);
 // A catalogue text by key, decoded.
 QString catalogueText(const TextSource& texts, std::string_view key);
 

@@ -8,22 +8,26 @@
 #include <QVBoxLayout>
 
 #include "ui/common/DialogIds.h"
+#include "ui/common/ItemBytes.h"
 #include "ui/common/OkCancelButtons.h"
+#include "ui/common/TextCodec.h"
 
 namespace corvane {
 
 UserInputDropdownDlg::UserInputDropdownDlg(const LanguageManager& languages, const QString& prompt,
-                                           const QStringList& names, const QString& preselected,
-                                           QWidget* parent)
+                                           const std::vector<std::string>& names,
+                                           const std::string& preselected, QWidget* parent)
     : CLocalized(kDlgSelection, languages, parent), combo_(new QComboBox(this)) {
     auto* label = new QLabel(prompt, this);
     label->setBuddy(combo_);
-    combo_->addItems(names);
+    // Names travel as their bytes, so one that is not UTF-8 still names its own file.
+    for (const std::string& name : names)
+        combo_->addItem(fromBytes(name), itemBytes(name));
     combo_->setMinimumWidth(320);
-    const int index = names.indexOf(preselected);
+    const int index = combo_->findData(itemBytes(preselected));
     combo_->setCurrentIndex(index >= 0 ? index : 0);
     auto* buttons = createOkCancelButtons(this);
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(!names.isEmpty());
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(!names.empty());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(combo_);
@@ -32,15 +36,17 @@ UserInputDropdownDlg::UserInputDropdownDlg(const LanguageManager& languages, con
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-QString UserInputDropdownDlg::chosen() const {
-    return combo_->currentText();
+std::string UserInputDropdownDlg::chosen() const {
+    return bytesOfItem(combo_->currentData());
 }
 
-std::optional<QString> UserInputDropdownDlg::ask(const LanguageManager& languages,
-                                                 const QString& prompt, const QStringList& names,
-                                                 const QString& preselected, QWidget* parent) {
+std::optional<std::string> UserInputDropdownDlg::ask(const LanguageManager& languages,
+                                                     const QString& prompt,
+                                                     const std::vector<std::string>& names,
+                                                     const std::string& preselected,
+                                                     QWidget* parent) {
     UserInputDropdownDlg dlg(languages, prompt, names, preselected, parent);
-    if (dlg.exec() != QDialog::Accepted || dlg.chosen().isEmpty())
+    if (dlg.exec() != QDialog::Accepted || dlg.chosen().empty())
         return std::nullopt;
     return dlg.chosen();
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "ui/common/CLocalized.h"
 
@@ -14,15 +16,16 @@ class UserInputDropdownDlg : public CLocalized {
     Q_OBJECT
 public:
     UserInputDropdownDlg(const LanguageManager& languages, const QString& prompt,
-                         const QStringList& names, const QString& preselected = {},
+                         const std::vector<std::string>& names, const std::string& preselected = {},
                          QWidget* parent = nullptr);
 
-    QString chosen() const;
+    // The chosen name's bytes.
+    std::string chosen() const;
     QComboBox* combo() const { return combo_; }
 
-    static std::optional<QString> ask(const LanguageManager& languages, const QString& prompt,
-                                      const QStringList& names, const QString& preselected,
-                                      QWidget* parent);
+    static std::optional<std::string> ask(const LanguageManager& languages, const QString& prompt,
+                                          const std::vector<std::string>& names,
+                                          const std::string& preselected, QWidget* parent);
 
 private:
     QComboBox* combo_;

@@ -48,13 +48,11 @@ void CCorvaneLauncherDlg::selectAll() {
 
 void CCorvaneLauncherDlg::moveSelected() {
     DatabaseStore& store = app_.store();
-    QStringList targets;
-    for (const std::string& name : store.databaseNames())
-        if (name != store.currentDatabaseName())
-            targets << fromBytes(name);
-    if (targets.isEmpty())
+    std::vector<std::string> targets = store.databaseNames();
+    std::erase(targets, store.currentDatabaseName());
+    if (targets.empty())
         return;
-    const std::optional<QString> target =
+    const std::optional<std::string> target =
         UserInputDropdownDlg::ask(app_.languages(), catalogueText(app_.texts(), "M_SEL_TARGET_DB"),
                                   targets, targets.front(), this);
     if (!target)
@@ -67,9 +65,9 @@ void CCorvaneLauncherDlg::moveSelected() {
     for (const std::string& name : selectedNames())
         if (const auto it = byName.find(name); it != byName.end())
             profiles.push_back(*it->second);
-    const MoveOutcome outcome = store.moveProfiles(profiles, toBytes(*target));
+    const MoveOutcome outcome = store.moveProfiles(profiles, *target);
     if (!outcome.moved.empty())
-        app_.favorites().moveProfiles(outcome.moved, store.currentDatabaseName(), toBytes(*target));
+        app_.favorites().moveProfiles(outcome.moved, store.currentDatabaseName(), *target);
     loadList();
 }
 

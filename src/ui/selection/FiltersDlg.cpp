@@ -19,8 +19,8 @@
 #include "selection/SavedFilters.h"
 #include "ui/common/DialogIds.h"
 #include "ui/common/ErrorReport.h"
+#include "ui/common/ItemBytes.h"
 #include "ui/common/TextCodec.h"
-#include "ui/selection/ItemBytes.h"
 #include "ui/selection/SelectionIds.h"
 
 namespace corvane {
@@ -200,9 +200,7 @@ void FiltersDlg::resetControls() {
 std::string FiltersDlg::chosenValue(FilterCriterion criterion) const {
     const Row& r = row(criterion);
     if (r.custom && r.custom->isChecked()) {
-        const QString typed = r.text->text();
-        // Untouched text keeps its bytes, even those that are not UTF-8.
-        return typed == fromBytes(r.shownCustom) ? r.shownCustom : toBytes(typed);
+        return keptBytes(r.text->text(), r.shownCustom);
     }
     return bytesOfItem(r.box->currentData());
 }

@@ -13,7 +13,7 @@
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
-#include "ui/selection/ItemBytes.h"
+#include "ui/common/ItemBytes.h"
 #include "ui/selection/OrganizeButtons.h"
 #include "ui/selection/SelectionIds.h"
 

@@ -10,6 +10,7 @@
 
 #include "i18n/LanguageManager.h"
 #include "ui/common/CLocalized.h"
+#include "ui/common/ItemBytes.h"
 #include "ui/settings/PathRow.h"
 #include "ui/settings/SettingsIds.h"
 #include "ui/settings/SettingsText.h"
@@ -34,7 +35,7 @@ SettingsBackground::SettingsBackground(const LanguageManager& languages, QWidget
                                QStringLiteral("png"));
     layout_ = new QComboBox(group);
     for (const char* key : {kLayoutCentred, kLayoutStretched, kLayoutTiled})
-        layout_->addItem(catalogueText(languages, key), QByteArray(key));
+        layout_->addItem(catalogueText(languages, key), itemBytes(key));
     layoutLabel_ = new QLabel(QStringLiteral("Layout :"), group);
     CLocalized::setCatalogueId(layoutLabel_, kIdLayout);
     layoutLabel_->setBuddy(layout_);
@@ -66,16 +67,15 @@ void SettingsBackground::load(const Settings& settings) {
     loaded_ = settings;
     (settings.customBackground ? customImage_ : defaultImage_)->setChecked(true);
     imagePath_->edit()->setText(fromBytes(settings.backgroundImage));
-    const int index = layout_->findData(QByteArray(settings.backgroundLayout.c_str()));
+    const int index = layout_->findData(itemBytes(settings.backgroundLayout));
     layout_->setCurrentIndex(index >= 0 ? index : 0);
     updateEnabling();
 }
 
 void SettingsBackground::store(Settings& settings) const {
     settings.customBackground = customImage_->isChecked();
-    settings.backgroundImage = keptBytes(imagePath_->edit()->text(), loaded_.backgroundImage);
-    const QByteArray key = layout_->currentData().toByteArray();
-    settings.backgroundLayout = std::string(key.constData(), static_cast<size_t>(key.size()));
+    settings.backgroundImage = settingBytes(imagePath_->edit()->text(), loaded_.backgroundImage);
+    settings.backgroundLayout = bytesOfItem(layout_->currentData());
 }
 
 }  // namespace corvane

@@ -68,10 +68,11 @@ void SettingsEmulators::load(const Settings& settings) {
 }
 
 void SettingsEmulators::store(Settings& settings) const {
-    settings.openMsxDirectory = keptBytes(openMsxPath_->edit()->text(), loaded_.openMsxDirectory);
-    settings.openMsxArguments = keptBytes(openMsxArguments_->text(), loaded_.openMsxArguments);
-    settings.fmsxDirectory = keptBytes(fmsxPath_->edit()->text(), loaded_.fmsxDirectory);
-    settings.fmsxArguments = keptBytes(fmsxArguments_->text(), loaded_.fmsxArguments);
+    settings.openMsxDirectory =
+        settingBytes(openMsxPath_->edit()->text(), loaded_.openMsxDirectory);
+    settings.openMsxArguments = settingBytes(openMsxArguments_->text(), loaded_.openMsxArguments);
+    settings.fmsxDirectory = settingBytes(fmsxPath_->edit()->text(), loaded_.fmsxDirectory);
+    settings.fmsxArguments = settingBytes(fmsxArguments_->text(), loaded_.fmsxArguments);
 }
 
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include "i18n/LanguageManager.h"
 #include "platform/DirectoryListing.h"
 #include "ui/common/CLocalized.h"
+#include "ui/common/ItemBytes.h"
 #include "ui/settings/PathRow.h"
 #include "ui/settings/SettingsIds.h"
 #include "ui/settings/SettingsText.h"
@@ -24,14 +25,6 @@ namespace {
 
 constexpr const char* kThemeDefault = "default";
 constexpr const char* kThemeClassic = "classic";
-
-QByteArray rawBytes(const std::string& bytes) {
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string stdBytes(const QByteArray& bytes) {
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
 
 #ifdef _WIN32
 constexpr bool kExecutablesByPattern = true;
@@ -82,7 +75,7 @@ void SettingsGeneral::createWidgets(const std::vector<std::string>& databases) {
     CLocalized::setCatalogueId(databaseGroup, kIdDefaultDatabase);
     database_ = new QComboBox(databaseGroup);
     for (const std::string& name : databases)
-        database_->addItem(fromBytes(name), rawBytes(name));
+        database_->addItem(fromBytes(name), itemBytes(name));
     database_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     database_->setMinimumContentsLength(20);
     auto* databaseLayout = new QHBoxLayout(databaseGroup);
@@ -126,13 +119,13 @@ void SettingsGeneral::updateEnabling() {
 }
 
 std::string SettingsGeneral::emulatorDirectory() const {
-    return keptBytes(emulatorPath_->edit()->text(), loaded_.emulatorDirectory);
+    return settingBytes(emulatorPath_->edit()->text(), loaded_.emulatorDirectory);
 }
 
 std::string SettingsGeneral::selectedTheme() const {
     if (theme_->currentIndex() < 0)
         return loaded_.theme;
-    return stdBytes(theme_->currentData().toByteArray());
+    return bytesOfItem(theme_->currentData());
 }
 
 void SettingsGeneral::fillThemes(const std::string& selectedValue) {
@@ -145,9 +138,9 @@ void SettingsGeneral::fillThemes(const std::string& selectedValue) {
     const auto names = listDirectory(joinPath(installation.path(), "Themes"));
     if (names) {
         for (const std::string& name : *names)
-            theme_->addItem(fromBytes(name), rawBytes(name));
+            theme_->addItem(fromBytes(name), itemBytes(name));
     }
-    const int index = theme_->findData(rawBytes(selectedValue));
+    const int index = theme_->findData(itemBytes(selectedValue));
     theme_->setCurrentIndex(index >= 0 ? index : 0);
 }
 
@@ -161,18 +154,18 @@ void SettingsGeneral::load(const Settings& settings) {
     fillThemes(settings.theme);
     (settings.useDefaultViewer ? defaultViewer_ : specificViewer_)->setChecked(true);
     viewerPath_->edit()->setText(fromBytes(settings.viewerPath));
-    database_->setCurrentIndex(database_->findData(rawBytes(settings.defaultDatabaseName)));
+    database_->setCurrentIndex(database_->findData(itemBytes(settings.defaultDatabaseName)));
     fullScreen_->setChecked(settings.fullScreen);
     updateEnabling();
 }
 
 void SettingsGeneral::store(Settings& settings) const {
     settings.emulatorDirectory = emulatorDirectory();
-    settings.viewerPath = keptBytes(viewerPath_->edit()->text(), loaded_.viewerPath);
+    settings.viewerPath = settingBytes(viewerPath_->edit()->text(), loaded_.viewerPath);
     settings.useDefaultViewer = defaultViewer_->isChecked();
     // With no database listed (or the default one gone) there is no choice to take.
     if (database_->currentIndex() >= 0)
-        settings.defaultDatabaseName = stdBytes(database_->currentData().toByteArray());
+        settings.defaultDatabaseName = bytesOfItem(database_->currentData());
     settings.fullScreen = fullScreen_->isChecked();
     // An empty theme list (no valid Corvane Path) offers no choice: keep the theme as it was.
     if (theme_->currentIndex() >= 0)
