@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/posix/PosixProcessStarter.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -72,4 +73,24 @@ TEST(PosixProcessStarter, FailuresAndWaitedRuns) {
     EXPECT_EQ(starter.run("true", {}, 5s), 0);          // found in PATH
     EXPECT_FALSE(starter.run("sleep", {"30"}, 200ms));  // killed at the timeout
     EXPECT_TRUE(noChildProcesses());
+}
+
+TEST(PosixProcessStarter, TheLaunchersDescriptorsDoNotReachTheProgram) {
+    TempDir dir;
+    // Opened the way a library might: without close-on-exec.
+    const int opened = ::open(dir.write("open.txt", "x").c_str(), O_RDONLY);
+    ASSERT_GE(opened, 3);
+    // Moved high, clear of the numbers the shell itself uses while listing.
+    const int leaked = ::fcntl(opened, F_DUPFD, 50);
+    ::close(opened);
+    ASSERT_GE(leaked, 50);
+    const std::string listing = dir.file("fds.txt");
+    const std::string script = writeScript(
+        dir, "list", "for f in /proc/$$/fd/*; do echo \"${f##*/}\"; done > \"" + listing + "\"\n");
+    PosixProcessStarter starter;
+    EXPECT_EQ(starter.run(script, {}, 10s), std::optional<int>(0));
+    ::close(leaked);
+    const std::string fds = readFile(listing);
+    EXPECT_NE(fds.find("0\n"), std::string::npos);
+    EXPECT_EQ(fds.find(std::to_string(leaked) + "\n"), std::string::npos) << fds;
 }

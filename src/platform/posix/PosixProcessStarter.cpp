@@ -108,7 +108,16 @@ void reportErrno(int fd) {
     ::sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
     ::signal(SIGPIPE, SIG_DFL);
-    ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
+        // Kernels before 5.11 lack the flag: mark each descriptor by hand.
+        const long limit = ::sysconf(_SC_OPEN_MAX);
+        const int last = limit > 0 && limit < (1 << 20) ? static_cast<int>(limit) : (1 << 16);
+        for (int fd = 3; fd < last; ++fd) {
+            const int flags = ::fcntl(fd, F_GETFD);
+            if (flags >= 0)
+                ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+        }
+    }
     ::execv(path, argv);
     reportErrno(errorFd);
     ::_exit(127);
