@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CCorvaneLauncherApp.h"
 
+#include "common/AsciiCase.h"
 #include "common/Prompter.h"
 #include "emulator/EmulatorInstallation.h"
 #include "platform/Platform.h"
@@ -42,26 +43,27 @@ void CCorvaneLauncherApp::loadSettings() {
     languages_.setLanguage(settings_.languageId);
 }
 
-bool CCorvaneLauncherApp::applySettings(const Settings& settings) {
+bool CCorvaneLauncherApp::applySettings(Settings settings) {
+    // The image type only means something while screenshots are shown.
+    if (!settings.screenshotsOn)
+        settings.imageType = "PNG";
     if (!saveSettings(baseDirectory_, settings))
         return false;
-    settings_ = settings;
-    if (!settings_.screenshotsOn)
-        settings_.imageType = "PNG";
+    const bool emulatorMoved = settings.emulatorDirectory != settings_.emulatorDirectory;
+    settings_ = std::move(settings);
+    if (emulatorMoved)
+        softwareIndex_.rebuild(settings_.emulatorDirectory, prompter_, languages_);
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
     return true;
 }
 
 std::optional<std::string> validDatabaseName(const std::string& typed) {
-    const size_t first = typed.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::nullopt;
-    const size_t last = typed.find_last_not_of(" \t");
-    std::string name = typed.substr(first, last - first + 1);
+    const std::string name(trimBlanks(typed));
     // Separators would leave the folder, "|" and line breaks would break the files that name
     // databases, and "_" marks backups, so such a database would vanish from the list.
-    if (name.find_first_of("/\\|_\r\n") != std::string::npos || name == "." || name == "..")
+    if (name.empty() || name.find_first_of("/\\|_\r\n") != std::string::npos || name == "." ||
+        name == "..")
         return std::nullopt;
     return name;
 }

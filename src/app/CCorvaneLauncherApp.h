@@ -38,7 +38,7 @@ public:
     void loadSettings();
     // Writes settings.ini and, only when that worked, applies the new values (a new Corvane
     // Path rebuilds the software index).
-    bool applySettings(const Settings& settings);
+    bool applySettings(Settings settings);
     // Indexes the emulator's software databases; done once at start.
     void buildSoftwareIndex();
 

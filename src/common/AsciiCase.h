@@ -19,5 +19,7 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // Three-way comparison with ASCII letters folded to lower case.
 int compareIgnoreCase(std::string_view a, std::string_view b);
 bool containsIgnoreCase(std::string_view haystack, std::string_view needle);
+// The text without blanks and tabs at either end.
+std::string_view trimBlanks(std::string_view text);
 
 }  // namespace corvane

@@ -11,17 +11,6 @@
 
 namespace corvane {
 
-namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
-
 std::optional<std::vector<SearchHit>> ProfileSearch::find(std::string_view typed,
                                                           const std::function<void()>& pulse) {
     lastText_ = trimBlanks(typed);

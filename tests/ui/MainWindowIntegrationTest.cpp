@@ -211,3 +211,25 @@ TEST_F(MainWindowIntegrationTest, SettingsChangeLanguageAndRecaptionTheWindow) {
     EXPECT_EQ(window->removeButton()->text().toStdString(), app->languages().textForId(1001));
     EXPECT_EQ(loadSettings(dir.path()).languageId, kLanguageGerman);
 }
+
+TEST_F(MainWindowIntegrationTest, ANewCorvanePathRebuildsTheSoftwareIndex) {
+    Game g;
+    g.name = "Alphabet";
+    g.slot1File = dir.write("a.rom", "abc");
+    dir.write("Games.db", line(g));
+    start("");
+    selectRow(0);
+    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("0 KB"));
+
+    FakeEmulator emulator;
+    emulator.addDatabase("db.xml",
+                         std::string("<db><software><title>A</title><company>Konami</company>"
+                                     "<year>1986</year><dump><rom><hash algo=\"sha1\">") +
+                             kAbcSha1 + "</hash></rom></dump></software></db>");
+    Settings changed = app->settings();
+    changed.emulatorDirectory = emulator.path();
+    ASSERT_TRUE(app->applySettings(changed));
+    window->loadList();
+    selectRow(0);
+    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Konami 1986 - 0 KB"));
+}

@@ -135,8 +135,7 @@ void CCorvaneLauncherDlg::applyDatabaseCountRule() {
         panel->button()->setEnabled(any);
 }
 
-void CCorvaneLauncherDlg::settingsChanged(bool emulatorMoved) {
-    (void)emulatorMoved;  // the application has already rebuilt its software index
+void CCorvaneLauncherDlg::settingsChanged() {
     app_.filter() = FilterState{};
     applyBackground();
     retranslate();

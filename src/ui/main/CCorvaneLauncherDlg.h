@@ -99,7 +99,8 @@ private:
     void applyScreenshotLayout();
     void applyBackground();
     void applyRunFlags();
-    void settingsChanged(bool emulatorMoved);
+    // The application has already applied the values and rebuilt what depends on them.
+    void settingsChanged();
     void selectionChanged();
     void clearProfileDetails();
     void showScreenshots(const Game& game);

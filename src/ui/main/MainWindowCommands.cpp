@@ -97,7 +97,7 @@ void CCorvaneLauncherDlg::chooseMark(ProfileMark mode) {
 void CCorvaneLauncherDlg::openSettings() {
     SettingsDlg dialog(app_, this);
     if (dialog.exec() == QDialog::Accepted)
-        settingsChanged(dialog.emulatorDirectoryChanged());
+        settingsChanged();
 }
 
 void CCorvaneLauncherDlg::about() {

@@ -8,6 +8,7 @@
 #include "common/Prompter.h"
 #include "i18n/MenuIds.h"
 #include "selection/HelpFile.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
@@ -78,7 +79,7 @@ void CCorvaneLauncherDlg::addToFavorites() {
     const FavoriteResult result =
         app_.favorites().add(game->name, app_.store().currentDatabaseName());
     if (const char* key = favoriteMessageKey(result))
-        app_.prompter().message(app_.texts().text(key), MessageKind::Error);
+        reportError(app_.prompter(), app_.languages(), key);
 }
 
 void CCorvaneLauncherDlg::setFilters() {

@@ -21,6 +21,7 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
+#include "i18n/MenuLayout.h"
 #include "media/MediumSize.h"
 #include "model/ValueLists.h"
 #include "selection/ProfileFilter.h"
@@ -294,10 +295,8 @@ void CCorvaneLauncherDlg::connectWidgets() {
 
 void CCorvaneLauncherDlg::retranslate() {
     const LanguageManager& languages = app_.languages();
-    const char* titleKeys[] = {"LOC_MENU_OPTIONS", "LOC_MENU_ACTION", "LOC_MENU_TOOLS",
-                               "LOC_MENU_HELP"};
-    for (int i = 0; i < 4; ++i)
-        menuTitles_[i]->setTitle(catalogueText(languages, titleKeys[i]));
+    for (size_t i = 0; i < kMenuBarTitleKeys.size(); ++i)
+        menuTitles_[i]->setTitle(catalogueText(languages, kMenuBarTitleKeys[i]));
     for (auto it = actions_.begin(); it != actions_.end(); ++it) {
         QString caption = fromBytes(languages.textForId(it.key()));
         const QString shortcut = shortcutTexts_.value(it.key());

@@ -7,6 +7,7 @@
 
 #include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/OkCancelButtons.h"
 #include "ui/settings/SettingsBackground.h"
 #include "ui/settings/SettingsEmulators.h"
@@ -69,7 +70,7 @@ void SettingsDlg::accept() {
     language_->store(settings);
     const bool directoryChanged = settings.emulatorDirectory != app_.settings().emulatorDirectory;
     if (!app_.applySettings(settings)) {
-        app_.prompter().message(app_.texts().text("M_ERR_FILE_IO"), MessageKind::Error);
+        reportError(app_.prompter(), app_.languages(), "M_ERR_FILE_IO");
         return;
     }
     emulatorDirectoryChanged_ = directoryChanged;

@@ -64,7 +64,7 @@ void SettingsScreenshots::store(Settings& settings) const {
     settings.screenshotsOn = enabled_->isChecked();
     settings.screenshotCount = count_->currentIndex() + 1;
     // While screenshots are off the type list is not a choice the user made.
-    settings.imageType = settings.screenshotsOn ? toBytes(imageType_->currentText()) : "PNG";
+    settings.imageType = toBytes(imageType_->currentText());
 }
 
 }  // namespace corvane
