@@ -74,6 +74,7 @@ TEST(CatalogueConsistencyTest, EveryCatalogueMatchesEnglish) {
                 << ::testing::PrintToString(untranslatedEntries(english, catalogue));
         }
     }
+    EXPECT_EQ(seen.size(), kLanguages.size()) << "every language has its own catalogue";
 }
 
 TEST(CatalogueConsistencyTest, ChecksCatchDamagedCatalogues) {

@@ -102,6 +102,10 @@ TEST(LanguageManagerTest, EveryLanguageAnswersEveryEntry) {
         EXPECT_EQ(manager.currentId(), language.id);
         ASSERT_NE(manager.current(), nullptr);
         EXPECT_THAT(catalogue_checks::entryDifferences(english, *manager.current()), IsEmpty());
+        // A language without its own catalogue would fall back to English silently.
+        if (language.id != kLanguageEnglish) {
+            EXPECT_NE(manager.textForId(kLanguageEnglish), "English");
+        }
     }
 }
 
