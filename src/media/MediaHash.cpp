@@ -10,9 +10,7 @@ namespace corvane {
 
 std::string HashZipMember(const std::string& zipPath, const std::string& memberName) {
     ZipArchive archive;
-    if (!archive.open(zipPath))
-        return {};
-    if (!(memberName.empty() ? archive.goToFirst() : archive.locate(memberName)))
+    if (!archive.openMember(zipPath, memberName))
         return {};
     // Streamed: the size the archive declares is never trusted for an allocation.
     CSHADigest digest;

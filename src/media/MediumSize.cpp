@@ -15,9 +15,7 @@ namespace {
 
 std::optional<std::uint64_t> zipMemberSize(const std::string& file, const std::string& entry) {
     ZipArchive archive;
-    if (!archive.open(file))
-        return std::nullopt;
-    if (!(entry.empty() ? archive.goToFirst() : archive.locate(entry)))
+    if (!archive.openMember(file, entry))
         return std::nullopt;
     const auto info = archive.currentInfo();
     if (!info)

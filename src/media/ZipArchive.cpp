@@ -32,6 +32,10 @@ bool ZipArchive::goToFirst() {
     return isOpen() && unzGoToFirstFile(handle_.get()) == UNZ_OK;
 }
 
+bool ZipArchive::openMember(const std::string& path, const std::string& member) {
+    return open(path) && (member.empty() ? goToFirst() : locate(member));
+}
+
 bool ZipArchive::goToNext() {
     return isOpen() && unzGoToNextFile(handle_.get()) == UNZ_OK;
 }

@@ -33,6 +33,9 @@ public:
     // Makes the member with this name current; letter case is ignored.
     bool locate(const std::string& name);
     bool goToFirst();
+    // Opens the archive and makes a medium's member current: the named one, or the first
+    // member when the name is empty.
+    bool openMember(const std::string& path, const std::string& member);
     // False after the last member.
     bool goToNext();
     std::optional<MemberInfo> currentInfo() const;

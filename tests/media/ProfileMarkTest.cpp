@@ -56,3 +56,18 @@ TEST(ProfileMarkTest, FirstApplicableMarkInOrder) {
     game.slot1ZipEntry = "other.rom";
     EXPECT_EQ(profileMark(game), ProfileMark::Invalid);
 }
+
+TEST(ProfileMarkTest, EachModeIsMetOnItsOwn) {
+    test::TempDir dir;
+    Game game;
+    game.slot1File = dir.file("missing.rom");
+    game.generation[0] = true;
+    // Invalid and without sound: the list marks it under either mode, not only the first.
+    EXPECT_TRUE(meetsMark(game, ProfileMark::Invalid));
+    EXPECT_FALSE(meetsMark(game, ProfileMark::MissingGeneration));
+    EXPECT_TRUE(meetsMark(game, ProfileMark::MissingSound));
+    EXPECT_TRUE(meetsMark(game, ProfileMark::MissingGenre));
+    EXPECT_FALSE(meetsMark(game, ProfileMark::None));
+    game.genre2 = 4;  // a second genre alone still counts as missing
+    EXPECT_TRUE(meetsMark(game, ProfileMark::MissingGenre));
+}
