@@ -24,7 +24,6 @@ public:
     FilterValues();
     explicit FilterValues(std::vector<std::string> years);
 
-    const std::vector<std::string>& years() const { return years_; }
     // "All" first, then media, systems, companies and generations in table order, years
     // ascending, countries by display text (byte-wise), sounds in table order, genres by name.
     std::vector<FilterChoice> choices(FilterCriterion criterion, const TextSource& texts) const;

@@ -64,6 +64,15 @@ TEST_F(LauncherTest, EntryPointsChooseEmulatorAndMachine) {
         EXPECT_EQ(starter.started.back().program, program);
         const Strings& args = starter.started.back().arguments;
         EXPECT_TRUE(args.back() == last || args.front() == last) << last;
+        // The whole vector is the split of the string built for that emulator and machine.
+        const LaunchTarget target = Launcher::launchTarget(command);
+        const std::string built =
+            target.emulator == EmulatorKind::OpenMSX
+                ? EmulatorHandler::openMsxArguments(profile, settings)
+            : target.emulator == EmulatorKind::FMSX
+                ? EmulatorHandler::fmsxArguments(profile, settings)
+                : EmulatorHandler::corvaneArguments(profile, settings, target.machine);
+        EXPECT_EQ(args, splitCommandLine(built)) << last;
     }
     EXPECT_EQ(starter.started[2].arguments,
               (Strings{"/rom1", "games/Knight.zip", "/rom1zip", "knight.rom", "/fullscreen",

@@ -15,7 +15,8 @@ namespace corvane::test {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "corvane-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }
 
@@ -30,13 +31,18 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::string TempDir::file(std::string_view name) const { return joinPath(path_, name); }
+std::string TempDir::file(std::string_view name) const {
+    return joinPath(path_, name);
+}
 
 std::string TempDir::write(std::string_view name, std::string_view bytes) const {
     const std::string full = file(name);
     std::filesystem::create_directories(std::filesystem::path(full).parent_path());
     std::ofstream out(full, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw std::runtime_error("cannot write " + full);
     return full;
 }
 
@@ -47,6 +53,8 @@ std::string readFile(const std::string& path) {
     return s.str();
 }
 
-bool runningAsRoot() { return ::geteuid() == 0; }
+bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
 
 }  // namespace corvane::test

@@ -14,7 +14,6 @@ public:
 
     explicit PathEdit(Kind kind, QWidget* parent = nullptr);
 
-    Kind kind() const { return kind_; }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
