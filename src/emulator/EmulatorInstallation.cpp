@@ -3,7 +3,7 @@
 
 #include "common/Path.h"
 #include "model/Game.h"
-#include "platform/DirectoryListing.h"
+#include "common/DirectoryListing.h"
 #include "platform/ExecutableName.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 
 #include "common/LineReader.h"
 #include "common/Path.h"
-#include "platform/DirectoryListing.h"
+#include "common/DirectoryListing.h"
 
 namespace corvane {
 

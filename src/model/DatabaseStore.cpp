@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "common/AtomicFile.h"
+#include "common/DirectoryListing.h"
 #include "common/LineReader.h"
 #include "common/Path.h"
 #include "common/Prompter.h"
@@ -23,19 +24,12 @@ namespace {
 
 constexpr std::string_view kDbSuffix = ".db";
 
-// Files (not folders) of dir with the database extension, in byte order of their names.
+// Files (not folders) of dir with the database extension, in the shared listing order.
 std::vector<std::string> databaseFilesIn(const std::string& dir) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError))
-            continue;
-        std::string name = it->path().filename().string();
-        if (IsDatabaseFile(name))
-            names.push_back(std::move(name));
-    }
-    std::sort(names.begin(), names.end());
+    std::vector<std::string> names = listDirectory(dir).value_or(std::vector<std::string>{});
+    std::erase_if(names, [&dir](const std::string& name) {
+        return !IsDatabaseFile(name) || isDirectory(joinPath(dir, name));
+    });
     return names;
 }
 

@@ -12,7 +12,7 @@
 #include "common/Path.h"
 #include "emulator/EmulatorInstallation.h"
 #include "i18n/LanguageManager.h"
-#include "platform/DirectoryListing.h"
+#include "common/DirectoryListing.h"
 #include "ui/common/CLocalized.h"
 #include "ui/common/ItemBytes.h"
 #include "ui/settings/PathRow.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/DirectoryListing.h"
+#include "common/DirectoryListing.h"
 
 #include <algorithm>
 #include <filesystem>
