@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "common/StringMap.h"
 #include "emulator/CorvaneDBEntry.h"
 
 class TiXmlDocument;
@@ -50,19 +50,12 @@ private:
         uint32_t document;
         DumpLocation location;
     };
-    struct Hash {
-        using is_transparent = void;
-        size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-
     void indexDocument(uint32_t document);
     CorvaneDBEntry notFound(const std::string& sha1) const;
 
     size_t xmlFileCount_ = 0;
     std::vector<Document> documents_;
-    std::unordered_map<std::string, Place, Hash, std::equal_to<>> index_;
+    StringMap<Place> index_;
 };
 
 }  // namespace corvane

@@ -7,8 +7,9 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "common/StringMap.h"
 
 namespace corvane {
 
@@ -47,18 +48,11 @@ private:
         SoftwareSummary summary;
         std::vector<std::string> sha1s;  // the keys that resolved to this software
     };
-    struct Hash {
-        using is_transparent = void;
-        size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-
     void indexFile(const std::string& path);
     void add(std::string_view sha1, uint32_t software);
 
     std::deque<Software> software_;
-    std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> keys_;
+    StringMap<uint32_t> keys_;
     bool built_ = false;
 };
 

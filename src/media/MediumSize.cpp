@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/MediumSize.h"
 
-#include <sys/stat.h>
-
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 #include "media/ZipArchive.h"
@@ -26,10 +25,12 @@ std::optional<std::uint64_t> zipMemberSize(const std::string& file, const std::s
 }  // namespace
 
 std::string MainMediumSize(const std::string& file, const std::string& entry) {
-    struct stat status {};
-    if (file.empty() || ::stat(file.c_str(), &status) != 0)
+    std::error_code ec;
+    const auto size = file.empty() ? 0 : std::filesystem::file_size(file, ec);
+    // A file that cannot be found has no size; a folder has none either.
+    if (file.empty() || ec)
         return {};
-    std::optional<std::uint64_t> bytes = static_cast<std::uint64_t>(status.st_size);
+    std::optional<std::uint64_t> bytes = size;
     if (IsZipFile(file))
         bytes = zipMemberSize(file, entry);
     if (!bytes)
