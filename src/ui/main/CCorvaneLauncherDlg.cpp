@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/CCorvaneLauncherDlg.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QElapsedTimer>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
-#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,10 +15,6 @@
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
 #include "media/MediumSize.h"
-#include "model/ValueLists.h"
-#include "selection/ProfileFilter.h"
-#include "ui/common/CLocalized.h"
-#include "ui/common/QtPrompter.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/ProfileListModel.h"

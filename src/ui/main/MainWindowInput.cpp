@@ -3,34 +3,17 @@
 #include "ui/main/CCorvaneLauncherDlg.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "app/CCorvaneLauncherApp.h"
-#include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
-#include "media/MediumSize.h"
-#include "model/ValueLists.h"
-#include "selection/ProfileFilter.h"
-#include "ui/common/CLocalized.h"
-#include "ui/common/QtPrompter.h"
 #include "ui/common/TextCodec.h"
-#include "ui/main/BackgroundWidget.h"
-#include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
-#include "ui/resources/Artwork.h"
 
 namespace corvane {
 

@@ -3,12 +3,8 @@
 #include "ui/main/CCorvaneLauncherDlg.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -19,14 +15,10 @@
 #include <QVBoxLayout>
 
 #include "app/CCorvaneLauncherApp.h"
-#include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
 #include "i18n/MenuLayout.h"
-#include "media/MediumSize.h"
 #include "model/ValueLists.h"
-#include "selection/ProfileFilter.h"
 #include "ui/common/CLocalized.h"
-#include "ui/common/QtPrompter.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/ProfileListModel.h"
