@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "emulator/EmulatorInstallation.h"
 
+#include "common/DirectoryListing.h"
 #include "common/Path.h"
 #include "model/Game.h"
-#include "common/DirectoryListing.h"
 #include "platform/ExecutableName.h"
 
 namespace corvane {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "emulator/MachineCatalogue.h"
 
+#include "common/DirectoryListing.h"
 #include "common/LineReader.h"
 #include "common/Path.h"
-#include "common/DirectoryListing.h"
 
 namespace corvane {
 

@@ -11,9 +11,9 @@
 #include "i18n/MenuIds.h"
 #include "selection/SavedFilters.h"
 #include "ui/common/ErrorReport.h"
+#include "ui/common/ItemBytes.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
-#include "ui/common/ItemBytes.h"
 #include "ui/selection/OrganizeButtons.h"
 #include "ui/selection/SelectionIds.h"
 

@@ -14,7 +14,6 @@ public:
 
     explicit PathEdit(Kind kind, QWidget* parent = nullptr);
 
-
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

@@ -9,10 +9,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/DirectoryListing.h"
 #include "common/Path.h"
 #include "emulator/EmulatorInstallation.h"
 #include "i18n/LanguageManager.h"
-#include "common/DirectoryListing.h"
 #include "ui/common/CLocalized.h"
 #include "ui/common/ItemBytes.h"
 #include "ui/settings/PathRow.h"
