@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "emulator/SoftwareXml.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
 #include <tinyxml.h>
+#include <cerrno>
 
 #include "common/Prompter.h"
 #include "common/TextSource.h"
@@ -22,12 +26,65 @@ std::optional<std::vector<std::string>> databaseFilesToRead(
     return files;
 }
 
-bool loadDocument(TiXmlDocument& document, const std::string& path) {
-    // The parser sizes its buffer by seeking to the end; a directory would report a bogus size.
+namespace {
+
+// The parser steps over the end of its text when the data stops inside a multi-byte sequence
+// (up to four bytes at a time), so the text it gets is followed by more terminators than that.
+constexpr size_t kParserPadding = 8;
+
+std::optional<std::string> readWhole(const std::string& path) {
+    // A FIFO must not block the start-up: open without waiting, then accept only a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<std::string> content;
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        content.emplace();
+        char buffer[1 << 16];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                content.reset();
+                break;
+            }
+            if (got == 0)
+                break;
+            content->append(buffer, static_cast<size_t>(got));
+        }
+    }
+    ::close(fd);
+    return content;
+}
+
+// Line ends become LF, as the parser's own file loading does.
+std::string normalisedLineEnds(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size() + kParserPadding);
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r') {
+            out += bytes[i];
+        } else {
+            out += '\n';
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool loadDocument(TiXmlDocument& document, const std::string& path) {
+    const std::optional<std::string> bytes = readWhole(path);
+    if (!bytes)
         return false;
-    return document.LoadFile(path, TIXML_DEFAULT_ENCODING) && document.RootElement() != nullptr;
+    std::string text = normalisedLineEnds(*bytes);
+    text.append(kParserPadding, '\0');
+    document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    return !document.Error() && document.RootElement() != nullptr;
 }
 
 std::string_view text(const TiXmlElement* element) {

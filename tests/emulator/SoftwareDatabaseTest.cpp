@@ -221,3 +221,28 @@ TEST(EmulatorDatabaseSet, IndexAnswersLikeTheWalk) {
     }
     EXPECT_GT(found, 40);
 }
+
+// Files cut off inside a multi-byte UTF-8 sequence, where the parser steps over the end of the
+// text: each must be skipped as broken without reading past the data.
+TEST(SoftwareIndex, FilesEndingInsideAMultiByteSequence) {
+    FakeEmulator emulator;
+    emulator.addDatabase("a-good.xml", kLater);
+    // The parser reads multi-byte sequences only in documents declared or marked as UTF-8.
+    int n = 0;
+    for (const char* head : {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "\xef\xbb\xbf", ""}) {
+        for (const char* body : {"<db a=\"", "<db a='", "<db>", "<db><t>", "<db>&", "<db a=\"&"}) {
+            for (const char* tail : {"\xc8", "\xe2", "\xf0", "\xe2\x82"}) {
+                emulator.addDatabase("cut" + std::to_string(n++) + ".xml",
+                                     std::string(head) + body + tail);
+            }
+        }
+    }
+    ScriptedPrompter prompter;
+    KeyTextSource texts;
+    SoftwareIndex index;
+    index.build(emulator.path(), prompter, texts);
+    ASSERT_TRUE(index.isBuilt());
+    EXPECT_EQ(index.find(sha(50))->title, "Later");
+    const EmulatorDatabaseSet set(emulator.path(), prompter, texts);
+    EXPECT_EQ(set.findEntry(sha(50))->title, "Later");
+}
