@@ -14,6 +14,7 @@
 #include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
 #include <immintrin.h>
 #define CORVANE_SHA_X86 1
 #endif
@@ -192,9 +193,15 @@ __attribute__((target("sha,sse4.1"))) void compressShaExtensions(std::uint32_t* 
 #undef CORVANE_SHA_QUAD
 
 bool processorHasShaExtensions() {
+    // Asked of the processor directly: not every compiler knows "sha" as a feature name.
     static const bool available = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1");
+        unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+        if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx))
+            return false;
+        const bool sse41 = (ecx & bit_SSE4_1) != 0;
+        if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx))
+            return false;
+        return sse41 && (ebx & bit_SHA) != 0;
     }();
     return available;
 }
