@@ -65,7 +65,7 @@ bool Launcher::launch(const Game* profile, LaunchCommand command) {
         return true;
     const LaunchTarget target = launchTarget(command);
     const EmulatorHandler handler(settings_,
-                                  [this](const std::string& exe, const std::string& args) {
+                                  [this](const std::string& exe, const EmulatorArguments& args) {
                                       return startEmulatorProcess(exe, args);
                                   });
     const std::string executable = executablePath(target.emulator);
@@ -86,10 +86,11 @@ bool Launcher::launch(const Game* profile, LaunchCommand command) {
     return started;
 }
 
-bool Launcher::startEmulatorProcess(const std::string& executable, const std::string& arguments) {
-    if (confirm_ && !confirm_(arguments))
+bool Launcher::startEmulatorProcess(const std::string& executable,
+                                    const EmulatorArguments& arguments) {
+    if (confirm_ && !confirm_(arguments.text()))
         return true;
-    return starter_.startCommandLine(executable, arguments);
+    return starter_.start(executable, arguments.arguments());
 }
 
 bool Launcher::showInfoFile(const Game* profile) {

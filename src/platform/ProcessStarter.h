@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommandLine.h"
-
 namespace corvane {
 
 // Starts programs directly, never through a shell, so no argument text is ever interpreted.
@@ -27,11 +25,6 @@ public:
     virtual std::optional<int> run(const std::string& program,
                                    const std::vector<std::string>& arguments,
                                    std::chrono::milliseconds timeout) = 0;
-
-    // start() with an argument string split as a Windows command line.
-    bool startCommandLine(const std::string& program, const std::string& commandLine) {
-        return start(program, splitCommandLine(commandLine));
-    }
 };
 
 }  // namespace corvane

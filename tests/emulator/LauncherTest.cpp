@@ -66,13 +66,13 @@ TEST_F(LauncherTest, EntryPointsChooseEmulatorAndMachine) {
         EXPECT_TRUE(args.back() == last || args.front() == last) << last;
         // The whole vector is the split of the string built for that emulator and machine.
         const LaunchTarget target = Launcher::launchTarget(command);
-        const std::string built =
+        const EmulatorArguments built =
             target.emulator == EmulatorKind::OpenMSX
                 ? EmulatorHandler::openMsxArguments(profile, settings)
             : target.emulator == EmulatorKind::FMSX
                 ? EmulatorHandler::fmsxArguments(profile, settings)
                 : EmulatorHandler::corvaneArguments(profile, settings, target.machine);
-        EXPECT_EQ(args, splitCommandLine(built)) << last;
+        EXPECT_EQ(args, built.arguments()) << last;
     }
     EXPECT_EQ(starter.started[2].arguments,
               (Strings{"/rom1", "games/Knight.zip", "/rom1zip", "knight.rom", "/fullscreen",
@@ -98,7 +98,7 @@ TEST_F(LauncherTest, CommandLineConfirmation) {
     answer = true;
     EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1], EmulatorHandler::corvaneArguments(profile, settings, "MSX2"));
+    EXPECT_EQ(shown[1], EmulatorHandler::corvaneArguments(profile, settings, "MSX2").text());
     EXPECT_EQ(starter.started.at(0).arguments, splitCommandLine(shown[1]));
     EXPECT_TRUE(prompter.messages.empty());
 }

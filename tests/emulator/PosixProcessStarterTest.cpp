@@ -31,19 +31,19 @@ TEST(PosixProcessStarter, FieldsArriveAsLiteralArguments) {
     g.slot1File = "x\"; touch " + victim.file("A") + "; \"";
     g.diskAFile = "$(touch " + victim.file("B") + ")";
     g.tapeFile = "`touch " + victim.file("C") + "`";
-    g.machine = "a b;c";
+    g.machine = "a b;c\nd";
     Settings s;
     s.theme = "default";
     s.fullScreen = false;
     PosixProcessStarter starter;
-    ASSERT_TRUE(starter.startCommandLine(emulator.executable(),
-                                         EmulatorHandler::corvaneArguments(g, s, std::nullopt)));
+    ASSERT_TRUE(starter.start(emulator.executable(),
+                              EmulatorHandler::corvaneArguments(g, s, std::nullopt).arguments()));
     EXPECT_TRUE(noChildProcesses());
     const auto calls = emulator.waitForCalls(1);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].arguments, (std::vector<std::string>{
-                                      "/rom1", "x;", "touch", victim.file("A") + ";", "", "/diskA",
-                                      g.diskAFile, "/cas", g.tapeFile, "/machine", "a b;c"}));
+    EXPECT_EQ(calls[0].arguments,
+              (std::vector<std::string>{"/rom1", g.slot1File, "/diskA", g.diskAFile, "/cas",
+                                        g.tapeFile, "/machine", g.machine}));
     EXPECT_EQ(calls[0].workingDirectory,
               std::filesystem::canonical(std::filesystem::current_path()).string());
     for (const char* name : {"A", "B", "C"})
