@@ -66,6 +66,8 @@ public:
     // Starts the profile (none: nothing happens). A failed start shows M_ERR_START_EMUL and
     // gives false; a start cancelled in the command-line window gives true.
     bool launch(const Game* profile, LaunchCommand command);
+    // An executable that is not an absolute path is never started: an empty or relative emulator
+    // folder would make it a program found in PATH or the working directory.
     bool startEmulatorProcess(const std::string& executable, const EmulatorArguments& arguments);
 
     // Opens the profile's info file with the associated program or the configured viewer; a
@@ -82,6 +84,7 @@ public:
 
 private:
     void showError(const char* key);
+    std::optional<std::string> viewerProgram() const;
 
     const Settings& settings_;
     ProcessStarter& starter_;

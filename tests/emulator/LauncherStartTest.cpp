@@ -8,6 +8,8 @@
 #include "platform/posix/PosixProcessStarter.h"
 #include "support/FakeEmulator.h"
 #include "support/RecordingShell.h"
+#include "support/ScopedVariable.h"
+#include "support/ScopedWorkingDirectory.h"
 #include "support/ScriptedPrompter.h"
 
 using namespace corvane;
@@ -24,6 +26,13 @@ protected:
     ScriptedPrompter prompter;
     KeyTextSource texts;
     Launcher launcher{settings, starter, shell, prompter, texts};
+
+    Strings shownErrors() const {
+        Strings keys;
+        for (const auto& m : prompter.messages)
+            keys.push_back(m.text);
+        return keys;
+    }
 };
 
 // Text a shell, a Tcl interpreter or a command-line splitter would act on.
@@ -113,4 +122,42 @@ TEST_F(LauncherStartTest, EveryFieldReachesEachEmulatorAsOneArgument) {
     for (size_t i = 0; i < shown.size(); ++i)
         EXPECT_EQ(splitCommandLine(shown[i]), calls[i].arguments) << shown[i];
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(LauncherStartTest, AnEmptyOrRelativeEmulatorFolderIsNeverLookedUp) {
+    // Every place a bare or relative name could be found holds a program of that name.
+    FakeEmulator onPath;
+    FakeEmulator inWorkingDirectory;
+    for (const FakeEmulator* place : {&onPath, &inWorkingDirectory}) {
+        for (const char* name : {"openmsx", "fmsx", "bin/Corvane", "bin/openmsx", "bin/fmsx"})
+            place->addProgram(name);
+    }
+    const ScopedWorkingDirectory cwd(inWorkingDirectory.path());
+    const std::vector<std::string> paths = {onPath.path(), onPath.path() + ":", ":/usr/bin", ".",
+                                            onPath.path() + "/bin::" + onPath.path()};
+    const Game empty;
+    size_t attempts = 0;
+    for (const std::string& path : paths) {
+        const ScopedVariable variable("PATH", path);
+        for (const std::string& folder : {std::string(), std::string("bin"), std::string("."),
+                                          std::string("./bin"), std::string("bin/")}) {
+            settings.emulatorDirectory = settings.openMsxDirectory = settings.fmsxDirectory =
+                folder;
+            for (LaunchCommand command :
+                 {LaunchCommand::SavedSettings, LaunchCommand::OpenMSX, LaunchCommand::FMSX}) {
+                EXPECT_FALSE(launcher.launch(&empty, command)) << path << " | " << folder;
+                ++attempts;
+            }
+        }
+    }
+    EXPECT_EQ(shownErrors(), Strings(attempts, "M_ERR_START_EMUL"));
+    EXPECT_TRUE(onPath.waitForCalls(0).empty());
+    EXPECT_TRUE(inWorkingDirectory.waitForCalls(0).empty());
+
+    // The same installation named by its absolute folder starts.
+    settings.emulatorDirectory = inWorkingDirectory.path();
+    EXPECT_TRUE(launcher.launch(&empty, LaunchCommand::SavedSettings));
+    const auto calls = inWorkingDirectory.waitForCalls(1);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].program, inWorkingDirectory.executable());
 }
