@@ -13,6 +13,7 @@
 #include "BenchSupport.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "emulator/SoftwareIndex.h"
+#include "platform/SystemTool.h"
 #include "platform/posix/PosixProcessStarter.h"
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
@@ -67,9 +68,12 @@ std::string generateDatabase(std::vector<std::string>& hashes) {
 
 // Best wall time of a few runs of xmllint on the file; nothing when it is missing or fails.
 std::optional<double> timeXmllint(const std::string& file) {
+    const std::optional<std::string> xmllint = corvane::findSystemTool("xmllint");
+    if (!xmllint)
+        return std::nullopt;
     corvane::PosixProcessStarter starter;
     return corvane::bench::bestSeconds(kCommandRuns, [&] {
-        return starter.run("xmllint", {"--noout", file}, std::chrono::minutes(2)) == 0;
+        return starter.run(*xmllint, {"--noout", file}, std::chrono::minutes(2)) == 0;
     });
 }
 

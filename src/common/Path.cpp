@@ -9,12 +9,19 @@ namespace corvane {
 
 std::string joinPath(std::string_view dir, std::string_view name) {
     std::string out(dir);
-    if (!out.empty() && out.back() != '/' && out.back() != '\\') out += kPathSeparator;
+    if (!out.empty() && out.back() != '/' && out.back() != '\\')
+        out += kPathSeparator;
     out += name;
     return out;
 }
 
-size_t lastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+bool isAbsolutePath(std::string_view path) {
+    return !path.empty() && path.front() == kPathSeparator;
+}
+
+size_t lastSeparator(std::string_view path) {
+    return path.find_last_of("/\\");
+}
 
 std::string_view lastComponent(std::string_view path) {
     const size_t pos = lastSeparator(path);
@@ -32,12 +39,12 @@ std::string fileExtension(std::string_view path) {
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 
 bool isDirectory(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 

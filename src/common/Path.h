@@ -10,6 +10,8 @@ namespace corvane {
 inline constexpr char kPathSeparator = '/';
 
 std::string joinPath(std::string_view dir, std::string_view name);
+// A path that names the same file from any working directory.
+bool isAbsolutePath(std::string_view path);
 // Index of the last "/" or "\" in path, or npos.
 size_t lastSeparator(std::string_view path);
 // The part after the last separator (the whole path when there is none).

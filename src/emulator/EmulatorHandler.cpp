@@ -8,30 +8,19 @@ namespace corvane {
 
 namespace {
 
-void appendQuoted(std::string& out, std::string_view option, std::string_view value) {
-    out += option;
-    out += " \"";
-    out += value;
-    out += '"';
-}
-
 // Options for media the profile does not use are left out.
-void appendQuotedIfSet(std::string& out, std::string_view option, std::string_view value) {
+void addIfSet(EmulatorArguments& out, const char* option, const std::string& value) {
     if (!value.empty())
-        appendQuoted(out, option, value);
+        out.addOptionValue(option, value);
 }
 
-void appendBare(std::string& out, std::string_view text) {
-    out += ' ';
-    out += text;
-}
-
-void appendFileAndMember(std::string& out, std::string_view option, const std::string& file,
-                         std::string_view memberOption, const std::string& member) {
+// A ZIP member name goes only with its file.
+void addFileAndMember(EmulatorArguments& out, const char* option, const std::string& file,
+                      const char* memberOption, const std::string& member) {
     if (file.empty())
         return;
-    appendQuoted(out, option, file);
-    appendQuotedIfSet(out, memberOption, member);
+    out.addOptionValue(option, file);
+    addIfSet(out, memberOption, member);
 }
 
 }  // namespace
@@ -49,67 +38,68 @@ bool EmulatorHandler::launchFMSX(const std::string& executable, const Game& prof
     return start_(executable, fmsxArguments(profile, settings_));
 }
 
-std::string EmulatorHandler::corvaneArguments(const Game& profile, const Settings& settings,
-                                              const std::optional<std::string>& machineOverride) {
-    std::string out;
-    appendFileAndMember(out, " /rom1", profile.slot1File, " /rom1zip", profile.slot1ZipEntry);
-    if (profile.slot1File.empty() && !profile.slot1Special.empty()) {
-        out += specialRomArgument(profile.slot1Special, 1, settings.emulatorDirectory);
-    }
-    appendFileAndMember(out, " /rom2", profile.slot2File, " /rom2zip", profile.slot2ZipEntry);
-    if (profile.slot2File.empty() && !profile.slot2Special.empty()) {
-        out += specialRomArgument(profile.slot2Special, 2, settings.emulatorDirectory);
-    }
-    appendFileAndMember(out, " /diskA", profile.diskAFile, " /diskAzip", profile.diskAZipEntry);
-    appendFileAndMember(out, " /diskB", profile.diskBFile, " /diskBzip", profile.diskBZipEntry);
-    appendFileAndMember(out, " /cas", profile.tapeFile, " /caszip", profile.tapeZipEntry);
-    appendQuotedIfSet(out, " /ide1primary", profile.hardDiskPrimary);
-    appendQuotedIfSet(out, " /ide1secondary", profile.hardDiskSecondary);
+EmulatorArguments EmulatorHandler::corvaneArguments(
+    const Game& profile, const Settings& settings,
+    const std::optional<std::string>& machineOverride) {
+    EmulatorArguments out;
+    addFileAndMember(out, "/rom1", profile.slot1File, "/rom1zip", profile.slot1ZipEntry);
+    if (profile.slot1File.empty() && !profile.slot1Special.empty())
+        out.append(specialRomArgument(profile.slot1Special, 1, settings.emulatorDirectory));
+    addFileAndMember(out, "/rom2", profile.slot2File, "/rom2zip", profile.slot2ZipEntry);
+    if (profile.slot2File.empty() && !profile.slot2Special.empty())
+        out.append(specialRomArgument(profile.slot2Special, 2, settings.emulatorDirectory));
+    addFileAndMember(out, "/diskA", profile.diskAFile, "/diskAzip", profile.diskAZipEntry);
+    addFileAndMember(out, "/diskB", profile.diskBFile, "/diskBzip", profile.diskBZipEntry);
+    addFileAndMember(out, "/cas", profile.tapeFile, "/caszip", profile.tapeZipEntry);
+    addIfSet(out, "/ide1primary", profile.hardDiskPrimary);
+    addIfSet(out, "/ide1secondary", profile.hardDiskSecondary);
     if (settings.theme != "default")
-        appendQuoted(out, " /theme", settings.theme);
+        out.addOptionValue("/theme", settings.theme);
     if (settings.fullScreen)
-        out += " /fullscreen";
-    appendQuoted(out, " /machine", machineOverride ? *machineOverride : profile.machine);
+        out.addOption("/fullscreen");
+    out.addOptionValue("/machine", machineOverride ? *machineOverride : profile.machine);
     return out;
 }
 
-std::string EmulatorHandler::openMsxArguments(const Game& profile, const Settings& settings) {
-    std::string out;
-    appendQuotedIfSet(out, " -carta", profile.slot1File);
-    appendQuotedIfSet(out, " -cartb", profile.slot2File);
-    appendQuotedIfSet(out, " -diska", profile.diskAFile);
-    appendQuotedIfSet(out, " -diskb", profile.diskBFile);
-    appendQuotedIfSet(out, " -cassetteplayer", profile.tapeFile);
-    appendQuotedIfSet(out, " -hda", profile.hardDiskPrimary);
+EmulatorArguments EmulatorHandler::openMsxArguments(const Game& profile, const Settings& settings) {
+    EmulatorArguments out;
+    addIfSet(out, "-carta", profile.slot1File);
+    addIfSet(out, "-cartb", profile.slot2File);
+    addIfSet(out, "-diska", profile.diskAFile);
+    addIfSet(out, "-diskb", profile.diskBFile);
+    addIfSet(out, "-cassetteplayer", profile.tapeFile);
+    addIfSet(out, "-hda", profile.hardDiskPrimary);
     if (profile.openMsxOverride.empty())
-        appendBare(out, settings.openMsxArguments);
-    appendBare(out, profile.openMsxArguments);
+        out.addCommandLine(settings.openMsxArguments);
+    out.addCommandLine(profile.openMsxArguments);
     return out;
 }
 
-std::string EmulatorHandler::fmsxArguments(const Game& profile, const Settings& settings) {
-    std::string out;
-    appendQuotedIfSet(out, " -diska", profile.diskAFile);
-    appendQuotedIfSet(out, " -diskb", profile.diskBFile);
-    appendQuotedIfSet(out, " -tape", profile.tapeFile);
+EmulatorArguments EmulatorHandler::fmsxArguments(const Game& profile, const Settings& settings) {
+    EmulatorArguments out;
+    addIfSet(out, "-diska", profile.diskAFile);
+    addIfSet(out, "-diskb", profile.diskBFile);
+    addIfSet(out, "-tape", profile.tapeFile);
     if (profile.fmsxOverride.empty())
-        appendBare(out, settings.fmsxArguments);
-    appendBare(out, profile.fmsxArguments);
+        out.addCommandLine(settings.fmsxArguments);
+    out.addCommandLine(profile.fmsxArguments);
     // fMSX takes its cartridge images after all options.
-    appendQuotedIfSet(out, "", profile.slot1File);
-    appendQuotedIfSet(out, "", profile.slot2File);
+    if (!profile.slot1File.empty())
+        out.addValue(profile.slot1File);
+    if (!profile.slot2File.empty())
+        out.addValue(profile.slot2File);
     return out;
 }
 
-std::string EmulatorHandler::specialRomArgument(std::string_view value, int slot,
-                                                const std::string& corvanePath) {
+EmulatorArguments EmulatorHandler::specialRomArgument(std::string_view value, int slot,
+                                                      const std::string& corvanePath) {
     const std::string digit = std::to_string(slot);
-    std::string out;
+    EmulatorArguments out;
     if (MachineCatalogue::isSunriseIde(value)) {
         // Whatever path the profile holds, the interface comes from the emulator's shared ROMs.
-        appendQuoted(out, " /rom" + digit, EmulatorInstallation(corvanePath).sunriseIdeRom());
+        out.addOptionValue("/rom" + digit, EmulatorInstallation(corvanePath).sunriseIdeRom());
     } else {
-        appendQuoted(out, " /romtype" + digit, value);
+        out.addOptionValue("/romtype" + digit, std::string(value));
     }
     return out;
 }

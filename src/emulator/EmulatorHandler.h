@@ -6,19 +6,20 @@
 #include <string>
 #include <string_view>
 
+#include "emulator/EmulatorArguments.h"
 #include "model/Game.h"
 #include "model/Settings.h"
 
 namespace corvane {
 
-// Builds the argument strings of the three emulators and hands them to a process starter.
-// Every piece begins with a blank; values are inserted as stored, without escaping, because the
-// string is exactly what the emulator receives and what the command-line window shows.
+// Builds the argument vectors of the three emulators and hands them to a process starter. Every
+// stored value is passed as stored, as one argument of its own, so no text in a profile can add
+// options; only the free-form argument fields of the settings and the profile give several.
 class EmulatorHandler {
 public:
-    // Starts executable with the argument string; true when started (or deliberately not).
+    // Starts executable with the arguments; true when started (or deliberately not).
     using StartProcess =
-        std::function<bool(const std::string& executable, const std::string& arguments)>;
+        std::function<bool(const std::string& executable, const EmulatorArguments& arguments)>;
 
     EmulatorHandler(const Settings& settings, StartProcess start)
         : settings_(settings), start_(std::move(start)) {}
@@ -28,13 +29,13 @@ public:
     bool launchOpenMSX(const std::string& executable, const Game& profile) const;
     bool launchFMSX(const std::string& executable, const Game& profile) const;
 
-    static std::string corvaneArguments(const Game& profile, const Settings& settings,
-                                        const std::optional<std::string>& machineOverride);
-    static std::string openMsxArguments(const Game& profile, const Settings& settings);
-    static std::string fmsxArguments(const Game& profile, const Settings& settings);
-    // The primary emulator's argument for a special cartridge in slot 1 or 2.
-    static std::string specialRomArgument(std::string_view value, int slot,
-                                          const std::string& corvanePath);
+    static EmulatorArguments corvaneArguments(const Game& profile, const Settings& settings,
+                                              const std::optional<std::string>& machineOverride);
+    static EmulatorArguments openMsxArguments(const Game& profile, const Settings& settings);
+    static EmulatorArguments fmsxArguments(const Game& profile, const Settings& settings);
+    // The primary emulator's option and value for a special cartridge in slot 1 or 2.
+    static EmulatorArguments specialRomArgument(std::string_view value, int slot,
+                                                const std::string& corvanePath);
 
 private:
     const Settings& settings_;

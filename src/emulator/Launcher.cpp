@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "emulator/Launcher.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "common/Path.h"
 #include "common/Prompter.h"
 #include "common/TextSource.h"
@@ -9,6 +12,7 @@
 #include "platform/DesktopShell.h"
 #include "platform/ExecutableName.h"
 #include "platform/ProcessStarter.h"
+#include "platform/SystemTool.h"
 
 namespace corvane {
 
@@ -65,7 +69,7 @@ bool Launcher::launch(const Game* profile, LaunchCommand command) {
         return true;
     const LaunchTarget target = launchTarget(command);
     const EmulatorHandler handler(settings_,
-                                  [this](const std::string& exe, const std::string& args) {
+                                  [this](const std::string& exe, const EmulatorArguments& args) {
                                       return startEmulatorProcess(exe, args);
                                   });
     const std::string executable = executablePath(target.emulator);
@@ -86,10 +90,13 @@ bool Launcher::launch(const Game* profile, LaunchCommand command) {
     return started;
 }
 
-bool Launcher::startEmulatorProcess(const std::string& executable, const std::string& arguments) {
-    if (confirm_ && !confirm_(arguments))
+bool Launcher::startEmulatorProcess(const std::string& executable,
+                                    const EmulatorArguments& arguments) {
+    if (confirm_ && !confirm_(arguments.text()))
         return true;
-    return starter_.startCommandLine(executable, arguments);
+    if (!isAbsolutePath(executable))
+        return false;
+    return starter_.start(executable, arguments.arguments());
 }
 
 bool Launcher::showInfoFile(const Game* profile) {
@@ -97,9 +104,12 @@ bool Launcher::showInfoFile(const Game* profile) {
         return true;
     // The viewer gets the path as one argument: splitting it at its blanks would name files
     // that do not exist.
-    const bool started = settings_.useDefaultViewer
-                             ? shell_.openWithAssociatedProgram(profile->infoFile)
-                             : starter_.start(settings_.viewerPath, {profile->infoFile});
+    bool started = false;
+    if (settings_.useDefaultViewer) {
+        started = shell_.openWithAssociatedProgram(profile->infoFile);
+    } else if (const std::optional<std::string> viewer = viewerProgram()) {
+        started = starter_.start(*viewer, {profile->infoFile});
+    }
     if (!started)
         showError("M_ERR_START_VIEWER");
     return started;
@@ -146,6 +156,21 @@ ScreenshotFiles Launcher::screenshotFiles(const Game& profile) const {
     if (two)
         files.image2 = joinPath(directory, base + "_0001." + settings_.imageType);
     return files;
+}
+
+// A viewer named without a folder is a program of the system; a relative path names a file under
+// the working directory.
+std::optional<std::string> Launcher::viewerProgram() const {
+    const std::string& viewer = settings_.viewerPath;
+    if (isAbsolutePath(viewer))
+        return viewer;
+    if (viewer.find(kPathSeparator) == std::string::npos)
+        return findSystemTool(viewer);
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(viewer, ec);
+    if (ec)
+        return std::nullopt;
+    return absolute.string();
 }
 
 void Launcher::showError(const char* key) {

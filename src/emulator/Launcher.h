@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "emulator/EmulatorArguments.h"
 #include "model/Game.h"
 #include "model/Settings.h"
 
@@ -42,7 +43,7 @@ struct ScreenshotFiles {
 // file in the file manager, and where its screenshots are. Reads the settings at each call.
 class Launcher {
 public:
-    // Shows the argument string before a start; false (Cancel) starts nothing and is no error.
+    // Shows the arguments' text before a start; false (Cancel) starts nothing and is no error.
     using ConfirmCommandLine = std::function<bool(const std::string& commandLine)>;
 
     Launcher(const Settings& settings, ProcessStarter& starter, DesktopShell& shell,
@@ -65,7 +66,9 @@ public:
     // Starts the profile (none: nothing happens). A failed start shows M_ERR_START_EMUL and
     // gives false; a start cancelled in the command-line window gives true.
     bool launch(const Game* profile, LaunchCommand command);
-    bool startEmulatorProcess(const std::string& executable, const std::string& arguments);
+    // An executable that is not an absolute path is never started: an empty or relative emulator
+    // folder would make it a program found in PATH or the working directory.
+    bool startEmulatorProcess(const std::string& executable, const EmulatorArguments& arguments);
 
     // Opens the profile's info file with the associated program or the configured viewer; a
     // failure shows M_ERR_START_VIEWER. Nothing happens without a profile or an info file.
@@ -81,6 +84,7 @@ public:
 
 private:
     void showError(const char* key);
+    std::optional<std::string> viewerProgram() const;
 
     const Settings& settings_;
     ProcessStarter& starter_;

@@ -49,4 +49,29 @@ std::vector<std::string> splitCommandLine(std::string_view commandLine) {
     return arguments;
 }
 
+std::string quoteArgument(std::string_view argument, bool alwaysQuote) {
+    // Line breaks do not separate arguments, but a bare one would hide where an argument ends.
+    const bool needsQuotes =
+        argument.empty() || argument.find_first_of(" \t\n\v\r\"") != std::string_view::npos;
+    if (!alwaysQuote && !needsQuotes)
+        return std::string(argument);
+    std::string out = "\"";
+    size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        if (c == '"')
+            out.append(2 * backslashes + 1, '\\');
+        else
+            out.append(backslashes, '\\');
+        out += c;
+        backslashes = 0;
+    }
+    out.append(2 * backslashes, '\\');
+    out += '"';
+    return out;
+}
+
 }  // namespace corvane

@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommandLine.h"
-
 namespace corvane {
 
-// Starts programs directly, never through a shell, so no argument text is ever interpreted.
-// A program name without a directory separator is looked up in PATH.
+// Starts programs directly, never through a shell, so no argument text is ever interpreted. The
+// program is always an absolute path: nothing is looked up in PATH or the working directory (a
+// system tool is found first with findSystemTool).
 class ProcessStarter {
 public:
     virtual ~ProcessStarter() = default;
 
     // Starts the program detached: the caller never waits for it and no zombie remains. True when
-    // the program is running, false when it could not be executed (missing, not executable...).
+    // the program is running, false when it could not be executed (not an absolute path, missing,
+    // not executable...).
     // The child inherits the caller's working directory and environment.
     virtual bool start(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
@@ -27,11 +27,6 @@ public:
     virtual std::optional<int> run(const std::string& program,
                                    const std::vector<std::string>& arguments,
                                    std::chrono::milliseconds timeout) = 0;
-
-    // start() with an argument string split as a Windows command line.
-    bool startCommandLine(const std::string& program, const std::string& commandLine) {
-        return start(program, splitCommandLine(commandLine));
-    }
 };
 
 }  // namespace corvane

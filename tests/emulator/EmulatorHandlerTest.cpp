@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/CommandLine.h"
+
 using namespace corvane;
 
 namespace {
@@ -15,8 +17,14 @@ Settings plainSettings() {
     return s;
 }
 
+// The text the command-line window shows; it reads back to exactly the started vector.
+std::string line(const EmulatorArguments& arguments) {
+    EXPECT_EQ(splitCommandLine(arguments.text()), arguments.arguments()) << arguments.text();
+    return arguments.text();
+}
+
 std::string line(const Game& g, const Settings& s, std::optional<std::string> machine = {}) {
-    return EmulatorHandler::corvaneArguments(g, s, machine);
+    return line(EmulatorHandler::corvaneArguments(g, s, machine));
 }
 
 }  // namespace
@@ -82,7 +90,7 @@ TEST(EmulatorHandler, SpecialCartridges) {
     g.slot2ZipEntry = "orphan.rom";
     g.slot2Special = "fmpac";
     EXPECT_EQ(line(g, s), " /rom1 \"game.rom\" /romtype2 \"fmpac\" /machine \"\"");
-    EXPECT_EQ(EmulatorHandler::specialRomArgument("sunriseide", 1, "/opt/corvane/"), sunrise);
+    EXPECT_EQ(line(EmulatorHandler::specialRomArgument("sunriseide", 1, "/opt/corvane/")), sunrise);
 }
 
 TEST(EmulatorHandler, OpenMsxAndFmsxLines) {
@@ -99,18 +107,38 @@ TEST(EmulatorHandler, OpenMsxAndFmsxLines) {
     s.theme = "never";
     s.openMsxArguments = "-machine \"Panasonic FS-A1GT\"";
     s.fmsxArguments = "-msx2";
-    EXPECT_EQ(EmulatorHandler::openMsxArguments(g, s),
+    EXPECT_EQ(line(EmulatorHandler::openMsxArguments(g, s)),
               " -carta \"C:\\MSX\\c 1.rom\" -cartb \"c2.rom\" -diska \"a.dsk\" -cassetteplayer"
               " \"t.cas\" -hda \"hd.dsk\" -machine \"Panasonic FS-A1GT\" -ext gfx9000");
     // fMSX takes the cartridges last.
-    EXPECT_EQ(EmulatorHandler::fmsxArguments(g, s),
+    EXPECT_EQ(line(EmulatorHandler::fmsxArguments(g, s)),
               " -diska \"a.dsk\" -tape \"t.cas\" -msx2 -ram 8 \"C:\\MSX\\c 1.rom\" \"c2.rom\"");
 
     Game empty;
-    EXPECT_EQ(EmulatorHandler::openMsxArguments(empty, s), " -machine \"Panasonic FS-A1GT\" ");
+    // An empty free-form field adds no argument.
+    EXPECT_EQ(line(EmulatorHandler::openMsxArguments(empty, s)), " -machine \"Panasonic FS-A1GT\"");
     empty.openMsxOverride = "T";
     empty.fmsxOverride = "any text";
     empty.diskBFile = "b.dsk";
-    EXPECT_EQ(EmulatorHandler::openMsxArguments(empty, s), " -diskb \"b.dsk\" ");
-    EXPECT_EQ(EmulatorHandler::fmsxArguments(empty, s), " -diskb \"b.dsk\" ");
+    EXPECT_EQ(line(EmulatorHandler::openMsxArguments(empty, s)), " -diskb \"b.dsk\"");
+    EXPECT_EQ(line(EmulatorHandler::fmsxArguments(empty, s)), " -diskb \"b.dsk\"");
+}
+
+TEST(EmulatorHandler, FieldsStayOneArgumentWhateverTheyHold) {
+    Game g;
+    g.slot1File = "x.rom\" -command \"exec touch PWNED; exit";
+    g.slot1ZipEntry = "a\nb";
+    g.machine = "C:\\m\\";
+    Settings s = plainSettings();
+    s.theme = "$(id) `id`";
+    EXPECT_EQ(line(g, s),
+              " /rom1 \"x.rom\\\" -command \\\"exec touch PWNED; exit\" /rom1zip \"a\nb\""
+              " /theme \"$(id) `id`\" /machine \"C:\\m\\\\\"");
+    EXPECT_EQ(EmulatorHandler::corvaneArguments(g, s, {}).arguments(),
+              (std::vector<std::string>{"/rom1", g.slot1File, "/rom1zip", g.slot1ZipEntry, "/theme",
+                                        s.theme, "/machine", g.machine}));
+    EXPECT_EQ(EmulatorHandler::openMsxArguments(g, s).arguments(),
+              (std::vector<std::string>{"-carta", g.slot1File}));
+    EXPECT_EQ(EmulatorHandler::fmsxArguments(g, s).arguments(),
+              std::vector<std::string>{g.slot1File});
 }

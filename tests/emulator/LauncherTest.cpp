@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "emulator/EmulatorHandler.h"
 #include "platform/CommandLine.h"
 #include "support/FakeEmulator.h"
 #include "support/RecordingShell.h"
 #include "support/RecordingStarter.h"
+#include "support/ScopedVariable.h"
+#include "support/ScopedWorkingDirectory.h"
 #include "support/ScriptedPrompter.h"
 
 using namespace corvane;
@@ -66,13 +70,13 @@ TEST_F(LauncherTest, EntryPointsChooseEmulatorAndMachine) {
         EXPECT_TRUE(args.back() == last || args.front() == last) << last;
         // The whole vector is the split of the string built for that emulator and machine.
         const LaunchTarget target = Launcher::launchTarget(command);
-        const std::string built =
+        const EmulatorArguments built =
             target.emulator == EmulatorKind::OpenMSX
                 ? EmulatorHandler::openMsxArguments(profile, settings)
             : target.emulator == EmulatorKind::FMSX
                 ? EmulatorHandler::fmsxArguments(profile, settings)
                 : EmulatorHandler::corvaneArguments(profile, settings, target.machine);
-        EXPECT_EQ(args, splitCommandLine(built)) << last;
+        EXPECT_EQ(args, built.arguments()) << last;
     }
     EXPECT_EQ(starter.started[2].arguments,
               (Strings{"/rom1", "games/Knight.zip", "/rom1zip", "knight.rom", "/fullscreen",
@@ -84,6 +88,17 @@ TEST_F(LauncherTest, EntryPointsChooseEmulatorAndMachine) {
     starter.startResult = false;
     EXPECT_FALSE(launcher.launch(&profile, LaunchCommand::FMSX));
     EXPECT_EQ(shownErrors(), Strings{"M_ERR_START_EMUL"});
+}
+
+TEST_F(LauncherTest, OnlyAnAbsoluteEmulatorFolderIsStarted) {
+    for (const char* folder : {"", "corvane", "./corvane", "../corvane"}) {
+        settings.emulatorDirectory = settings.openMsxDirectory = settings.fmsxDirectory = folder;
+        for (LaunchCommand command :
+             {LaunchCommand::SavedSettings, LaunchCommand::OpenMSX, LaunchCommand::FMSX})
+            EXPECT_FALSE(launcher.launch(&profile, command)) << folder;
+    }
+    EXPECT_TRUE(starter.started.empty());
+    EXPECT_EQ(shownErrors(), Strings(12, "M_ERR_START_EMUL"));
 }
 
 TEST_F(LauncherTest, CommandLineConfirmation) {
@@ -98,7 +113,7 @@ TEST_F(LauncherTest, CommandLineConfirmation) {
     answer = true;
     EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1], EmulatorHandler::corvaneArguments(profile, settings, "MSX2"));
+    EXPECT_EQ(shown[1], EmulatorHandler::corvaneArguments(profile, settings, "MSX2").text());
     EXPECT_EQ(starter.started.at(0).arguments, splitCommandLine(shown[1]));
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -142,6 +157,32 @@ TEST_F(LauncherTest, InfoFileAndExplore) {
     EXPECT_TRUE(launcher.showInfoFile(&profile));
     EXPECT_TRUE(launcher.showInfoFile(nullptr));
     EXPECT_EQ(shownErrors(), (Strings{"M_ERR_START_VIEWER", "M_ERR_START_EXPOLRER"}));
+}
+
+TEST_F(LauncherTest, AViewerWithoutFolderIsASystemProgram) {
+    TempDir tools;
+    const std::string systemViewer = writeScript(tools, "viewer", "exit 0\n");
+    TempDir work;
+    writeScript(work, "viewer", "exit 0\n");
+    writeScript(work, "bin/viewer", "exit 0\n");
+    const ScopedWorkingDirectory cwd(work.path());
+    // The empty and relative entries would find the copy in the working directory.
+    const ScopedVariable path("PATH", ":.:bin:" + tools.path());
+    profile.infoFile = "manual.txt";
+    settings.useDefaultViewer = false;
+    const std::vector<std::pair<std::string, bool>> viewers = {
+        {"viewer", true}, {"bin/viewer", true}, {"missing", false}, {"", false}};
+    for (const auto& [viewer, found] : viewers) {
+        settings.viewerPath = viewer;
+        EXPECT_EQ(launcher.showInfoFile(&profile), found) << viewer;
+    }
+    ASSERT_EQ(starter.started.size(), 2u);
+    EXPECT_EQ(starter.started[0].program, systemViewer);
+    // A relative path still names the file under the working directory.
+    EXPECT_EQ(starter.started[1].program,
+              (std::filesystem::current_path() / "bin/viewer").string());
+    EXPECT_EQ(starter.started[1].arguments, Strings{"manual.txt"});
+    EXPECT_EQ(shownErrors(), (Strings{"M_ERR_START_VIEWER", "M_ERR_START_VIEWER"}));
 }
 
 TEST_F(LauncherTest, ScreenshotFiles) {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <optional>
 
 #include "common/Path.h"
 #include "emulator/EmulatorHandler.h"
-#include "platform/CommandLine.h"
+#include "emulator/Launcher.h"
 #include "platform/posix/PosixProcessStarter.h"
+#include "support/RecordingShell.h"
+#include "support/ScopedVariable.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -15,20 +15,25 @@ using namespace corvane::test;
 
 namespace {
 
-// The emulator inherits these; the test process gets its own values back afterwards.
-class ScopedVariable {
+// Starts as the launcher does, but waits for the program so its effects can be checked.
+class WaitingStarter : public ProcessStarter {
 public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = ::getenv(name))
-            old_ = old;
-        ::setenv(name, value.c_str(), 1);
+    bool start(const std::string& program, const std::vector<std::string>& arguments) override {
+        status = run(program, arguments, std::chrono::seconds(60));
+        return status.has_value();
     }
-    ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
+    std::optional<int> run(const std::string& program, const std::vector<std::string>& arguments,
+                           std::chrono::milliseconds timeout) override {
+        return PosixProcessStarter().run(program, arguments, timeout);
+    }
+    std::optional<int> status;
 };
+
+// After one emulated second openMSX writes its machine and cartridge to the marker, then quits.
+std::string reportAndQuit(const std::string& marker) {
+    return "-machine C-BIOS_MSX2 -command \"after time 1 {set f [open " + marker +
+           " w]; puts $f [machine_info config_name]; puts $f [carta]; close $f; exit}\"";
+}
 
 }  // namespace
 
@@ -43,15 +48,42 @@ TEST(OpenMsxIntegration, RunsAProfileHeadlessAndExitsCleanly) {
 
     Game profile;
     profile.slot1File = dir.write("my games/test.rom", "AB" + std::string(16382, '\0'));
-    // After one emulated second openMSX writes what it runs, then quits.
     const std::string marker = dir.file("marker");
     Settings settings;
-    settings.openMsxArguments = "-machine C-BIOS_MSX2 -command \"after time 1 {set f [open " +
-                                marker +
-                                " w]; puts $f [machine_info config_name]; puts $f [carta];"
-                                " close $f; exit}\"";
-    const std::string line = EmulatorHandler::openMsxArguments(profile, settings);
+    settings.openMsxArguments = reportAndQuit(marker);
+    const EmulatorArguments arguments = EmulatorHandler::openMsxArguments(profile, settings);
     EXPECT_EQ(
-        PosixProcessStarter().run(executable, splitCommandLine(line), std::chrono::seconds(60)), 0);
+        PosixProcessStarter().run(executable, arguments.arguments(), std::chrono::seconds(60)), 0);
+    EXPECT_EQ(readFile(marker), "C-BIOS_MSX2\ncarta: {" + profile.slot1File + "}\n");
+}
+
+TEST(OpenMsxIntegration, AQuoteInAFileNameInjectsNoOption) {
+    const std::string executable = "/usr/bin/openmsx";
+    if (!fileExists(executable))
+        GTEST_SKIP() << "openMSX is not installed";
+    TempDir dir;
+    const ScopedVariable home("HOME", dir.path());
+    const ScopedVariable video("SDL_VIDEODRIVER", "dummy");
+    const ScopedVariable audio("SDL_AUDIODRIVER", "dummy");
+
+    // A real cartridge image whose name closes the quotes and adds a Tcl command; the image
+    // the first part would name exists too.
+    const std::string victim = dir.file("PWNED");
+    const std::string rom = "AB" + std::string(16382, '\0');
+    dir.write("x.rom", rom);
+    Game profile;
+    profile.slot1File = dir.write("x.rom\" -command \"exec touch " + victim + "; exit", rom);
+    Settings settings;
+    settings.openMsxDirectory = "/usr/bin";
+    const std::string marker = dir.file("marker");
+    settings.openMsxArguments = reportAndQuit(marker);
+    WaitingStarter starter;
+    RecordingShell shell;
+    ScriptedPrompter prompter;
+    KeyTextSource texts;
+    Launcher launcher(settings, starter, shell, prompter, texts);
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::OpenMSX));
+    EXPECT_EQ(starter.status, std::optional<int>(0));
+    EXPECT_FALSE(fileExists(victim));
     EXPECT_EQ(readFile(marker), "C-BIOS_MSX2\ncarta: {" + profile.slot1File + "}\n");
 }

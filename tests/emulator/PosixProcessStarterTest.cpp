@@ -11,7 +11,10 @@
 
 #include "common/Path.h"
 #include "emulator/EmulatorHandler.h"
+#include "platform/SystemTool.h"
 #include "support/FakeEmulator.h"
+#include "support/ScopedVariable.h"
+#include "support/ScopedWorkingDirectory.h"
 
 using namespace corvane;
 using namespace corvane::test;
@@ -31,19 +34,19 @@ TEST(PosixProcessStarter, FieldsArriveAsLiteralArguments) {
     g.slot1File = "x\"; touch " + victim.file("A") + "; \"";
     g.diskAFile = "$(touch " + victim.file("B") + ")";
     g.tapeFile = "`touch " + victim.file("C") + "`";
-    g.machine = "a b;c";
+    g.machine = "a b;c\nd";
     Settings s;
     s.theme = "default";
     s.fullScreen = false;
     PosixProcessStarter starter;
-    ASSERT_TRUE(starter.startCommandLine(emulator.executable(),
-                                         EmulatorHandler::corvaneArguments(g, s, std::nullopt)));
+    ASSERT_TRUE(starter.start(emulator.executable(),
+                              EmulatorHandler::corvaneArguments(g, s, std::nullopt).arguments()));
     EXPECT_TRUE(noChildProcesses());
     const auto calls = emulator.waitForCalls(1);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].arguments, (std::vector<std::string>{
-                                      "/rom1", "x;", "touch", victim.file("A") + ";", "", "/diskA",
-                                      g.diskAFile, "/cas", g.tapeFile, "/machine", "a b;c"}));
+    EXPECT_EQ(calls[0].arguments,
+              (std::vector<std::string>{"/rom1", g.slot1File, "/diskA", g.diskAFile, "/cas",
+                                        g.tapeFile, "/machine", g.machine}));
     EXPECT_EQ(calls[0].workingDirectory,
               std::filesystem::canonical(std::filesystem::current_path()).string());
     for (const char* name : {"A", "B", "C"})
@@ -57,8 +60,17 @@ TEST(PosixProcessStarter, FailuresAndWaitedRuns) {
     ::chmod(plain.c_str(), 0644);
     const std::string broken = dir.write("broken", "#!/nonexistent/interpreter\n");
     ::chmod(broken.c_str(), 0755);
-    for (const std::string& program : {dir.file("missing"), std::string(),
-                                       std::string("no-such-program-here"), dir.path(), broken}) {
+    const std::string status =
+        writeScript(dir, "status", "[ \"$1\" = \"a b\" ] || exit 9\nexit 3\n");
+    const std::optional<std::string> sleep = findSystemTool("sleep");
+    ASSERT_TRUE(sleep);
+    // Only absolute paths run: a bare or relative name is never looked up in PATH or the working
+    // directory, even where a program of that name is.
+    const ScopedWorkingDirectory cwd(dir.path());
+    const ScopedVariable path("PATH", ":.:" + dir.path());
+    for (const std::string& program :
+         {dir.file("missing"), std::string(), std::string("no-such-program-here"), dir.path(),
+          broken, std::string("status"), std::string("./status")}) {
         EXPECT_FALSE(starter.start(program, {})) << program;
         EXPECT_FALSE(starter.run(program, {}, 5s)) << program;
     }
@@ -66,12 +78,9 @@ TEST(PosixProcessStarter, FailuresAndWaitedRuns) {
         EXPECT_FALSE(starter.start(plain, {}));
     }
 
-    const std::string status =
-        writeScript(dir, "status", "[ \"$1\" = \"a b\" ] || exit 9\nexit 3\n");
     EXPECT_EQ(starter.run(status, {"a b"}, 5s), 3);
     EXPECT_EQ(starter.run(status, {"a", "b"}, 5s), 9);
-    EXPECT_EQ(starter.run("true", {}, 5s), 0);          // found in PATH
-    EXPECT_FALSE(starter.run("sleep", {"30"}, 200ms));  // killed at the timeout
+    EXPECT_FALSE(starter.run(*sleep, {"30"}, 200ms));  // killed at the timeout
     EXPECT_TRUE(noChildProcesses());
 }
 

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <sstream>
 #include <thread>
 
 #include "common/Path.h"
@@ -12,8 +11,27 @@
 namespace corvane::test {
 
 namespace {
+
 constexpr std::string_view kEndOfCall = "--- end of call ---";
+
+// Written to a temporary file and moved, so a reader never sees half a call.
+std::string recorderScript(const std::string& log) {
+    return "tmp=\"" + log +
+           ".$$\"\n"
+           "{\n"
+           "  printf '%s\\000' \"$(pwd -P)\" \"$0\"\n"
+           "  for a in \"$@\"; do printf '%s\\000' \"$a\"; done\n"
+           "  printf '%s\\000' '" +
+           std::string(kEndOfCall) +
+           "'\n"
+           "} > \"$tmp\"\n"
+           "/bin/cat \"$tmp\" >> \"" +
+           log +
+           "\"\n"
+           "/bin/rm -f \"$tmp\"\n";
 }
+
+}  // namespace
 
 std::string writeScript(const TempDir& dir, std::string_view name, std::string_view body) {
     const std::string path = dir.write(name, std::string("#!/bin/sh\n") + std::string(body));
@@ -22,20 +40,7 @@ std::string writeScript(const TempDir& dir, std::string_view name, std::string_v
 }
 
 FakeEmulator::FakeEmulator() {
-    // Written to a temporary file and moved, so a reader never sees half a call.
-    const std::string log = dir_.file("calls.log");
-    writeScript(dir_, "Corvane",
-                "tmp=\"" + log +
-                    ".$$\"\n"
-                    "pwd -P > \"$tmp\"\n"
-                    "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$tmp\"; done\n"
-                    "printf '%s\\n' '" +
-                    std::string(kEndOfCall) +
-                    "' >> \"$tmp\"\n"
-                    "cat \"$tmp\" >> \"" +
-                    log +
-                    "\"\n"
-                    "rm -f \"$tmp\"\n");
+    addProgram("Corvane");
     std::filesystem::create_directories(dir_.file("Machines/Shared Roms"));
     std::filesystem::create_directories(dir_.file("Databases"));
     std::filesystem::create_directories(dir_.file("Screenshots"));
@@ -43,6 +48,10 @@ FakeEmulator::FakeEmulator() {
 
 std::string FakeEmulator::executable() const {
     return dir_.file("Corvane");
+}
+
+std::string FakeEmulator::addProgram(std::string_view relativePath) const {
+    return writeScript(dir_, relativePath, recorderScript(dir_.file("calls.log")));
 }
 
 std::string FakeEmulator::write(std::string_view relativePath, std::string_view bytes) const {
@@ -70,21 +79,19 @@ std::vector<FakeEmulator::Call> FakeEmulator::waitForCalls(
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         std::vector<Call> calls;
-        std::istringstream in(readFile(dir_.file("calls.log")));
-        std::string line;
-        Call current;
-        bool haveDirectory = false;
-        while (std::getline(in, line)) {
-            if (!haveDirectory) {
-                current.workingDirectory = line;
-                haveDirectory = true;
-            } else if (line == kEndOfCall) {
-                calls.push_back(std::move(current));
-                current = {};
-                haveDirectory = false;
-            } else {
-                current.arguments.push_back(line);
-            }
+        const std::string log = readFile(dir_.file("calls.log"));
+        std::vector<std::string> fields;
+        for (size_t begin = 0, end; (end = log.find('\0', begin)) != std::string::npos;
+             begin = end + 1) {
+            fields.emplace_back(log, begin, end - begin);
+            if (fields.back() != kEndOfCall)
+                continue;
+            Call call;
+            call.workingDirectory = fields.at(0);
+            call.program = fields.at(1);
+            call.arguments.assign(fields.begin() + 2, fields.end() - 1);
+            calls.push_back(std::move(call));
+            fields.clear();
         }
         if (calls.size() >= count || std::chrono::steady_clock::now() >= deadline)
             return calls;

@@ -11,11 +11,13 @@
 namespace corvane::test {
 
 // A primary-emulator installation in a temporary directory. Its executable is a shell script
-// that appends the working directory and its argument vector, one argument per line, to a log.
+// that appends the working directory, its own path and its argument vector to a log, each ended by
+// a NUL byte, so arguments holding line breaks are recorded exactly.
 class FakeEmulator {
 public:
     struct Call {
         std::string workingDirectory;
+        std::string program;
         std::vector<std::string> arguments;
     };
 
@@ -24,6 +26,9 @@ public:
     // The Corvane Path.
     const std::string& path() const { return dir_.path(); }
     std::string executable() const;
+    // Another recording executable (an openMSX or fMSX stand-in) at a path relative to the
+    // installation; its calls go to the same log. Gives its full path.
+    std::string addProgram(std::string_view relativePath) const;
     std::string write(std::string_view relativePath, std::string_view bytes) const;
     void addMachine(std::string_view name, std::string_view config) const;
     std::string addSharedRom(std::string_view name) const;

@@ -88,8 +88,11 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
     press(window->profileList(), Qt::Key_Return);
     const auto calls = emulator.waitForCalls(1);
     ASSERT_EQ(calls.size(), 1u);
+    // Each field is one argument however it is quoted.
+    EXPECT_EQ(calls[0].arguments, (std::vector<std::string>{"/rom1", g.slot1File, "/theme", "",
+                                                            "/machine", g.machine}));
     EXPECT_EQ(calls[0].arguments,
-              splitCommandLine(EmulatorHandler::corvaneArguments(g, app->settings(), {})));
+              EmulatorHandler::corvaneArguments(g, app->settings(), {}).arguments());
     EXPECT_FALSE(std::filesystem::exists(dir.file("PWNED")));
     EXPECT_FALSE(std::filesystem::exists("PWNED"));
 
@@ -100,7 +103,9 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
         dialog->reject();
     });
     press(window->profileList(), Qt::Key_Return);
-    EXPECT_EQ(shown.toStdString(), EmulatorHandler::corvaneArguments(g, app->settings(), {}));
+    EXPECT_EQ(shown.toStdString(),
+              EmulatorHandler::corvaneArguments(g, app->settings(), {}).text());
+    EXPECT_EQ(splitCommandLine(shown.toStdString()), calls[0].arguments);
     EXPECT_EQ(emulator.waitForCalls(2, std::chrono::milliseconds(300)).size(), 1u);
     EXPECT_TRUE(prompter.messages.empty());
 

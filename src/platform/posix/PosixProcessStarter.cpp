@@ -3,13 +3,10 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <string_view>
 #include <thread>
 
 #include "common/Path.h"
@@ -17,33 +14,6 @@
 namespace corvane {
 
 namespace {
-
-bool isExecutableFile(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-           ::access(path.c_str(), X_OK) == 0;
-}
-
-// Resolved before fork, because after fork the child may only call async-signal-safe functions.
-std::optional<std::string> resolveProgram(const std::string& program) {
-    if (program.empty())
-        return std::nullopt;
-    if (program.find('/') != std::string::npos)
-        return program;
-    const char* pathVariable = std::getenv("PATH");
-    std::string_view directories =
-        (pathVariable && *pathVariable) ? pathVariable : "/usr/local/bin:/usr/bin:/bin";
-    for (;;) {
-        const size_t colon = directories.find(':');
-        const std::string_view directory = directories.substr(0, colon);
-        const std::string candidate = joinPath(directory.empty() ? "." : directory, program);
-        if (isExecutableFile(candidate))
-            return candidate;
-        if (colon == std::string_view::npos)
-            return std::nullopt;
-        directories.remove_prefix(colon + 1);
-    }
-}
 
 class ArgumentVector {
 public:
@@ -132,8 +102,9 @@ void waitFor(pid_t pid, int* status) {
 
 bool PosixProcessStarter::start(const std::string& program,
                                 const std::vector<std::string>& arguments) {
-    const std::optional<std::string> path = resolveProgram(program);
-    if (!path)
+    // Only an absolute path names the same file wherever the launcher runs; a bare name is never
+    // searched in PATH, where an empty or relative entry would mean the working directory.
+    if (!isAbsolutePath(program))
         return false;
     ArgumentVector argv(program, arguments);
     ErrorPipe pipe;
@@ -152,7 +123,7 @@ bool PosixProcessStarter::start(const std::string& program,
             ::_exit(127);
         }
         if (grandchild == 0)
-            execChild(path->c_str(), argv.get(), pipe.writeEnd());
+            execChild(program.c_str(), argv.get(), pipe.writeEnd());
         ::_exit(0);
     }
     pipe.closeWrite();
@@ -164,8 +135,7 @@ bool PosixProcessStarter::start(const std::string& program,
 std::optional<int> PosixProcessStarter::run(const std::string& program,
                                             const std::vector<std::string>& arguments,
                                             std::chrono::milliseconds timeout) {
-    const std::optional<std::string> path = resolveProgram(program);
-    if (!path)
+    if (!isAbsolutePath(program))
         return std::nullopt;
     ArgumentVector argv(program, arguments);
     ErrorPipe pipe;
@@ -183,7 +153,7 @@ std::optional<int> PosixProcessStarter::run(const std::string& program,
     if (child == 0) {
         ::dup2(devNull, STDIN_FILENO);
         ::dup2(devNull, STDOUT_FILENO);
-        execChild(path->c_str(), argv.get(), pipe.writeEnd());
+        execChild(program.c_str(), argv.get(), pipe.writeEnd());
     }
     ::close(devNull);
     pipe.closeWrite();

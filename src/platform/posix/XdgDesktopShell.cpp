@@ -37,17 +37,20 @@ bool isUnreserved(unsigned char c) {
 }  // namespace
 
 bool XdgDesktopShell::openWithAssociatedProgram(const std::string& target) {
-    return starter_.start("xdg-open", {operand(target)});
+    const std::optional<std::string> opener = findTool_("xdg-open");
+    return opener && starter_.start(*opener, {operand(target)});
 }
 
 bool XdgDesktopShell::revealFile(const std::string& path) {
     if (path.empty())
         return openWithAssociatedProgram(currentDirectory());
     const std::string absolute = absolutePathOf(path);
-    const std::optional<int> status =
-        starter_.run("dbus-send", showItemsArguments(absolute), kFileManagerTimeout);
-    if (status && *status == 0)
-        return true;
+    if (const std::optional<std::string> busClient = findTool_("dbus-send")) {
+        const std::optional<int> status =
+            starter_.run(*busClient, showItemsArguments(absolute), kFileManagerTimeout);
+        if (status && *status == 0)
+            return true;
+    }
     const std::string_view folder = parentPath(absolute);
     return openWithAssociatedProgram(folder.empty() ? std::string("/") : std::string(folder));
 }

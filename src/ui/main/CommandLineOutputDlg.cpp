@@ -18,7 +18,7 @@ constexpr int kIdLaunch = 1315;
 CommandLineOutputDlg::CommandLineOutputDlg(const LanguageManager& languages,
                                            const QString& arguments, QWidget* parent)
     : CLocalized(kDlgCommandLineOutput, languages, parent), edit_(new QLineEdit(arguments, this)) {
-    // What is started is the string as built, so the box only shows it.
+    // What is started is the argument vector as built; the box only shows it.
     edit_->setReadOnly(true);
     edit_->setMinimumWidth(560);
     edit_->setCursorPosition(0);
