@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "common/AsciiCase.h"
+#include "common/Path.h"
+#include "common/RegularFile.h"
 
 namespace corvane {
 
@@ -24,6 +26,15 @@ std::optional<std::vector<std::string>> listDirectory(const std::string& directo
         const int folded = compareIgnoreCase(a, b);
         return folded != 0 ? folded < 0 : a < b;
     });
+    return names;
+}
+
+std::optional<std::vector<std::string>> listRegularFiles(const std::string& directory) {
+    std::optional<std::vector<std::string>> names = listDirectory(directory);
+    if (names)
+        std::erase_if(*names, [&directory](const std::string& name) {
+            return !isRegularFile(joinPath(directory, name));
+        });
     return names;
 }
 

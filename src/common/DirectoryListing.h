@@ -12,4 +12,8 @@ namespace corvane {
 // same on every file system. None when the directory cannot be listed.
 std::optional<std::vector<std::string>> listDirectory(const std::string& directory);
 
+// The same listing limited to regular files (symbolic links to them count): folders, named pipes
+// and devices are left out, so nothing that would block or fail a reader is ever offered.
+std::optional<std::vector<std::string>> listRegularFiles(const std::string& directory);
+
 }  // namespace corvane

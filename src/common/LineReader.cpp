@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/LineReader.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
+
+#include "common/RegularFile.h"
 
 namespace corvane {
 
@@ -9,22 +14,35 @@ namespace {
 constexpr size_t kBufferSize = 1 << 16;
 }
 
-LineReader::LineReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
-    if (file_) buffer_.resize(kBufferSize);
+LineReader::LineReader(const std::string& path) {
+    const int fd = openRegularFile(path);
+    if (fd < 0) {
+        missing_ = errno == ENOENT;
+        return;
+    }
+    file_ = ::fdopen(fd, "rb");
+    if (!file_) {
+        ::close(fd);
+        return;
+    }
+    buffer_.resize(kBufferSize);
 }
 
 LineReader::~LineReader() {
-    if (file_) std::fclose(file_);
+    if (file_)
+        std::fclose(file_);
 }
 
 bool LineReader::refill() {
-    if (eof_ || !file_) return false;
+    if (eof_ || !file_)
+        return false;
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    if (end_ == buffer_.size())
+        buffer_.resize(buffer_.size() * 2);
     const size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
     end_ += got;
     if (got == 0) {
@@ -36,7 +54,8 @@ bool LineReader::refill() {
 }
 
 bool LineReader::next(std::string& line) {
-    if (!file_) return false;
+    if (!file_)
+        return false;
     size_t scanFrom = begin_;
     for (;;) {
         const char* start = buffer_.data() + scanFrom;
@@ -44,16 +63,19 @@ bool LineReader::next(std::string& line) {
         if (nl) {
             const size_t pos = static_cast<const char*>(nl) - buffer_.data();
             size_t len = pos - begin_;
-            if (len > 0 && buffer_[begin_ + len - 1] == '\r') --len;
+            if (len > 0 && buffer_[begin_ + len - 1] == '\r')
+                --len;
             line.assign(buffer_.data() + begin_, len);
             begin_ = pos + 1;
             return true;
         }
         const size_t scanned = end_ - begin_;
         if (!refill()) {
-            if (begin_ == end_) return false;
+            if (begin_ == end_)
+                return false;
             size_t len = end_ - begin_;
-            if (buffer_[begin_ + len - 1] == '\r') --len;
+            if (buffer_[begin_ + len - 1] == '\r')
+                --len;
             line.assign(buffer_.data() + begin_, len);
             begin_ = end_;
             return true;

@@ -8,7 +8,7 @@
 namespace corvane {
 
 // Reads a text file line by line, whole lines of any length, accepting LF and CR LF.
-// A last line without a line end is still a line.
+// A last line without a line end is still a line. Only regular files are opened.
 class LineReader {
 public:
     explicit LineReader(const std::string& path);
@@ -17,6 +17,9 @@ public:
     LineReader& operator=(const LineReader&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
+    // The file was not opened because nothing of that name is there. Any other failure to open
+    // means a file that exists but cannot be read, which a store must not rewrite as empty.
+    bool missing() const { return missing_; }
     // False at end of file or on a read error (then failed() is true).
     bool next(std::string& line);
     bool failed() const { return failed_; }
@@ -30,6 +33,7 @@ private:
     size_t end_ = 0;
     bool eof_ = false;
     bool failed_ = false;
+    bool missing_ = false;
 };
 
 }  // namespace corvane

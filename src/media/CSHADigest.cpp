@@ -13,6 +13,8 @@
 #include <memory>
 #include <utility>
 
+#include "common/RegularFile.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
 #include <immintrin.h>
@@ -328,7 +330,7 @@ void CSHADigest::Final() {
 
 bool CSHADigest::HashFile(const std::string& path) {
     Reset();
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor file(openRegularFile(path));
     if (file.get() < 0)
         return false;
     struct stat status {};

@@ -3,11 +3,30 @@
 
 #include <minizip/unzip.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <vector>
+
+#include "common/RegularFile.h"
 
 namespace corvane {
 
 namespace {
+
+// minizip's own file functions with an opening that refuses anything but a regular file, so an
+// archive name that is a named pipe fails instead of waiting for a writer.
+voidpf ZCALLBACK openRegularForReading(voidpf, const void* filename, int mode) {
+    if (!filename || (mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ)
+        return nullptr;
+    const int fd = openRegularFile(static_cast<const char*>(filename));
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file)
+        ::close(fd);
+    return file;
+}
 
 // Member names compared without regard to letter case.
 constexpr int kCaseInsensitive = 2;
@@ -20,7 +39,10 @@ void ZipArchive::Closer::operator()(void* handle) const {
 }
 
 bool ZipArchive::open(const std::string& path) {
-    handle_.reset(unzOpen64(path.c_str()));
+    zlib_filefunc64_def functions{};
+    fill_fopen64_filefunc(&functions);
+    functions.zopen64_file = openRegularForReading;
+    handle_.reset(unzOpen2_64(path.c_str(), &functions));
     return isOpen();
 }
 

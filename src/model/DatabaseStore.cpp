@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/DatabaseStore.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <unordered_set>
 
 #include "common/AtomicFile.h"
@@ -18,18 +19,15 @@
 
 namespace corvane {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr std::string_view kDbSuffix = ".db";
 
-// Files (not folders) of dir with the database extension, in the shared listing order.
+// Regular files of dir with the database extension, in the shared listing order. Folders, pipes
+// and devices are no databases: a reader would fail or wait forever on them.
 std::vector<std::string> databaseFilesIn(const std::string& dir) {
-    std::vector<std::string> names = listDirectory(dir).value_or(std::vector<std::string>{});
-    std::erase_if(names, [&dir](const std::string& name) {
-        return !IsDatabaseFile(name) || isDirectory(joinPath(dir, name));
-    });
+    std::vector<std::string> names = listRegularFiles(dir).value_or(std::vector<std::string>{});
+    std::erase_if(names, [](const std::string& name) { return !IsDatabaseFile(name); });
     return names;
 }
 
@@ -134,10 +132,8 @@ CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {
     std::vector<std::string>& list = *list_;
     if (std::find(list.begin(), list.end(), file) != list.end())
         return CreateResult::AlreadyListed;
-    std::FILE* f = std::fopen(joinPath(dir_, file).c_str(), "ab");
-    if (!f)
-        return CreateResult::Failed;
-    if (std::fclose(f) != 0)
+    // Creates an empty file and leaves an existing unlisted one as it is.
+    if (!appendLines(joinPath(dir_, file), {}))
         return CreateResult::Failed;
     list.push_back(file);
     return CreateResult::Created;
@@ -211,11 +207,15 @@ SaveResult DatabaseStore::askReplace(const std::string& name, bool batch, Answer
 }
 
 namespace {
-// Whether a profile of that name is in the file; nothing when the file cannot be read.
+// Whether a profile of that name is in the file (not when there is no file); nothing when the
+// file exists but cannot be read to its end.
 std::optional<bool> containsProfile(const std::string& path, const std::string& name) {
     LineReader reader(path);
-    if (!reader.isOpen())
+    if (!reader.isOpen()) {
+        if (reader.missing())
+            return false;
         return std::nullopt;
+    }
     std::string line;
     while (reader.next(line))
         if (!line.empty() && profileNameOfLine(line) == name)
@@ -251,7 +251,13 @@ SaveResult DatabaseStore::saveProfile(const Game& game, const std::string& datab
         return SaveResult::Written;
     }
 
-    if (containsProfile(databasePath, game.name).value_or(false)) {
+    const std::optional<bool> exists = containsProfile(databasePath, game.name);
+    // A database that cannot be read could already hold the name; appending would double it.
+    if (!exists) {
+        error("M_ERR_FILE_IO");
+        return SaveResult::NotWritten;
+    }
+    if (*exists) {
         const SaveResult answer = askReplace(game.name, batch, answerToAll);
         if (!wasWritten(answer))
             return answer;
@@ -259,7 +265,7 @@ SaveResult DatabaseStore::saveProfile(const Game& game, const std::string& datab
             return SaveResult::NotWritten;
         return answer;
     }
-    if (!appendLine(databasePath, line)) {
+    if (!appendLines(databasePath, {&line, 1})) {
         error("M_ERR_FILE_IO");
         return SaveResult::NotWritten;
     }
@@ -274,21 +280,34 @@ std::vector<std::string> DatabaseStore::databaseFilesOf(const std::string& name)
     return files;
 }
 
-bool DatabaseStore::backupDatabase(const std::string& nameOrFile) {
+namespace {
+bool isSymbolicLink(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+}  // namespace
+
+BackupResult DatabaseStore::backupDatabase(const std::string& nameOrFile) {
     std::string name = nameOrFile;
     if (name.size() >= kDbSuffix.size() && name.ends_with(kDbSuffix))
         name.resize(name.size() - kDbSuffix.size());
-    const std::vector<std::string> files = databaseFilesIn(dir_);
     const std::string dbFile = name + std::string(kDbSuffix);
-    if (std::find(files.begin(), files.end(), dbFile) == files.end())
-        return false;
+    const std::vector<std::string> databases = databaseFilesIn(dir_);
+    if (std::find(databases.begin(), databases.end(), dbFile) == databases.end())
+        return BackupResult::NoDatabase;
+    // Every entry counts for the number, whatever it is, so no existing name is ever chosen.
     long next = 0;
-    for (const std::string& file : files)
+    for (const std::string& file : listDirectory(dir_).value_or(std::vector<std::string>{}))
         if (auto n = backupNumber(file, name); n && *n >= next)
             next = *n + 1;
+    // Written beside its final name and only then given it, never over an existing file, so a
+    // failure at any point leaves no half database for a later restore to bring back.
     const std::string target = joinPath(dir_, name + "_" + std::to_string(next) + ".db");
-    std::error_code ec;
-    return fs::copy_file(joinPath(dir_, dbFile), target, fs::copy_options::none, ec) && !ec;
+    if (!copyRegularFile(joinPath(dir_, dbFile), target, AtomicFileWriter::Publish::CreateNew)) {
+        error("M_ERR_FILE_IO");
+        return BackupResult::Failed;
+    }
+    return BackupResult::Done;
 }
 
 FileResult DatabaseStore::restoreDatabase(const std::string& name) {
@@ -303,10 +322,17 @@ FileResult DatabaseStore::restoreDatabase(const std::string& name) {
     }
     if (!newest)
         return FileResult::Failed;
-    // Renaming over the database replaces it in one step; it is never deleted first.
+    // Renaming over the database replaces it in one step; it is never deleted first. A database
+    // that is a symbolic link stays one: the file it names gets the backup's content.
     const std::string from = joinPath(dir_, newestFile);
-    return std::rename(from.c_str(), databasePath(name).c_str()) == 0 ? FileResult::Done
-                                                                      : FileResult::Failed;
+    const std::string to = databasePath(name);
+    if (isSymbolicLink(to)) {
+        if (!copyRegularFile(from, to, AtomicFileWriter::Publish::Replace) ||
+            std::remove(from.c_str()) != 0)
+            return FileResult::Failed;
+        return FileResult::Done;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0 ? FileResult::Done : FileResult::Failed;
 }
 
 FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool deleteDatabase) {
@@ -350,18 +376,14 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
     MoveOutcome outcome;
     const std::string targetPath = databasePath(target);
     const std::string sourcePath = currentDatabasePath();
-    std::FILE* probe = std::fopen(targetPath.c_str(), "ab");
-    if (!probe) {
+    if (!appendLines(targetPath, {})) {
         error("M_ERR_FILE_IO_TARGET");
         return outcome;
     }
-    std::fclose(probe);
-    probe = sourcePath.empty() ? nullptr : std::fopen(sourcePath.c_str(), "ab");
-    if (!probe) {
+    if (sourcePath.empty() || !appendLines(sourcePath, {})) {
         error("M_ERR_FILE_IO_SOURCE");
         return outcome;
     }
-    std::fclose(probe);
     outcome.started = true;
 
     AnswerToAll answerToAll = AnswerToAll::None;

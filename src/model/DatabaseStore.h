@@ -23,6 +23,11 @@ enum class SaveResult {
     Cancel = 5
 };
 enum class AnswerToAll { None, YesToAll, NoToAll };
+enum class BackupResult {
+    NoDatabase,  // nothing to back up
+    Done,
+    Failed,  // reported; no backup file was left behind
+};
 
 inline bool wasWritten(SaveResult r) {
     return r == SaveResult::Written || r == SaveResult::YesToAll;
@@ -64,7 +69,9 @@ public:
                            const std::optional<std::string>& editingName, bool batch,
                            AnswerToAll answerToAll);
     bool removeProfiles(const std::string& databasePath, const std::vector<std::string>& names);
-    bool backupDatabase(const std::string& name);
+    // Copies the database to its next numbered backup. A failure shows M_ERR_FILE_IO; the
+    // caller should not go on to change the database it could not save.
+    BackupResult backupDatabase(const std::string& name);
     FileResult restoreDatabase(const std::string& name);
     FileResult deleteDatabaseFiles(const std::string& name, bool deleteDatabase);
     FileResult renameDatabaseFiles(const std::string& oldName, const std::string& newName);

@@ -66,8 +66,25 @@ Settings loadSettings(const std::string& baseDirectory) {
     return s;
 }
 
+namespace {
+// A file that is there but cannot be read gave the defaults at start; writing what the dialog
+// showed would replace the user's own settings with them.
+bool readableOrMissing(const std::string& path) {
+    LineReader reader(path);
+    if (!reader.isOpen())
+        return reader.missing();
+    std::string line;
+    while (reader.next(line)) {
+    }
+    return !reader.failed();
+}
+}  // namespace
+
 bool saveSettings(const std::string& baseDirectory, const Settings& s) {
-    AtomicFileWriter out(joinPath(baseDirectory, kSettingsFileName));
+    const std::string path = joinPath(baseDirectory, kSettingsFileName);
+    if (!readableOrMissing(path))
+        return false;
+    AtomicFileWriter out(path);
     if (!out.isOpen())
         return false;
     out.writeLine(s.emulatorDirectory);

@@ -35,7 +35,8 @@ struct Settings {
 
 // Reads baseDirectory/settings.ini; a missing or short file gives the defaults for what is missing.
 Settings loadSettings(const std::string& baseDirectory);
-// Replaces baseDirectory/settings.ini atomically; false on any failed step (file unchanged).
+// Replaces baseDirectory/settings.ini atomically; false on any failed step (file unchanged), and
+// without writing when the file is there but cannot be read whole.
 bool saveSettings(const std::string& baseDirectory, const Settings& settings);
 
 }  // namespace corvane

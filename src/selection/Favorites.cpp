@@ -39,6 +39,7 @@ void Favorites::load() {
         parser.GetField(2, favorite.database);
         items_->push_back(std::move(favorite));
     }
+    readWhole_ = reader.isOpen() ? !reader.failed() : reader.missing();
 }
 
 const std::vector<Favorite>& Favorites::items() {
@@ -137,8 +138,12 @@ bool Favorites::sort() {
 }
 
 bool Favorites::write() {
+    items();
+    // Rewriting a file that could not be read whole would lose the favorites it holds.
+    if (!readWhole_)
+        return false;
     AtomicFileWriter writer(path_);
-    for (const Favorite& f : items())
+    for (const Favorite& f : *items_)
         writer.writeLine(f.profile + "|" + f.database);
     return writer.commit();
 }

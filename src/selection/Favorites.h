@@ -30,7 +30,8 @@ public:
     explicit Favorites(const std::string& baseDirectory);
 
     const std::string& path() const { return path_; }
-    // In store order; a missing or unreadable file is an empty store.
+    // In store order; a missing or unreadable file is an empty store. A file that is there but
+    // could not be read whole is never rewritten: every change then fails to be written.
     const std::vector<Favorite>& items();
 
     // Ignored (Unchanged) when the pair is there already. A "|" would come back as a different
@@ -63,6 +64,7 @@ private:
 
     std::string path_;
     std::optional<std::vector<Favorite>> items_;
+    bool readWhole_ = false;
 };
 
 // The catalogue key of the message for a result; nullptr for Written and Unchanged.

@@ -67,6 +67,7 @@ void SavedFilters::load() {
     while (reader.next(line))
         if (!line.empty())
             filters_->push_back(parseLine(line));
+    readWhole_ = reader.isOpen() ? !reader.failed() : reader.missing();
 }
 
 const std::vector<SavedFilter>& SavedFilters::filters() {
@@ -137,8 +138,12 @@ bool SavedFilters::sort() {
 }
 
 bool SavedFilters::write() {
+    filters();
+    // Rewriting a file that could not be read whole would lose the filters it holds.
+    if (!readWhole_)
+        return false;
     AtomicFileWriter writer(path_);
-    for (const SavedFilter& filter : filters())
+    for (const SavedFilter& filter : *filters_)
         writer.writeLine(formatLine(filter));
     return writer.commit();
 }

@@ -35,7 +35,8 @@ public:
     explicit SavedFilters(const std::string& baseDirectory);
 
     const std::string& path() const { return path_; }
-    // In store order; a missing or unreadable file is an empty store.
+    // In store order; a missing or unreadable file is an empty store. A file that is there but
+    // could not be read whole is never rewritten: every change then fails to be written.
     const std::vector<SavedFilter>& filters();
     std::vector<std::string> names();
     // Exact, case-sensitive.
@@ -60,6 +61,7 @@ private:
 
     std::string path_;
     std::optional<std::vector<SavedFilter>> filters_;
+    bool readWhole_ = false;
 };
 
 // The catalogue key of the message for a result; nullptr for Written and NotFound.

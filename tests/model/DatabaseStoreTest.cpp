@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +9,7 @@
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "model/ProfileCacheHook.h"
+#include "support/ChildProcess.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -191,14 +194,14 @@ TEST_F(DatabaseStoreTest, MoveFollowsBatchAnswers) {
 }
 
 TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
-    EXPECT_FALSE(store.backupDatabase("Games"));
+    EXPECT_EQ(store.backupDatabase("Games"), BackupResult::NoDatabase);
     dir.write("Games.db", "v1\r\n");
     dir.write("Games2.db", "other\r\n");
-    EXPECT_TRUE(store.backupDatabase("Games.db"));
+    EXPECT_EQ(store.backupDatabase("Games.db"), BackupResult::Done);
     EXPECT_EQ(readFile(dir.file("Games_0.db")), "v1\r\n");
     dir.write("Games_3.db", "v3\r\n");
     dir.write("Games.db", "v4\r\n");
-    EXPECT_TRUE(store.backupDatabase("Games"));
+    EXPECT_EQ(store.backupDatabase("Games"), BackupResult::Done);
     EXPECT_EQ(readFile(dir.file("Games_4.db")), "v4\r\n");
 
     dir.write("Games.db", "broken\r\n");
@@ -217,7 +220,7 @@ TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
     EXPECT_TRUE(std::filesystem::exists(dir.file("Games2_0.db")));
     EXPECT_EQ(store.currentDatabaseName(), "Games");
 
-    store.backupDatabase("Games");
+    ASSERT_EQ(store.backupDatabase("Games"), BackupResult::Done);
     EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db", "Games2.db"}));
     EXPECT_EQ(store.renameDatabaseFiles("Games", "Arcade"), FileResult::Done);
     EXPECT_TRUE(std::filesystem::exists(dir.file("Arcade.db")));
@@ -232,4 +235,87 @@ TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
     EXPECT_EQ(store.currentDatabaseName(), "");
     EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games2.db"}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("Arcade_0.db")));
+}
+
+TEST_F(DatabaseStoreTest, AppendingCompletesTheLastLineAndAFailedAppendLeavesNoTrace) {
+    const std::string db = dir.write("Games.db", profile("A").ToLine());  // no line end
+    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, false, AnswerToAll::None),
+              SaveResult::Written);
+    EXPECT_EQ(readFile(db), line("A") + line("B"));
+
+    const std::string before = readFile(db);
+    const Game large = profile("Large", std::string(8000, 'r'));
+    EXPECT_TRUE(passesWithFileSizeLimit(4096, [&] {
+        return store.saveProfile(large, db, std::nullopt, false, AnswerToAll::None) ==
+                   SaveResult::NotWritten &&
+               prompter.messages.size() == 1 && prompter.messages[0].text == "M_ERR_FILE_IO";
+    }));
+    EXPECT_TRUE(readFile(db) == before);
+}
+
+TEST_F(DatabaseStoreTest, AFailedBackupLeavesNothingToRestore) {
+    const std::string content = line("A", std::string(10000, 'r'));
+    const std::string db = dir.write("Games.db", content);
+    EXPECT_TRUE(passesWithFileSizeLimit(4096, [&] {
+        return store.backupDatabase("Games") == BackupResult::Failed &&
+               prompter.messages.size() == 1 && prompter.messages[0].text == "M_ERR_FILE_IO";
+    }));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Games_0.db")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Games_0.db.tmp")));
+    EXPECT_EQ(store.restoreDatabase("Games"), FileResult::Failed);
+    EXPECT_TRUE(readFile(db) == content);
+
+    // Whatever stands under a backup's name keeps it: the number goes past it.
+    std::filesystem::create_directory(dir.file("Games_0.db"));
+    ::chmod(db.c_str(), 0600);
+    EXPECT_EQ(store.backupDatabase("Games"), BackupResult::Done);
+    EXPECT_TRUE(readFile(dir.file("Games_1.db")) == content);
+    EXPECT_EQ(std::filesystem::status(dir.file("Games_1.db")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(DatabaseStoreTest, ALinkedDatabaseStaysALinkWithItsPermissions) {
+    namespace fs = std::filesystem;
+    const std::string real = dir.write("elsewhere/Games.db", line("A") + line("B") + line("C"));
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string db = dir.file("Games.db");
+    fs::create_symlink("elsewhere/Games.db", db);
+    const auto stillLinked = [&] {
+        return fs::is_symlink(db) &&
+               fs::status(real).permissions() == (fs::perms::owner_read | fs::perms::owner_write);
+    };
+
+    EXPECT_TRUE(store.removeProfiles(db, {"B"}));
+    EXPECT_TRUE(stillLinked());
+    EXPECT_EQ(store.saveProfile(profile("A", "edited.rom"), db, std::string("A"), false,
+                                AnswerToAll::None),
+              SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("D"), db, std::nullopt, false, AnswerToAll::None),
+              SaveResult::Written);
+    EXPECT_TRUE(stillLinked());
+    EXPECT_EQ(readFile(real), line("C") + line("A", "edited.rom") + line("D"));
+
+    EXPECT_EQ(store.backupDatabase("Games"), BackupResult::Done);
+    EXPECT_TRUE(store.removeProfiles(db, {"C", "D"}));
+    EXPECT_EQ(store.restoreDatabase("Games"), FileResult::Done);
+    EXPECT_TRUE(stillLinked());
+    EXPECT_EQ(readFile(real), line("C") + line("A", "edited.rom") + line("D"));
+    EXPECT_FALSE(fs::exists(dir.file("Games_0.db")));
+}
+
+TEST_F(DatabaseStoreTest, ADatabaseThatCannotBeReadIsNeitherRewrittenNorAppendedTo) {
+    const std::string content = line("A") + line("B");
+    const std::string db = dir.write("Games.db", content);
+    // Writable but not readable: its names cannot be checked, so a duplicate could slip in.
+    ::chmod(db.c_str(), 0200);
+    EXPECT_TRUE(passesAsOrdinaryUser(dir.path(), [&] {
+        return store.saveProfile(profile("A"), db, std::nullopt, false, AnswerToAll::None) ==
+                   SaveResult::NotWritten &&
+               !store.removeProfiles(db, {"B"}) &&
+               store.saveProfile(profile("A"), db, std::string("B"), false, AnswerToAll::None) ==
+                   SaveResult::NotWritten &&
+               prompter.messages.size() == 3 && prompter.messages[0].text == "M_ERR_FILE_IO";
+    }));
+    EXPECT_EQ(readFile(db), content);
 }

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +9,7 @@
 #include "common/LineReader.h"
 #include "common/Path.h"
 #include "model/Settings.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -114,4 +117,18 @@ TEST(SettingsTest, DefaultsNormalisationAndRoundTrip) {
     other.defaultDatabaseName = "Changed";
     EXPECT_FALSE(saveSettings(dir.path(), other));
     EXPECT_EQ(loadSettings(dir.path()), s);
+}
+
+TEST(SettingsTest, SettingsThatCannotBeReadAreNotReplacedByTheDefaults) {
+    TempDir dir;
+    const std::string content = "/emu\r\n/viewer\r\nGames\r\n";
+    const std::string path = dir.write("settings.ini", content);
+    ::chmod(path.c_str(), 0);
+    EXPECT_TRUE(passesAsOrdinaryUser(dir.path(), [&] {
+        Settings shown = loadSettings(dir.path());
+        shown.languageId = 7;
+        return shown.defaultDatabaseName.empty() && !saveSettings(dir.path(), shown);
+    }));
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(readFile(path), content);
 }

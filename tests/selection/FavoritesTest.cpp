@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 namespace corvane {
@@ -71,4 +74,18 @@ TEST(FavoritesTest, AFailedWriteKeepsTheFileAndTheChangeInMemory) {
     EXPECT_EQ(store.add("B", "Games"), FavoriteResult::WriteFailed);
     EXPECT_EQ(readFile(store.path()), "A|Games\r\n");
     EXPECT_EQ(store.items().size(), 2u);
+}
+
+TEST(FavoritesTest, AFileThatCannotBeReadIsNeverRewritten) {
+    test::TempDir dir;
+    const std::string content = "A|Games\r\nB|Games\r\nC|Other\r\n";
+    const std::string path = dir.write(Favorites::kFileName, content);
+    ::chmod(path.c_str(), 0);
+    EXPECT_TRUE(test::passesAsOrdinaryUser(dir.path(), [&] {
+        Favorites store(dir.path());
+        return store.items().empty() && store.add("D", "Games") == FavoriteResult::WriteFailed &&
+               !store.sort() && store.items().size() == 1;
+    }));
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(readFile(path), content);
 }

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -88,4 +91,22 @@ TEST(SavedFiltersTest, AFailedWriteKeepsTheFileAndTheChangeInMemory) {
     EXPECT_FALSE(store.sort());
     EXPECT_EQ(SavedFilters(dir.path()).names(), Names{"Kept"});
     EXPECT_EQ(store.names(), (Names{"Kept", "New"}));
+}
+
+TEST(SavedFiltersTest, AFileThatCannotBeReadIsNeverRewritten) {
+    test::TempDir dir;
+    const std::string all =
+        ",SELECTION_ALL,SELECTION_ALL,SELECTION_ALL,FILTER_YR_EQ,SELECTION_ALL,"
+        "SELECTION_ALL,SELECTION_ALL,SELECTION_ALL,SELECTION_ALL\r\n";
+    const std::string content = "One" + all + "Two" + all;
+    const std::string path = dir.write(SavedFilters::kFileName, content);
+    ::chmod(path.c_str(), 0);
+    EXPECT_TRUE(test::passesAsOrdinaryUser(dir.path(), [&] {
+        SavedFilters store(dir.path());
+        return store.filters().empty() &&
+               store.add("Three", FilterState{}) == SavedFilterResult::WriteFailed &&
+               store.rename("Three", "Four") == SavedFilterResult::WriteFailed && !store.sort();
+    }));
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(readFile(path), content);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -229,6 +231,30 @@ TEST_F(MainWindowTest, MoveFollowsTheAnswersAndNeverOffersTheCurrentDatabase) {
     onNextModal([](QDialog* dialog) { dialog->reject(); });
     window->moveSelected();
     EXPECT_EQ(namesIn("Arcade").size(), 4u);
+}
+
+TEST_F(MainWindowTest, FavoritesThatCannotBeWrittenAfterRemoveOrMoveAreReported) {
+    dir.write("Games.db", line("A") + line("B") + line("C"));
+    dir.write("Arcade.db", "");
+    dir.write("favorites.bml", "A|Games\r\nB|Games\r\n");
+    start();
+    ASSERT_EQ(app->favorites().items().size(), 2u);
+    // No temporary file can be made where a folder of its name stands.
+    std::filesystem::create_directory(dir.file("favorites.bml.tmp"));
+
+    selectRows({0});
+    prompter.confirmAnswers = {true};
+    window->removeSelected();
+    EXPECT_EQ(namesIn("Games"), (std::vector<std::string>{"B", "C"}));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages.back().text, "Error in I/O operation");
+
+    onNextModal([](QDialog* dialog) { dialog->accept(); });
+    selectRows({0});
+    window->moveSelected();
+    EXPECT_EQ(namesIn("Arcade"), std::vector<std::string>{"B"});
+    EXPECT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(readFile(dir.file("favorites.bml")), "A|Games\r\nB|Games\r\n");
 }
 
 TEST_F(MainWindowTest, CreateEmptyDatabaseOutcomes) {

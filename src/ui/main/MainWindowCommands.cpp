@@ -11,6 +11,7 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
 #include "i18n/MenuIds.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/common/UserInputDropdownDlg.h"
@@ -30,7 +31,9 @@ void CCorvaneLauncherDlg::removeSelected() {
             return;
     }
     if (app_.store().removeProfiles(app_.store().currentDatabasePath(), names))
-        app_.favorites().removeProfiles(names, app_.store().currentDatabaseName());
+        reportError(app_.prompter(), app_.languages(),
+                    favoriteMessageKey(app_.favorites().removeProfiles(
+                        names, app_.store().currentDatabaseName())));
     loadList();
 }
 
@@ -67,7 +70,9 @@ void CCorvaneLauncherDlg::moveSelected() {
             profiles.push_back(*it->second);
     const MoveOutcome outcome = store.moveProfiles(profiles, *target);
     if (!outcome.moved.empty())
-        app_.favorites().moveProfiles(outcome.moved, store.currentDatabaseName(), *target);
+        reportError(app_.prompter(), app_.languages(),
+                    favoriteMessageKey(app_.favorites().moveProfiles(
+                        outcome.moved, store.currentDatabaseName(), *target)));
     loadList();
 }
 
