@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "emulator/SoftwareXml.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <tinyxml.h>
-#include <cerrno>
 
 #include "common/Prompter.h"
+#include "common/RegularFile.h"
 #include "common/TextSource.h"
 #include "emulator/EmulatorInstallation.h"
 
@@ -32,33 +28,6 @@ namespace {
 // (up to four bytes at a time), so the text it gets is followed by more terminators than that.
 constexpr size_t kParserPadding = 8;
 
-std::optional<std::string> readWhole(const std::string& path) {
-    // A FIFO must not block the start-up: open without waiting, then accept only a regular file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    std::optional<std::string> content;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        content.emplace();
-        char buffer[1 << 16];
-        for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0) {
-                content.reset();
-                break;
-            }
-            if (got == 0)
-                break;
-            content->append(buffer, static_cast<size_t>(got));
-        }
-    }
-    ::close(fd);
-    return content;
-}
-
 // Line ends become LF, as the parser's own file loading does.
 std::string normalisedLineEnds(const std::string& bytes) {
     std::string out;
@@ -78,7 +47,7 @@ std::string normalisedLineEnds(const std::string& bytes) {
 }  // namespace
 
 bool loadDocument(TiXmlDocument& document, const std::string& path) {
-    const std::optional<std::string> bytes = readWhole(path);
+    const std::optional<std::string> bytes = readRegularFile(path);
     if (!bytes)
         return false;
     std::string text = normalisedLineEnds(*bytes);
