@@ -18,6 +18,7 @@ run: build
 	cd run && ../$(BUILD_DIR)/corvane-launcher
 
 test: build
+	scripts/check-format
 	ctest --preset $(PRESET) --output-on-failure
 	cmake --preset asan
 	cmake --build --preset asan --target core_tests

@@ -25,7 +25,8 @@ void ScriptedPrompter::message(const std::string& text, MessageKind kind) {
 
 bool ScriptedPrompter::confirm(const std::string& text) {
     confirmations.push_back(text);
-    if (confirmAnswers.empty()) return true;
+    if (confirmAnswers.empty())
+        return true;
     const bool answer = confirmAnswers.front();
     confirmAnswers.pop_front();
     return answer;
@@ -33,7 +34,8 @@ bool ScriptedPrompter::confirm(const std::string& text) {
 
 MultiAnswer ScriptedPrompter::multiConfirm(const std::string& text) {
     multiQuestions.push_back(text);
-    if (multiAnswers.empty()) return MultiAnswer::Yes;
+    if (multiAnswers.empty())
+        return MultiAnswer::Yes;
     const MultiAnswer answer = multiAnswers.front();
     multiAnswers.pop_front();
     return answer;
