@@ -20,7 +20,7 @@ run: build
 test: build
 	ctest --preset $(PRESET) --output-on-failure
 	cmake --preset asan
-	cmake --build --preset asan --target core_tests
+	cmake --build --preset asan
 	ctest --preset asan --output-on-failure
 
 bench:
