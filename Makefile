@@ -21,7 +21,7 @@ test: build
 	scripts/check-format
 	ctest --preset $(PRESET) --output-on-failure
 	cmake --preset asan
-	cmake --build --preset asan --target core_tests
+	cmake --build --preset asan
 	ctest --preset asan --output-on-failure
 
 bench:

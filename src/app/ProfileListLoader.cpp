@@ -14,13 +14,9 @@ std::optional<std::vector<Game>> loadProfileList(const std::string& path,
         if (!counter.isOpen())
             return std::nullopt;
         std::string line;
-        int lines = 0;
-        while (counter.next(line)) {
+        while (counter.next(line))
             if (!line.empty())
                 ++total;
-            if (++lines % 50 == 0)
-                observer.countingPulse();
-        }
     }
     observer.counted(total);
 

@@ -10,12 +10,10 @@
 
 namespace corvane {
 
-// What a long load tells its window, so the window stays responsive and shows progress.
+// What a long load tells its window, so the window can show how far it is.
 class LoadObserver {
 public:
     virtual ~LoadObserver() = default;
-    // Pending window events may run here (every 50 lines of the counting pass).
-    virtual void countingPulse() {}
     virtual void counted(int total) { (void)total; }
     // Called every 20 profiles read, with the number read so far.
     virtual void progress(int loaded) { (void)loaded; }

@@ -156,6 +156,7 @@ TEST_F(MainWindowIntegrationTest, FilterMenusFavoritesAndLocate) {
     ASSERT_NE(konamiItem, nullptr);
     konamiItem->trigger();
     delete companies;
+    QCoreApplication::processEvents();  // the item's command runs once the popup is gone
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(window->filterPanel(FilterCriterion::Company)->value(), QStringLiteral("Konami"));
     press(window->profileList(), Qt::Key_R, Qt::ControlModifier);
@@ -192,6 +193,7 @@ TEST_F(MainWindowIntegrationTest, FilterMenusFavoritesAndLocate) {
     ASSERT_GE(favorites->actions().size(), 1);
     favorites->actions()[0]->trigger();
     delete favorites;
+    QCoreApplication::processEvents();  // the item's command runs once the popup is gone
     EXPECT_EQ(app->store().currentDatabaseName(), "Other");
     EXPECT_EQ(window->selectedNames(), std::vector<std::string>{"bA"});
 }

@@ -15,7 +15,8 @@ ProgressBarDlg::ProgressBarDlg(const LanguageManager& languages, const QString& 
     : CLocalized(kDlgProgress, languages, parent),
       caption_(new QLabel(caption, this)),
       bar_(new QProgressBar(this)) {
-    setModal(false);
+    // The operation it shows is still changing files: no other window may act meanwhile.
+    setWindowModality(Qt::ApplicationModal);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     setCatalogueId(cancel, kIdProgressCancel);
     bar_->setMinimumWidth(360);

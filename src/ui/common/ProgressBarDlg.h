@@ -8,7 +8,8 @@ class QProgressBar;
 
 namespace corvane {
 
-// A modeless progress window; Cancel only raises a flag that the running loop polls.
+// A progress window shown while the operation runs, modal to the whole application; Cancel only
+// raises a flag that the running loop polls.
 class ProgressBarDlg : public CLocalized {
     Q_OBJECT
 public:

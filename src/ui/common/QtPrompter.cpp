@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/QtPrompter.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 #include "i18n/LanguageManager.h"
+#include "ui/common/EventPump.h"
 #include "ui/common/MultiConfirmationDlg.h"
 #include "ui/common/ProgressBarDlg.h"
 #include "ui/common/TextCodec.h"
@@ -13,6 +13,7 @@ namespace corvane {
 
 namespace {
 
+// The progress window is modal, so the events it lets run bring input only to its Cancel.
 class DialogProgress : public Progress {
 public:
     DialogProgress(const LanguageManager& languages, const QString& caption, int range,
@@ -20,12 +21,12 @@ public:
         : dialog_(languages, caption, parent) {
         dialog_.setRange(0, range);
         dialog_.show();
-        QApplication::processEvents();
+        pumpEvents(QEventLoop::AllEvents);
     }
     void setRange(int low, int high) override { dialog_.setRange(low, high); }
     void setPos(int pos) override { dialog_.setPos(pos); }
     bool pump() override {
-        QApplication::processEvents();
+        pumpEvents(QEventLoop::AllEvents);
         return dialog_.cancelled();
     }
 

@@ -4,12 +4,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLayout>
 #include <QListView>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/ProfileListLoader.h"
@@ -25,13 +24,14 @@ namespace corvane {
 
 namespace {
 
-// Keeps the window responsive while a database loads and shows the progress bar only when the
-// load takes long enough to notice.
+// Shows the progress bar once a load takes long enough to notice. No event is processed while
+// the list loads: input, timers, queued calls and deferred deletes all wait until it is done, so
+// nothing can act on a half-loaded list or delete an object whose handler started the load. The
+// bar is laid out and painted directly instead.
 class WindowLoadObserver : public LoadObserver {
 public:
     explicit WindowLoadObserver(QProgressBar* bar) : bar_(bar) { timer_.start(); }
     ~WindowLoadObserver() override { bar_->hide(); }
-    void countingPulse() override { QApplication::processEvents(); }
     void counted(int total) override {
         bar_->setRange(0, total);
         bar_->setValue(0);
@@ -40,10 +40,13 @@ public:
         // Repainting the bar for every step would cost more than the load itself.
         const int step = std::max(1, bar_->maximum() / 200);
         if (loaded - bar_->value() >= step || loaded == bar_->maximum())
-            bar_->setValue(loaded);
-        if (!bar_->isVisible() && timer_.elapsed() > 100)
+            bar_->setValue(loaded);  // repaints the bar itself once it is visible
+        if (bar_->isHidden() && timer_.elapsed() > 100) {
             bar_->show();
-        QApplication::processEvents();
+            QWidget* area = bar_->parentWidget();
+            area->layout()->activate();
+            area->repaint();
+        }
     }
 
 private:
@@ -155,9 +158,6 @@ void CCorvaneLauncherDlg::clearProfileDetails() {
 }
 
 void CCorvaneLauncherDlg::loadList() {
-    if (loading_)
-        return;
-    loading_ = true;
     model_->clear();
     for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
         button->setEnabled(false);
@@ -166,8 +166,6 @@ void CCorvaneLauncherDlg::loadList() {
     showFilterValues();
 
     const std::string path = app_.store().currentDatabasePath();
-    centralWidget()->setEnabled(false);
-    menuBar()->setEnabled(false);
     list_->hide();
     std::optional<std::vector<Game>> shown;
     {
@@ -190,10 +188,7 @@ void CCorvaneLauncherDlg::loadList() {
                             QColor(colour.red, colour.green, colour.blue));
     }
     list_->show();
-    centralWidget()->setEnabled(true);
-    menuBar()->setEnabled(true);
     countPanel_->setValue(QString::number(model_->rowCount()));
-    loading_ = false;
     list_->setFocus();
 }
 

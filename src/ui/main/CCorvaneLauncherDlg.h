@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QSize>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,14 +55,14 @@ public:
     QPushButton* launchButton() const { return launchButton_; }
     QPushButton* removeButton() const { return removeButton_; }
     QPushButton* infoButton() const { return infoButton_; }
-    bool isLoading() const { return loading_; }
     const std::vector<IndicatorLight*>& indicators() const { return indicators_; }
     // The names of the selected lines, in list order.
     std::vector<std::string> selectedNames() const;
     // The context menu as prepared for a right click at a point of the list's viewport;
     // nullptr when no menu opens there.
     QMenu* prepareContextMenu(const QPoint& viewportPos);
-    // The popups as they open; each deletes itself when closed.
+    // The popups as they open; each deletes itself when closed. What an item does runs after the
+    // popup has closed.
     QMenu* buildDatabasePopup();
     QMenu* buildValueMenu(FilterCriterion criterion);
     QMenu* buildSavedFiltersPopup();
@@ -112,6 +113,10 @@ private:
     bool handleKey(QObject* watched, QKeyEvent* key);
     void switchDatabase(const std::string& name);
     void popupUnder(QMenu* menu, QWidget* anchor);
+    QMenu* newPopup();
+    QAction* addPopupItem(QMenu* popup, const QString& text, std::function<void()> command);
+    // One of the window's own commands, with its caption and state.
+    void addPopupCommand(QMenu* popup, int id);
     bool confirmCommandLine(const std::string& arguments);
 
     static constexpr QSize kScreenshotSize{272, 240};
@@ -140,7 +145,6 @@ private:
     QMenu* menuTitles_[4] = {nullptr, nullptr, nullptr, nullptr};
     QMap<int, QAction*> actions_;
     QMap<int, QString> shortcutTexts_;
-    bool loading_ = false;
 };
 
 }  // namespace corvane

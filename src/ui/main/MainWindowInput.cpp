@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's context menu, database popup and keyboard.
+// The main window's context menu, popups and keyboard.
 #include "ui/main/CCorvaneLauncherDlg.h"
 
 #include <QAction>
@@ -38,20 +38,40 @@ void CCorvaneLauncherDlg::popupUnder(QMenu* menu, QWidget* anchor) {
     menu->popup(anchor->mapToGlobal(QPoint(0, anchor->height())));
 }
 
-QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
+QMenu* CCorvaneLauncherDlg::newPopup() {
     auto* popup = new QMenu(this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
+    return popup;
+}
+
+QAction* CCorvaneLauncherDlg::addPopupItem(QMenu* popup, const QString& text,
+                                           std::function<void()> command) {
+    QAction* item = popup->addAction(text);
+    // The item fires inside the popup's own key or mouse handler, and the popup deletes itself
+    // on closing: the command (a reload, a dialog) runs from the event loop once that handler
+    // has returned, so nothing it does can pull the popup away under the handler.
+    connect(item, &QAction::triggered, this, [this, command = std::move(command)] {
+        QMetaObject::invokeMethod(this, command, Qt::QueuedConnection);
+    });
+    return item;
+}
+
+void CCorvaneLauncherDlg::addPopupCommand(QMenu* popup, int id) {
+    QAction* command = action(id);
+    QAction* item = addPopupItem(popup, command->text(), [command] { command->trigger(); });
+    item->setEnabled(command->isEnabled());
+}
+
+QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
+    QMenu* popup = newPopup();
     std::vector<std::string> names = app_.store().databaseNames();
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names) {
-        QAction* item = popup->addAction(menuItemText(name));
-        connect(item, &QAction::triggered, this, [this, name] { switchDatabase(name); });
-    }
+    for (const std::string& name : names)
+        addPopupItem(popup, menuItemText(name), [this, name] { switchDatabase(name); });
     if (!names.empty())
         popup->addSeparator();
-    QAction* create =
-        popup->addAction(fromBytes(app_.languages().textForId(kMenuCreateEmptyDatabase)));
-    connect(create, &QAction::triggered, this, &CCorvaneLauncherDlg::createEmptyDatabase);
+    addPopupItem(popup, fromBytes(app_.languages().textForId(kMenuCreateEmptyDatabase)),
+                 [this] { createEmptyDatabase(); });
     return popup;
 }
 
@@ -77,9 +97,7 @@ bool CCorvaneLauncherDlg::handleKey(QObject* watched, QKeyEvent* key) {
     const int code = key->key();
     const bool enterOrEsc =
         code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_Escape;
-    // Enter and Esc never close the window; while a database loads nothing else acts either.
-    if (loading_)
-        return enterOrEsc;
+    // Enter and Esc never close the window.
     const Qt::KeyboardModifiers mods =
         key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     const bool ctrl = mods == Qt::ControlModifier;

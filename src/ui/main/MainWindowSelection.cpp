@@ -19,56 +19,44 @@
 
 namespace corvane {
 
-namespace {
-QMenu* newPopup(QWidget* parent) {
-    auto* popup = new QMenu(parent);
-    popup->setAttribute(Qt::WA_DeleteOnClose);
-    return popup;
-}
-}  // namespace
-
 QMenu* CCorvaneLauncherDlg::buildValueMenu(FilterCriterion criterion) {
-    QMenu* popup = newPopup(this);
+    QMenu* popup = newPopup();
     for (const FilterChoice& choice : app_.filterValues().choices(criterion, app_.texts())) {
-        QAction* item = popup->addAction(menuItemText(choice.text));
+        QAction* item =
+            addPopupItem(popup, menuItemText(choice.text), [this, criterion, value = choice.value] {
+                if (app_.filter().set(criterion, value))
+                    loadList();
+            });
         item->setCheckable(true);
         item->setChecked(app_.filter().value(criterion) == choice.value);
-        connect(item, &QAction::triggered, this, [this, criterion, value = choice.value] {
-            if (app_.filter().set(criterion, value))
-                loadList();
-        });
     }
     return popup;
 }
 
 QMenu* CCorvaneLauncherDlg::buildSavedFiltersPopup() {
-    QMenu* popup = newPopup(this);
+    QMenu* popup = newPopup();
     const std::vector<SavedFilter>& saved = app_.savedFilters().filters();
-    for (size_t i = 0; i < saved.size(); ++i) {
-        QAction* item = popup->addAction(menuItemText(saved[i].name));
-        connect(item, &QAction::triggered, this, [this, state = saved[i].state] {
+    for (const SavedFilter& filter : saved)
+        addPopupItem(popup, menuItemText(filter.name), [this, state = filter.state] {
             app_.filter() = state;
             loadList();
         });
-    }
     if (!saved.empty())
         popup->addSeparator();
     for (int id : {kMenuSetFilters, kMenuResetFilters, kMenuOrganizeFilters})
-        popup->addAction(action(id));
+        addPopupCommand(popup, id);
     return popup;
 }
 
 QMenu* CCorvaneLauncherDlg::buildFavoritesPopup() {
-    QMenu* popup = newPopup(this);
+    QMenu* popup = newPopup();
     const std::vector<Favorite>& favorites = app_.favorites().items();
-    for (const Favorite& favorite : favorites) {
-        QAction* item = popup->addAction(menuItemText(Favorites::popupCaption(favorite)));
-        connect(item, &QAction::triggered, this,
-                [this, favorite] { locate(favorite.profile, favorite.database); });
-    }
+    for (const Favorite& favorite : favorites)
+        addPopupItem(popup, menuItemText(Favorites::popupCaption(favorite)),
+                     [this, favorite] { locate(favorite.profile, favorite.database); });
     if (!favorites.empty())
         popup->addSeparator();
-    popup->addAction(action(kMenuOrganizeFavorites));
+    addPopupCommand(popup, kMenuOrganizeFavorites);
     return popup;
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/selection/SearchDlg.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/DialogIds.h"
+#include "ui/common/EventPump.h"
 #include "ui/common/TextCodec.h"
 #include "ui/selection/NameDatabaseTree.h"
 #include "ui/selection/SelectionIds.h"
@@ -98,9 +98,8 @@ void SearchDlg::find() {
     hits_.clear();
     // Paint the window while many databases are read, but take no input meanwhile.
     setEnabled(false);
-    const std::optional<std::vector<SearchHit>> hits = search_.find(toBytes(name_->text()), [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    const std::optional<std::vector<SearchHit>> hits = search_.find(
+        toBytes(name_->text()), [] { pumpEvents(QEventLoop::ExcludeUserInputEvents); });
     setEnabled(true);
     name_->setFocus();
     ok_->setEnabled(false);
