@@ -20,6 +20,7 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
 #include "model/Game.h"
+#include "support/Fifo.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ModalDriver.h"
@@ -331,6 +332,23 @@ TEST_F(MainWindowTest, BackgroundThatIsNotAPictureFallsBackForThisRunOnly) {
     EXPECT_FALSE(app->settings().customBackground);
     EXPECT_EQ(readFile(dir.file("settings.ini")), settings);
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(MainWindowTest, PipesNamedAsPicturesDoNotBlockTheWindow) {
+    const std::string background = makeFifo(dir.file("background.png"));
+    const std::string shot = makeFifo(dir.file("shot.png"));
+    Game g;
+    g.name = "Shot";
+    g.image1 = shot;
+    dir.write("Games.db", g.ToLine() + "\r\n");
+    const std::string settings = "\r\n\r\nGames\r\n\r\n1\r\n1\r\nPNG\r\n1\r\n1\r\n" + background +
+                                 "\r\nBG_IMAGE_LAYOUT_TILED\r\n";
+    EXPECT_TRUE(endsWithoutWaitingOn({background, shot}, [&] {
+        start(settings);
+        selectRows({0});
+    }));
+    EXPECT_FALSE(app->settings().customBackground);
+    EXPECT_EQ(window->profileModel()->rowCount(), 1);
 }
 
 TEST_F(MainWindowTest, MissingCurrentDatabaseGivesAnEmptyListWithoutMessages) {

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "ui/common/PictureFile.h"
 #include "ui/resources/Artwork.h"
 
 namespace corvane {
@@ -17,9 +18,9 @@ void BackgroundWidget::useDefault() {
     update();
 }
 
-bool BackgroundWidget::useCustom(const QString& path, Layout layout) {
+bool BackgroundWidget::useCustom(const std::string& path, Layout layout) {
     QPixmap picture;
-    if (path.isEmpty() || !picture.load(path)) {
+    if (!loadPictureFile(picture, path)) {
         useDefault();
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <string>
 
 namespace corvane {
 
@@ -15,8 +16,8 @@ public:
     explicit BackgroundWidget(QWidget* parent = nullptr);
 
     void useDefault();
-    // False when the file is not a picture; the built-in one stays.
-    bool useCustom(const QString& path, Layout layout);
+    // False when the file (named by its bytes) is not a picture; the built-in one stays.
+    bool useCustom(const std::string& path, Layout layout);
     bool isCustom() const { return !custom_.isNull(); }
 
 protected:

@@ -14,6 +14,7 @@
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
 #include "media/MediumSize.h"
+#include "ui/common/PictureFile.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/ProfileListModel.h"
@@ -104,7 +105,7 @@ void CCorvaneLauncherDlg::applyBackground() {
     if (settings.backgroundLayout == kLayoutTiled)
         layout = BackgroundWidget::Layout::Tiled;
     // A picture that cannot be loaded switches the custom background off for this run only.
-    if (!background_->useCustom(fromBytes(settings.backgroundImage), layout))
+    if (!background_->useCustom(settings.backgroundImage, layout))
         settings.customBackground = false;
 }
 
@@ -255,7 +256,7 @@ void CCorvaneLauncherDlg::showScreenshots(const Game& game) {
     const std::string* names[2] = {&files.image1, &files.image2};
     for (int i = 0; i < 2; ++i) {
         QPixmap picture;
-        if (names[i]->empty() || !picture.load(fromBytes(*names[i])))
+        if (!loadPictureFile(picture, *names[i]))
             picture = defaultScreenshot(kScreenshotSize);
         screenshots_[i]->setPixmap(
             picture.scaled(kScreenshotSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
