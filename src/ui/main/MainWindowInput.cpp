@@ -45,6 +45,8 @@ QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         QAction* item = popup->addAction(menuItemText(name));
+        item->setCheckable(true);
+        item->setChecked(name == app_.store().currentDatabaseName());
         connect(item, &QAction::triggered, this, [this, name] { switchDatabase(name); });
     }
     if (!names.empty())
