@@ -13,14 +13,13 @@ namespace corvane {
 
 namespace {
 
-// Capitals with marks above or below them, as the catalogues' captions use.
-const QString kMarkedCapitals = QStringLiteral(u"ÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÑÒÓÔÕÖÙÚÛÜŸ");
-
 // A label is as tall as its font's line, and in small bold fonts the marks over capitals
 // (MÄÄRÄ, ÅR) rise above that line: margins make room for them in every language.
 void reserveRoomForMarks(QLabel* label) {
+    // Capitals with marks above or below them, as the catalogues' captions use.
+    const QString markedCapitals = QStringLiteral(u"ÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÑÒÓÔÕÖÙÚÛÜŸ");
     const QFontMetrics metrics(label->font());
-    const QRect ink = metrics.boundingRect(kMarkedCapitals);
+    const QRect ink = metrics.boundingRect(markedCapitals);
     const int above = std::max(0, -ink.top() - metrics.ascent());
     const int below = std::max(0, ink.bottom() + 1 - metrics.descent());
     label->setContentsMargins(0, above, 0, below);
