@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <tuple>
+#include <vector>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
@@ -295,7 +297,37 @@ TEST_F(MainWindowTest, LocateResetsToTheDatabaseAndSelectsExactName) {
     EXPECT_TRUE(window->selectedNames().empty());
 }
 
+namespace {
+
+// A runtime and temporary folder of the test's own, where the lock and the socket go: a
+// launcher the user runs meanwhile neither blocks the test nor is reached by it.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder() {
+        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
+            saved_.emplace_back(name, qEnvironmentVariableIsSet(name), qgetenv(name));
+            qputenv(name, QByteArray::fromStdString(dir_.path()));
+        }
+    }
+    ~PrivateRuntimeFolder() {
+        for (const auto& [name, wasSet, value] : saved_) {
+            if (wasSet)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+    }
+    const TempDir& dir() const { return dir_; }
+
+private:
+    TempDir dir_;  // created private to this user, as a runtime folder must be
+    std::vector<std::tuple<const char*, bool, QByteArray>> saved_;
+};
+
+}  // namespace
+
 TEST(SingleInstanceTest, SecondStartActivatesTheFirst) {
+    const PrivateRuntimeFolder runtime;
     const QString key = QStringLiteral("corvane-test-%1").arg(QCoreApplication::applicationPid());
     SingleInstance first(key);
     ASSERT_TRUE(first.acquire());
@@ -303,12 +335,13 @@ TEST(SingleInstanceTest, SecondStartActivatesTheFirst) {
     SingleInstance second(key);
     EXPECT_FALSE(second.acquire());
     EXPECT_TRUE(activations.wait(2000));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(runtime.dir().file(key.toStdString()))));
 }
 
 TEST(SingleInstanceTest, SecondProcessExitsAndRaisesTheFirst) {
+    const PrivateRuntimeFolder runtime;
     SingleInstance running;
-    if (!running.acquire())
-        GTEST_SKIP() << "a launcher is running for this user";
+    ASSERT_TRUE(running.acquire());
     QSignalSpy activations(&running, &SingleInstance::activationRequested);
     TempDir dir;
     QProcess second;

@@ -14,7 +14,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
@@ -100,11 +102,6 @@ void typeInto(QFileDialog& chooser, const QString& path) {
     auto* name = chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(name, nullptr);
     name->setText(path);
-}
-
-void sendKey(QWidget* target, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
 }
 
 bool dropUrls(QWidget* target, const QList<QUrl>& urls) {
@@ -317,13 +314,25 @@ TEST_F(SettingsDlgTest, ThemeListComesFromTheEmulatorFolder) {
     EXPECT_EQ(dlg->general()->theme()->currentText(), QStringLiteral("amber"));
 }
 
-TEST_F(SettingsDlgTest, MissingDefaultDatabaseIsKept) {
+TEST_F(SettingsDlgTest, DeletedDefaultDatabaseIsNoLongerTheDefault) {
     base.write("present.db", "");
-    start({"", "", "gone"});
+    start({"", "", "gone", "", "1"});
     EXPECT_EQ(dlg->general()->database()->count(), 1);
     EXPECT_EQ(dlg->general()->database()->currentIndex(), -1);
     pressOk();
-    EXPECT_EQ(written()[2], "gone");
+    const std::vector<std::string> lines = written();
+    ASSERT_EQ(lines.size(), 17u);
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[4], "1");
+    EXPECT_EQ(app->settings().defaultDatabaseName, "");
+    EXPECT_EQ(app->store().currentDatabaseName(), "");
+
+    // With no database at all the line is empty as well.
+    std::filesystem::remove(base.file("present.db"));
+    start({"", "", "gone"});
+    EXPECT_EQ(dlg->general()->database()->count(), 0);
+    pressOk();
+    EXPECT_EQ(written()[2], "");
 }
 
 TEST_F(SettingsDlgTest, LanguagePageSwitchesTheCatalogue) {
@@ -347,9 +356,8 @@ TEST_F(SettingsDlgTest, LanguagePageSwitchesTheCatalogue) {
     EXPECT_EQ(again.language()->list()->currentRow(), 4);
 }
 
-TEST_F(SettingsDlgTest, KeysAndDropsOnPathBoxes) {
+TEST_F(SettingsDlgTest, DropsOnPathBoxes) {
     start({"", "", "", "", "1"});
-    const std::string before = readFile(base.file("settings.ini"));
     PathEdit* viewer = dlg->general()->viewerPath()->edit();
     PathEdit* openMsx = dlg->emulators()->openMsxPath()->edit();
     const std::string program = outside.write("tools/view", "");
@@ -361,23 +369,69 @@ TEST_F(SettingsDlgTest, KeysAndDropsOnPathBoxes) {
     EXPECT_EQ(openMsx->text(), q(outside.file("tools")));
     EXPECT_FALSE(dropUrls(viewer, {QUrl(QStringLiteral("https://example.org/x"))}));
     EXPECT_EQ(viewer->text(), q(program));
+}
 
-    // Enter in a path box confirms the path, not the dialog; Esc cancels without writing.
-    sendKey(openMsx, Qt::Key_Return);
+TEST_F(SettingsDlgTest, EnterAndEscapeStayInsideThePages) {
+    base.write("alpha.db", "");
+    const std::string emulator = makeEmulator(outside, "emu", {"Blue"});
+    // Every switch on, so every control of every page is enabled and takes keys.
+    start({emulator, "/usr/bin/viewer", "alpha", "Blue", "1", "1", "PNG", "1", "1", "/pics/a.png",
+           "", "/opt/openmsx", "-machine x", "9", "0", "/opt/fmsx", "-x"});
+    const std::string before = readFile(base.file("settings.ini"));
+    std::set<std::string> kinds;
+    for (int page = 0; page < dlg->tabs()->count(); ++page) {
+        dlg->tabs()->setCurrentIndex(page);
+        for (QWidget* control : dlg->tabs()->widget(page)->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(dlg.get()))
+                continue;
+            ASSERT_TRUE(control->isEnabled()) << control->metaObject()->className();
+            kinds.insert(control->metaObject()->className());
+            control->setFocus();
+            std::vector<int> keys{Qt::Key_Escape};
+            // A focused push button is pressed by Enter; Browse would open its chooser.
+            if (!qobject_cast<QPushButton*>(control))
+                keys.insert(keys.end(), {Qt::Key_Return, Qt::Key_Enter});
+            for (int key : keys) {
+                QTest::keyClick(control, static_cast<Qt::Key>(key));
+                ASSERT_TRUE(dlg->isVisible())
+                    << control->metaObject()->className() << " on page " << page << " key " << key;
+            }
+        }
+        QTest::keyClick(dlg->tabs()->tabBar(), Qt::Key_Escape);
+        QTest::keyClick(dlg->tabs()->tabBar(), Qt::Key_Return);
+        ASSERT_TRUE(dlg->isVisible());
+    }
+    EXPECT_EQ(kinds,
+              (std::set<std::string>{"corvane::PathEdit", "QCheckBox", "QComboBox", "QLineEdit",
+                                     "QListWidget", "QPushButton", "QRadioButton"}));
+    EXPECT_NE(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(readFile(base.file("settings.ini")), before);
+
+    // Enter on a focused Eject acts on its row only.
+    PathRow* viewer = dlg->general()->viewerPath();
+    dlg->tabs()->setCurrentIndex(0);
+    viewer->ejectButton()->setFocus();
+    QTest::keyClick(viewer->ejectButton(), Qt::Key_Return);
+    EXPECT_TRUE(viewer->edit()->text().isEmpty());
     EXPECT_TRUE(dlg->isVisible());
-    sendKey(dlg->emulators()->openMsxArguments(), Qt::Key_Escape);
+    EXPECT_EQ(readFile(base.file("settings.ini")), before);
+
+    // Only the buttons close it: Space on a focused Cancel, or Enter on a focused OK.
+    QPushButton* cancel = dlg->buttons()->button(QDialogButtonBox::Cancel);
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Space);
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Rejected);
     EXPECT_EQ(readFile(base.file("settings.ini")), before);
-    EXPECT_EQ(app->settings().openMsxDirectory, "");
 
-    // Enter elsewhere is OK.
     dlg = std::make_unique<SettingsDlg>(*app);
     dlg->show();
-    dlg->emulators()->openMsxArguments()->setText(QStringLiteral("-x"));
-    sendKey(dlg->emulators()->openMsxArguments(), Qt::Key_Return);
+    dlg->emulators()->fmsxArguments()->setText(QStringLiteral("-y"));
+    QPushButton* ok = dlg->buttons()->button(QDialogButtonBox::Ok);
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(app->settings().openMsxArguments, "-x");
+    EXPECT_EQ(written()[16], "-y");
 }
 
 TEST_F(SettingsDlgTest, BrowseButtonsFillTheirBoxes) {

@@ -12,6 +12,7 @@
 #include "media/ProfileMark.h"
 #include "model/Game.h"
 #include "selection/FilterState.h"
+#include "ui/common/QtTranslations.h"
 
 class QAction;
 class QKeyEvent;
@@ -145,6 +146,8 @@ private:
     QMenu* menuTitles_[4] = {nullptr, nullptr, nullptr, nullptr};
     QMap<int, QAction*> actions_;
     QMap<int, QString> shortcutTexts_;
+    // Qt's standard buttons and choosers speak the catalogue's language.
+    QtTranslations qtTranslations_;
 };
 
 }  // namespace corvane

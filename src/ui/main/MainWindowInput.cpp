@@ -66,8 +66,12 @@ QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
     QMenu* popup = newPopup();
     std::vector<std::string> names = app_.store().databaseNames();
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names)
-        addPopupItem(popup, menuItemText(name), [this, name] { switchDatabase(name); });
+    for (const std::string& name : names) {
+        QAction* item =
+            addPopupItem(popup, menuItemText(name), [this, name] { switchDatabase(name); });
+        item->setCheckable(true);
+        item->setChecked(name == app_.store().currentDatabaseName());
+    }
     if (!names.empty())
         popup->addSeparator();
     addPopupItem(popup, fromBytes(app_.languages().textForId(kMenuCreateEmptyDatabase)),

@@ -287,6 +287,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
 
 void CCorvaneLauncherDlg::retranslate() {
     const LanguageManager& languages = app_.languages();
+    qtTranslations_.select(languages.currentId());
     for (size_t i = 0; i < kMenuBarTitleKeys.size(); ++i)
         menuTitles_[i]->setTitle(catalogueText(languages, kMenuBarTitleKeys[i]));
     for (auto it = actions_.begin(); it != actions_.end(); ++it) {

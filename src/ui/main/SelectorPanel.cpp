@@ -5,10 +5,27 @@
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/common/CLocalized.h"
 
 namespace corvane {
+
+namespace {
+
+// A label is as tall as its font's line, and in small bold fonts the marks over capitals
+// (MÄÄRÄ, ÅR) rise above that line: margins make room for them in every language.
+void reserveRoomForMarks(QLabel* label) {
+    // Capitals with marks above or below them, as the catalogues' captions use.
+    const QString markedCapitals = QStringLiteral(u"ÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÑÒÓÔÕÖÙÚÛÜŸ");
+    const QFontMetrics metrics(label->font());
+    const QRect ink = metrics.boundingRect(markedCapitals);
+    const int above = std::max(0, -ink.top() - metrics.ascent());
+    const int below = std::max(0, ink.bottom() + 1 - metrics.descent());
+    label->setContentsMargins(0, above, 0, below);
+}
+
+}  // namespace
 
 SelectorPanel::SelectorPanel(int captionId, const QString& fallbackCaption, bool withButton,
                              QWidget* parent)
@@ -22,6 +39,7 @@ SelectorPanel::SelectorPanel(int captionId, const QString& fallbackCaption, bool
     small.setBold(true);
     caption_->setFont(small);
     caption_->setForegroundRole(QPalette::PlaceholderText);
+    reserveRoomForMarks(caption_);
     value_->setTextFormat(Qt::PlainText);
     value_->setMinimumWidth(80);
 

@@ -5,7 +5,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -68,12 +67,6 @@ void PathEdit::dropEvent(QDropEvent* event) {
         return;
     }
     QLineEdit::dropEvent(event);
-}
-
-void PathEdit::keyPressEvent(QKeyEvent* event) {
-    QLineEdit::keyPressEvent(event);
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        event->accept();
 }
 
 }  // namespace corvane

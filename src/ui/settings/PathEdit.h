@@ -5,8 +5,7 @@
 
 namespace corvane {
 
-// A path box that takes a file dropped from the file manager. Enter only confirms the typed
-// path: a half-typed path must not close the dialog around it.
+// A path box that takes a file dropped from the file manager.
 class PathEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -18,7 +17,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Kind kind_;

@@ -8,6 +8,7 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
 #include "ui/common/ErrorReport.h"
+#include "ui/common/IgnoreEnterEtc.h"
 #include "ui/common/OkCancelButtons.h"
 #include "ui/settings/SettingsBackground.h"
 #include "ui/settings/SettingsEmulators.h"
@@ -38,6 +39,8 @@ void SettingsDlg::createWidgets() {
     tabs_->addTab(background_, textForKey("L_BACKGROUND"));
     tabs_->addTab(emulators_, textForKey("L_EMULATORS"));
     tabs_->addTab(language_, textForKey("L_LANGUAGE"));
+    // The pages and their tab bar: only the buttons below close the dialog.
+    IgnoreEnterEtc::install(tabs_);
 
     buttons_ = createOkCancelButtons(this);
 
@@ -61,7 +64,7 @@ void SettingsDlg::loadValues() {
 }
 
 void SettingsDlg::accept() {
-    // A page that offers no choice for a value (no theme list, no databases) leaves it as it is.
+    // A page that offers no choice for a value (no theme list) leaves it as it is.
     Settings settings = app_.settings();
     general_->store(settings);
     screenshots_->store(settings);

@@ -163,9 +163,9 @@ void SettingsGeneral::store(Settings& settings) const {
     settings.emulatorDirectory = emulatorDirectory();
     settings.viewerPath = settingBytes(viewerPath_->edit()->text(), loaded_.viewerPath);
     settings.useDefaultViewer = defaultViewer_->isChecked();
-    // With no database listed (or the default one gone) there is no choice to take.
-    if (database_->currentIndex() >= 0)
-        settings.defaultDatabaseName = bytesOfItem(database_->currentData());
+    // Nothing chosen (no databases, or the default one was deleted) means no default database.
+    settings.defaultDatabaseName =
+        database_->currentIndex() >= 0 ? bytesOfItem(database_->currentData()) : std::string();
     settings.fullScreen = fullScreen_->isChecked();
     // An empty theme list (no valid Corvane Path) offers no choice: keep the theme as it was.
     if (theme_->currentIndex() >= 0)
