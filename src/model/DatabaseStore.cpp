@@ -23,11 +23,17 @@ namespace {
 
 constexpr std::string_view kDbSuffix = ".db";
 
+// Every operation opens name + ".db", so only that exact extension makes a database file: where
+// letter case matters, Games.DB is not the file a save or a delete of Games would touch.
+bool hasDatabaseSuffix(std::string_view file) {
+    return file.size() > kDbSuffix.size() && file.ends_with(kDbSuffix);
+}
+
 // Regular files of dir with the database extension, in the shared listing order. Folders, pipes
 // and devices are no databases: a reader would fail or wait forever on them.
 std::vector<std::string> databaseFilesIn(const std::string& dir) {
     std::vector<std::string> names = listRegularFiles(dir).value_or(std::vector<std::string>{});
-    std::erase_if(names, [](const std::string& name) { return !IsDatabaseFile(name); });
+    std::erase_if(names, [](const std::string& name) { return !hasDatabaseSuffix(name); });
     return names;
 }
 
@@ -39,7 +45,7 @@ std::optional<long> backupNumber(std::string_view file, std::string_view name) {
         return {};
     std::string_view digits =
         file.substr(name.size() + 1, file.size() - name.size() - 1 - kDbSuffix.size());
-    if (fileExtension(file) != "db" || file[file.size() - kDbSuffix.size()] != '.')
+    if (!hasDatabaseSuffix(file))
         return {};
     if (digits.empty() || digits.size() > 9)
         return {};

@@ -64,11 +64,11 @@ protected:
 TEST_F(DatabaseStoreTest, ListsCountsAndCreates) {
     dir.write("Games.db", line("A") + "\r\n" + line("B"));
     dir.write("Games_0.db", line("A"));
-    dir.write("Other.DB", "A|\nB|\n\nC|");
+    dir.write("Other.db", "A|\nB|\n\nC|");
     dir.write("notes.txt", "x");
     std::filesystem::create_directory(dir.file("Folder.db"));
 
-    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db", "Other.DB"}));
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db", "Other.db"}));
     EXPECT_EQ(store.countProfiles("Games.db"), 2);
     EXPECT_EQ(store.countProfiles("Missing.db"), 0);
     EXPECT_EQ(store.countAllProfiles(), 5);
@@ -80,6 +80,26 @@ TEST_F(DatabaseStoreTest, ListsCountsAndCreates) {
     EXPECT_EQ(store.databaseList().back(), "New.db");
     EXPECT_TRUE(std::filesystem::exists(dir.file("New.db")));
     EXPECT_EQ(store.createEmptyDatabase("no/such/dir"), CreateResult::Failed);
+}
+
+TEST_F(DatabaseStoreTest, OnlyTheExactExtensionMakesADatabase) {
+    // Every operation opens name + ".db"; a file in other letters would be listed and then never
+    // touched, and saving to it would start a second file.
+    dir.write("Arcade.DB", line("A") + line("B"));
+    dir.write("Arcade_0.DB", line("A"));
+    dir.write("Arcade_1.Db", line("A"));
+    dir.write("Games.db", line("G"));
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db"}));
+    EXPECT_EQ(store.countAllProfiles(), 1);
+
+    EXPECT_EQ(store.restoreDatabase("Arcade"), FileResult::Failed);
+    EXPECT_EQ(store.backupDatabase("Arcade"), BackupResult::NoDatabase);
+    EXPECT_EQ(store.renameDatabaseFiles("Arcade", "Old"), FileResult::Done);
+    EXPECT_EQ(store.deleteDatabaseFiles("Arcade", true), FileResult::Done);
+    for (const char* file : {"Arcade.DB", "Arcade_0.DB", "Arcade_1.Db"})
+        EXPECT_TRUE(std::filesystem::exists(dir.file(file))) << file;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Old.DB")));
+    EXPECT_EQ(readFile(dir.file("Arcade.DB")), line("A") + line("B"));
 }
 
 TEST_F(DatabaseStoreTest, SaveAsksBeforeReplacing) {
