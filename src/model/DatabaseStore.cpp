@@ -291,6 +291,12 @@ bool isSymbolicLink(const std::string& path) {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
+
+// Any directory entry, a link to nothing included, keeps its name from a rename.
+bool nameTaken(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
 }  // namespace
 
 BackupResult DatabaseStore::backupDatabase(const std::string& nameOrFile) {
@@ -358,13 +364,24 @@ FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool dele
 
 FileResult DatabaseStore::renameDatabaseFiles(const std::string& oldName,
                                               const std::string& newName) {
-    for (const std::string& file : databaseFilesOf(oldName)) {
-        const std::string renamed = newName + file.substr(oldName.size());
-        const std::string from = joinPath(dir_, file);
-        const std::string to = joinPath(dir_, renamed);
-        // Never overwrite another database's file.
-        if (fileExists(to) || std::rename(from.c_str(), to.c_str()) != 0)
+    struct Move {
+        std::string from;
+        std::string to;
+    };
+    std::vector<Move> moves;
+    for (const std::string& file : databaseFilesOf(oldName))
+        moves.push_back(
+            {joinPath(dir_, file), joinPath(dir_, newName + file.substr(oldName.size()))});
+    // A database and its backups change name together or not at all: every new name is checked
+    // before the first file moves, and a rename that fails anyway puts the moved files back.
+    if (std::ranges::any_of(moves, [](const Move& m) { return nameTaken(m.to); }))
+        return FileResult::Failed;
+    for (size_t done = 0; done < moves.size(); ++done) {
+        if (!renameWithoutReplacing(moves[done].from, moves[done].to)) {
+            while (done-- > 0)
+                renameWithoutReplacing(moves[done].to, moves[done].from);
             return FileResult::Failed;
+        }
     }
     if (currentName_ == oldName)
         currentName_ = newName;

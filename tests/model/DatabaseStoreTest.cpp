@@ -257,6 +257,43 @@ TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("Arcade_0.db")));
 }
 
+TEST_F(DatabaseStoreTest, ARenameMovesAllFilesOfADatabaseOrNone) {
+    auto files = [this] {
+        std::map<std::string, std::string> out;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            out[entry.path().filename().string()] = readFile(entry.path().string());
+        return out;
+    };
+    dir.write("Old.db", "db\r\n");
+    dir.write("Old_0.db", "backup 0\r\n");
+    dir.write("New_0.db", "stray\r\n");
+    store.setCurrentDatabase("Old");
+    ASSERT_EQ(store.databaseList(), (std::vector<std::string>{"Old.db"}));
+    const auto before = files();
+    // New_0.db is taken, so nothing moves, not even Old.db whose new name is free.
+    EXPECT_EQ(store.renameDatabaseFiles("Old", "New"), FileResult::Failed);
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(store.currentDatabaseName(), "Old");
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Old.db"}));
+
+    // The third new name is too long for the file system: only its rename fails, after two
+    // others went through, and those two are put back.
+    std::filesystem::remove(dir.file("New_0.db"));
+    dir.write("Old_123456789.db", "backup 123456789\r\n");
+    const std::string longName(245, 'n');
+    const auto withLongBackup = files();
+    EXPECT_EQ(store.renameDatabaseFiles("Old", longName), FileResult::Failed);
+    EXPECT_EQ(files(), withLongBackup);
+    EXPECT_EQ(store.currentDatabaseName(), "Old");
+
+    EXPECT_EQ(store.renameDatabaseFiles("Old", "New"), FileResult::Done);
+    EXPECT_EQ(files(),
+              (std::map<std::string, std::string>{{"New.db", "db\r\n"},
+                                                  {"New_0.db", "backup 0\r\n"},
+                                                  {"New_123456789.db", "backup 123456789\r\n"}}));
+    EXPECT_EQ(store.currentDatabaseName(), "New");
+}
+
 TEST_F(DatabaseStoreTest, AppendingCompletesTheLastLineAndAFailedAppendLeavesNoTrace) {
     const std::string db = dir.write("Games.db", profile("A").ToLine());  // no line end
     EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, false, AnswerToAll::None),
