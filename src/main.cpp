@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <QDir>
 
 #include "app/CCorvaneLauncherApp.h"
+#include "platform/WorkingDirectory.h"
 #include "ui/common/QtPrompter.h"
 #include "ui/common/SingleInstance.h"
-#include "ui/common/TextCodec.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 
 int main(int argc, char* argv[]) {
@@ -16,9 +15,10 @@ int main(int argc, char* argv[]) {
     if (!instance.acquire())
         return 0;
 
-    // The base directory is where the launcher was started; every file it keeps lives there.
+    // The base directory is where the launcher was started; every file it keeps lives there. Its
+    // name is kept as the system's bytes: a folder name need not be UTF-8.
     corvane::QtPrompter prompter;
-    corvane::CCorvaneLauncherApp app(corvane::toBytes(QDir::currentPath()), prompter);
+    corvane::CCorvaneLauncherApp app(corvane::workingDirectory(), prompter);
     prompter.setLanguages(app.languages());
 
     corvane::CCorvaneLauncherDlg window(app);

@@ -56,7 +56,9 @@ void syncFolder(const std::string& path) {
     ::close(fd);
 }
 
-bool publishNew(const std::string& from, const std::string& to) {
+}  // namespace
+
+bool renameWithoutReplacing(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
@@ -67,6 +69,8 @@ bool publishNew(const std::string& from, const std::string& to) {
     ::unlink(from.c_str());
     return true;
 }
+
+namespace {
 
 bool writeWhole(int fd, const std::string& bytes) {
     ssize_t written;
@@ -158,7 +162,7 @@ bool AtomicFileWriter::commit() {
     file_ = nullptr;
     if (ok) {
         ok = publish_ == Publish::Replace ? std::rename(tmpPath_.c_str(), target_.c_str()) == 0
-                                          : publishNew(tmpPath_, target_);
+                                          : renameWithoutReplacing(tmpPath_, target_);
     }
     if (!ok) {
         ::unlink(tmpPath_.c_str());

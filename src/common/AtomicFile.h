@@ -53,6 +53,9 @@ bool replaceFileContent(const std::string& path, std::string_view content);
 bool copyRegularFile(const std::string& source, const std::string& target,
                      AtomicFileWriter::Publish publish);
 
+// Renames within one file system, failing instead of replacing a file that has the new name.
+bool renameWithoutReplacing(const std::string& from, const std::string& to);
+
 // Appends each line + CR LF to the file (created when missing; a symbolic link is followed).
 // A last line left without its line end is completed first, so nothing merges into it. No line
 // is ever split between two writes, and when any step fails the file is cut back to its old

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/FileNameCase.h"
 #include "common/Path.h"
 #include "common/Prompter.h"
 #include "common/TextSource.h"
@@ -152,9 +153,15 @@ ScreenshotFiles Launcher::screenshotFiles(const Game& profile) const {
     const std::string directory =
         EmulatorInstallation(settings_.emulatorDirectory).screenshotsDirectory();
     const std::string base = profile.CaptureBaseName();
-    files.image1 = joinPath(directory, base + "_0000." + settings_.imageType);
+    // The emulator's home platform ignores letter case: Knight_0000.png is the picture of the
+    // image type PNG. A picture that is not there keeps its exact name.
+    auto picture = [&](const char* number) {
+        const std::string exact = joinPath(directory, base + number + settings_.imageType);
+        return findFileIgnoringCase(exact).value_or(exact);
+    };
+    files.image1 = picture("_0000.");
     if (two)
-        files.image2 = joinPath(directory, base + "_0001." + settings_.imageType);
+        files.image2 = picture("_0001.");
     return files;
 }
 

@@ -2,8 +2,8 @@
 #include "emulator/MachineCatalogue.h"
 
 #include "common/DirectoryListing.h"
+#include "common/FileNameCase.h"
 #include "common/LineReader.h"
-#include "common/Path.h"
 
 namespace corvane {
 
@@ -40,7 +40,9 @@ bool MachineCatalogue::isMachineUsable(std::string_view machine) const {
             continue;
         }
         for (const std::string_view text : quotedTexts(line)) {
-            if (!text.empty() && !fileExists(installation_.resolve(text)))
+            // The emulator's home system ignores letter case, so its configurations may name
+            // MSX2.ROM for msx2.rom.
+            if (!text.empty() && !findFileIgnoringCase(installation_.resolve(text)))
                 return false;
         }
     }

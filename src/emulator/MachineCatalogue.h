@@ -19,7 +19,8 @@ public:
     // Usable machine names in listing order. Probing every file a configuration names is slow, so
     // a list that found machines is kept for the life of the catalogue; an empty one is retried.
     const std::vector<std::string>& machineList();
-    // The machine's config.ini has a "[Slots]" line and every file its slot lines name exists.
+    // The machine's config.ini has a "[Slots]" line and every file its slot lines name exists
+    // (the letter case of the file names aside).
     bool isMachineUsable(std::string_view machine) const;
 
     // "scc", "scc+", "fmpac", "fmpak", "sunriseide", in the order the editor offers them.

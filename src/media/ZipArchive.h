@@ -39,8 +39,9 @@ public:
     // False after the last member.
     bool goToNext();
     std::optional<MemberInfo> currentInfo() const;
-    // Streams the current member's uncompressed bytes to sink. False on a read or checksum
-    // error, when the data does not match the size the archive declares, or when sink stops.
+    // Streams the current member's uncompressed bytes to sink. False on a read error, when the
+    // data ends before the size the archive declares, or when sink stops. The stored CRC is not
+    // checked: the bytes are delivered as the archive holds them.
     bool readCurrent(const Sink& sink);
 
 private:

@@ -23,11 +23,17 @@ namespace {
 
 constexpr std::string_view kDbSuffix = ".db";
 
+// Every operation opens name + ".db", so only that exact extension makes a database file: where
+// letter case matters, Games.DB is not the file a save or a delete of Games would touch.
+bool hasDatabaseSuffix(std::string_view file) {
+    return file.size() > kDbSuffix.size() && file.ends_with(kDbSuffix);
+}
+
 // Regular files of dir with the database extension, in the shared listing order. Folders, pipes
 // and devices are no databases: a reader would fail or wait forever on them.
 std::vector<std::string> databaseFilesIn(const std::string& dir) {
     std::vector<std::string> names = listRegularFiles(dir).value_or(std::vector<std::string>{});
-    std::erase_if(names, [](const std::string& name) { return !IsDatabaseFile(name); });
+    std::erase_if(names, [](const std::string& name) { return !hasDatabaseSuffix(name); });
     return names;
 }
 
@@ -39,7 +45,7 @@ std::optional<long> backupNumber(std::string_view file, std::string_view name) {
         return {};
     std::string_view digits =
         file.substr(name.size() + 1, file.size() - name.size() - 1 - kDbSuffix.size());
-    if (fileExtension(file) != "db" || file[file.size() - kDbSuffix.size()] != '.')
+    if (!hasDatabaseSuffix(file))
         return {};
     if (digits.empty() || digits.size() > 9)
         return {};
@@ -285,6 +291,12 @@ bool isSymbolicLink(const std::string& path) {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
+
+// Any directory entry, a link to nothing included, keeps its name from a rename.
+bool nameTaken(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
 }  // namespace
 
 BackupResult DatabaseStore::backupDatabase(const std::string& nameOrFile) {
@@ -352,13 +364,24 @@ FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool dele
 
 FileResult DatabaseStore::renameDatabaseFiles(const std::string& oldName,
                                               const std::string& newName) {
-    for (const std::string& file : databaseFilesOf(oldName)) {
-        const std::string renamed = newName + file.substr(oldName.size());
-        const std::string from = joinPath(dir_, file);
-        const std::string to = joinPath(dir_, renamed);
-        // Never overwrite another database's file.
-        if (fileExists(to) || std::rename(from.c_str(), to.c_str()) != 0)
+    struct Move {
+        std::string from;
+        std::string to;
+    };
+    std::vector<Move> moves;
+    for (const std::string& file : databaseFilesOf(oldName))
+        moves.push_back(
+            {joinPath(dir_, file), joinPath(dir_, newName + file.substr(oldName.size()))});
+    // A database and its backups change name together or not at all: every new name is checked
+    // before the first file moves, and a rename that fails anyway puts the moved files back.
+    if (std::ranges::any_of(moves, [](const Move& m) { return nameTaken(m.to); }))
+        return FileResult::Failed;
+    for (size_t done = 0; done < moves.size(); ++done) {
+        if (!renameWithoutReplacing(moves[done].from, moves[done].to)) {
+            while (done-- > 0)
+                renameWithoutReplacing(moves[done].to, moves[done].from);
             return FileResult::Failed;
+        }
     }
     if (currentName_ == oldName)
         currentName_ = newName;

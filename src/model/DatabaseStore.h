@@ -50,8 +50,8 @@ public:
     std::string databasePath(const std::string& name) const;
     static std::string databaseNameOfPath(const std::string& path);
 
-    // File names (name + ".db") of the databases, built from the directory on first use and
-    // kept in step by create, delete and rename afterwards.
+    // File names (name + ".db", the extension in exactly these letters) of the databases, built
+    // from the directory on first use and kept in step by create, delete and rename afterwards.
     const std::vector<std::string>& databaseList();
     std::vector<std::string> databaseNames();
 

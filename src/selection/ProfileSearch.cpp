@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/AsciiCase.h"
+#include "common/CaseFoldedSearch.h"
 #include "common/LineReader.h"
 #include "common/Path.h"
 #include "model/DatabaseStore.h"
@@ -16,6 +17,9 @@ std::optional<std::vector<SearchHit>> ProfileSearch::find(std::string_view typed
     lastText_ = trimBlanks(typed);
     if (lastText_.empty())
         return std::nullopt;
+    // Typed text arrives as UTF-8 while names written on Windows are Windows-1252: both are
+    // compared as the windows show them.
+    CaseFoldedSearch needle(lastText_);
     std::vector<SearchHit> hits;
     int examined = 0;
     std::string line;
@@ -29,7 +33,7 @@ std::optional<std::vector<SearchHit>> ProfileSearch::find(std::string_view typed
                 continue;
             // The name is the line's first field; the rest of the record plays no part.
             const std::string_view name = profileNameOfLine(line);
-            if (containsIgnoreCase(name, lastText_))
+            if (needle.foundIn(name))
                 hits.push_back({std::string(name), database});
             if (pulse && ++examined % 20 == 0)
                 pulse();

@@ -28,9 +28,9 @@ public:
     const std::string& lastText() const { return lastText_; }
 
     // Trims blanks off both ends of the typed text and remembers it; nothing when that leaves it
-    // empty. Otherwise the profiles whose names hold the text, ignoring letter case, sorted by
-    // name ignoring case (databases in list order for equal names). pulse runs every 20 profiles
-    // so a window can stay responsive.
+    // empty. Otherwise the profiles whose names hold the text, ignoring letter case (beyond ASCII
+    // too, names in UTF-8 or Windows-1252 alike), sorted by name ignoring case (databases in list
+    // order for equal names). pulse runs every 20 profiles so a window can stay responsive.
     std::optional<std::vector<SearchHit>> find(std::string_view typed,
                                                const std::function<void()>& pulse = {});
 

@@ -204,3 +204,21 @@ TEST_F(LauncherTest, ScreenshotFiles) {
     EXPECT_EQ(launcher.screenshotFiles(plain).image1, "/pics/one.png");
     EXPECT_EQ(launcher.screenshotFiles(plain).image2, "");
 }
+
+TEST_F(LauncherTest, ScreenshotsAreFoundWhateverTheLetterCase) {
+    settings.screenshotCount = 2;
+    const std::string shots = emulator.path() + "/Screenshots/";
+    emulator.write("Screenshots/Knight_0000.png", "picture");
+    emulator.write("Screenshots/KNIGHT_0001.Png", "picture");
+    emulator.write("Screenshots/Knight_0001.png", "picture");
+    ScreenshotFiles files = launcher.screenshotFiles(profile);
+    EXPECT_EQ(files.image1, shots + "Knight_0000.png");
+    EXPECT_EQ(files.image2, shots + "KNIGHT_0001.Png");  // byte order decides between two
+    // The exact name wins; a missing picture keeps the name looked for.
+    emulator.write("Screenshots/knight_0000.PNG", "picture");
+    settings.imageType = "GIF";
+    files = launcher.screenshotFiles(profile);
+    EXPECT_EQ(files.image1, shots + "knight_0000.GIF");
+    settings.imageType = "PNG";
+    EXPECT_EQ(launcher.screenshotFiles(profile).image1, shots + "knight_0000.PNG");
+}

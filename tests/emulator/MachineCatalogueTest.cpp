@@ -44,6 +44,17 @@ TEST(MachineCatalogue, ListsUsableMachinesOnce) {
     EXPECT_TRUE(empty.machineList().empty());
 }
 
+TEST(MachineCatalogue, SlotFilesAreFoundWhateverTheLetterCaseOfTheirNames) {
+    FakeEmulator emulator;
+    emulator.addSharedRom("msx2.rom");
+    emulator.addMachine("Upper", "[Slots]\n0 0 \"Machines/Shared Roms/MSX2.ROM\"\n");
+    emulator.addMachine("Other", "[Slots]\n0 0 \"Machines/Shared Roms/MSX2P.ROM\"\n");
+    const std::string link = emulator.path() + "/Machines/Shared Roms/gone.rom";
+    std::filesystem::create_symlink(emulator.path() + "/nowhere.rom", link);
+    emulator.addMachine("Dangling", "[Slots]\n0 0 \"Machines/Shared Roms/GONE.rom\"\n");
+    EXPECT_EQ(MachineCatalogue(emulator.path()).machineList(), (Strings{"Upper"}));
+}
+
 TEST(MachineCatalogue, OddSlotLinesAndUnreadableFiles) {
     FakeEmulator emulator;
     emulator.addSharedRom("A.rom");

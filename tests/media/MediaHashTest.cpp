@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <tuple>
 
 #include "common/AsciiCase.h"
 #include "media/CSHADigest.h"
@@ -37,6 +36,19 @@ void limitAddressSpace(std::uint64_t headroom) {
     setrlimit(RLIMIT_AS, &limit);
 }
 #endif
+
+// Writes a 32-bit little-endian value into the first header with this signature.
+void patchHeader(std::string& bytes, const char* signature, std::size_t offset,
+                 std::uint32_t value) {
+    const std::size_t at = bytes.find(signature) + offset;
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Header offsets of the first member's CRC and uncompressed size.
+constexpr const char* kLocal = "PK\3\4";
+constexpr const char* kCentral = "PK\1\2";
+constexpr std::size_t kLocalCrc = 14, kCentralCrc = 16, kLocalSize = 22, kCentralSize = 24;
 
 class MediaHashTest : public testing::Test {
 protected:
@@ -69,13 +81,33 @@ TEST_F(MediaHashTest, DamagedArchivesGiveEmptyText) {
     const std::string whole = test::readFile(zip);
     EXPECT_EQ(HashZipMember(dir.write("noise.zip", patternBytes(4096)), ""), "");
     EXPECT_EQ(HashZipMember(dir.write("half.zip", whole.substr(0, whole.size() / 2)), ""), "");
+}
 
-    // A stored member with one changed byte fails its CRC.
+TEST_F(MediaHashTest, AMemberThatFailsItsCrcIsHashedAsRead) {
+    const std::string whole = test::readFile(zip);
+    // A stored member with one changed byte: the digest is that of the bytes it now holds.
     std::string flipped = whole;
     const std::size_t at = flipped.rfind(disk.substr(0, 64));
     ASSERT_NE(at, std::string::npos);
     flipped[at + 100] = static_cast<char>(flipped[at + 100] ^ 0x01);
-    EXPECT_EQ(HashZipMember(dir.write("flipped.zip", flipped), "Disks/Side B.dsk"), "");
+    std::string changedDisk = disk;
+    changedDisk[100] = static_cast<char>(changedDisk[100] ^ 0x01);
+    EXPECT_EQ(HashZipMember(dir.write("flipped.zip", flipped), "Disks/Side B.dsk"),
+              upperSha1(changedDisk));
+
+    // Intact data under a wrong stored CRC (both headers agree on it).
+    std::string wrongCrc = whole;
+    patchHeader(wrongCrc, kLocal, kLocalCrc, 0x12345678);
+    patchHeader(wrongCrc, kCentral, kCentralCrc, 0x12345678);
+    const std::string wrongCrcZip = dir.write("crc.zip", wrongCrc);
+    EXPECT_EQ(HashZipMember(wrongCrcZip, "knightmare.rom"), upperSha1(rom));
+    EXPECT_EQ(MediumSha1(wrongCrcZip, ""), toLowerAscii(upperSha1(rom)));
+
+    // Data that ends before the declared size is a truncated member: no digest.
+    const auto longer = static_cast<std::uint32_t>(rom.size() + 1);
+    patchHeader(wrongCrc, kLocal, kLocalSize, longer);
+    patchHeader(wrongCrc, kCentral, kCentralSize, longer);
+    EXPECT_EQ(HashZipMember(dir.write("truncated.zip", wrongCrc), ""), "");
 }
 
 TEST_F(MediaHashTest, ForgedMemberSizes) {
@@ -83,18 +115,16 @@ TEST_F(MediaHashTest, ForgedMemberSizes) {
     // The uncompressed size sits at offset 22 of the local header, 24 of the central one.
     auto forged = [&](std::uint32_t local, std::uint32_t central, const char* name) {
         std::string bytes = whole;
-        for (auto [signature, offset, value] :
-             {std::tuple{"PK\3\4", 22, local}, std::tuple{"PK\1\2", 24, central}}) {
-            const std::size_t at = bytes.find(signature) + offset;
-            for (int i = 0; value && i < 4; ++i)
-                bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
+        if (local)
+            patchHeader(bytes, kLocal, kLocalSize, local);
+        patchHeader(bytes, kCentral, kCentralSize, central);
         return dir.write(name, bytes);
     };
     const std::string central = forged(0, 0xFFFFFFF0u, "central.zip");
     EXPECT_EQ(MainMediumSize(central, ""), "4194303 KB");  // the claim is only reported
     EXPECT_EQ(HashZipMember(central, ""), "");
-    EXPECT_EQ(HashZipMember(forged(1000, 1000, "short.zip"), ""), "");
+    // The declared size is what is read; the rest fails the CRC, which is not held against it.
+    EXPECT_EQ(HashZipMember(forged(1000, 1000, "short.zip"), ""), upperSha1(rom.substr(0, 1000)));
 
     // Both headers claim almost 4 GiB for 150 KB of data: the data ends early, nothing of the
     // claimed size is ever allocated.

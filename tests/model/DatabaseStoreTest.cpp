@@ -64,11 +64,11 @@ protected:
 TEST_F(DatabaseStoreTest, ListsCountsAndCreates) {
     dir.write("Games.db", line("A") + "\r\n" + line("B"));
     dir.write("Games_0.db", line("A"));
-    dir.write("Other.DB", "A|\nB|\n\nC|");
+    dir.write("Other.db", "A|\nB|\n\nC|");
     dir.write("notes.txt", "x");
     std::filesystem::create_directory(dir.file("Folder.db"));
 
-    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db", "Other.DB"}));
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db", "Other.db"}));
     EXPECT_EQ(store.countProfiles("Games.db"), 2);
     EXPECT_EQ(store.countProfiles("Missing.db"), 0);
     EXPECT_EQ(store.countAllProfiles(), 5);
@@ -80,6 +80,26 @@ TEST_F(DatabaseStoreTest, ListsCountsAndCreates) {
     EXPECT_EQ(store.databaseList().back(), "New.db");
     EXPECT_TRUE(std::filesystem::exists(dir.file("New.db")));
     EXPECT_EQ(store.createEmptyDatabase("no/such/dir"), CreateResult::Failed);
+}
+
+TEST_F(DatabaseStoreTest, OnlyTheExactExtensionMakesADatabase) {
+    // Every operation opens name + ".db"; a file in other letters would be listed and then never
+    // touched, and saving to it would start a second file.
+    dir.write("Arcade.DB", line("A") + line("B"));
+    dir.write("Arcade_0.DB", line("A"));
+    dir.write("Arcade_1.Db", line("A"));
+    dir.write("Games.db", line("G"));
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db"}));
+    EXPECT_EQ(store.countAllProfiles(), 1);
+
+    EXPECT_EQ(store.restoreDatabase("Arcade"), FileResult::Failed);
+    EXPECT_EQ(store.backupDatabase("Arcade"), BackupResult::NoDatabase);
+    EXPECT_EQ(store.renameDatabaseFiles("Arcade", "Old"), FileResult::Done);
+    EXPECT_EQ(store.deleteDatabaseFiles("Arcade", true), FileResult::Done);
+    for (const char* file : {"Arcade.DB", "Arcade_0.DB", "Arcade_1.Db"})
+        EXPECT_TRUE(std::filesystem::exists(dir.file(file))) << file;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Old.DB")));
+    EXPECT_EQ(readFile(dir.file("Arcade.DB")), line("A") + line("B"));
 }
 
 TEST_F(DatabaseStoreTest, SaveAsksBeforeReplacing) {
@@ -235,6 +255,43 @@ TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
     EXPECT_EQ(store.currentDatabaseName(), "");
     EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games2.db"}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("Arcade_0.db")));
+}
+
+TEST_F(DatabaseStoreTest, ARenameMovesAllFilesOfADatabaseOrNone) {
+    auto files = [this] {
+        std::map<std::string, std::string> out;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            out[entry.path().filename().string()] = readFile(entry.path().string());
+        return out;
+    };
+    dir.write("Old.db", "db\r\n");
+    dir.write("Old_0.db", "backup 0\r\n");
+    dir.write("New_0.db", "stray\r\n");
+    store.setCurrentDatabase("Old");
+    ASSERT_EQ(store.databaseList(), (std::vector<std::string>{"Old.db"}));
+    const auto before = files();
+    // New_0.db is taken, so nothing moves, not even Old.db whose new name is free.
+    EXPECT_EQ(store.renameDatabaseFiles("Old", "New"), FileResult::Failed);
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(store.currentDatabaseName(), "Old");
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Old.db"}));
+
+    // The third new name is too long for the file system: only its rename fails, after two
+    // others went through, and those two are put back.
+    std::filesystem::remove(dir.file("New_0.db"));
+    dir.write("Old_123456789.db", "backup 123456789\r\n");
+    const std::string longName(245, 'n');
+    const auto withLongBackup = files();
+    EXPECT_EQ(store.renameDatabaseFiles("Old", longName), FileResult::Failed);
+    EXPECT_EQ(files(), withLongBackup);
+    EXPECT_EQ(store.currentDatabaseName(), "Old");
+
+    EXPECT_EQ(store.renameDatabaseFiles("Old", "New"), FileResult::Done);
+    EXPECT_EQ(files(),
+              (std::map<std::string, std::string>{{"New.db", "db\r\n"},
+                                                  {"New_0.db", "backup 0\r\n"},
+                                                  {"New_123456789.db", "backup 123456789\r\n"}}));
+    EXPECT_EQ(store.currentDatabaseName(), "New");
 }
 
 TEST_F(DatabaseStoreTest, AppendingCompletesTheLastLineAndAFailedAppendLeavesNoTrace) {

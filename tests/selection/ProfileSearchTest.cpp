@@ -47,3 +47,40 @@ TEST(ProfileSearchTest, FindsPartsOfNamesInEveryDatabaseIgnoringCaseAndOuterBlan
     EXPECT_FALSE(search.find("   "));
     EXPECT_EQ(search.lastText(), "");
 }
+
+TEST(ProfileSearchTest, NamesInEitherEncodingMatchIgnoringCaseBeyondAscii) {
+    test::TempDir dir;
+    test::ScriptedPrompter prompter;
+    test::KeyTextSource texts;
+    // Windows-1252 names from Windows, UTF-8 names from this launcher; one that mixes a UTF-8
+    // sequence with a stray byte is Windows-1252 as a whole, as the list shows it.
+    dir.write("Windows.db", line("Caf\xE9 Game") + line("\x8Akoda Rally") + line("\x8Cuvres"));
+    dir.write("Linux.db", line("CAF\xC3\x89 OL\xC3\x89") +
+                              line("\xCE\x95\xCE\xA3\xCE\xA0\xCE\x91\xCE\xA3") +
+                              line("\xD0\x9C\xD0\x9E\xD0\xA1\xD0\x9A\xD0\x92\xD0\x90") +
+                              line("Mixed \xC3\xA9 \xE9") + line("Cla\xC5\xBF\xC5\xBFic"));
+    DatabaseStore store(dir.path(), prompter, texts);
+    ProfileSearch search(store);
+    auto profiles = [&search](const std::string& typed) {
+        std::vector<std::string> names;
+        const auto hits = search.find(typed);
+        for (const SearchHit& hit : hits.value())
+            names.push_back(hit.profile);
+        return names;
+    };
+    using Names = std::vector<std::string>;
+
+    EXPECT_EQ(profiles("Caf\xC3\xA9"), (Names{"CAF\xC3\x89 OL\xC3\x89", "Caf\xE9 Game"}));
+    EXPECT_EQ(profiles("caf\xC3\x89 g"), (Names{"Caf\xE9 Game"}));
+    EXPECT_EQ(profiles("\xC5\xA1koda"), (Names{"\x8Akoda Rally"}));  // š, Š in 0x80..0x9F
+    EXPECT_EQ(profiles("\xC5\x93uvre"), (Names{"\x8Cuvres"}));       // œ
+    EXPECT_EQ(profiles("\xCF\x83\xCF\x80\xCE\xB1\xCF\x82"), (Names{"\xCE\x95\xCE\xA3\xCE\xA0"
+                                                                   "\xCE\x91\xCE\xA3"}));  // σπας
+    EXPECT_EQ(profiles("\xD0\xBC\xD0\xBE\xD1\x81"), (Names{"\xD0\x9C\xD0\x9E\xD0\xA1\xD0\x9A"
+                                                           "\xD0\x92\xD0\x90"}));  // мос
+    // The mixed name reads "Mixed Ã© é": its UTF-8 part is not é.
+    EXPECT_EQ(profiles("d \xC3\x83\xC2\xA9 \xC3\x89"), (Names{"Mixed \xC3\xA9 \xE9"}));
+    EXPECT_EQ(profiles("d \xC3\xA9"), Names{});
+    EXPECT_EQ(profiles("Caf"), (Names{"CAF\xC3\x89 OL\xC3\x89", "Caf\xE9 Game"}));
+    EXPECT_EQ(profiles("CLASS"), (Names{"Cla\xC5\xBF\xC5\xBFic"}));  // the long s is an s
+}

@@ -64,6 +64,14 @@ TEST_F(SearchDlgTest, EnterFindsAcrossDatabasesAndOkHandsBackTheChosenHit) {
     EXPECT_EQ(dlg->chosenHit(), (SearchHit{"Caf\xe9 Man", "Arcade"}));
 }
 
+TEST_F(SearchDlgTest, TypedAccentsFindNamesWrittenOnWindows) {
+    auto dlg = open();
+    QTest::keyClicks(dlg->nameEdit(), QString::fromUtf8("CAF\xc3\x89"));
+    QTest::keyClick(dlg->nameEdit(), Qt::Key_Return);
+    EXPECT_EQ(test::treeRows(dlg->results()),
+              QStringList{QString::fromUtf8("Caf\xc3\xa9 Man|Arcade")});
+}
+
 TEST_F(SearchDlgTest, ReopeningShowsTheLastTextAndBlankTextOnlyEmptiesTheList) {
     auto first = open();
     first->nameEdit()->setText(QStringLiteral(" knight  "));

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Whether the bytes are well-formed UTF-8: no overlong forms, no surrogates, nothing past
+// U+10FFFF, no sequence cut off at the end.
+bool isValidUtf8(std::string_view bytes);
+
+// The code points the windows show for these bytes, decided for the whole string: UTF-8 (a
+// leading byte order mark dropped) when the bytes are valid UTF-8, otherwise every byte is a
+// Windows-1252 character, as databases written on Windows hold them. The five bytes that code
+// page leaves unassigned stand for the code points of the same value.
+std::u32string decodeText(std::string_view bytes);
+// The same into a buffer the caller reuses, replacing its content.
+void decodeText(std::string_view bytes, std::u32string& out);
+
+}  // namespace corvane

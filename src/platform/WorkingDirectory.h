@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+// The process's working directory in the bytes the system names it by, whatever they are (a
+// folder name need not be UTF-8). "." when it has no name any more (it was removed): files are
+// still found relative to it.
+std::string workingDirectory();
+
+}  // namespace corvane
