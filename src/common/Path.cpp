@@ -3,8 +3,6 @@
 
 #include <sys/stat.h>
 
-#include "common/AsciiCase.h"
-
 namespace corvane {
 
 std::string joinPath(std::string_view dir, std::string_view name) {
@@ -31,11 +29,6 @@ std::string_view lastComponent(std::string_view path) {
 std::string_view parentPath(std::string_view path) {
     const size_t pos = lastSeparator(path);
     return pos == std::string_view::npos ? std::string_view{} : path.substr(0, pos);
-}
-
-std::string fileExtension(std::string_view path) {
-    const size_t dot = path.rfind('.');
-    return dot == std::string_view::npos ? std::string{} : toLowerAscii(path.substr(dot + 1));
 }
 
 bool fileExists(const std::string& path) {

@@ -18,8 +18,6 @@ size_t lastSeparator(std::string_view path);
 std::string_view lastComponent(std::string_view path);
 // The part before the last separator (empty when there is none).
 std::string_view parentPath(std::string_view path);
-// Lower-cased text after the last "." of the path.
-std::string fileExtension(std::string_view path);
 bool fileExists(const std::string& path);
 bool isDirectory(const std::string& path);
 

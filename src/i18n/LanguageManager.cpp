@@ -31,7 +31,7 @@ std::string LanguageManager::textForId(int id) const {
     return current_ ? current_->textForId(id) : std::string();
 }
 
-std::string LanguageManager::textForKey(std::string_view key) const {
+std::string LanguageManager::text(std::string_view key) const {
     return current_ ? current_->textForKey(key) : std::string();
 }
 

@@ -31,8 +31,7 @@ public:
 
     // Both answer the empty text while there is no catalogue.
     std::string textForId(int id) const;
-    std::string textForKey(std::string_view key) const;
-    std::string text(std::string_view key) const override { return textForKey(key); }
+    std::string text(std::string_view key) const override;
 
     // Two-letter code of a language identifier; "en" for anything else.
     static std::string languageCode(int id);

@@ -128,7 +128,7 @@ std::vector<Game> DatabaseStore::readProfiles(const std::string& path) {
     std::string line;
     while (reader.next(line))
         if (!line.empty())
-            games.push_back(Game::fromLine(line));
+            games.emplace_back().FromLine(line);
     return games;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Game.h"
 
+#include "common/AsciiCase.h"
 #include "common/Path.h"
 #include "model/CParseIt.h"
 #include "model/ValueLists.h"
@@ -60,7 +61,7 @@ std::string flagText(const std::array<bool, N>& flags, const std::vector<std::st
 bool extensionIn(std::string_view path, std::initializer_list<std::string_view> extensions) {
     if (path.empty())
         return false;
-    const std::string ext = fileExtension(path);
+    const std::string ext = FileExtension(path);
     for (std::string_view e : extensions)
         if (ext == e)
             return true;
@@ -160,12 +161,6 @@ void Game::FromLine(std::string_view line) {
     fmsxOverride.assign(fields[31]);
 }
 
-Game Game::fromLine(std::string_view line) {
-    Game game;
-    game.FromLine(line);
-    return game;
-}
-
 std::string Game::GenerationText() const {
     return flagText(generation, generationNames());
 }
@@ -214,7 +209,8 @@ std::string_view profileNameOfLine(std::string_view line) {
 }
 
 std::string FileExtension(std::string_view path) {
-    return fileExtension(path);
+    const size_t dot = path.rfind('.');
+    return dot == std::string_view::npos ? std::string{} : toLowerAscii(path.substr(dot + 1));
 }
 bool IsDatabaseFile(std::string_view path) {
     return extensionIn(path, {"db"});

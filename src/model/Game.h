@@ -67,7 +67,6 @@ public:
     std::string ToLine() const;
     // Never fails: missing fields read as empty, non-numeric numbers as 0.
     void FromLine(std::string_view line);
-    static Game fromLine(std::string_view line);
 
     int generationValue() const;
     int soundByte() const;  // 0..255

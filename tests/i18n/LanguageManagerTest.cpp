@@ -43,7 +43,7 @@ TEST(LanguageManagerTest, NothingBeforeTheFirstLanguage) {
     EXPECT_EQ(manager.currentId(), 0);
     EXPECT_EQ(manager.current(), nullptr);
     EXPECT_EQ(manager.textForId(1), "");
-    EXPECT_EQ(manager.textForKey("M_ERROR"), "");
+    EXPECT_EQ(manager.text("M_ERROR"), "");
     EXPECT_EQ(source.text("M_ERR_FILE_IO"), "");
 }
 

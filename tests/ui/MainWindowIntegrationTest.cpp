@@ -214,7 +214,7 @@ TEST_F(MainWindowIntegrationTest, SettingsChangeLanguageAndRecaptionTheWindow) {
     EXPECT_EQ(app->languages().currentId(), kLanguageGerman);
     EXPECT_NE(window->menuBar()->actions()[0]->text(), QStringLiteral("&Options"));
     EXPECT_EQ(window->menuBar()->actions()[0]->text().toStdString(),
-              app->languages().textForKey("LOC_MENU_OPTIONS"));
+              app->languages().text("LOC_MENU_OPTIONS"));
     EXPECT_EQ(window->removeButton()->text().toStdString(), app->languages().textForId(1001));
     EXPECT_EQ(loadSettings(dir.path()).languageId, kLanguageGerman);
 }

@@ -143,7 +143,8 @@ TEST_F(MainWindowTest, MarkModesSwitchAndToggle) {
 }
 
 TEST_F(MainWindowTest, KeysNeverCloseTheWindowAndSelectionRulesHold) {
-    Game g = Game::fromLine(line("Solo"));
+    Game g;
+    g.FromLine(line("Solo"));
     g.basicDataSpecified = "T";
     g.sound[1] = true;
     dir.write("Games.db", g.ToLine() + "\r\n" + line("Two"));
