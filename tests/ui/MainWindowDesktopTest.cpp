@@ -138,3 +138,61 @@ TEST_F(MainWindowDesktopTest, ExploreWaitsForTheFileManagerWithoutHoldingTheWind
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Error starting the file manager"});
     EXPECT_EQ(toolLog("xdg-open"), "");
 }
+
+TEST_F(MainWindowDesktopTest, LaunchShortcutsTryEmulatorsWithoutAPath) {
+    FakeEmulator emulator;
+    Game g;
+    g.name = "Knightmare";
+    g.slot1File = dir.write("roms/knightmare.rom", "rom");
+    start(emulator.path() + "\r\n\r\nGames\r\n", g);
+    ASSERT_TRUE(app->settings().openMsxDirectory.empty());
+    ASSERT_TRUE(app->settings().fmsxDirectory.empty());
+    prompter.messages.clear();  // the installation has no software databases
+    press(Qt::Key_O, Qt::ControlModifier | Qt::AltModifier);
+    press(Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(shownTexts(), std::vector<std::string>(2, "Error starting the emulator"));
+
+    // The command-line window shows which emulator each key tried.
+    app->flags().showCommandLine = true;
+    std::vector<QString> shown;
+    for (int key : {Qt::Key_O, Qt::Key_L}) {
+        onNextModal([&shown](QDialog* dialog) {
+            shown.push_back(dialog->findChild<QPlainTextEdit*>()->toPlainText());
+            dialog->accept();
+        });
+        press(key, Qt::ControlModifier | Qt::AltModifier);
+    }
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].toStdString(), EmulatorHandler::openMsxArguments(g, app->settings()).text());
+    EXPECT_EQ(shown[1].toStdString(), EmulatorHandler::fmsxArguments(g, app->settings()).text());
+    EXPECT_EQ(shownTexts(), std::vector<std::string>(4, "Error starting the emulator"));
+    EXPECT_TRUE(emulator.waitForCalls(0).empty());
+}
+
+TEST_F(MainWindowDesktopTest, CommandLineOutputShowsTheWholeLineReadOnly) {
+    app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
+    const QString line =
+        QStringLiteral("-machine Panasonic_FS-A1GT -carta ") +
+        QString::fromUtf8(
+            "\"/home/user/MSX/Software collections/Cartridges/Konami/"
+            "Knightmare III - Shalom (1987)(Konami)(JP)[RC-743] caf\xc3\xa9.rom\"") +
+        QStringLiteral(" -ext fmpac -ext scc+");
+    for (bool launch : {true, false}) {
+        CommandLineOutputDlg dialog(app->languages(), line);
+        dialog.show();
+        QPlainTextEdit* box = dialog.findChild<QPlainTextEdit*>();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->toPlainText(), line);
+        EXPECT_TRUE(box->isReadOnly());
+        EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAnywhere);
+        // The whole line fits without scrolling sideways.
+        EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0);
+        // Enter launches, Esc cancels, as before, with the box holding the focus.
+        box->setFocus();
+        QKeyEvent key(QEvent::KeyPress, launch ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &key);
+        EXPECT_EQ(dialog.result(), launch ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
