@@ -23,13 +23,13 @@ constexpr int kMaxLines = 14;
 CommandLineOutputDlg::CommandLineOutputDlg(const LanguageManager& languages,
                                            const QString& arguments, QWidget* parent)
     : CLocalized(kDlgCommandLineOutput, languages, parent), edit_(new QPlainTextEdit(this)) {
-    // What is started is the argument vector as built; the box only shows it. A path has no
-    // blanks to break at, so lines wrap anywhere and nothing hides to the right.
+    // What is started is the argument vector as built; the box only shows it. Lines break at
+    // blanks, and anywhere inside a path too long for a line, so nothing hides to the right.
     edit_->setPlainText(arguments);
     edit_->setReadOnly(true);
     edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    edit_->setWordWrapMode(QTextOption::WrapAnywhere);
+    edit_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit_->setTabChangesFocus(true);
     edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -57,6 +57,8 @@ CommandLineOutputDlg::CommandLineOutputDlg(const LanguageManager& languages,
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The box's own preferred size is a fixed square; start at the size the text needs.
+    resize(layout->totalMinimumSize());
 }
 
 }  // namespace corvane
