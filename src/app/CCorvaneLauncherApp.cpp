@@ -23,7 +23,15 @@ CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& pr
     languages_.setLanguage(0);
 }
 
-CCorvaneLauncherApp::~CCorvaneLauncherApp() = default;
+CCorvaneLauncherApp::~CCorvaneLauncherApp() {
+    // The helpers' exit handlers call the shell and the launcher: once the starter is gone none
+    // runs, so they can go after it.
+    starter_.reset();
+}
+
+void CCorvaneLauncherApp::setReportPost(ProcessStarter::Post post) {
+    starter_->setReportPost(std::move(post));
+}
 
 void CCorvaneLauncherApp::buildSoftwareIndex() {
     softwareIndex_.build(settings_.emulatorDirectory, prompter_, languages_);

@@ -39,6 +39,8 @@ public:
     // Writes settings.ini and, only when that worked, applies the new values (a new Corvane
     // Path rebuilds the software index).
     bool applySettings(Settings settings);
+    // Makes the desktop helpers' reports run on the thread that owns the windows.
+    void setReportPost(ProcessStarter::Post post);
     // Indexes the emulator's software databases; done once at start.
     void buildSoftwareIndex();
 

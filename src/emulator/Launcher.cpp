@@ -100,33 +100,33 @@ bool Launcher::startEmulatorProcess(const std::string& executable,
     return starter_.start(executable, arguments.arguments());
 }
 
-bool Launcher::showInfoFile(const Game* profile) {
+void Launcher::showInfoFile(const Game* profile) {
     if (!profile || profile->infoFile.empty())
-        return true;
+        return;
+    if (settings_.useDefaultViewer) {
+        shell_.openWithAssociatedProgram(profile->infoFile, [this](bool opened) {
+            if (!opened)
+                showError("M_ERR_START_VIEWER");
+        });
+        return;
+    }
     // The viewer gets the path as one argument: splitting it at its blanks would name files
     // that do not exist.
-    bool started = false;
-    if (settings_.useDefaultViewer) {
-        started = shell_.openWithAssociatedProgram(profile->infoFile);
-    } else if (const std::optional<std::string> viewer = viewerProgram()) {
-        started = starter_.start(*viewer, {profile->infoFile});
-    }
-    if (!started)
+    const std::optional<std::string> viewer = viewerProgram();
+    if (!viewer || !starter_.start(*viewer, {profile->infoFile}))
         showError("M_ERR_START_VIEWER");
-    return started;
 }
 
-bool Launcher::exploreFile(const std::string& path) {
-    const bool shown = shell_.revealFile(path);
-    if (!shown)
-        showError("M_ERR_START_EXPOLRER");
-    return shown;
+void Launcher::exploreFile(const std::string& path) {
+    shell_.revealFile(path, [this](bool shown) {
+        if (!shown)
+            showError("M_ERR_START_EXPOLRER");
+    });
 }
 
-bool Launcher::exploreProfile(const Game* profile) {
-    if (!profile)
-        return true;
-    return exploreFile(profile->MainMedium().file);
+void Launcher::exploreProfile(const Game* profile) {
+    if (profile)
+        exploreFile(profile->MainMedium().file);
 }
 
 bool Launcher::canAddProfile(bool anyDatabaseExists) {

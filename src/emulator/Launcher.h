@@ -71,12 +71,14 @@ public:
     bool startEmulatorProcess(const std::string& executable, const EmulatorArguments& arguments);
 
     // Opens the profile's info file with the associated program or the configured viewer; a
-    // failure shows M_ERR_START_VIEWER. Nothing happens without a profile or an info file.
-    bool showInfoFile(const Game* profile);
-    // Shows the file selected in the file manager; a failure shows M_ERR_START_EXPOLRER.
-    bool exploreFile(const std::string& path);
+    // failure shows M_ERR_START_VIEWER, possibly later, when the desktop reports it. Nothing
+    // happens without a profile or an info file.
+    void showInfoFile(const Game* profile);
+    // Shows the file selected in the file manager; a failure shows M_ERR_START_EXPOLRER, possibly
+    // later, when the desktop reports it.
+    void exploreFile(const std::string& path);
     // exploreFile of the profile's main medium.
-    bool exploreProfile(const Game* profile);
+    void exploreProfile(const Game* profile);
     // The checks before the editor opens on a new profile; they show their message and give false.
     bool canAddProfile(bool anyDatabaseExists);
 

@@ -78,7 +78,7 @@ void LanguageCatalan::fillKeys() {
     add("M_SEL_MEDIUM", "Especifiqueu com a mínim un suport: ROM, Disc, Cinta o Disc dur");
     add("M_ADDING_FILES", "S'estan afegint fitxers...");
     add("M_PROCESS_FILES", "S'estan processant fitxers...");
-    add("M_ERR_START_EXPOLRER", "S'ha produït un error en iniciar l'Explorador del Windows");
+    add("M_ERR_START_EXPOLRER", "S'ha produït un error en iniciar el gestor de fitxers");
     add("M_ERR_SLOT1_NO_ZIP", "La ranura 1 no conté cap fitxer ZIP");
     add("M_ERR_SLOT2_NO_ZIP", "La ranura 2 no conté cap fitxer ZIP");
     add("M_ERR_DISKA_NO_ZIP", "El disc A no conté cap fitxer ZIP");

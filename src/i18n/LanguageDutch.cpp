@@ -78,7 +78,7 @@ void LanguageDutch::fillKeys() {
     add("M_SEL_MEDIUM", "Geef minstens één medium op: ROM, diskette, cassette of harde schijf");
     add("M_ADDING_FILES", "Bestanden toevoegen...");
     add("M_PROCESS_FILES", "Bestanden verwerken...");
-    add("M_ERR_START_EXPOLRER", "Fout bij het starten van Windows Verkenner");
+    add("M_ERR_START_EXPOLRER", "Fout bij het starten van de bestandsbeheerder");
     add("M_ERR_SLOT1_NO_ZIP", "Slot 1 bevat geen ZIP-bestand");
     add("M_ERR_SLOT2_NO_ZIP", "Slot 2 bevat geen ZIP-bestand");
     add("M_ERR_DISKA_NO_ZIP", "Diskette A bevat geen ZIP-bestand");
@@ -282,7 +282,7 @@ void LanguageDutch::fillMenuIds() {
     add(32791, "Kopiëren");
     add(32786, "Verplaatsen...");
     add(32813, "Toevoegen aan favorieten");
-    add(32798, "Weergeven in Verkenner");
+    add(32798, "Weergeven in bestandsbeheerder");
     add(32822, "Andere dumps...");
     add(32826, "Extra gegevens instellen...");
     add(32799, "Alles selecteren");

@@ -76,7 +76,7 @@ void LanguageEnglish::fillKeys() {
     add("M_SEL_MEDIUM", "Specify at least a ROM, Disk, Tape or Hard Disk medium");
     add("M_ADDING_FILES", "Adding files...");
     add("M_PROCESS_FILES", "Processing files...");
-    add("M_ERR_START_EXPOLRER", "Error starting Windows Explorer");
+    add("M_ERR_START_EXPOLRER", "Error starting the file manager");
     add("M_ERR_SLOT1_NO_ZIP", "Slot 1 does not contain a ZIP file");
     add("M_ERR_SLOT2_NO_ZIP", "Slot 2 does not contain a ZIP file");
     add("M_ERR_DISKA_NO_ZIP", "Disk A does not contain a ZIP file");

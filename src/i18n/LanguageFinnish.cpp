@@ -79,7 +79,7 @@ void LanguageFinnish::fillKeys() {
     add("M_SEL_MEDIUM", "Määritä vähintään yksi media: ROM, levyke, kasetti tai kiintolevy");
     add("M_ADDING_FILES", "Lisätään tiedostoja...");
     add("M_PROCESS_FILES", "Käsitellään tiedostoja...");
-    add("M_ERR_START_EXPOLRER", "Virhe käynnistettäessä Resurssienhallintaa");
+    add("M_ERR_START_EXPOLRER", "Virhe käynnistettäessä tiedostonhallintaa");
     add("M_ERR_SLOT1_NO_ZIP", "Korttipaikka 1 ei sisällä ZIP-tiedostoa");
     add("M_ERR_SLOT2_NO_ZIP", "Korttipaikka 2 ei sisällä ZIP-tiedostoa");
     add("M_ERR_DISKA_NO_ZIP", "Levyke A ei sisällä ZIP-tiedostoa");

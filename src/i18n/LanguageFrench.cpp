@@ -78,7 +78,7 @@ void LanguageFrench::fillKeys() {
     add("M_SEL_MEDIUM", "Indiquez au moins un support : ROM, disquette, cassette ou disque dur");
     add("M_ADDING_FILES", "Ajout des fichiers...");
     add("M_PROCESS_FILES", "Traitement des fichiers...");
-    add("M_ERR_START_EXPOLRER", "Erreur lors du démarrage de l'Explorateur Windows");
+    add("M_ERR_START_EXPOLRER", "Erreur lors du démarrage du gestionnaire de fichiers");
     add("M_ERR_SLOT1_NO_ZIP", "Le slot 1 ne contient pas de fichier ZIP");
     add("M_ERR_SLOT2_NO_ZIP", "Le slot 2 ne contient pas de fichier ZIP");
     add("M_ERR_DISKA_NO_ZIP", "La disquette A ne contient pas de fichier ZIP");

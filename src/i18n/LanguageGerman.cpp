@@ -79,7 +79,7 @@ void LanguageGerman::fillKeys() {
         "Mindestens einen Datenträger angeben: ROM, Diskette, Kassette oder Festplatte");
     add("M_ADDING_FILES", "Dateien werden hinzugefügt...");
     add("M_PROCESS_FILES", "Dateien werden verarbeitet...");
-    add("M_ERR_START_EXPOLRER", "Fehler beim Starten des Windows-Explorers");
+    add("M_ERR_START_EXPOLRER", "Fehler beim Starten des Dateimanagers");
     add("M_ERR_SLOT1_NO_ZIP", "Slot 1 enthält keine ZIP-Datei");
     add("M_ERR_SLOT2_NO_ZIP", "Slot 2 enthält keine ZIP-Datei");
     add("M_ERR_DISKA_NO_ZIP", "Diskette A enthält keine ZIP-Datei");
@@ -283,7 +283,7 @@ void LanguageGerman::fillMenuIds() {
     add(32791, "Kopieren");
     add(32786, "Verschieben...");
     add(32813, "Zu Favoriten hinzufügen");
-    add(32798, "Im Explorer anzeigen");
+    add(32798, "Im Dateimanager anzeigen");
     add(32822, "Andere Dumps...");
     add(32826, "Zusatzdaten festlegen...");
     add(32799, "Alles auswählen");

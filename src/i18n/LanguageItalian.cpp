@@ -78,7 +78,7 @@ void LanguageItalian::fillKeys() {
     add("M_SEL_MEDIUM", "Specificare almeno un supporto: ROM, disco, cassetta o disco rigido");
     add("M_ADDING_FILES", "Aggiunta dei file in corso...");
     add("M_PROCESS_FILES", "Elaborazione dei file in corso...");
-    add("M_ERR_START_EXPOLRER", "Errore durante l'avvio di Esplora risorse");
+    add("M_ERR_START_EXPOLRER", "Errore durante l'avvio del gestore di file");
     add("M_ERR_SLOT1_NO_ZIP", "Lo slot 1 non contiene un file ZIP");
     add("M_ERR_SLOT2_NO_ZIP", "Lo slot 2 non contiene un file ZIP");
     add("M_ERR_DISKA_NO_ZIP", "Il disco A non contiene un file ZIP");

@@ -78,7 +78,7 @@ void LanguagePortuguese::fillKeys() {
     add("M_SEL_MEDIUM", "Especifique pelo menos uma mídia: ROM, disco, fita ou disco rígido");
     add("M_ADDING_FILES", "Adicionando arquivos...");
     add("M_PROCESS_FILES", "Processando arquivos...");
-    add("M_ERR_START_EXPOLRER", "Erro ao iniciar o Windows Explorer");
+    add("M_ERR_START_EXPOLRER", "Erro ao iniciar o gerenciador de arquivos");
     add("M_ERR_SLOT1_NO_ZIP", "O Slot 1 não contém um arquivo ZIP");
     add("M_ERR_SLOT2_NO_ZIP", "O Slot 2 não contém um arquivo ZIP");
     add("M_ERR_DISKA_NO_ZIP", "O Disco A não contém um arquivo ZIP");

@@ -78,7 +78,7 @@ void LanguageSpanish::fillKeys() {
     add("M_SEL_MEDIUM", "Especifique al menos un soporte: ROM, Disco, Cinta o Disco duro");
     add("M_ADDING_FILES", "Añadiendo archivos...");
     add("M_PROCESS_FILES", "Procesando archivos...");
-    add("M_ERR_START_EXPOLRER", "Error al iniciar el Explorador de Windows");
+    add("M_ERR_START_EXPOLRER", "Error al iniciar el gestor de archivos");
     add("M_ERR_SLOT1_NO_ZIP", "La ranura 1 no contiene ningún archivo ZIP");
     add("M_ERR_SLOT2_NO_ZIP", "La ranura 2 no contiene ningún archivo ZIP");
     add("M_ERR_DISKA_NO_ZIP", "El disco A no contiene ningún archivo ZIP");

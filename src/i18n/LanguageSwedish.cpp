@@ -78,7 +78,7 @@ void LanguageSwedish::fillKeys() {
     add("M_SEL_MEDIUM", "Ange minst ett medium: ROM, diskett, band eller hårddisk");
     add("M_ADDING_FILES", "Lägger till filer...");
     add("M_PROCESS_FILES", "Bearbetar filer...");
-    add("M_ERR_START_EXPOLRER", "Fel vid start av Utforskaren i Windows");
+    add("M_ERR_START_EXPOLRER", "Fel vid start av filhanteraren");
     add("M_ERR_SLOT1_NO_ZIP", "Slot 1 innehåller ingen ZIP-fil");
     add("M_ERR_SLOT2_NO_ZIP", "Slot 2 innehåller ingen ZIP-fil");
     add("M_ERR_DISKA_NO_ZIP", "Diskett A innehåller ingen ZIP-fil");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,12 @@ namespace corvane {
 // system tool is found first with findSystemTool).
 class ProcessStarter {
 public:
+    // Receives a helper's exit status; none when it could not be started, ended by a signal, or
+    // was killed at its timeout.
+    using ExitHandler = std::function<void(std::optional<int> status)>;
+    // Hands a task to the thread that owns the windows, to run there later.
+    using Post = std::function<void(std::function<void()> task)>;
+
     virtual ~ProcessStarter() = default;
 
     // Starts the program detached: the caller never waits for it and no zombie remains. True when
@@ -21,12 +28,18 @@ public:
     // The child inherits the caller's working directory and environment.
     virtual bool start(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
-    // Runs a short-lived helper and waits for it. Gives its exit status; none when it could not be
-    // started, ended by a signal, or was still running after the timeout (it is then killed).
-    // Its standard input and output are /dev/null.
-    virtual std::optional<int> run(const std::string& program,
-                                   const std::vector<std::string>& arguments,
-                                   std::chrono::milliseconds timeout) = 0;
+    // Runs a short-lived helper (the desktop's file opener, the message bus client) without
+    // making the caller wait: returns at once, and done gets the exit status when the helper has
+    // ended, through the post set with setReportPost (without one, on a thread of the starter's
+    // own). A helper still running after the timeout is killed; without one it may run as long as
+    // it likes. Once the starter is gone no handler runs. Its standard input and output are
+    // /dev/null.
+    virtual void runInBackground(const std::string& program,
+                                 const std::vector<std::string>& arguments,
+                                 std::optional<std::chrono::milliseconds> timeout,
+                                 ExitHandler done) = 0;
+    // Where the exit handlers run from now on.
+    virtual void setReportPost(Post post) = 0;
 };
 
 }  // namespace corvane

@@ -21,13 +21,16 @@ std::optional<std::string> helpFilePath(const std::string& baseDirectory, int la
     return std::nullopt;
 }
 
-bool openHelp(const std::string& baseDirectory, int languageId, DesktopShell& shell,
+void openHelp(const std::string& baseDirectory, int languageId, DesktopShell& shell,
               Prompter& prompter, const TextSource& texts) {
-    const std::optional<std::string> path = helpFilePath(baseDirectory, languageId);
-    if (path && shell.openWithAssociatedProgram(*path))
-        return true;
-    prompter.message(texts.text("M_ERR_NO_HELP"), MessageKind::Error);
-    return false;
+    const auto report = [&prompter, &texts](bool opened) {
+        if (!opened)
+            prompter.message(texts.text("M_ERR_NO_HELP"), MessageKind::Error);
+    };
+    if (const std::optional<std::string> path = helpFilePath(baseDirectory, languageId))
+        shell.openWithAssociatedProgram(*path, report);
+    else
+        report(false);
 }
 
 }  // namespace corvane

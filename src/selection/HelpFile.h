@@ -15,8 +15,8 @@ class TextSource;
 std::optional<std::string> helpFilePath(const std::string& baseDirectory, int languageId);
 
 // Opens the help file with the program the desktop associates with it; when there is no help
-// file or it cannot be opened, says M_ERR_NO_HELP and gives false.
-bool openHelp(const std::string& baseDirectory, int languageId, DesktopShell& shell,
+// file or it cannot be opened, says M_ERR_NO_HELP (at once or when the desktop reports it).
+void openHelp(const std::string& baseDirectory, int languageId, DesktopShell& shell,
               Prompter& prompter, const TextSource& texts);
 
 }  // namespace corvane

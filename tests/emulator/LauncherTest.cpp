@@ -136,26 +136,44 @@ TEST_F(LauncherTest, PathChecksAndAddProfile) {
 TEST_F(LauncherTest, InfoFileAndExplore) {
     profile.infoFile = "/docs/Knightmare manual.txt";
     settings.useDefaultViewer = true;
-    EXPECT_TRUE(launcher.showInfoFile(&profile));
+    launcher.showInfoFile(&profile);
     EXPECT_EQ(shell.opened, Strings{profile.infoFile});
     settings.useDefaultViewer = false;
     settings.viewerPath = "/usr/bin/viewer";
-    EXPECT_TRUE(launcher.showInfoFile(&profile));
+    launcher.showInfoFile(&profile);
     EXPECT_EQ(starter.started.at(0).program, "/usr/bin/viewer");
     EXPECT_EQ(starter.started.at(0).arguments,
               Strings{profile.infoFile});  // blanks kept, one argument
+    EXPECT_TRUE(prompter.messages.empty());
     starter.startResult = false;
-    EXPECT_FALSE(launcher.showInfoFile(&profile));
+    launcher.showInfoFile(&profile);
+    EXPECT_EQ(shownErrors(), Strings{"M_ERR_START_VIEWER"});
 
     profile.slot1File.clear();
     profile.diskAFile = "disks/a b.dsk";
-    EXPECT_TRUE(launcher.exploreProfile(&profile));
+    launcher.exploreProfile(&profile);
     EXPECT_EQ(shell.revealed, Strings{"disks/a b.dsk"});
     shell.result = false;
-    EXPECT_FALSE(launcher.exploreFile(""));
+    launcher.exploreFile("");
     profile.infoFile.clear();
-    EXPECT_TRUE(launcher.showInfoFile(&profile));
-    EXPECT_TRUE(launcher.showInfoFile(nullptr));
+    launcher.showInfoFile(&profile);
+    launcher.showInfoFile(nullptr);
+    launcher.exploreProfile(nullptr);
+    EXPECT_EQ(shell.revealed.size(), 2u);
+    EXPECT_EQ(shownErrors(), (Strings{"M_ERR_START_VIEWER", "M_ERR_START_EXPOLRER"}));
+}
+
+TEST_F(LauncherTest, TheDesktopsLateAnswersDecideTheMessages) {
+    shell.deferred = true;
+    profile.infoFile = "https://example.org/manual";
+    settings.useDefaultViewer = true;
+    launcher.showInfoFile(&profile);
+    launcher.exploreFile("/msx/game.rom");
+    launcher.showInfoFile(&profile);
+    EXPECT_TRUE(prompter.messages.empty());  // nothing is known before the helpers end
+    shell.answer(false);
+    shell.answer(false);
+    shell.answer(true);
     EXPECT_EQ(shownErrors(), (Strings{"M_ERR_START_VIEWER", "M_ERR_START_EXPOLRER"}));
 }
 
@@ -174,7 +192,9 @@ TEST_F(LauncherTest, AViewerWithoutFolderIsASystemProgram) {
         {"viewer", true}, {"bin/viewer", true}, {"missing", false}, {"", false}};
     for (const auto& [viewer, found] : viewers) {
         settings.viewerPath = viewer;
-        EXPECT_EQ(launcher.showInfoFile(&profile), found) << viewer;
+        const size_t before = prompter.messages.size();
+        launcher.showInfoFile(&profile);
+        EXPECT_EQ(prompter.messages.size() == before, found) << viewer;
     }
     ASSERT_EQ(starter.started.size(), 2u);
     EXPECT_EQ(starter.started[0].program, systemViewer);

@@ -7,7 +7,12 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <condition_variable>
+#include <deque>
 #include <filesystem>
+#include <future>
+#include <mutex>
+#include <thread>
 
 #include "common/Path.h"
 #include "emulator/EmulatorHandler.h"
@@ -102,4 +107,85 @@ TEST(PosixProcessStarter, TheLaunchersDescriptorsDoNotReachTheProgram) {
     const std::string fds = readFile(listing);
     EXPECT_NE(fds.find("0\n"), std::string::npos);
     EXPECT_EQ(fds.find(std::to_string(leaked) + "\n"), std::string::npos) << fds;
+}
+
+namespace {
+
+// The tasks a window thread would run, queued by the starter from its waiting threads.
+class TaskQueue {
+public:
+    ProcessStarter::Post post() {
+        return [this](std::function<void()> task) {
+            const std::lock_guard lock(mutex_);
+            tasks_.push_back(std::move(task));
+            arrived_.notify_all();
+        };
+    }
+    // Waits for the next task (bounded, so a lost report fails instead of hanging).
+    std::function<void()> next() {
+        std::unique_lock lock(mutex_);
+        if (!arrived_.wait_for(lock, 30s, [this] { return !tasks_.empty(); }))
+            return {};
+        std::function<void()> task = std::move(tasks_.front());
+        tasks_.pop_front();
+        return task;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::deque<std::function<void()>> tasks_;
+};
+
+}  // namespace
+
+TEST(PosixProcessStarter, BackgroundHelpersReportTheirExitWhereTheyAreTold) {
+    TempDir dir;
+    const std::string status =
+        writeScript(dir, "status", "[ \"$1\" = \"a b\" ] || exit 9\nexit 3\n");
+    const std::optional<std::string> sleep = findSystemTool("sleep");
+    ASSERT_TRUE(sleep);
+    EXPECT_EQ(PosixProcessStarter::run(status, {"a b"}, std::nullopt), 3);  // no time limit
+
+    // Without a post the handler runs on the waiting thread.
+    std::vector<std::optional<int>> statuses;
+    {
+        PosixProcessStarter starter;
+        std::promise<std::thread::id> where;
+        starter.runInBackground(status, {"a b"}, 5s, [&](std::optional<int> s) {
+            statuses.push_back(s);
+            where.set_value(std::this_thread::get_id());
+        });
+        std::future<std::thread::id> ran = where.get_future();
+        ASSERT_EQ(ran.wait_for(30s), std::future_status::ready);
+        EXPECT_NE(ran.get(), std::this_thread::get_id());
+    }
+    EXPECT_EQ(statuses, std::vector<std::optional<int>>{3});
+
+    // With one, each handler runs when its posted task does, and a helper that cannot start or
+    // outlives its timeout reports none.
+    TaskQueue window;
+    auto starter = std::make_unique<PosixProcessStarter>();
+    starter->setReportPost(window.post());
+    const auto record = [&statuses](std::optional<int> s) { statuses.push_back(s); };
+    starter->runInBackground(status, {"a", "b"}, std::nullopt, record);
+    std::function<void()> task = window.next();
+    ASSERT_TRUE(task);
+    EXPECT_EQ(statuses.size(), 1u);
+    task();
+    starter->runInBackground(dir.file("missing"), {}, 5s, record);
+    ASSERT_TRUE((task = window.next()));
+    task();
+    starter->runInBackground(*sleep, {"30"}, 200ms, record);
+    ASSERT_TRUE((task = window.next()));
+    task();
+    EXPECT_EQ(statuses, (std::vector<std::optional<int>>{3, 9, std::nullopt, std::nullopt}));
+
+    // A report still queued when the starter ends is dropped: what it would call may be gone.
+    starter->runInBackground(status, {"a b"}, 5s, record);
+    ASSERT_TRUE((task = window.next()));
+    starter.reset();
+    task();
+    EXPECT_EQ(statuses.size(), 4u);
+    EXPECT_TRUE(noChildProcesses());
 }

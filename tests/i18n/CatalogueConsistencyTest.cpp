@@ -135,3 +135,20 @@ TEST(CatalogueConsistencyTest, MnemonicLetters) {
                 ::testing::ElementsAre("\xC3\xA9"));
     EXPECT_THAT(mnemonicsOf("Save &"), ::testing::ElementsAre(""));
 }
+
+TEST(CatalogueConsistencyTest, TheFileManagerIsTheDesktopsNotWindowsExplorer) {
+    // Windows Explorer under its name in each language, as captions used to call it.
+    const std::vector<std::string> names = {"Windows", "Im Explorer", "Verkenner",
+                                            "Esplora risorse", "Resurssienhallin"};
+    for (const CatalogueEntry& entry : allCatalogues()) {
+        SCOPED_TRACE("language " + std::to_string(entry.languageId));
+        for (const std::string& name : names) {
+            for (const auto& [key, text] : entry.catalogue->keys())
+                EXPECT_EQ(text.find(name), std::string::npos) << key << ": " << text;
+            for (const auto& [id, text] : entry.catalogue->identifiers())
+                EXPECT_EQ(text.find(name), std::string::npos) << id << ": " << text;
+        }
+    }
+    EXPECT_EQ(LanguageEnglish().textForKey("M_ERR_START_EXPOLRER"),
+              "Error starting the file manager");
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -8,21 +9,38 @@
 
 namespace corvane::test {
 
-// Records the desktop actions asked for; succeeds unless told otherwise.
+// Records the desktop actions asked for. Answers at once with result, or, while deferred, keeps
+// the answers back until answer() gives them, as the desktop's helpers do.
 class RecordingShell : public DesktopShell {
 public:
-    bool openWithAssociatedProgram(const std::string& target) override {
+    void openWithAssociatedProgram(const std::string& target, Done done) override {
         opened.push_back(target);
-        return result;
+        reply(std::move(done));
     }
-    bool revealFile(const std::string& path) override {
+    void revealFile(const std::string& path, Done done) override {
         revealed.push_back(path);
-        return result;
+        reply(std::move(done));
+    }
+    // Gives the oldest held-back request its outcome.
+    void answer(bool outcome) {
+        Done done = std::move(pending.front());
+        pending.pop_front();
+        done(outcome);
     }
 
     std::vector<std::string> opened;
     std::vector<std::string> revealed;
     bool result = true;
+    bool deferred = false;
+    std::deque<Done> pending;
+
+private:
+    void reply(Done done) {
+        if (deferred)
+            pending.push_back(std::move(done));
+        else
+            done(result);
+    }
 };
 
 }  // namespace corvane::test

@@ -5,19 +5,22 @@ namespace corvane::test {
 
 bool RecordingStarter::start(const std::string& program,
                              const std::vector<std::string>& arguments) {
-    started.push_back({program, arguments, false});
+    started.push_back({program, arguments, false, std::nullopt});
     return startResult;
 }
 
-std::optional<int> RecordingStarter::run(const std::string& program,
-                                         const std::vector<std::string>& arguments,
-                                         std::chrono::milliseconds) {
-    started.push_back({program, arguments, true});
-    if (runResults.empty())
-        return std::nullopt;
-    const std::optional<int> result = runResults.front();
-    runResults.pop_front();
-    return result;
+void RecordingStarter::runInBackground(const std::string& program,
+                                       const std::vector<std::string>& arguments,
+                                       std::optional<std::chrono::milliseconds> timeout,
+                                       ExitHandler done) {
+    started.push_back({program, arguments, true, timeout});
+    pending.push_back(std::move(done));
+}
+
+void RecordingStarter::finish(std::optional<int> status) {
+    ExitHandler done = std::move(pending.front());
+    pending.pop_front();
+    done(status);
 }
 
 }  // namespace corvane::test

@@ -10,22 +10,29 @@
 
 namespace corvane::test {
 
-// Records what would be started; answers from settable results.
+// Records what would be started. A start answers startResult; a helper run in the background
+// waits in pending until finish() gives its exit status.
 class RecordingStarter : public ProcessStarter {
 public:
     struct Started {
         std::string program;
         std::vector<std::string> arguments;
         bool waited;
+        std::optional<std::chrono::milliseconds> timeout;
     };
 
     bool start(const std::string& program, const std::vector<std::string>& arguments) override;
-    std::optional<int> run(const std::string& program, const std::vector<std::string>& arguments,
-                           std::chrono::milliseconds timeout) override;
+    void runInBackground(const std::string& program, const std::vector<std::string>& arguments,
+                         std::optional<std::chrono::milliseconds> timeout,
+                         ExitHandler done) override;
+    void setReportPost(Post post) override { this->post = std::move(post); }
+    // Ends the oldest pending helper with the status (none: it could not be started).
+    void finish(std::optional<int> status);
 
     std::vector<Started> started;
     bool startResult = true;
-    std::deque<std::optional<int>> runResults;  // none left: the helper could not be started
+    std::deque<ExitHandler> pending;
+    Post post;
 };
 
 }  // namespace corvane::test

@@ -7,11 +7,11 @@
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <filesystem>
 
@@ -99,7 +99,7 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
     window->action(kMenuShowCommandLine)->trigger();
     QString shown;
     onNextModal([&shown](QDialog* dialog) {
-        shown = dialog->findChild<QLineEdit*>()->text();
+        shown = dialog->findChild<QPlainTextEdit*>()->toPlainText();
         dialog->reject();
     });
     press(window->profileList(), Qt::Key_Return);
@@ -109,13 +109,15 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
     EXPECT_EQ(emulator.waitForCalls(2, std::chrono::milliseconds(300)).size(), 1u);
     EXPECT_TRUE(prompter.messages.empty());
 
-    // openMSX has no path set: its menu entry is off and its key does nothing.
+    // openMSX has no path set: its menu entry is off, but its key still tries the start.
     const QRect first = window->profileList()->visualRect(window->profileModel()->index(0));
     ASSERT_NE(window->prepareContextMenu(first.center()), nullptr);
     EXPECT_FALSE(window->action(kMenuLaunchOpenMsx)->isEnabled());
     EXPECT_TRUE(window->action(kMenuLaunch)->isEnabled());
+    window->action(kMenuShowCommandLine)->trigger();  // off again
     press(window->profileList(), Qt::Key_O, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Error starting the emulator");
 }
 
 TEST_F(MainWindowIntegrationTest, MissingEmulatorReportsTheFailedStart) {

@@ -7,6 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "common/Path.h"
@@ -132,9 +135,80 @@ bool PosixProcessStarter::start(const std::string& program,
     return pipe.execSucceeded();
 }
 
+// The handlers of one starter. Without a post they run on the waiting threads, and the starter's
+// end waits for those still running; with one they run on the posting thread, which is also the
+// one that ends the starter, so a closed starter is seen there before any handler runs.
+struct PosixProcessStarter::Reports {
+    std::mutex mutex;
+    std::condition_variable idle;
+    bool closed = false;
+    int running = 0;
+    Post post;
+
+    static void deliver(const std::shared_ptr<Reports>& self, std::function<void()> report) {
+        std::unique_lock lock(self->mutex);
+        if (self->closed)
+            return;
+        // Counted while it runs or is being posted, so the starter's end waits for it.
+        ++self->running;
+        const Post post = self->post;
+        lock.unlock();
+        if (post) {
+            post([self, report = std::move(report)] {
+                if (!self->isClosed())
+                    report();
+            });
+        } else {
+            report();
+        }
+        lock.lock();
+        --self->running;
+        self->idle.notify_all();
+    }
+
+    bool isClosed() {
+        const std::lock_guard lock(mutex);
+        return closed;
+    }
+
+    void close() {
+        std::unique_lock lock(mutex);
+        closed = true;
+        idle.wait(lock, [this] { return running == 0; });
+    }
+};
+
+PosixProcessStarter::PosixProcessStarter() : reports_(std::make_shared<Reports>()) {}
+
+PosixProcessStarter::~PosixProcessStarter() {
+    reports_->close();
+}
+
+void PosixProcessStarter::setReportPost(Post post) {
+    const std::lock_guard lock(reports_->mutex);
+    reports_->post = std::move(post);
+}
+
+void PosixProcessStarter::runInBackground(const std::string& program,
+                                          const std::vector<std::string>& arguments,
+                                          std::optional<std::chrono::milliseconds> timeout,
+                                          ExitHandler done) {
+    auto shared = std::make_shared<ExitHandler>(std::move(done));
+    try {
+        // Detached: a helper such as the desktop's file opener may run until the program it
+        // opened is closed, and the launcher must be able to quit meanwhile.
+        std::thread([reports = reports_, program, arguments, timeout, shared] {
+            const std::optional<int> status = run(program, arguments, timeout);
+            Reports::deliver(reports, [shared, status] { (*shared)(status); });
+        }).detach();
+    } catch (const std::system_error&) {
+        Reports::deliver(reports_, [shared] { (*shared)(std::nullopt); });
+    }
+}
+
 std::optional<int> PosixProcessStarter::run(const std::string& program,
                                             const std::vector<std::string>& arguments,
-                                            std::chrono::milliseconds timeout) {
+                                            std::optional<std::chrono::milliseconds> timeout) {
     if (!isAbsolutePath(program))
         return std::nullopt;
     ArgumentVector argv(program, arguments);
@@ -162,7 +236,11 @@ std::optional<int> PosixProcessStarter::run(const std::string& program,
         waitFor(child, &status);
         return std::nullopt;
     }
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    if (!timeout) {
+        waitFor(child, &status);
+        return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + *timeout;
     for (;;) {
         const pid_t done = ::waitpid(child, &status, WNOHANG);
         if (done == child)

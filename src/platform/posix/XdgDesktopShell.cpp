@@ -36,23 +36,61 @@ bool isUnreserved(unsigned char c) {
 
 }  // namespace
 
-bool XdgDesktopShell::openWithAssociatedProgram(const std::string& target) {
-    const std::optional<std::string> opener = findTool_("xdg-open");
-    return opener && starter_.start(*opener, {operand(target)});
+void XdgDesktopShell::openWithAssociatedProgram(const std::string& target, Done done) {
+    if (!fileExists(target) && !isWebAddress(target)) {
+        done(false);
+        return;
+    }
+    open(target, std::move(done));
 }
 
-bool XdgDesktopShell::revealFile(const std::string& path) {
-    if (path.empty())
-        return openWithAssociatedProgram(currentDirectory());
-    const std::string absolute = absolutePathOf(path);
-    if (const std::optional<std::string> busClient = findTool_("dbus-send")) {
-        const std::optional<int> status =
-            starter_.run(*busClient, showItemsArguments(absolute), kFileManagerTimeout);
-        if (status && *status == 0)
-            return true;
+void XdgDesktopShell::revealFile(const std::string& path, Done done) {
+    if (path.empty()) {
+        open(currentDirectory(), std::move(done));
+        return;
     }
-    const std::string_view folder = parentPath(absolute);
-    return openWithAssociatedProgram(folder.empty() ? std::string("/") : std::string(folder));
+    const std::string absolute = absolutePathOf(path);
+    const std::string_view parent = parentPath(absolute);
+    const std::string folder = parent.empty() ? std::string("/") : std::string(parent);
+    if (!fileExists(absolute)) {
+        // Nothing to select; the folder it was in still shows the user where to look.
+        if (isDirectory(folder))
+            open(folder, std::move(done));
+        else
+            done(false);
+        return;
+    }
+    const std::optional<std::string> busClient = findTool_("dbus-send");
+    if (!busClient) {
+        open(folder, std::move(done));
+        return;
+    }
+    // The handler may run after this shell is gone; it keeps what it needs by value.
+    const std::optional<std::string> opener = findTool_("xdg-open");
+    ProcessStarter& starter = starter_;
+    starter_.runInBackground(
+        *busClient, showItemsArguments(absolute), kFileManagerTimeout,
+        [&starter, opener, folder, done = std::move(done)](std::optional<int> status) {
+            if (status == 0)
+                done(true);
+            else if (opener)
+                starter.runInBackground(*opener, {operand(folder)}, std::nullopt,
+                                        [done](std::optional<int> s) { done(s == 0); });
+            else
+                done(false);
+        });
+}
+
+void XdgDesktopShell::open(const std::string& target, Done done) {
+    const std::optional<std::string> opener = findTool_("xdg-open");
+    if (!opener) {
+        done(false);
+        return;
+    }
+    // xdg-open may wait for the program it starts, so it has no time limit.
+    starter_.runInBackground(
+        *opener, {operand(target)}, std::nullopt,
+        [done = std::move(done)](std::optional<int> status) { done(status == 0); });
 }
 
 std::vector<std::string> XdgDesktopShell::showItemsArguments(const std::string& absolutePath) {
@@ -82,6 +120,23 @@ std::string XdgDesktopShell::fileUri(const std::string& absolutePath) {
         }
     }
     return uri;
+}
+
+bool XdgDesktopShell::isWebAddress(const std::string& target) {
+    const size_t colon = target.find(':');
+    if (colon == std::string::npos || colon < 2 || colon + 1 == target.size())
+        return false;
+    const auto alpha = [](unsigned char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    };
+    if (!alpha(static_cast<unsigned char>(target[0])))
+        return false;
+    for (size_t i = 1; i < colon; ++i) {
+        const auto c = static_cast<unsigned char>(target[i]);
+        if (!alpha(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return true;
 }
 
 }  // namespace corvane

@@ -23,17 +23,25 @@ public:
     explicit XdgDesktopShell(ProcessStarter& starter, ToolFinder findTool = findSystemTool)
         : starter_(starter), findTool_(std::move(findTool)) {}
 
-    bool openWithAssociatedProgram(const std::string& target) override;
-    // Asks the file manager over D-Bus and waits for its answer; when no file manager answers,
-    // opens the file's folder instead.
-    bool revealFile(const std::string& path) override;
+    // A file must exist (xdg-open may start a program that then finds nothing); any other target
+    // must be a web address. A non-zero exit of xdg-open is a failure.
+    void openWithAssociatedProgram(const std::string& target, Done done) override;
+    // Asks the file manager over D-Bus; when no file manager answers, opens the file's folder
+    // instead. A missing file opens its folder, when that exists; a missing folder is a failure.
+    void revealFile(const std::string& path, Done done) override;
 
     // The dbus-send arguments that ask the file manager to show the file (an absolute path).
     static std::vector<std::string> showItemsArguments(const std::string& absolutePath);
     // "file://" and the path, percent-encoded so blanks, quotes and commas survive.
     static std::string fileUri(const std::string& absolutePath);
+    // Starts with a URI scheme of two or more characters and a colon ("https:", "mailto:"); a
+    // drive letter is no scheme.
+    static bool isWebAddress(const std::string& target);
 
 private:
+    // Hands an existing file, folder or a web address to xdg-open.
+    void open(const std::string& target, Done done);
+
     ProcessStarter& starter_;
     ToolFinder findTool_;
 };

@@ -14,6 +14,7 @@
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
 #include "media/MediumSize.h"
+#include "ui/common/MainThreadPost.h"
 #include "ui/common/PictureFile.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
@@ -65,6 +66,7 @@ CCorvaneLauncherDlg::CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* pare
     createMenus();
     connectWidgets();
     qApp->installEventFilter(this);
+    app_.setReportPost(mainThreadPost());
 }
 
 CCorvaneLauncherDlg::~CCorvaneLauncherDlg() {

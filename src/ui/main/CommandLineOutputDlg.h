@@ -3,20 +3,21 @@
 
 #include "ui/common/CLocalized.h"
 
-class QLineEdit;
+class QPlainTextEdit;
 
 namespace corvane {
 
 // Shows the argument string an emulator is about to get; Launch goes on, Cancel starts nothing.
+// The whole string is shown, wrapped, and can be selected and copied but not changed.
 class CommandLineOutputDlg : public CLocalized {
     Q_OBJECT
 public:
     CommandLineOutputDlg(const LanguageManager& languages, const QString& arguments,
                          QWidget* parent = nullptr);
-    QLineEdit* edit() const { return edit_; }
+    QPlainTextEdit* edit() const { return edit_; }
 
 private:
-    QLineEdit* edit_;
+    QPlainTextEdit* edit_;
 };
 
 }  // namespace corvane

@@ -18,9 +18,9 @@ void CCorvaneLauncherDlg::launch(LaunchCommand command) {
     const Game* game = singleSelectedProfile();
     if (!game)
         return;
+    // A disabled menu entry cannot call this, but its shortcut still does: an emulator without
+    // a path then fails to start and says so.
     Launcher& launcher = app_.launcher();
-    if (!launcher.isAvailable(command))
-        return;
     if (app_.flags().showCommandLine)
         launcher.setConfirmCommandLine(
             [this](const std::string& arguments) { return confirmCommandLine(arguments); });
