@@ -178,17 +178,4 @@ std::string Favorites::popupCaption(const Favorite& favorite) {
     return favorite.profile + "   [" + favorite.database + "]";
 }
 
-const char* favoriteMessageKey(FavoriteResult result) {
-    switch (result) {
-        case FavoriteResult::WriteFailed:
-            return "M_ERR_FILE_IO";
-        case FavoriteResult::Invalid:
-            return "M_INVALID_NAME";
-        case FavoriteResult::Written:
-        case FavoriteResult::Unchanged:
-            break;
-    }
-    return nullptr;
-}
-
 }  // namespace corvane

@@ -70,7 +70,4 @@ private:
     bool readWhole_ = false;
 };
 
-// The catalogue key of the message for a result; nullptr for Written and Unchanged.
-const char* favoriteMessageKey(FavoriteResult result);
-
 }  // namespace corvane
