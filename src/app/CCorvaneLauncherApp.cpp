@@ -13,7 +13,7 @@ CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& pr
                                          std::unique_ptr<DesktopShell> shell)
     : baseDirectory_(std::move(baseDirectory)),
       prompter_(prompter),
-      store_(baseDirectory_, prompter_, languages_, &sha1Cache_),
+      store_(baseDirectory_, prompter_, languages_),
       starter_(starter ? std::move(starter) : makeProcessStarter()),
       shell_(shell ? std::move(shell) : makeDesktopShell(*starter_)),
       launcher_(settings_, *starter_, *shell_, prompter_, languages_),

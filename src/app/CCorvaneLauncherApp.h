@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "app/DatabaseOperations.h"
+#include "app/ProfileOperations.h"
 #include "app/RunFlags.h"
 #include "emulator/Launcher.h"
 #include "emulator/SoftwareIndex.h"
@@ -60,6 +62,9 @@ public:
     const FilterValues& filterValues() const { return filterValues_; }
     SavedFilters& savedFilters() { return savedFilters_; }
     Favorites& favorites() { return favorites_; }
+    // Changes to profiles and databases that favorites and cached SHA-1s follow.
+    ProfileOperations profileOperations() { return {store_, favorites_, sha1Cache_}; }
+    DatabaseOperations databaseOperations() { return {store_, favorites_, sha1Cache_}; }
     ProfileSearch& search() { return search_; }
     // Whether a profile passes the filter is decided by one object per list load.
     ProfileFilter makeProfileFilter();

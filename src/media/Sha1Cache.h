@@ -5,8 +5,6 @@
 #include <map>
 #include <string>
 
-#include "model/ProfileCacheHook.h"
-
 namespace corvane {
 
 class Game;
@@ -14,7 +12,7 @@ class Game;
 // The SHA-1 of each profile's main medium, per (profile name, database name), kept for the whole
 // run and filled on demand. Only successful results are kept, so a medium that appears later is
 // still found.
-class Sha1Cache : public ProfileCacheHook {
+class Sha1Cache {
 public:
     // The cached SHA-1, computing and storing it when absent; empty when there is none.
     std::string get(const Game& game, const std::string& database);
@@ -31,8 +29,10 @@ public:
     // The database's profiles keep their values under its new name.
     void renameDatabase(const std::string& oldName, const std::string& newName);
 
-    void profileRemoved(const std::string& profileName, const std::string& database) override;
-    void profileWritten(const Game& game, const std::string& database) override;
+    // A profile left its database: its value goes with it.
+    void profileRemoved(const std::string& profileName, const std::string& database);
+    // A profile was written anew; its value is computed again from what it holds now.
+    void profileWritten(const Game& game, const std::string& database);
 
 private:
     // Database first, so the operations on a whole database touch one node. Keeping the two

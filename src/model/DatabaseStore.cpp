@@ -15,7 +15,6 @@
 #include "common/TextSource.h"
 #include "model/CParseIt.h"
 #include "model/Game.h"
-#include "model/ProfileCacheHook.h"
 
 namespace corvane {
 
@@ -57,13 +56,8 @@ std::optional<long> backupNumber(std::string_view file, std::string_view name) {
 
 }  // namespace
 
-DatabaseStore::DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts,
-                             ProfileCacheHook* cache)
-    : dir_(std::move(directory)), prompter_(prompter), texts_(texts), cache_(cache) {}
-
-void DatabaseStore::error(const char* key) const {
-    prompter_.message(texts_.text(key), MessageKind::Error);
-}
+DatabaseStore::DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts)
+    : dir_(std::move(directory)), prompter_(prompter), texts_(texts) {}
 
 std::string DatabaseStore::databasePath(const std::string& name) const {
     return joinPath(dir_, name + std::string(kDbSuffix));
@@ -148,45 +142,41 @@ CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {
 bool DatabaseStore::rewriteWithout(const std::string& path, const std::vector<std::string>& names,
                                    const std::string* appendedLine) {
     LineReader reader(path);
-    if (!reader.isOpen()) {
-        error("M_ERR_FILE_IO");
+    if (!reader.isOpen())
         return false;
-    }
     AtomicFileWriter out(path);
-    if (!out.isOpen()) {
-        error("M_ERR_FILE_IO");
+    if (!out.isOpen())
         return false;
-    }
-    const std::string database = databaseNameOfPath(path);
     // A set keeps removing thousands of selected profiles from a large file linear.
     const std::unordered_set<std::string_view> drop(names.begin(), names.end());
-    std::vector<std::string> dropped;
     std::string line;
     while (reader.next(line)) {
-        if (line.empty())
+        if (line.empty() || drop.contains(profileNameOfLine(line)))
             continue;
-        const std::string_view name = profileNameOfLine(line);
-        if (drop.contains(name)) {
-            dropped.emplace_back(name);
-            continue;
-        }
         out.writeLine(line);
     }
     if (appendedLine)
         out.writeLine(*appendedLine);
-    if (reader.failed() || !out.commit()) {
-        error("M_ERR_FILE_IO");
-        return false;
-    }
-    if (cache_)
-        for (const std::string& name : dropped)
-            cache_->profileRemoved(name, database);
-    return true;
+    return !reader.failed() && out.commit();
 }
 
 bool DatabaseStore::removeProfiles(const std::string& databasePath,
                                    const std::vector<std::string>& names) {
     return rewriteWithout(databasePath, names, nullptr);
+}
+
+bool DatabaseStore::writeProfiles(const std::string& name, const std::vector<Game>& profiles) {
+    AtomicFileWriter out(databasePath(name));
+    if (!out.isOpen())
+        return false;
+    for (const Game& game : profiles)
+        out.writeLine(game.ToLine());
+    if (!out.commit())
+        return false;
+    const std::string file = name + std::string(kDbSuffix);
+    if (list_ && std::find(list_->begin(), list_->end(), file) == list_->end())
+        list_->push_back(file);
+    return true;
 }
 
 SaveResult DatabaseStore::askReplace(const std::string& name, bool batch, AnswerToAll answerToAll) {
@@ -232,50 +222,40 @@ std::optional<bool> containsProfile(const std::string& path, const std::string& 
 }
 }  // namespace
 
-SaveResult DatabaseStore::saveProfile(const Game& game, const std::string& databasePath,
-                                      const std::optional<std::string>& editingName, bool batch,
-                                      AnswerToAll answerToAll) {
+SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& databasePath,
+                                       const std::optional<std::string>& editingName, bool batch,
+                                       AnswerToAll answerToAll) {
+    constexpr SaveOutcome kFileError{SaveResult::NotWritten, StoreError::FileIo};
     const std::string line = game.ToLine();
-    const std::string database = databaseNameOfPath(databasePath);
     if (editingName) {
         if (game.name != *editingName) {
             const std::optional<bool> taken = containsProfile(databasePath, game.name);
-            if (!taken) {
-                error("M_ERR_FILE_IO");
-                return SaveResult::NotWritten;
-            }
-            if (*taken) {
-                error("M_ERR_NEW_NAME_IN_DB_EXIST");
-                return SaveResult::NotWritten;
-            }
+            if (!taken)
+                return kFileError;
+            if (*taken)
+                return {SaveResult::NotWritten, StoreError::NameTaken};
         }
         // One rewrite drops the old line and appends the new one, so a failure loses nothing.
         if (!rewriteWithout(databasePath, {*editingName}, &line))
-            return SaveResult::NotWritten;
-        if (cache_)
-            cache_->profileWritten(game, database);
-        return SaveResult::Written;
+            return kFileError;
+        return {SaveResult::Written};
     }
 
     const std::optional<bool> exists = containsProfile(databasePath, game.name);
     // A database that cannot be read could already hold the name; appending would double it.
-    if (!exists) {
-        error("M_ERR_FILE_IO");
-        return SaveResult::NotWritten;
-    }
+    if (!exists)
+        return kFileError;
     if (*exists) {
         const SaveResult answer = askReplace(game.name, batch, answerToAll);
         if (!wasWritten(answer))
-            return answer;
+            return {answer};
         if (!rewriteWithout(databasePath, {game.name}, &line))
-            return SaveResult::NotWritten;
-        return answer;
+            return kFileError;
+        return {answer};
     }
-    if (!appendLines(databasePath, {&line, 1})) {
-        error("M_ERR_FILE_IO");
-        return SaveResult::NotWritten;
-    }
-    return SaveResult::Written;
+    if (!appendLines(databasePath, {&line, 1}))
+        return kFileError;
+    return {SaveResult::Written};
 }
 
 std::vector<std::string> DatabaseStore::databaseFilesOf(const std::string& name) const {
@@ -315,10 +295,8 @@ BackupResult DatabaseStore::backupDatabase(const std::string& nameOrFile) {
     // Written beside its final name and only then given it, never over an existing file, so a
     // failure at any point leaves no half database for a later restore to bring back.
     const std::string target = joinPath(dir_, name + "_" + std::to_string(next) + ".db");
-    if (!copyRegularFile(joinPath(dir_, dbFile), target, AtomicFileWriter::Publish::CreateNew)) {
-        error("M_ERR_FILE_IO");
+    if (!copyRegularFile(joinPath(dir_, dbFile), target, AtomicFileWriter::Publish::CreateNew))
         return BackupResult::Failed;
-    }
     return BackupResult::Done;
 }
 
@@ -349,15 +327,20 @@ FileResult DatabaseStore::restoreDatabase(const std::string& name) {
 
 FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool deleteDatabase) {
     const std::string dbFile = name + std::string(kDbSuffix);
-    for (const std::string& file : databaseFilesOf(name)) {
-        if (file == dbFile && !deleteDatabase)
-            continue;
+    std::vector<std::string> files = databaseFilesOf(name);
+    const bool databaseThere = std::erase(files, dbFile) > 0;
+    for (const std::string& file : files)
         if (std::remove(joinPath(dir_, file).c_str()) != 0)
             return FileResult::Failed;
-        if (file == dbFile && name == currentName_)
+    if (!deleteDatabase)
+        return FileResult::Done;
+    if (databaseThere) {
+        if (std::remove(databasePath(name).c_str()) != 0)
+            return FileResult::Failed;
+        if (name == currentName_)
             currentName_.clear();
     }
-    if (deleteDatabase && list_)
+    if (list_)
         std::erase(*list_, dbFile);
     return FileResult::Done;
 }
@@ -400,40 +383,35 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
     const std::string targetPath = databasePath(target);
     const std::string sourcePath = currentDatabasePath();
     if (!appendLines(targetPath, {})) {
-        error("M_ERR_FILE_IO_TARGET");
+        outcome.error = StoreError::TargetFileIo;
         return outcome;
     }
     if (sourcePath.empty() || !appendLines(sourcePath, {})) {
-        error("M_ERR_FILE_IO_SOURCE");
+        outcome.error = StoreError::SourceFileIo;
         return outcome;
     }
-    outcome.started = true;
 
     AnswerToAll answerToAll = AnswerToAll::None;
-    std::vector<const Game*> written;
     for (const Game& game : profiles) {
-        const SaveResult r = saveProfile(game, targetPath, std::nullopt, true, answerToAll);
-        if (r == SaveResult::YesToAll)
+        const SaveOutcome saved = saveProfile(game, targetPath, std::nullopt, true, answerToAll);
+        if (saved.error != StoreError::None)
+            outcome.error = saved.error;
+        if (saved.result == SaveResult::YesToAll)
             answerToAll = AnswerToAll::YesToAll;
-        if (r == SaveResult::NoToAll)
+        if (saved.result == SaveResult::NoToAll)
             answerToAll = AnswerToAll::NoToAll;
-        if (r == SaveResult::Cancel)
+        if (saved.result == SaveResult::Cancel)
             break;
-        if (wasWritten(r)) {
-            outcome.moved.push_back(game.name);
-            written.push_back(&game);
-        }
+        if (wasWritten(saved.result))
+            outcome.written.push_back(game.name);
     }
     // The source loses the moved profiles in one rewrite; should it fail they exist twice,
     // never nowhere.
-    if (!outcome.moved.empty()) {
-        if (!removeProfiles(sourcePath, outcome.moved)) {
-            outcome.moved.clear();
-            return outcome;
-        }
-        if (cache_)
-            for (const Game* game : written)
-                cache_->profileWritten(*game, target);
+    if (!outcome.written.empty()) {
+        if (removeProfiles(sourcePath, outcome.written))
+            outcome.moved = outcome.written;
+        else
+            outcome.error = StoreError::FileIo;
     }
     return outcome;
 }

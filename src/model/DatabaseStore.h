@@ -10,7 +10,6 @@ namespace corvane {
 class Game;
 class Prompter;
 class TextSource;
-class ProfileCacheHook;
 
 enum class CreateResult { AlreadyListed = 1, Failed = 2, Created = 3 };
 enum class FileResult { Failed = 2, Done = 3 };
@@ -26,25 +25,42 @@ enum class AnswerToAll { None, YesToAll, NoToAll };
 enum class BackupResult {
     NoDatabase,  // nothing to back up
     Done,
-    Failed,  // reported; no backup file was left behind
+    Failed,  // no backup file was left behind
+};
+// Why an operation wrote nothing, where no answer of the user explains it. The store tells no
+// one: its callers decide what the user reads.
+enum class StoreError {
+    None,
+    FileIo,        // a database could not be read whole or rewritten
+    NameTaken,     // an edited profile's new name is in the database already
+    TargetFileIo,  // a move's target cannot be written
+    SourceFileIo,  // a move's source cannot be written
 };
 
 inline bool wasWritten(SaveResult r) {
     return r == SaveResult::Written || r == SaveResult::YesToAll;
 }
 
+struct SaveOutcome {
+    SaveResult result = SaveResult::NotWritten;
+    StoreError error = StoreError::None;  // set only when NotWritten was not the user's answer
+};
+
 struct MoveOutcome {
-    bool started = false;            // false when a database could not be opened
-    std::vector<std::string> moved;  // names now in the target and gone from the source
+    // TargetFileIo or SourceFileIo: nothing was tried. FileIo: a profile could not be written to
+    // the target, or the source could not lose the moved ones.
+    StoreError error = StoreError::None;
+    std::vector<std::string> written;  // names written to the target
+    std::vector<std::string> moved;    // of those, the names gone from the source
 };
 
 // The launcher databases of one base directory: name.db files, numbered backups name_N.db,
 // and the current database. Every rewrite replaces the file atomically, so a failure leaves
-// the database as it was.
+// the database as it was. The prompter only asks whether a profile may be replaced; failures
+// are returned. Favorites and cached SHA-1s follow through the operations of app/.
 class DatabaseStore {
 public:
-    DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts,
-                  ProfileCacheHook* cache = nullptr);
+    DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts);
 
     const std::string& directory() const { return dir_; }
     std::string databasePath(const std::string& name) const;
@@ -65,21 +81,24 @@ public:
 
     CreateResult createEmptyDatabase(const std::string& name);
     // editingName: the name of the profile before editing, when the editor saves it.
-    SaveResult saveProfile(const Game& game, const std::string& databasePath,
-                           const std::optional<std::string>& editingName, bool batch,
-                           AnswerToAll answerToAll);
+    SaveOutcome saveProfile(const Game& game, const std::string& databasePath,
+                            const std::optional<std::string>& editingName, bool batch,
+                            AnswerToAll answerToAll);
+    // False when the database could not be read whole or rewritten.
     bool removeProfiles(const std::string& databasePath, const std::vector<std::string>& names);
-    // Copies the database to its next numbered backup. A failure shows M_ERR_FILE_IO; the
-    // caller should not go on to change the database it could not save.
+    // Gives the database exactly these profiles, creating and listing it when it is new.
+    bool writeProfiles(const std::string& name, const std::vector<Game>& profiles);
+    // Copies the database to its next numbered backup. After a failure the caller should not go
+    // on to change the database it could not save.
     BackupResult backupDatabase(const std::string& name);
     FileResult restoreDatabase(const std::string& name);
+    // The database file goes last: after a failure it is still there, whatever backups went.
     FileResult deleteDatabaseFiles(const std::string& name, bool deleteDatabase);
     FileResult renameDatabaseFiles(const std::string& oldName, const std::string& newName);
     // Moves the given profiles of the current database into target, asking about duplicates.
     MoveOutcome moveProfiles(const std::vector<Game>& profiles, const std::string& target);
 
 private:
-    void error(const char* key) const;
     std::vector<std::string> databaseFilesOf(const std::string& name) const;
     bool rewriteWithout(const std::string& path, const std::vector<std::string>& names,
                         const std::string* appendedLine);
@@ -88,7 +107,6 @@ private:
     std::string dir_;
     Prompter& prompter_;
     const TextSource& texts_;
-    ProfileCacheHook* cache_;
     std::optional<std::vector<std::string>> list_;
     std::string currentName_;
 };

@@ -92,6 +92,32 @@ FavoriteResult Favorites::renameDatabase(const std::string& oldName, const std::
     return repoint(nullptr, oldName, newName);
 }
 
+FavoriteResult Favorites::renameProfile(const std::string& oldName, const std::string& newName,
+                                        const std::string& database) {
+    if (!storable(newName))
+        return FavoriteResult::Invalid;
+    if (oldName == newName)
+        return FavoriteResult::Unchanged;
+    items();
+    // The popup must not list one profile twice, whatever stood under the new name before.
+    bool taken = std::ranges::find(*items_, Favorite{newName, database}) != items_->end();
+    bool changed = false;
+    std::vector<Favorite> kept;
+    kept.reserve(items_->size());
+    for (Favorite& f : *items_) {
+        if (f.database == database && f.profile == oldName) {
+            changed = true;
+            if (taken)
+                continue;
+            f.profile = newName;
+            taken = true;
+        }
+        kept.push_back(std::move(f));
+    }
+    *items_ = std::move(kept);
+    return writeIf(changed);
+}
+
 FavoriteResult Favorites::moveProfiles(const std::vector<std::string>& profiles,
                                        const std::string& source, const std::string& target) {
     if (!storable(target))
@@ -150,19 +176,6 @@ bool Favorites::write() {
 
 std::string Favorites::popupCaption(const Favorite& favorite) {
     return favorite.profile + "   [" + favorite.database + "]";
-}
-
-const char* favoriteMessageKey(FavoriteResult result) {
-    switch (result) {
-        case FavoriteResult::WriteFailed:
-            return "M_ERR_FILE_IO";
-        case FavoriteResult::Invalid:
-            return "M_INVALID_NAME";
-        case FavoriteResult::Written:
-        case FavoriteResult::Unchanged:
-            break;
-    }
-    return nullptr;
 }
 
 }  // namespace corvane

@@ -44,6 +44,9 @@ public:
     FavoriteResult removeDatabase(const std::string& database);
     // Favorites follow a renamed database.
     FavoriteResult renameDatabase(const std::string& oldName, const std::string& newName);
+    // The favorite of a profile follows it to its new name.
+    FavoriteResult renameProfile(const std::string& oldName, const std::string& newName,
+                                 const std::string& database);
     // Favorites of moved profiles follow them into the target database.
     FavoriteResult moveProfiles(const std::vector<std::string>& profiles, const std::string& source,
                                 const std::string& target);
@@ -66,8 +69,5 @@ private:
     std::optional<std::vector<Favorite>> items_;
     bool readWhole_ = false;
 };
-
-// The catalogue key of the message for a result; nullptr for Written and Unchanged.
-const char* favoriteMessageKey(FavoriteResult result);
 
 }  // namespace corvane

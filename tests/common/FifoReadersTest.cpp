@@ -78,7 +78,7 @@ TEST(FifoReadersTest, APipeNamedLikeADatabaseIsNoDatabase) {
     int total = -1;
     size_t hits = 0;
     size_t read = 1;
-    SaveResult saved = SaveResult::Written;
+    SaveOutcome saved{SaveResult::Written};
     bool removed = true;
     CreateResult created = CreateResult::Created;
     EXPECT_TRUE(endsWithoutWaitingOn({other}, [&] {
@@ -96,11 +96,10 @@ TEST(FifoReadersTest, APipeNamedLikeADatabaseIsNoDatabase) {
     EXPECT_EQ(total, 1);
     EXPECT_EQ(hits, 1u);
     EXPECT_EQ(read, 0u);
-    EXPECT_EQ(saved, SaveResult::NotWritten);
+    EXPECT_EQ(saved.result, SaveResult::NotWritten);
+    EXPECT_EQ(saved.error, StoreError::FileIo);
     EXPECT_FALSE(removed);
     EXPECT_EQ(created, CreateResult::Failed);
-    ASSERT_FALSE(prompter.messages.empty());
-    EXPECT_EQ(prompter.messages.back().text, "M_ERR_FILE_IO");
     EXPECT_TRUE(isFifo(other));
 }
 

@@ -8,7 +8,6 @@
 
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
-#include "model/ProfileCacheHook.h"
 #include "support/ChildProcess.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -29,23 +28,12 @@ std::string line(const std::string& name, const std::string& rom = "x.rom") {
     return profile(name, rom).ToLine() + "\r\n";
 }
 
-struct RecordingCache : ProfileCacheHook {
-    void profileRemoved(const std::string& n, const std::string& db) override {
-        events.push_back("-" + n + "|" + db);
-    }
-    void profileWritten(const Game& g, const std::string& db) override {
-        events.push_back("+" + g.name + "|" + db);
-    }
-    std::vector<std::string> events;
-};
-
 class DatabaseStoreTest : public ::testing::Test {
 protected:
     TempDir dir;
     ScriptedPrompter prompter;
     KeyTextSource texts;
-    RecordingCache cache;
-    DatabaseStore store{dir.path(), prompter, texts, &cache};
+    DatabaseStore store{dir.path(), prompter, texts};
 
     std::vector<std::string> names(const std::string& db) {
         std::vector<std::string> out;
@@ -108,28 +96,31 @@ TEST_F(DatabaseStoreTest, SaveAsksBeforeReplacing) {
     const std::string db = dir.file("Games.db");
 
     prompter.confirmAnswers = {false};
-    EXPECT_EQ(
-        store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
-        SaveResult::NotWritten);
+    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None)
+                  .result,
+              SaveResult::NotWritten);
     EXPECT_EQ(readFile(db), original);
     ASSERT_EQ(prompter.confirmations.size(), 1u);
     EXPECT_EQ(prompter.confirmations[0], "\"A\"M_ERR_NAME_IN_DB_EXIST");
 
     prompter.confirmAnswers = {true};
-    EXPECT_EQ(
-        store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None),
-        SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None)
+                  .result,
+              SaveResult::Written);
     EXPECT_EQ(readFile(db), line("B") + line("A", "new.rom"));
 
-    EXPECT_EQ(store.saveProfile(profile("C"), dir.file("Fresh.db"), std::nullopt, false,
-                                AnswerToAll::None),
-              SaveResult::Written);
+    EXPECT_EQ(
+        store
+            .saveProfile(profile("C"), dir.file("Fresh.db"), std::nullopt, false, AnswerToAll::None)
+            .result,
+        SaveResult::Written);
     EXPECT_EQ(readFile(dir.file("Fresh.db")), line("C"));
 
-    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, true, AnswerToAll::NoToAll),
+    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, true, AnswerToAll::NoToAll).result,
               SaveResult::NoToAll);
     EXPECT_EQ(
-        store.saveProfile(profile("B", "y.rom"), db, std::nullopt, true, AnswerToAll::YesToAll),
+        store.saveProfile(profile("B", "y.rom"), db, std::nullopt, true, AnswerToAll::YesToAll)
+            .result,
         SaveResult::YesToAll);
     EXPECT_EQ(names("Games"), (std::vector<std::string>{"A", "B"}));
     EXPECT_TRUE(prompter.multiQuestions.empty());
@@ -139,30 +130,33 @@ TEST_F(DatabaseStoreTest, EditingRewritesAtomically) {
     dir.write("Games.db", line("A") + line("B") + line("C"));
     const std::string db = dir.file("Games.db");
 
-    EXPECT_EQ(store.saveProfile(profile("A", "edited.rom"), db, std::string("A"), false,
-                                AnswerToAll::None),
-              SaveResult::Written);
+    EXPECT_EQ(
+        store
+            .saveProfile(profile("A", "edited.rom"), db, std::string("A"), false, AnswerToAll::None)
+            .result,
+        SaveResult::Written);
     EXPECT_EQ(readFile(db), line("B") + line("C") + line("A", "edited.rom"));
 
     const std::string before = readFile(db);
-    EXPECT_EQ(store.saveProfile(profile("C"), db, std::string("B"), false, AnswerToAll::None),
-              SaveResult::NotWritten);
-    EXPECT_EQ(prompter.messages.back().text, "M_ERR_NEW_NAME_IN_DB_EXIST");
+    const SaveOutcome taken =
+        store.saveProfile(profile("C"), db, std::string("B"), false, AnswerToAll::None);
+    EXPECT_EQ(taken.result, SaveResult::NotWritten);
+    EXPECT_EQ(taken.error, StoreError::NameTaken);
     EXPECT_EQ(readFile(db), before);
 
-    cache.events.clear();
-    EXPECT_EQ(store.saveProfile(profile("Z"), db, std::string("B"), false, AnswerToAll::None),
-              SaveResult::Written);
+    EXPECT_EQ(
+        store.saveProfile(profile("Z"), db, std::string("B"), false, AnswerToAll::None).result,
+        SaveResult::Written);
     EXPECT_EQ(names("Games"), (std::vector<std::string>{"C", "A", "Z"}));
-    EXPECT_EQ(cache.events, (std::vector<std::string>{"-B|Games", "+Z|Games"}));
 
     blockRewrites("Games");
     const std::string kept = readFile(db);
-    EXPECT_EQ(store.saveProfile(profile("A", "lost?.rom"), db, std::string("A"), false,
-                                AnswerToAll::None),
-              SaveResult::NotWritten);
-    EXPECT_EQ(prompter.messages.back().text, "M_ERR_FILE_IO");
+    const SaveOutcome blocked = store.saveProfile(profile("A", "lost?.rom"), db, std::string("A"),
+                                                  false, AnswerToAll::None);
+    EXPECT_EQ(blocked.result, SaveResult::NotWritten);
+    EXPECT_EQ(blocked.error, StoreError::FileIo);
     EXPECT_EQ(readFile(db), kept);
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(DatabaseStoreTest, RemoveKeepsOrderAndReportsFailures) {
@@ -170,11 +164,9 @@ TEST_F(DatabaseStoreTest, RemoveKeepsOrderAndReportsFailures) {
     const std::string db = dir.file("Games.db");
     EXPECT_TRUE(store.removeProfiles(db, {"A", "C"}));
     EXPECT_EQ(readFile(db), line("B") + line("D"));
-    EXPECT_EQ(cache.events, (std::vector<std::string>{"-A|Games", "-C|Games", "-A|Games"}));
     EXPECT_FALSE(std::filesystem::exists(db + ".tmp"));
 
     EXPECT_FALSE(store.removeProfiles(dir.file("Missing.db"), {"A"}));
-    EXPECT_EQ(prompter.messages.back().text, "M_ERR_FILE_IO");
 
     blockRewrites("Games");
     EXPECT_FALSE(store.removeProfiles(db, {"B"}));
@@ -189,7 +181,8 @@ TEST_F(DatabaseStoreTest, MoveFollowsBatchAnswers) {
 
     prompter.multiAnswers = {MultiAnswer::NoToAll};
     MoveOutcome out = store.moveProfiles(all, "Dst");
-    EXPECT_TRUE(out.started);
+    EXPECT_EQ(out.error, StoreError::None);
+    EXPECT_EQ(out.written, (std::vector<std::string>{"A"}));
     EXPECT_EQ(out.moved, (std::vector<std::string>{"A"}));
     EXPECT_EQ(prompter.multiQuestions.size(), 1u);
     EXPECT_EQ(names("Src"), (std::vector<std::string>{"B", "C", "D"}));
@@ -209,8 +202,9 @@ TEST_F(DatabaseStoreTest, MoveFollowsBatchAnswers) {
 
     std::filesystem::create_directory(dir.file("Blocked.db"));
     out = store.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Blocked");
-    EXPECT_FALSE(out.started);
-    EXPECT_EQ(prompter.messages.back().text, "M_ERR_FILE_IO_TARGET");
+    EXPECT_EQ(out.error, StoreError::TargetFileIo);
+    EXPECT_TRUE(out.written.empty());
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
@@ -296,16 +290,16 @@ TEST_F(DatabaseStoreTest, ARenameMovesAllFilesOfADatabaseOrNone) {
 
 TEST_F(DatabaseStoreTest, AppendingCompletesTheLastLineAndAFailedAppendLeavesNoTrace) {
     const std::string db = dir.write("Games.db", profile("A").ToLine());  // no line end
-    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, false, AnswerToAll::None),
+    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, false, AnswerToAll::None).result,
               SaveResult::Written);
     EXPECT_EQ(readFile(db), line("A") + line("B"));
 
     const std::string before = readFile(db);
     const Game large = profile("Large", std::string(8000, 'r'));
     EXPECT_TRUE(passesWithFileSizeLimit(4096, [&] {
-        return store.saveProfile(large, db, std::nullopt, false, AnswerToAll::None) ==
-                   SaveResult::NotWritten &&
-               prompter.messages.size() == 1 && prompter.messages[0].text == "M_ERR_FILE_IO";
+        const SaveOutcome saved =
+            store.saveProfile(large, db, std::nullopt, false, AnswerToAll::None);
+        return saved.result == SaveResult::NotWritten && saved.error == StoreError::FileIo;
     }));
     EXPECT_TRUE(readFile(db) == before);
 }
@@ -313,10 +307,8 @@ TEST_F(DatabaseStoreTest, AppendingCompletesTheLastLineAndAFailedAppendLeavesNoT
 TEST_F(DatabaseStoreTest, AFailedBackupLeavesNothingToRestore) {
     const std::string content = line("A", std::string(10000, 'r'));
     const std::string db = dir.write("Games.db", content);
-    EXPECT_TRUE(passesWithFileSizeLimit(4096, [&] {
-        return store.backupDatabase("Games") == BackupResult::Failed &&
-               prompter.messages.size() == 1 && prompter.messages[0].text == "M_ERR_FILE_IO";
-    }));
+    EXPECT_TRUE(passesWithFileSizeLimit(
+        4096, [&] { return store.backupDatabase("Games") == BackupResult::Failed; }));
     EXPECT_FALSE(std::filesystem::exists(dir.file("Games_0.db")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("Games_0.db.tmp")));
     EXPECT_EQ(store.restoreDatabase("Games"), FileResult::Failed);
@@ -345,10 +337,12 @@ TEST_F(DatabaseStoreTest, ALinkedDatabaseStaysALinkWithItsPermissions) {
 
     EXPECT_TRUE(store.removeProfiles(db, {"B"}));
     EXPECT_TRUE(stillLinked());
-    EXPECT_EQ(store.saveProfile(profile("A", "edited.rom"), db, std::string("A"), false,
-                                AnswerToAll::None),
-              SaveResult::Written);
-    EXPECT_EQ(store.saveProfile(profile("D"), db, std::nullopt, false, AnswerToAll::None),
+    EXPECT_EQ(
+        store
+            .saveProfile(profile("A", "edited.rom"), db, std::string("A"), false, AnswerToAll::None)
+            .result,
+        SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("D"), db, std::nullopt, false, AnswerToAll::None).result,
               SaveResult::Written);
     EXPECT_TRUE(stillLinked());
     EXPECT_EQ(readFile(real), line("C") + line("A", "edited.rom") + line("D"));
@@ -367,12 +361,14 @@ TEST_F(DatabaseStoreTest, ADatabaseThatCannotBeReadIsNeitherRewrittenNorAppended
     // Writable but not readable: its names cannot be checked, so a duplicate could slip in.
     ::chmod(db.c_str(), 0200);
     EXPECT_TRUE(passesAsOrdinaryUser(dir.path(), [&] {
-        return store.saveProfile(profile("A"), db, std::nullopt, false, AnswerToAll::None) ==
-                   SaveResult::NotWritten &&
+        const auto unreadable = [](const SaveOutcome& saved) {
+            return saved.result == SaveResult::NotWritten && saved.error == StoreError::FileIo;
+        };
+        return unreadable(
+                   store.saveProfile(profile("A"), db, std::nullopt, false, AnswerToAll::None)) &&
                !store.removeProfiles(db, {"B"}) &&
-               store.saveProfile(profile("A"), db, std::string("B"), false, AnswerToAll::None) ==
-                   SaveResult::NotWritten &&
-               prompter.messages.size() == 3 && prompter.messages[0].text == "M_ERR_FILE_IO";
+               unreadable(
+                   store.saveProfile(profile("A"), db, std::string("B"), false, AnswerToAll::None));
     }));
     EXPECT_EQ(readFile(db), content);
 }

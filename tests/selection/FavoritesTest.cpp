@@ -89,3 +89,18 @@ TEST(FavoritesTest, AFileThatCannotBeReadIsNeverRewritten) {
     ::chmod(path.c_str(), 0600);
     EXPECT_EQ(readFile(path), content);
 }
+
+TEST(FavoritesTest, AFavoriteFollowsItsRenamedProfileAndIsNeverListedTwice) {
+    test::TempDir dir;
+    Favorites store(dir.path());
+    for (const auto& [profile, database] :
+         List{{"A", "Games"}, {"A", "Other"}, {"B", "Games"}, {"C", "Games"}})
+        store.add(profile, database);
+    EXPECT_EQ(store.renameProfile("A", "Z", "Games"), FavoriteResult::Written);
+    // C had a favorite of its own already: B's goes rather than doubling it.
+    EXPECT_EQ(store.renameProfile("B", "C", "Games"), FavoriteResult::Written);
+    EXPECT_EQ(store.renameProfile("Gone", "Y", "Games"), FavoriteResult::Unchanged);
+    EXPECT_EQ(store.renameProfile("Z", "Z|Games", "Games"), FavoriteResult::Invalid);
+    EXPECT_EQ(Favorites(dir.path()).items(),
+              (List{{"Z", "Games"}, {"A", "Other"}, {"C", "Games"}}));
+}

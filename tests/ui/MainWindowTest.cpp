@@ -262,6 +262,30 @@ TEST_F(MainWindowTest, FavoritesThatCannotBeWrittenAfterRemoveOrMoveAreReported)
     EXPECT_EQ(readFile(dir.file("favorites.bml")), "A|Games\r\nB|Games\r\n");
 }
 
+TEST_F(MainWindowTest, ADatabaseThatCannotBeRewrittenIsReportedByRemoveAndMove) {
+    dir.write("Games.db", line("A") + line("B"));
+    dir.write("Arcade.db", "");
+    start();
+    std::filesystem::create_directory(dir.file("Games.db.tmp"));
+
+    selectRows({0});
+    prompter.confirmAnswers = {true};
+    window->removeSelected();
+    EXPECT_EQ(namesIn("Games"), (std::vector<std::string>{"A", "B"}));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Error in I/O operation");
+    EXPECT_EQ(prompter.messages[0].kind, MessageKind::Error);
+
+    // Written to the target, but the source keeps it: twice rather than nowhere, and said so.
+    onNextModal([](QDialog* dialog) { dialog->accept(); });
+    selectRows({0});
+    window->moveSelected();
+    EXPECT_EQ(namesIn("Games"), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(namesIn("Arcade"), std::vector<std::string>{"A"});
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].text, "Error in I/O operation");
+}
+
 TEST_F(MainWindowTest, CreateEmptyDatabaseOutcomes) {
     dir.write("Games.db", line("A"));
     start();

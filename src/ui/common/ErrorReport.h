@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/OperationResult.h"
+
 namespace corvane {
 
 class LanguageManager;
@@ -9,5 +11,10 @@ class Prompter;
 // Shows the catalogue message of a failed change as an error; a null key (the change went
 // through, or needs no word) shows nothing.
 void reportError(Prompter& prompter, const LanguageManager& languages, const char* key);
+
+// The catalogue key of what the user reads after an operation; null when there is nothing to say.
+const char* resultMessageKey(OperationResult result);
+// Shows that message as an error.
+void reportResult(Prompter& prompter, const LanguageManager& languages, OperationResult result);
 
 }  // namespace corvane

@@ -30,10 +30,9 @@ void CCorvaneLauncherDlg::removeSelected() {
         if (!app_.prompter().confirm(app_.texts().text(key)))
             return;
     }
-    if (app_.store().removeProfiles(app_.store().currentDatabasePath(), names))
-        reportError(app_.prompter(), app_.languages(),
-                    favoriteMessageKey(app_.favorites().removeProfiles(
-                        names, app_.store().currentDatabaseName())));
+    reportResult(
+        app_.prompter(), app_.languages(),
+        app_.profileOperations().removeProfiles(app_.store().currentDatabaseName(), names));
     loadList();
 }
 
@@ -68,11 +67,8 @@ void CCorvaneLauncherDlg::moveSelected() {
     for (const std::string& name : selectedNames())
         if (const auto it = byName.find(name); it != byName.end())
             profiles.push_back(*it->second);
-    const MoveOutcome outcome = store.moveProfiles(profiles, *target);
-    if (!outcome.moved.empty())
-        reportError(app_.prompter(), app_.languages(),
-                    favoriteMessageKey(app_.favorites().moveProfiles(
-                        outcome.moved, store.currentDatabaseName(), *target)));
+    reportResult(app_.prompter(), app_.languages(),
+                 app_.profileOperations().moveProfiles(profiles, *target));
     loadList();
 }
 

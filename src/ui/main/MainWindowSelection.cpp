@@ -64,10 +64,9 @@ void CCorvaneLauncherDlg::addToFavorites() {
     const Game* game = singleSelectedProfile();
     if (!game)
         return;
-    const FavoriteResult result =
-        app_.favorites().add(game->name, app_.store().currentDatabaseName());
-    if (const char* key = favoriteMessageKey(result))
-        reportError(app_.prompter(), app_.languages(), key);
+    reportResult(
+        app_.prompter(), app_.languages(),
+        favoritesResult(app_.favorites().add(game->name, app_.store().currentDatabaseName())));
 }
 
 void CCorvaneLauncherDlg::setFilters() {

@@ -55,15 +55,15 @@ void OrganizeFavoritesDlg::deleteSelected() {
     // Rows mirror the store, so the row names the favorite in its own bytes.
     const auto row = static_cast<size_t>(list_->indexOfTopLevelItem(selected.front()));
     const Favorite favorite = favorites_.items().at(row);
-    reportError(prompter_, languages(),
-                favoriteMessageKey(favorites_.removeOne(favorite.profile, favorite.database)));
+    reportResult(prompter_, languages(),
+                 favoritesResult(favorites_.removeOne(favorite.profile, favorite.database)));
     loadValues();
 }
 
 void OrganizeFavoritesDlg::sortFavorites() {
     const int rows = list_->topLevelItemCount();
     if (rows >= 2 && !favorites_.sort())
-        reportError(prompter_, languages(), favoriteMessageKey(FavoriteResult::WriteFailed));
+        reportResult(prompter_, languages(), OperationResult::FavoritesNotWritten);
     if (rows >= 1)
         loadValues();
 }

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/DatabaseOperations.h"
+
+#include <map>
+#include <optional>
+#include <set>
+
+#include "app/CCorvaneLauncherApp.h"
+#include "media/Sha1Cache.h"
+#include "model/DatabaseStore.h"
+#include "model/Game.h"
+#include "selection/Favorites.h"
+
+namespace corvane {
+
+DatabaseOperations::DatabaseOperations(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache)
+    : store_(store), favorites_(favorites), cache_(cache) {}
+
+OperationResult DatabaseOperations::renameDatabase(const std::string& name,
+                                                   const std::string& typedNewName) {
+    const std::optional<std::string> newName = validDatabaseName(typedNewName);
+    if (!newName)
+        return OperationResult::InvalidName;
+    if (store_.renameDatabaseFiles(name, *newName) != FileResult::Done)
+        return OperationResult::RenameFailed;
+    cache_.renameDatabase(name, *newName);
+    return favoritesResult(favorites_.renameDatabase(name, *newName));
+}
+
+OperationResult DatabaseOperations::deleteDatabase(const std::string& name, bool withDatabase) {
+    if (store_.deleteDatabaseFiles(name, withDatabase) != FileResult::Done)
+        return OperationResult::DeleteFailed;
+    cache_.dropDatabase(name);
+    if (!withDatabase)
+        return OperationResult::Done;
+    return favoritesResult(favorites_.removeDatabase(name));
+}
+
+OperationResult DatabaseOperations::restoreDatabase(const std::string& name) {
+    if (store_.restoreDatabase(name) != FileResult::Done)
+        return OperationResult::RestoreFailed;
+    // The backup's profiles may carry the same names with other media.
+    cache_.dropDatabase(name);
+    return OperationResult::Done;
+}
+
+namespace {
+
+struct MediumKey {
+    std::string file;
+    std::string entry;
+    bool operator==(const MediumKey&) const = default;
+};
+
+MediumKey mediumOf(const Game& game) {
+    MainMediumInfo medium = game.MainMedium();
+    return {std::move(medium.file), std::move(medium.entry)};
+}
+
+}  // namespace
+
+OperationResult DatabaseOperations::overwriteDatabase(const std::string& name,
+                                                      const std::vector<Game>& profiles,
+                                                      OverwriteMode mode, bool backup) {
+    // The name becomes a file name and a listed database: the rules of a new database hold.
+    if (validDatabaseName(name) != name)
+        return OperationResult::InvalidName;
+    if (backup && store_.backupDatabase(name) == BackupResult::Failed)
+        return OperationResult::BackupFailed;
+    std::map<std::string, MediumKey, std::less<>> before;
+    if (mode == OverwriteMode::Update)
+        for (const Game& old : DatabaseStore::readProfiles(store_.databasePath(name)))
+            before.try_emplace(old.name, mediumOf(old));
+    if (!store_.writeProfiles(name, profiles))
+        return OperationResult::FileError;
+
+    if (mode == OverwriteMode::Replace) {
+        cache_.dropDatabase(name);
+        return favoritesResult(favorites_.removeDatabase(name));
+    }
+    std::set<std::string, std::less<>> remaining;
+    for (const Game& game : profiles) {
+        remaining.insert(game.name);
+        const auto old = before.find(game.name);
+        if (old == before.end() || old->second != mediumOf(game))
+            cache_.profileRemoved(game.name, name);
+    }
+    std::vector<std::string> gone;
+    for (const auto& [oldName, medium] : before)
+        if (!remaining.contains(oldName)) {
+            cache_.profileRemoved(oldName, name);
+            gone.push_back(oldName);
+        }
+    return favoritesResult(favorites_.removeProfiles(gone, name));
+}
+
+}  // namespace corvane

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/OperationResult.h"
+
+namespace corvane {
+
+class DatabaseStore;
+class Favorites;
+class Game;
+class Sha1Cache;
+
+// Changes to profiles. Each keeps the database files, the favorites and the cached SHA-1s in
+// step, so no window has to remember what follows a profile.
+class ProfileOperations {
+public:
+    ProfileOperations(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache);
+
+    // Takes the named profiles out of a database; their favorites and SHA-1s go with them.
+    OperationResult removeProfiles(const std::string& database,
+                                   const std::vector<std::string>& names);
+    // Moves profiles of the current database into target, asking before one replaces a profile
+    // of the same name there. Favorites of the moved profiles follow them.
+    OperationResult moveProfiles(const std::vector<Game>& profiles, const std::string& target);
+    // Stores a profile in a database. A new one asks before it replaces a profile of the same
+    // name; an edited one (editingName: its name before editing) keeps its favorite under its
+    // new name.
+    OperationResult saveProfile(const Game& game, const std::string& database,
+                                const std::optional<std::string>& editingName);
+
+private:
+    DatabaseStore& store_;
+    Favorites& favorites_;
+    Sha1Cache& cache_;
+};
+
+}  // namespace corvane
