@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CCorvaneLauncherApp.h"
 
-#include "common/AsciiCase.h"
 #include "common/Prompter.h"
 #include "emulator/EmulatorInstallation.h"
+#include "model/DatabaseName.h"
 #include "platform/Platform.h"
 
 namespace corvane {
@@ -64,16 +64,6 @@ bool CCorvaneLauncherApp::applySettings(Settings settings) {
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
     return true;
-}
-
-std::optional<std::string> validDatabaseName(const std::string& typed) {
-    const std::string name(trimBlanks(typed));
-    // Separators would leave the folder, "|" and line breaks would break the files that name
-    // databases, and "_" marks backups, so such a database would vanish from the list.
-    if (name.empty() || name.find_first_of("/\\|_\r\n") != std::string::npos || name == "." ||
-        name == "..")
-        return std::nullopt;
-    return name;
 }
 
 bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {

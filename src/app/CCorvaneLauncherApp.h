@@ -95,7 +95,4 @@ private:
     ProfileSearch search_;
 };
 
-// Trims blanks at both ends; a name that could not be stored or listed gives nothing.
-std::optional<std::string> validDatabaseName(const std::string& typed);
-
 }  // namespace corvane

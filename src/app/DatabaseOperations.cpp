@@ -5,8 +5,8 @@
 #include <optional>
 #include <set>
 
-#include "app/CCorvaneLauncherApp.h"
 #include "media/Sha1Cache.h"
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "selection/Favorites.h"
