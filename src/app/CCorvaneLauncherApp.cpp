@@ -52,9 +52,7 @@ void CCorvaneLauncherApp::loadSettings() {
 }
 
 bool CCorvaneLauncherApp::applySettings(Settings settings) {
-    // The image type only means something while screenshots are shown.
-    if (!settings.screenshotsOn)
-        settings.imageType = "PNG";
+    settings.imageType = settings.effectiveImageType();
     if (!saveSettings(baseDirectory_, settings))
         return false;
     const bool emulatorMoved = settings.emulatorDirectory != settings_.emulatorDirectory;

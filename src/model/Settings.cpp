@@ -93,8 +93,7 @@ bool saveSettings(const std::string& baseDirectory, const Settings& s) {
     out.writeLine(s.theme);
     out.writeLine(bit(s.fullScreen));
     out.writeLine(bit(s.screenshotsOn));
-    // The image type only means something while screenshots are shown.
-    out.writeLine(s.screenshotsOn ? s.imageType : std::string("PNG"));
+    out.writeLine(s.effectiveImageType());
     out.writeLine(std::to_string(s.screenshotCount));
     out.writeLine(bit(s.customBackground));
     out.writeLine(s.backgroundImage);

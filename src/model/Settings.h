@@ -31,6 +31,9 @@ struct Settings {
     std::string fmsxArguments;
 
     bool operator==(const Settings&) const = default;
+
+    // The image type only means something while screenshots are shown; otherwise it is PNG.
+    std::string effectiveImageType() const { return screenshotsOn ? imageType : "PNG"; }
 };
 
 // Reads baseDirectory/settings.ini; a missing or short file gives the defaults for what is missing.
