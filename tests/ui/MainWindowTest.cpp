@@ -26,6 +26,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ModalDriver.h"
+#include "ui/WindowStart.h"
 #include "ui/common/SingleInstance.h"
 #include "ui/common/UserInputDropdownDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
@@ -56,8 +57,7 @@ protected:
             dir.write("settings.ini", settings);
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
-        window->initialise();
-        window->show();
+        startWindow(*window);
     }
     QStringList shownNames() const {
         QStringList names;
@@ -376,8 +376,13 @@ TEST_F(MainWindowTest, PipesNamedAsPicturesDoNotBlockTheWindow) {
     dir.write("Games.db", g.ToLine() + "\r\n");
     const std::string settings = "\r\n\r\nGames\r\n\r\n1\r\n1\r\nPNG\r\n1\r\n1\r\n" + background +
                                  "\r\nBG_IMAGE_LAYOUT_TILED\r\n";
+    // Off the event loop, so the list is loaded directly rather than once the window shows.
     EXPECT_TRUE(endsWithoutWaitingOn({background, shot}, [&] {
-        start(settings);
+        dir.write("settings.ini", settings);
+        app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
+        window = std::make_unique<CCorvaneLauncherDlg>(*app);
+        window->initialise();
+        window->loadList();
         selectRows({0});
     }));
     EXPECT_FALSE(app->settings().customBackground);
