@@ -10,9 +10,10 @@ namespace corvane::test {
 // Creates a named pipe at path and returns the path; throws when it cannot.
 std::string makeFifo(const std::string& path);
 
-// Runs action and tells whether it ended by itself. An action that still runs after a generous
-// wait is taken to be stuck on one of the pipes: they are then opened from this side, again and
-// again, until it ends, and the answer is false. So a fault fails the test instead of hanging it.
+// Runs action on the calling thread and tells whether it ended by itself. An action that still runs
+// after a generous wait is taken to be stuck on one of the pipes: they are then opened from this
+// side, again and again, until it ends, and the answer is false. So a fault fails the test instead
+// of hanging it.
 bool endsWithoutWaitingOn(const std::vector<std::string>& fifos,
                           const std::function<void()>& action);
 

@@ -376,13 +376,8 @@ TEST_F(MainWindowTest, PipesNamedAsPicturesDoNotBlockTheWindow) {
     dir.write("Games.db", g.ToLine() + "\r\n");
     const std::string settings = "\r\n\r\nGames\r\n\r\n1\r\n1\r\nPNG\r\n1\r\n1\r\n" + background +
                                  "\r\nBG_IMAGE_LAYOUT_TILED\r\n";
-    // Off the event loop, so the list is loaded directly rather than once the window shows.
     EXPECT_TRUE(endsWithoutWaitingOn({background, shot}, [&] {
-        dir.write("settings.ini", settings);
-        app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
-        window = std::make_unique<CCorvaneLauncherDlg>(*app);
-        window->initialise();
-        window->loadList();
+        start(settings);
         selectRows({0});
     }));
     EXPECT_FALSE(app->settings().customBackground);
