@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QSignalSpy>
+#include <chrono>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "support/FakeEmulator.h"
@@ -118,16 +119,23 @@ TEST_F(MainWindowStartupTest, AFilterChosenBeforeTheIndexWaitsForIt) {
 }
 
 TEST_F(MainWindowStartupTest, ClosingWhileTheIndexIsReadIsSafe) {
+    // Enough that the build still runs when the window goes.
+    std::string xml = "<db>";
+    for (int i = 0; i < 5000; ++i)
+        xml += software("More", "More", ("more" + std::to_string(i)).c_str());
+    for (int file = 0; file < 6; ++file)
+        emulator.addDatabase("more" + std::to_string(file) + ".xml", xml + "</db>");
     create();
     startWindow(*window);
     window->close();
     window.reset();
-    // Whatever the build posted for the window is gone with it.
+    // The build ends with no window left to tell.
+    ASSERT_TRUE(app->waitForSoftwareIndex(std::chrono::minutes(2)));
     QCoreApplication::processEvents();
     app.reset();
     EXPECT_TRUE(prompter.messages.empty());
 
-    // Closed before the list was ever loaded.
+    // Everything closed at once: the build is stopped and its thread joined.
     create();
     window->initialise();
     window.reset();
