@@ -34,7 +34,34 @@ void CCorvaneLauncherApp::setReportPost(ProcessStarter::Post post) {
 }
 
 void CCorvaneLauncherApp::buildSoftwareIndex() {
-    softwareIndex_.build(settings_.emulatorDirectory, prompter_, languages_);
+    // The index of another Corvane Path must not answer meanwhile.
+    softwareIndex_ = SoftwareIndex();
+    indexBuild_.start(settings_.emulatorDirectory);
+}
+
+bool CCorvaneLauncherApp::takeSoftwareIndex() {
+    std::optional<SoftwareIndexBuild::Result> result = indexBuild_.take();
+    if (!result)
+        return false;
+    softwareIndex_ = std::move(result->index);
+    indexMessageOwed_ = indexMessageOwed_ || result->noDatabases;
+    return true;
+}
+
+bool CCorvaneLauncherApp::waitForSoftwareIndex(std::chrono::milliseconds timeout) {
+    if (!indexBuild_.waitFor(timeout))
+        return false;
+    takeSoftwareIndex();
+    return true;
+}
+
+void CCorvaneLauncherApp::reportSoftwareIndex() {
+    if (std::exchange(indexMessageOwed_, false))
+        prompter_.message(languages_.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+}
+
+void CCorvaneLauncherApp::setSoftwareIndexListener(std::function<void()> listener) {
+    indexBuild_.setListener(std::move(listener));
 }
 
 const SoftwareSummary* CCorvaneLauncherApp::softwareOf(const Game& game,
@@ -58,7 +85,7 @@ bool CCorvaneLauncherApp::applySettings(Settings settings) {
     const bool emulatorMoved = settings.emulatorDirectory != settings_.emulatorDirectory;
     settings_ = std::move(settings);
     if (emulatorMoved)
-        softwareIndex_.rebuild(settings_.emulatorDirectory, prompter_, languages_);
+        buildSoftwareIndex();
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
     return true;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/DatabaseOperations.h"
 #include "app/ProfileOperations.h"
 #include "app/RunFlags.h"
+#include "app/SoftwareIndexBuild.h"
 #include "emulator/Launcher.h"
 #include "emulator/SoftwareIndex.h"
 #include "i18n/LanguageManager.h"
@@ -39,12 +42,23 @@ public:
     // Reads settings.ini, makes the default database current and selects the language.
     void loadSettings();
     // Writes settings.ini and, only when that worked, applies the new values (a new Corvane
-    // Path rebuilds the software index).
+    // Path starts building the software index again).
     bool applySettings(Settings settings);
     // Makes the desktop helpers' reports run on the thread that owns the windows.
     void setReportPost(ProcessStarter::Post post);
-    // Indexes the emulator's software databases; done once at start.
+    // Starts indexing the emulator's software databases on a worker thread; done at start and
+    // after a new Corvane Path. Until the new index is taken the index is empty.
     void buildSoftwareIndex();
+    // An index is being built that has not been taken yet.
+    bool softwareIndexPending() const { return indexBuild_.pending(); }
+    // Puts the finished build's index in place; false while it runs or when there is none.
+    bool takeSoftwareIndex();
+    // Waits at most timeout for the build and takes its index; true once none is pending.
+    bool waitForSoftwareIndex(std::chrono::milliseconds timeout);
+    // Shows, once, the message the index taken last owes the user (M_ERR_NO_CORVANE_DB).
+    void reportSoftwareIndex();
+    // Told on the worker's thread when a build has ended (SoftwareIndexBuild::setListener).
+    void setSoftwareIndexListener(std::function<void()> listener);
 
     const std::string& baseDirectory() const { return baseDirectory_; }
     const Settings& settings() const { return settings_; }
@@ -93,6 +107,9 @@ private:
     SavedFilters savedFilters_;
     Favorites favorites_;
     ProfileSearch search_;
+    bool indexMessageOwed_ = false;
+    // Last, so that its threads end before anything else goes.
+    SoftwareIndexBuild indexBuild_;
 };
 
 }  // namespace corvane

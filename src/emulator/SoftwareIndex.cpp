@@ -4,6 +4,8 @@
 #include <tinyxml.h>
 
 #include "common/Path.h"
+#include "common/Prompter.h"
+#include "common/TextSource.h"
 #include "emulator/DumpHashes.h"
 #include "emulator/EmulatorInstallation.h"
 #include "emulator/SoftwareXml.h"
@@ -14,17 +16,24 @@ namespace xml = softwarexml;
 
 void SoftwareIndex::build(const std::string& corvanePath, Prompter& prompter,
                           const TextSource& texts) {
+    const std::atomic<bool> never{false};
+    if (build(corvanePath, never) == IndexOutcome::NoDatabases)
+        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+}
+
+IndexOutcome SoftwareIndex::build(const std::string& corvanePath, const std::atomic<bool>& stop) {
     if (built_)
-        return;
+        return IndexOutcome::Built;
     const EmulatorInstallation installation(corvanePath);
-    const std::optional<std::vector<std::string>> files =
-        xml::databaseFilesToRead(installation, prompter, texts);
+    const std::optional<std::vector<std::string>> files = xml::databaseFileList(installation);
     if (!files)
-        return;
+        return IndexOutcome::NoDatabases;
     for (const std::string& file : *files) {
-        indexFile(joinPath(installation.databasesDirectory(), file));
+        if (!indexFile(joinPath(installation.databasesDirectory(), file), stop))
+            return IndexOutcome::Stopped;
     }
     built_ = true;
+    return IndexOutcome::Built;
 }
 
 void SoftwareIndex::rebuild(const std::string& corvanePath, Prompter& prompter,
@@ -48,12 +57,16 @@ std::optional<std::set<std::string>> SoftwareIndex::otherDumps(std::string_view 
     return std::set<std::string>(sha1s.begin(), sha1s.end());
 }
 
-void SoftwareIndex::indexFile(const std::string& path) {
+bool SoftwareIndex::indexFile(const std::string& path, const std::atomic<bool>& stop) {
+    if (stop.load(std::memory_order_relaxed))
+        return false;
     TiXmlDocument document;
     if (!xml::loadDocument(document, path))
-        return;
+        return true;
     for (const TiXmlElement* software = document.RootElement()->FirstChildElement("software");
          software; software = software->NextSiblingElement("software")) {
+        if (stop.load(std::memory_order_relaxed))
+            return false;
         const auto id = static_cast<uint32_t>(software_.size());
         software_.push_back({{std::string(xml::childText(*software, "title")),
                               std::string(xml::childText(*software, "system")),
@@ -72,6 +85,7 @@ void SoftwareIndex::indexFile(const std::string& path) {
         if (software_.back().sha1s.empty())
             software_.pop_back();
     }
+    return true;
 }
 
 void SoftwareIndex::add(std::string_view sha1, uint32_t software) {

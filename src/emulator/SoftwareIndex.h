@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -15,6 +16,12 @@ namespace corvane {
 
 class Prompter;
 class TextSource;
+
+enum class IndexOutcome {
+    Built,
+    NoDatabases,  // the Databases folder holds no XML file: the user is owed M_ERR_NO_CORVANE_DB
+    Stopped,      // asked to stop before the end: the index is incomplete
+};
 
 struct SoftwareSummary {
     std::string title;
@@ -33,6 +40,9 @@ public:
     // Builds once. An invalid Corvane Path gives an empty, built index; a Databases folder
     // without XML files shows M_ERR_NO_CORVANE_DB and leaves the index unbuilt.
     void build(const std::string& corvanePath, Prompter& prompter, const TextSource& texts);
+    // The same without telling the user anything, for a worker thread; stop is polled between
+    // files and entries. Only Built marks the index built.
+    IndexOutcome build(const std::string& corvanePath, const std::atomic<bool>& stop);
     // After a change of the Corvane Path.
     void rebuild(const std::string& corvanePath, Prompter& prompter, const TextSource& texts);
 
@@ -48,7 +58,8 @@ private:
         SoftwareSummary summary;
         std::vector<std::string> sha1s;  // the keys that resolved to this software
     };
-    void indexFile(const std::string& path);
+    // False when stopped before the end of the file.
+    bool indexFile(const std::string& path, const std::atomic<bool>& stop);
     void add(std::string_view sha1, uint32_t software);
 
     std::deque<Software> software_;

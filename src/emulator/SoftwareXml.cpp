@@ -10,15 +10,20 @@
 
 namespace corvane::softwarexml {
 
-std::optional<std::vector<std::string>> databaseFilesToRead(
-    const EmulatorInstallation& installation, Prompter& prompter, const TextSource& texts) {
+std::optional<std::vector<std::string>> databaseFileList(const EmulatorInstallation& installation) {
     if (!installation.isValid(true))
         return std::vector<std::string>{};
     std::optional<std::vector<std::string>> files = installation.databaseFiles();
-    if (!files || files->empty()) {
-        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+    if (!files || files->empty())
         return std::nullopt;
-    }
+    return files;
+}
+
+std::optional<std::vector<std::string>> databaseFilesToRead(
+    const EmulatorInstallation& installation, Prompter& prompter, const TextSource& texts) {
+    std::optional<std::vector<std::string>> files = databaseFileList(installation);
+    if (!files)
+        prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
     return files;
 }
 

@@ -19,9 +19,11 @@ class TextSource;
 // search must apply identically.
 namespace corvane::softwarexml {
 
-// Names of the XML files to read from the Databases folder, in listing order: none, silently,
-// for an installation that is not valid; nothing at all for a folder holding none, which shows
-// M_ERR_NO_CORVANE_DB.
+// Names of the XML files to read from the Databases folder, in listing order: none for an
+// installation that is not valid; nothing at all for a folder holding none, which the user is to
+// be told with M_ERR_NO_CORVANE_DB.
+std::optional<std::vector<std::string>> databaseFileList(const EmulatorInstallation& installation);
+// The same, showing M_ERR_NO_CORVANE_DB when there is nothing.
 std::optional<std::vector<std::string>> databaseFilesToRead(
     const EmulatorInstallation& installation, Prompter& prompter, const TextSource& texts);
 // Loads a database file; false for anything that is not a regular file holding well-formed XML.

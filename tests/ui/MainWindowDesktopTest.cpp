@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QThread>
@@ -21,6 +22,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ModalDriver.h"
+#include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/CommandLineOutputDlg.h"
 #include "ui/main/ProfileListModel.h"
@@ -51,8 +53,7 @@ protected:
         dir.write("Games.db", profile.ToLine() + "\r\n");
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
-        window->initialise();
-        window->show();
+        startWindow(*window);
         window->profileList()->setFocus();
         window->profileList()->selectionModel()->setCurrentIndex(
             window->profileModel()->index(0), QItemSelectionModel::ClearAndSelect);
@@ -146,6 +147,9 @@ TEST_F(MainWindowDesktopTest, LaunchShortcutsTryEmulatorsWithoutAPath) {
     g.name = "Knightmare";
     g.slot1File = dir.write("roms/knightmare.rom", "rom");
     start(emulator.path() + "\r\n\r\nGames\r\n", g);
+    // The index is built in the background; its message must come before the keys are tried.
+    QSignalSpy indexed(window.get(), &CCorvaneLauncherDlg::softwareIndexReady);
+    ASSERT_TRUE(!app->softwareIndexPending() || received(indexed));
     ASSERT_TRUE(app->settings().openMsxDirectory.empty());
     ASSERT_TRUE(app->settings().fmsxDirectory.empty());
     prompter.messages.clear();  // the installation has no software databases

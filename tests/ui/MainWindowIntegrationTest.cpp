@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <filesystem>
 
 #include "app/CCorvaneLauncherApp.h"
@@ -24,6 +25,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ModalDriver.h"
+#include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
@@ -43,13 +45,15 @@ protected:
     ScriptedPrompter prompter;
     std::unique_ptr<CCorvaneLauncherApp> app;
     std::unique_ptr<CCorvaneLauncherDlg> window;
+    std::unique_ptr<QSignalSpy> indexReady;
 
     void start(const std::string& emulatorPath) {
         dir.write("settings.ini", emulatorPath + "\r\n\r\nGames\r\n\r\n0\r\n");
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
-        window->initialise();
-        window->show();
+        indexReady =
+            std::make_unique<QSignalSpy>(window.get(), &CCorvaneLauncherDlg::softwareIndexReady);
+        startWindow(*window);
     }
     void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QKeyEvent event(QEvent::KeyPress, key, mods);
@@ -79,6 +83,7 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
     g.openMsxArguments = "$(touch PWNED2) `touch PWNED3`";
     dir.write("Games.db", line(g));
     start(emulator.path());
+    ASSERT_TRUE(received(*indexReady));
 
     selectRow(0);
     EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Konami 1986 - 0 KB"));
@@ -221,24 +226,39 @@ TEST_F(MainWindowIntegrationTest, SettingsChangeLanguageAndRecaptionTheWindow) {
     EXPECT_EQ(loadSettings(dir.path()).languageId, kLanguageGerman);
 }
 
-TEST_F(MainWindowIntegrationTest, ANewCorvanePathRebuildsTheSoftwareIndex) {
+TEST_F(MainWindowIntegrationTest, ANewCorvanePathRebuildsTheSoftwareIndexInTheBackground) {
     Game g;
     g.name = "Alphabet";
     g.slot1File = dir.write("a.rom", "abc");
     dir.write("Games.db", line(g));
     start("");
+    ASSERT_TRUE(received(*indexReady));
     selectRow(0);
     EXPECT_EQ(window->statusLine()->text(), QStringLiteral("0 KB"));
 
-    FakeEmulator emulator;
-    emulator.addDatabase("db.xml",
-                         std::string("<db><software><title>A</title><company>Konami</company>"
-                                     "<year>1986</year><dump><rom><hash algo=\"sha1\">") +
-                             kAbcSha1 + "</hash></rom></dump></software></db>");
+    const auto software = [](const char* company) {
+        return std::string("<db><software><title>A</title><company>") + company +
+               "</company><year>1986</year><dump><rom><hash algo=\"sha1\">" + kAbcSha1 +
+               "</hash></rom></dump></software></db>";
+    };
+    FakeEmulator first;
+    first.addDatabase("db.xml", software("Konami"));
+    FakeEmulator second;
+    second.addDatabase("db.xml", software("Sega"));
+    // A second change while the first build may still run: only the last path counts.
+    indexReady->clear();
     Settings changed = app->settings();
-    changed.emulatorDirectory = emulator.path();
+    changed.emulatorDirectory = first.path();
+    ASSERT_TRUE(app->applySettings(changed));
+    changed.emulatorDirectory = second.path();
     ASSERT_TRUE(app->applySettings(changed));
     window->loadList();
     selectRow(0);
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Konami 1986 - 0 KB"));
+    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("0 KB"));
+    // The status line of the selected profile follows once the index is in place.
+    ASSERT_TRUE(received(*indexReady));
+    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Sega 1986 - 0 KB"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(indexReady->size(), 1);
+    EXPECT_TRUE(prompter.messages.empty());
 }

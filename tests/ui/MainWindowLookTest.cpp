@@ -14,6 +14,7 @@
 #include "i18n/MenuLayout.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/SelectorPanel.h"
 
@@ -32,9 +33,7 @@ protected:
                       std::to_string(languageId) + "\r\n");
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
-        window->initialise();
-        window->show();
-        QApplication::processEvents();
+        test::startWindow(*window);
     }
     std::vector<SelectorPanel*> panels() const {
         std::vector<SelectorPanel*> all{window->databasePanel(), window->countPanel()};

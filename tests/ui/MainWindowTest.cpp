@@ -26,6 +26,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ModalDriver.h"
+#include "ui/WindowStart.h"
 #include "ui/common/SingleInstance.h"
 #include "ui/common/UserInputDropdownDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
@@ -56,8 +57,7 @@ protected:
             dir.write("settings.ini", settings);
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
-        window->initialise();
-        window->show();
+        startWindow(*window);
     }
     QStringList shownNames() const {
         QStringList names;

@@ -19,6 +19,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ModalDriver.h"
+#include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
@@ -50,8 +51,7 @@ protected:
         dir.write("settings.ini", emulator.path() + "\r\n\r\nGames\r\n\r\n0\r\n");
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
-        window->initialise();
-        window->show();
+        startWindow(*window);
     }
     ~PopupChoiceTest() override {
         // Nothing of a popup may stay open or pending for the next test.

@@ -9,6 +9,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QWindow>
+#include <chrono>
+#include <utility>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/ProfileListLoader.h"
@@ -25,6 +28,14 @@
 namespace corvane {
 
 namespace {
+
+// Shows the bar without letting any event run: laid out and painted directly.
+void showNow(QProgressBar* bar) {
+    bar->show();
+    QWidget* area = bar->parentWidget();
+    area->layout()->activate();
+    area->repaint();
+}
 
 // Shows the progress bar once a load takes long enough to notice. No event is processed while
 // the list loads: input, timers, queued calls and deferred deletes all wait until it is done, so
@@ -43,12 +54,8 @@ public:
         const int step = std::max(1, bar_->maximum() / 200);
         if (loaded - bar_->value() >= step || loaded == bar_->maximum())
             bar_->setValue(loaded);  // repaints the bar itself once it is visible
-        if (bar_->isHidden() && timer_.elapsed() > 100) {
-            bar_->show();
-            QWidget* area = bar_->parentWidget();
-            area->layout()->activate();
-            area->repaint();
-        }
+        if (bar_->isHidden() && timer_.elapsed() > 100)
+            showNow(bar_);
     }
 
 private:
@@ -67,21 +74,67 @@ CCorvaneLauncherDlg::CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* pare
     connectWidgets();
     qApp->installEventFilter(this);
     app_.setReportPost(mainThreadPost());
+    // Posting is all the worker may do; the window takes the index on its own thread.
+    app_.setSoftwareIndexListener([this] {
+        QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::softwareIndexFinished,
+                                  Qt::QueuedConnection);
+    });
 }
 
 CCorvaneLauncherDlg::~CCorvaneLauncherDlg() {
+    // A build still running outlives the window; from now on it posts nothing here.
+    app_.setSoftwareIndexListener({});
     qApp->removeEventFilter(this);
 }
 
 void CCorvaneLauncherDlg::initialise() {
     app_.loadSettings();
     retranslate();
-    loadList();
+    databasePanel_->setValue(fromBytes(app_.store().currentDatabaseName()));
+    showFilterValues();
     applyRunFlags();
     applyDatabaseCountRule();
     applyBackground();
     applyScreenshotLayout();
+    // The window is shown before a large database fills the list and while the software
+    // databases are read, so neither keeps it away.
+    firstLoadPending_ = true;
+    if (windowHandle() && windowHandle()->isExposed())
+        QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::loadFirstList, Qt::QueuedConnection);
     app_.buildSoftwareIndex();
+}
+
+void CCorvaneLauncherDlg::loadFirstList() {
+    if (firstLoadPending_)
+        loadList();
+}
+
+void CCorvaneLauncherDlg::softwareIndexFinished() {
+    // At start the list comes first; its load calls this again.
+    if (firstLoadPending_)
+        return;
+    bool fresh = app_.takeSoftwareIndex();
+    fresh = std::exchange(indexTakenUnannounced_, false) || fresh;
+    if (fresh)
+        selectionChanged();
+    app_.reportSoftwareIndex();
+    if (fresh)
+        emit softwareIndexReady();
+}
+
+void CCorvaneLauncherDlg::waitForSoftwareIndex() {
+    if (!app_.softwareIndexPending())
+        return;
+    // No event runs meanwhile, as none does while the list loads: the wait is what is left of
+    // reading the software databases, and nothing may act on the list this load will replace.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    progress_->setRange(0, 0);
+    showNow(progress_);
+    while (!app_.waitForSoftwareIndex(std::chrono::milliseconds(100)))
+        progress_->repaint();
+    progress_->hide();
+    QApplication::restoreOverrideCursor();
+    indexTakenUnannounced_ = true;
 }
 
 void CCorvaneLauncherDlg::applyRunFlags() {
@@ -161,6 +214,9 @@ void CCorvaneLauncherDlg::clearProfileDetails() {
 }
 
 void CCorvaneLauncherDlg::loadList() {
+    const bool first = std::exchange(firstLoadPending_, false);
+    if (app_.filter().usesSoftwareData())
+        waitForSoftwareIndex();
     model_->clear();
     for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
         button->setEnabled(false);
@@ -193,6 +249,10 @@ void CCorvaneLauncherDlg::loadList() {
     list_->show();
     countPanel_->setValue(QString::number(model_->rowCount()));
     list_->setFocus();
+    emit listLoaded();
+    if (first)
+        QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::softwareIndexFinished,
+                                  Qt::QueuedConnection);
 }
 
 void CCorvaneLauncherDlg::switchDatabase(const std::string& name) {

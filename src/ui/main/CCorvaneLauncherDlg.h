@@ -39,7 +39,8 @@ public:
     explicit CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* parent = nullptr);
     ~CCorvaneLauncherDlg() override;
 
-    // Loads settings, language, the current database and the software index, as at start.
+    // Loads settings and language and starts indexing the software databases, as at start. The
+    // list is loaded once the window has first been shown, so that it appears at once.
     void initialise();
     void loadList();
     // Resets filters, switches to the database, selects the first line named exactly name.
@@ -89,6 +90,13 @@ public slots:
     void help();
     void about();
 
+signals:
+    // The list has been loaded from the current database.
+    void listLoaded();
+    // The software index of the current Corvane Path is in place (possibly empty), and what
+    // depends on it has been brought up to date.
+    void softwareIndexReady();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -105,6 +113,11 @@ private:
     void settingsChanged();
     void selectionChanged();
     void clearProfileDetails();
+    void loadFirstList();
+    // On the window's thread once an index build has ended.
+    void softwareIndexFinished();
+    // For a filter on the emulator's data: blocks until the index is in place.
+    void waitForSoftwareIndex();
     void showScreenshots(const Game& game);
     void showFilterValues();
     QString composeStatus(const Game& game);
@@ -148,6 +161,10 @@ private:
     QMap<int, QString> shortcutTexts_;
     // Qt's standard buttons and choosers speak the catalogue's language.
     QtTranslations qtTranslations_;
+    // From initialise until the first load, which waits for the window to be shown.
+    bool firstLoadPending_ = false;
+    // waitForSoftwareIndex took an index that softwareIndexReady has not announced yet.
+    bool indexTakenUnannounced_ = false;
 };
 
 }  // namespace corvane

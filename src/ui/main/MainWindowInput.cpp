@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
@@ -80,6 +81,10 @@ QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
 }
 
 bool CCorvaneLauncherDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The window is painted on being exposed; the first list load is posted to follow that.
+    if (event->type() == QEvent::Expose && firstLoadPending_ && watched == windowHandle() &&
+        windowHandle()->isExposed())
+        QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::loadFirstList, Qt::QueuedConnection);
     if (event->type() == QEvent::ContextMenu && watched == list_->viewport()) {
         auto* request = static_cast<QContextMenuEvent*>(event);
         // Only a right click inside the list opens the menu; the keyboard's request does not.
