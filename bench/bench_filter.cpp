@@ -86,8 +86,8 @@ const SoftwareSummary* lookup(std::string_view sha1) {
 
 // One load of the database as the main window does it; the number of shown profiles.
 int load(const std::function<bool(const Game&)>& accept) {
-    LoadObserver observer;
-    const auto shown = loadProfileList(fixture->database, accept, observer);
+    NoProgress progress;
+    const auto shown = loadProfileList(fixture->database, accept, progress);
     return shown ? static_cast<int>(shown->size()) : -1;
 }
 

@@ -7,7 +7,7 @@ namespace corvane {
 
 std::optional<std::vector<Game>> loadProfileList(const std::string& path,
                                                  const std::function<bool(const Game&)>& accept,
-                                                 LoadObserver& observer) {
+                                                 Progress& progress) {
     int total = 0;
     {
         LineReader counter(path);
@@ -18,7 +18,7 @@ std::optional<std::vector<Game>> loadProfileList(const std::string& path,
             if (!line.empty())
                 ++total;
     }
-    observer.counted(total);
+    progress.setRange(0, total);
 
     LineReader reader(path);
     if (!reader.isOpen())
@@ -32,12 +32,14 @@ std::optional<std::vector<Game>> loadProfileList(const std::string& path,
         if (line.empty())
             continue;
         game.FromLine(line);
-        if (++loaded % 20 == 0)
-            observer.progress(loaded);
+        if (++loaded % 20 == 0) {
+            progress.setPos(loaded);
+            progress.pump();
+        }
         if (!accept || accept(game))
             shown.push_back(std::move(game));
     }
-    observer.progress(loaded);
+    progress.setPos(loaded);
     return shown;
 }
 

@@ -4,22 +4,14 @@
 #include <memory>
 #include <string>
 
+#include "common/Progress.h"
+
 namespace corvane {
 
 enum class MessageKind { Error, Info, Message, Plain };
 
 // Answers of the five-button question, numbered as stored and compared by callers.
 enum class MultiAnswer { Yes = 1, No = 2, YesToAll = 3, NoToAll = 4, Cancel = 5 };
-
-// A progress window owned by a long loop. pump() lets pending window events run and
-// reports whether the user asked to cancel.
-class Progress {
-public:
-    virtual ~Progress() = default;
-    virtual void setRange(int low, int high) = 0;
-    virtual void setPos(int pos) = 0;
-    virtual bool pump() = 0;
-};
 
 // How engines talk to the user without knowing about windows. Texts arrive resolved.
 class Prompter {

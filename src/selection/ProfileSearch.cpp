@@ -7,13 +7,14 @@
 #include "common/CaseFoldedSearch.h"
 #include "common/LineReader.h"
 #include "common/Path.h"
+#include "common/Progress.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 
 namespace corvane {
 
 std::optional<std::vector<SearchHit>> ProfileSearch::find(std::string_view typed,
-                                                          const std::function<void()>& pulse) {
+                                                          Progress& progress) {
     lastText_ = trimBlanks(typed);
     if (lastText_.empty())
         return std::nullopt;
@@ -35,8 +36,10 @@ std::optional<std::vector<SearchHit>> ProfileSearch::find(std::string_view typed
             const std::string_view name = profileNameOfLine(line);
             if (needle.foundIn(name))
                 hits.push_back({std::string(name), database});
-            if (pulse && ++examined % 20 == 0)
-                pulse();
+            if (++examined % 20 == 0) {
+                progress.setPos(examined);
+                progress.pump();
+            }
         }
     }
     std::ranges::stable_sort(hits, [](const SearchHit& a, const SearchHit& b) {

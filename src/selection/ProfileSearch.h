@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/Progress.h"
 
 namespace corvane {
 
@@ -30,9 +31,12 @@ public:
     // Trims blanks off both ends of the typed text and remembers it; nothing when that leaves it
     // empty. Otherwise the profiles whose names hold the text, ignoring letter case (beyond ASCII
     // too, names in UTF-8 or Windows-1252 alike), sorted by name ignoring case (databases in list
-    // order for equal names). pulse runs every 20 profiles so a window can stay responsive.
-    std::optional<std::vector<SearchHit>> find(std::string_view typed,
-                                               const std::function<void()>& pulse = {});
+    // order for equal names). Progress is told every 20 profiles; a search runs to its end.
+    std::optional<std::vector<SearchHit>> find(std::string_view typed, Progress& progress);
+    std::optional<std::vector<SearchHit>> find(std::string_view typed) {
+        NoProgress none;
+        return find(typed, none);
+    }
 
 private:
     DatabaseStore& store_;

@@ -30,10 +30,13 @@ TEST(ProfileSearchTest, FindsPartsOfNamesInEveryDatabaseIgnoringCaseAndOuterBlan
     DatabaseStore store(dir.path(), prompter, texts);
     ProfileSearch search(store);
 
-    int pulses = 0;
-    const auto hits = search.find("  mAn\t ", [&] { ++pulses; });
+    struct Pumps : NoProgress {
+        std::vector<int> positions;
+        void setPos(int pos) override { positions.push_back(pos); }
+    } progress;
+    const auto hits = search.find("  mAn\t ", progress);
     EXPECT_EQ(search.lastText(), "mAn");
-    EXPECT_EQ(pulses, 1);  // 35 profiles
+    EXPECT_EQ(progress.positions, std::vector<int>{20});  // 35 profiles
     ASSERT_TRUE(hits);
     EXPECT_EQ(*hits, (std::vector<SearchHit>{{"batman", "Arcade"},
                                              {"MAN OF WAR", "Konami"},

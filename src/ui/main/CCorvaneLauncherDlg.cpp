@@ -41,15 +41,15 @@ void showNow(QProgressBar* bar) {
 // the list loads: input, timers, queued calls and deferred deletes all wait until it is done, so
 // nothing can act on a half-loaded list or delete an object whose handler started the load. The
 // bar is laid out and painted directly instead.
-class WindowLoadObserver : public LoadObserver {
+class WindowLoadProgress : public Progress {
 public:
-    explicit WindowLoadObserver(QProgressBar* bar) : bar_(bar) { timer_.start(); }
-    ~WindowLoadObserver() override { bar_->hide(); }
-    void counted(int total) override {
-        bar_->setRange(0, total);
-        bar_->setValue(0);
+    explicit WindowLoadProgress(QProgressBar* bar) : bar_(bar) { timer_.start(); }
+    ~WindowLoadProgress() override { bar_->hide(); }
+    void setRange(int low, int high) override {
+        bar_->setRange(low, high);
+        bar_->setValue(low);
     }
-    void progress(int loaded) override {
+    void setPos(int loaded) override {
         // Repainting the bar for every step would cost more than the load itself.
         const int step = std::max(1, bar_->maximum() / 200);
         if (loaded - bar_->value() >= step || loaded == bar_->maximum())
@@ -57,6 +57,7 @@ public:
         if (bar_->isHidden() && timer_.elapsed() > 100)
             showNow(bar_);
     }
+    bool pump() override { return false; }
 
 private:
     QProgressBar* bar_;
@@ -228,11 +229,11 @@ void CCorvaneLauncherDlg::loadList() {
     list_->hide();
     std::optional<std::vector<Game>> shown;
     {
-        WindowLoadObserver observer(progress_);
+        WindowLoadProgress progress(progress_);
         ProfileFilter filter = app_.makeProfileFilter();
         if (!path.empty())
             shown = loadProfileList(
-                path, [&filter](const Game& game) { return filter.accepts(game); }, observer);
+                path, [&filter](const Game& game) { return filter.accepts(game); }, progress);
     }
     if (shown) {
         const ProfileMark mode = app_.flags().markMode;

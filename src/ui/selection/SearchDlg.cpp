@@ -93,13 +93,27 @@ void SearchDlg::loadValues() {
     ok_->setEnabled(false);
 }
 
+namespace {
+// Lets the window repaint while databases are read; input waits until the search is done.
+class ScanProgress : public Progress {
+public:
+    void setRange(int, int) override {}
+    void setPos(int) override {}
+    bool pump() override {
+        pumpEvents(QEventLoop::ExcludeUserInputEvents);
+        return false;
+    }
+};
+}  // namespace
+
 void SearchDlg::find() {
     results_->clear();
     hits_.clear();
     // Paint the window while many databases are read, but take no input meanwhile.
     setEnabled(false);
-    const std::optional<std::vector<SearchHit>> hits = search_.find(
-        toBytes(name_->text()), [] { pumpEvents(QEventLoop::ExcludeUserInputEvents); });
+    ScanProgress progress;
+    const std::optional<std::vector<SearchHit>> hits =
+        search_.find(toBytes(name_->text()), progress);
     setEnabled(true);
     name_->setFocus();
     ok_->setEnabled(false);
