@@ -20,6 +20,7 @@
 #include "support/ScopedVariable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/CommandLineOutputDlg.h"
@@ -52,7 +53,7 @@ protected:
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
         window->initialise();
-        window->show();
+        ASSERT_TRUE(showActive(window.get()));
         window->profileList()->setFocus();
         window->profileList()->selectionModel()->setCurrentIndex(
             window->profileModel()->index(0), QItemSelectionModel::ClearAndSelect);
@@ -75,10 +76,7 @@ protected:
             texts.push_back(m.text);
         return texts;
     }
-    void press(int key, Qt::KeyboardModifiers mods) {
-        QKeyEvent event(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(window->profileList(), &event);
-    }
+    void press(int key, Qt::KeyboardModifiers mods) { typeKey(window->profileList(), key, mods); }
 
     TempDir dir;
     TempDir tools;

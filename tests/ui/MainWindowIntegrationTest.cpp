@@ -23,6 +23,7 @@
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
@@ -49,11 +50,10 @@ protected:
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
         window->initialise();
-        window->show();
+        ASSERT_TRUE(showActive(window.get()));
     }
     void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QKeyEvent event(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(target, &event);
+        typeKey(target, key, mods);
     }
     void selectRow(int row) {
         window->profileList()->selectionModel()->setCurrentIndex(

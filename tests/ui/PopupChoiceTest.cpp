@@ -18,6 +18,7 @@
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
@@ -51,7 +52,7 @@ protected:
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
         window->initialise();
-        window->show();
+        EXPECT_TRUE(showActive(window.get()));
     }
     ~PopupChoiceTest() override {
         // Nothing of a popup may stay open or pending for the next test.
@@ -65,8 +66,7 @@ protected:
         return names;
     }
     void pressOnList(int key, Qt::KeyboardModifiers mods) {
-        QKeyEvent event(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(window->profileList(), &event);
+        typeKey(window->profileList(), key, mods);
     }
     static QMenu* openPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
     static QAction* item(QMenu* menu, const QString& text) {

@@ -13,6 +13,7 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
+#include "ui/main/CommandKeys.h"
 #include "ui/main/SelectorPanel.h"
 
 namespace corvane {
@@ -58,7 +59,11 @@ QAction* CCorvaneLauncherDlg::addPopupItem(QMenu* popup, const QString& text,
 
 void CCorvaneLauncherDlg::addPopupCommand(QMenu* popup, int id) {
     QAction* command = action(id);
-    QAction* item = addPopupItem(popup, command->text(), [command] { command->trigger(); });
+    QString caption = command->text();
+    // The popup's own item takes no key: it only shows the command's.
+    if (!command->shortcut().isEmpty())
+        caption += QLatin1Char('\t') + command->shortcut().toString(QKeySequence::NativeText);
+    QAction* item = addPopupItem(popup, caption, [command] { command->trigger(); });
     item->setEnabled(command->isEnabled());
 }
 
@@ -97,90 +102,37 @@ bool CCorvaneLauncherDlg::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool CCorvaneLauncherDlg::runCommandOfKey(const QKeyEvent* key, bool inList) {
+    const QKeyCombination pressed(
+        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier),
+        static_cast<Qt::Key>(key->key()));
+    for (const CommandKey& entry : kCommandKeys) {
+        if (entry.key != pressed || (entry.scope == KeyScope::List && !inList))
+            continue;
+        if (const auto it = commands_.constFind(entry.command); it != commands_.cend())
+            it.value()();
+        return true;
+    }
+    return false;
+}
+
 bool CCorvaneLauncherDlg::handleKey(QObject* watched, QKeyEvent* key) {
+    const bool inList = watched == list_ || watched == list_->viewport();
+    // An action's shortcut has taken its key already, unless the menu entry or the menu that
+    // holds it is disabled: the key acts all the same.
+    if (runCommandOfKey(key, inList))
+        return true;
     const int code = key->key();
+    // Enter and Esc never close the window.
     const bool enterOrEsc =
         code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_Escape;
-    // Enter and Esc never close the window.
+    if (!inList)
+        return enterOrEsc;
+    // Other Ctrl keys mean nothing for several profiles and must not reach the list.
     const Qt::KeyboardModifiers mods =
         key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-    const bool ctrl = mods == Qt::ControlModifier;
-
-    if (ctrl) {
-        switch (code) {
-            case Qt::Key_W:
-                popupUnder(buildDatabasePopup(), databasePanel_);
-                return true;
-            case Qt::Key_F:
-                search();
-                return true;
-            case Qt::Key_Q:
-                setFilters();
-                return true;
-            case Qt::Key_R:
-                resetFilters();
-                return true;
-            case Qt::Key_T:
-                popupUnder(buildSavedFiltersPopup(), filtersButton_);
-                return true;
-            case Qt::Key_I:
-                popupUnder(buildFavoritesPopup(), favoritesButton_);
-                return true;
-            default:
-                break;
-        }
-    }
-    if (watched != list_ && watched != list_->viewport())
-        return enterOrEsc;
-
-    const bool one = list_->selectionModel()->selectedRows().size() == 1;
-    if (mods == Qt::NoModifier) {
-        switch (code) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                if (one)
-                    launch(LaunchCommand::SavedSettings);
-                return true;
-            case Qt::Key_F1:
-                if (one)
-                    showInfo();
-                return true;
-            case Qt::Key_Delete:
-                removeSelected();
-                return true;
-            default:
-                return enterOrEsc;
-        }
-    }
-    if (mods == (Qt::ControlModifier | Qt::AltModifier)) {
-        if (code == Qt::Key_O || code == Qt::Key_L) {
-            if (one)
-                launch(code == Qt::Key_O ? LaunchCommand::OpenMSX : LaunchCommand::FMSX);
-            return true;
-        }
-    }
-    if (ctrl) {
-        switch (code) {
-            case Qt::Key_C:
-                copySelected();
-                return true;
-            case Qt::Key_X:
-                moveSelected();
-                return true;
-            case Qt::Key_A:
-                selectAll();
-                return true;
-            case Qt::Key_D:
-                if (one)
-                    addToFavorites();
-                return true;
-            default:
-                break;
-        }
-        // Other Ctrl keys mean nothing for several profiles and must not reach the list.
-        if (list_->selectionModel()->selectedRows().size() >= 2)
-            return true;
-    }
+    if (mods == Qt::ControlModifier && list_->selectionModel()->selectedRows().size() >= 2)
+        return true;
     return enterOrEsc;
 }
 
