@@ -26,6 +26,7 @@
 #include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 #include "ui/settings/SettingsDlg.h"
@@ -217,7 +218,8 @@ TEST_F(MainWindowIntegrationTest, SettingsChangeLanguageAndRecaptionTheWindow) {
     EXPECT_NE(window->menuBar()->actions()[0]->text(), QStringLiteral("&Options"));
     EXPECT_EQ(window->menuBar()->actions()[0]->text().toStdString(),
               app->languages().text("LOC_MENU_OPTIONS"));
-    EXPECT_EQ(window->removeButton()->text().toStdString(), app->languages().textForId(1001));
+    EXPECT_EQ(window->removeButton()->text().toStdString(),
+              app->languages().textForId(kIdRemoveButton));
     EXPECT_EQ(loadSettings(dir.path()).languageId, kLanguageGerman);
 }
 

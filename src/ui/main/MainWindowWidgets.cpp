@@ -22,6 +22,7 @@
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/CommandKeys.h"
+#include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 #include "ui/resources/Artwork.h"
@@ -30,15 +31,8 @@ namespace corvane {
 
 namespace {
 
-constexpr int kWindowTitleId = 0;
-
-// Toolbar and command button catalogue identifiers.
-constexpr int kIdLaunchButton = 1000;
-constexpr int kIdRemoveButton = 1001;
-constexpr int kIdInfoButton = 1004;
-constexpr int kIdSearchButton = 1007;
-constexpr int kIdFiltersButton = 1121;
-constexpr int kIdFavoritesButton = 1262;
+// The window's title is its name in every language.
+constexpr int kNoCatalogueTitle = 0;
 
 struct FilterPanelCaption {
     int id;
@@ -46,8 +40,9 @@ struct FilterPanelCaption {
 };
 // The eight filter panels, in the order they are laid out.
 constexpr FilterPanelCaption kFilterPanels[] = {
-    {1236, "MEDIUM"},  {1238, "SYSTEM"},     {1217, "COMPANY"}, {1214, "YEAR"},
-    {1221, "COUNTRY"}, {1228, "GENERATION"}, {1225, "SOUND"},   {1223, "GENRE"}};
+    {kIdMediumPanel, "MEDIUM"}, {kIdSystemPanel, "SYSTEM"},   {kIdCompanyPanel, "COMPANY"},
+    {kIdYearPanel, "YEAR"},     {kIdCountryPanel, "COUNTRY"}, {kIdGenerationPanel, "GENERATION"},
+    {kIdSoundPanel, "SOUND"},   {kIdGenrePanel, "GENRE"}};
 
 }  // namespace
 
@@ -55,8 +50,9 @@ void CCorvaneLauncherDlg::createWidgets() {
     background_ = new BackgroundWidget(this);
     setCentralWidget(background_);
 
-    databasePanel_ = new SelectorPanel(1226, QStringLiteral("DATABASE"), true, background_);
-    countPanel_ = new SelectorPanel(1230, QStringLiteral("COUNT"), false, background_);
+    databasePanel_ =
+        new SelectorPanel(kIdDatabasePanel, QStringLiteral("DATABASE"), true, background_);
+    countPanel_ = new SelectorPanel(kIdCountPanel, QStringLiteral("COUNT"), false, background_);
     auto* top = new QHBoxLayout;
     top->addWidget(databasePanel_, 3);
     top->addWidget(countPanel_, 1);
@@ -325,7 +321,7 @@ void CCorvaneLauncherDlg::retranslate() {
         if (it.key() >= kFirstMenuId)
             it.value()->setText(fromBytes(languages.textForId(it.key())));
     }
-    CLocalized::localize(this, kWindowTitleId, languages);
+    CLocalized::localize(this, kNoCatalogueTitle, languages);
     setWindowTitle(QStringLiteral("Corvane Launcher"));
     showFilterValues();
 }
