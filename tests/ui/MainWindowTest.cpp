@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBrush>
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -30,6 +31,7 @@
 #include "ui/common/SingleInstance.h"
 #include "ui/common/UserInputDropdownDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/IndicatorLight.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 
@@ -129,12 +131,20 @@ TEST_F(MainWindowTest, ListsSortedNamesWithCountsAndDecodesOldBytes) {
 TEST_F(MainWindowTest, MarkModesSwitchAndToggle) {
     dir.write("Games.db", line("A", 3) + line("B"));
     start();
+    const auto background = [this](int row) {
+        return window->profileModel()
+            ->data(window->profileModel()->index(row), Qt::BackgroundRole)
+            .value<QBrush>()
+            .color();
+    };
     window->chooseMark(ProfileMark::MissingGenre);
     EXPECT_FALSE(window->profileModel()->isMarked(0));
     EXPECT_TRUE(window->profileModel()->isMarked(1));
+    EXPECT_EQ(background(1), QColor(240, 228, 66));  // yellow
     EXPECT_TRUE(window->action(kMenuMarkMissingGenre)->isChecked());
     window->chooseMark(ProfileMark::MissingSound);
     EXPECT_TRUE(window->profileModel()->isMarked(0));
+    EXPECT_EQ(background(0), QColor(0, 158, 115));  // green
     EXPECT_FALSE(window->action(kMenuMarkMissingGenre)->isChecked());
     EXPECT_TRUE(window->action(kMenuMarkMissingSound)->isChecked());
     window->chooseMark(ProfileMark::MissingSound);

@@ -22,6 +22,7 @@
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/CommandKeys.h"
+#include "ui/main/IndicatorLight.h"
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
@@ -269,9 +270,10 @@ void CCorvaneLauncherDlg::connectWidgets() {
             &QAction::trigger);
     connect(favoritesButton_, &QToolButton::clicked, action(kKeyFavoritesPopup), &QAction::trigger);
 
-    connect(action(kMenuConfirmRemove), &QAction::toggled, this,
+    // The user's choice sets the flag; the window checking the entry from the flag does not.
+    connect(action(kMenuConfirmRemove), &QAction::triggered, this,
             [this](bool on) { app_.flags().confirmRemove = on; });
-    connect(action(kMenuShowCommandLine), &QAction::toggled, this,
+    connect(action(kMenuShowCommandLine), &QAction::triggered, this,
             [this](bool on) { app_.flags().showCommandLine = on; });
     const std::pair<int, ProfileMark> markItems[] = {
         {kMenuMarkInvalid, ProfileMark::Invalid},
