@@ -207,3 +207,21 @@ TEST_F(PopupChoiceTest, FavoritesPopupLocatesTheProfile) {
     EXPECT_EQ(app->store().currentDatabaseName(), "Other");
     EXPECT_EQ(window->selectedNames(), std::vector<std::string>{"Target"});
 }
+
+TEST_F(PopupChoiceTest, KeysInAnOpenPopupAreThePopupsOnly) {
+    window->profileList()->selectionModel()->setCurrentIndex(window->profileModel()->index(0),
+                                                             QItemSelectionModel::ClearAndSelect);
+    prompter.confirmAnswers = {true};
+    pressOnList(Qt::Key_W, Qt::ControlModifier);
+    QPointer<QMenu> menu = openPopup();
+    ASSERT_FALSE(menu.isNull());
+    // The list's keys and the window's act on nothing while the popup is open.
+    QTest::keyClick(menu, Qt::Key_Delete);
+    QTest::keyClick(menu, Qt::Key_I, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(prompter.confirmations.empty());
+    EXPECT_EQ(shownNames().size(), 3);
+    EXPECT_EQ(openPopup(), menu.data());
+    chooseByKeys(menu, 2);  // the popup's own keys still work
+    EXPECT_EQ(app->store().currentDatabaseName(), "Other");
+}

@@ -116,6 +116,8 @@ private:
     // What a menu entry or key runs; reached also by a key whose entry is disabled.
     void setCommand(int id, std::function<void()> command);
     bool handleKey(QObject* watched, QKeyEvent* key);
+    // A widget inside one of the popups this window opened.
+    bool isOwnPopup(const QObject* object) const;
     bool runCommandOfKey(const QKeyEvent* key, bool inList);
     void switchDatabase(const std::string& name);
     void popupUnder(QMenu* menu, QWidget* anchor);

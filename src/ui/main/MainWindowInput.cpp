@@ -94,12 +94,30 @@ bool CCorvaneLauncherDlg::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
+    if (event->type() == QEvent::ShortcutOverride && isOwnPopup(watched)) {
+        // The list's keys are its actions' shortcuts, which would act while one of the window's
+        // popups is open over it. Claiming the key for the popup keeps it the popup's alone.
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this)
             return handleKey(watched, static_cast<QKeyEvent*>(event));
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CCorvaneLauncherDlg::isOwnPopup(const QObject* object) const {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (!widget || widget->window()->windowType() != Qt::Popup)
+        return false;
+    // A popup's parent is what opened it: the window, its menu bar or another of its popups.
+    for (const QWidget* owner = widget->window()->parentWidget(); owner;
+         owner = owner->parentWidget())
+        if (owner == this)
+            return true;
+    return false;
 }
 
 bool CCorvaneLauncherDlg::runCommandOfKey(const QKeyEvent* key, bool inList) {
