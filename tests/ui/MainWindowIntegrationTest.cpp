@@ -220,6 +220,10 @@ TEST_F(MainWindowIntegrationTest, SettingsChangeLanguageAndRecaptionTheWindow) {
               app->languages().text("LOC_MENU_OPTIONS"));
     EXPECT_EQ(window->removeButton()->text().toStdString(),
               app->languages().textForId(kIdRemoveButton));
+    // Keys are named as before, whatever names the language's Qt texts give them.
+    EXPECT_EQ(window->action(kMenuSetFilters)->text().toStdString(),
+              app->languages().textForId(kMenuSetFilters) + "\tCtrl+Q");
+    EXPECT_TRUE(window->action(kMenuRemove)->text().endsWith(QStringLiteral("\tDel")));
     EXPECT_EQ(loadSettings(dir.path()).languageId, kLanguageGerman);
 }
 

@@ -210,13 +210,13 @@ TEST_F(MainWindowTest, KeysLiveOnTheirActionsAndShowInTheirEntries) {
                                                  {kMenuSetFilters, "Ctrl+Q"},
                                                  {kMenuResetFilters, "Ctrl+R"}};
     for (const auto& [id, key] : shown) {
-        QAction* entry = window->action(id);
-        EXPECT_EQ(entry->shortcut().toString(QKeySequence::NativeText), QLatin1String(key)) << id;
-        EXPECT_TRUE(entry->isShortcutVisibleInContextMenu()) << id;
-        EXPECT_FALSE(entry->text().contains(QLatin1Char('\t'))) << "key shown twice: " << id;
+        const QString caption = QString::fromStdString(app->languages().textForId(id));
+        EXPECT_EQ(window->action(id)->text(), caption + QLatin1Char('\t') + QLatin1String(key));
     }
-    for (int id : {kMenuExplore, kMenuOrganizeFavorites, kMenuSettings})
+    for (int id : {kMenuExplore, kMenuOrganizeFavorites, kMenuSettings}) {
         EXPECT_TRUE(window->action(id)->shortcut().isEmpty()) << id;
+        EXPECT_FALSE(window->action(id)->text().contains(QLatin1Char('\t'))) << id;
+    }
 
     // The key reaches the command through its action.
     QSignalSpy copies(window->action(kMenuCopy), &QAction::triggered);

@@ -59,11 +59,7 @@ QAction* CCorvaneLauncherDlg::addPopupItem(QMenu* popup, const QString& text,
 
 void CCorvaneLauncherDlg::addPopupCommand(QMenu* popup, int id) {
     QAction* command = action(id);
-    QString caption = command->text();
-    // The popup's own item takes no key: it only shows the command's.
-    if (!command->shortcut().isEmpty())
-        caption += QLatin1Char('\t') + command->shortcut().toString(QKeySequence::NativeText);
-    QAction* item = addPopupItem(popup, caption, [command] { command->trigger(); });
+    QAction* item = addPopupItem(popup, command->text(), [command] { command->trigger(); });
     item->setEnabled(command->isEnabled());
 }
 

@@ -227,8 +227,6 @@ void CCorvaneLauncherDlg::createKeys() {
         QList<QKeySequence> keys = command->shortcuts();
         keys.append(QKeySequence(entry.key));
         command->setShortcuts(keys);
-        // Popups and the context menu show the key as the menu bar does, on every desktop.
-        command->setShortcutVisibleInContextMenu(true);
         if (entry.scope == KeyScope::List) {
             command->setShortcutContext(Qt::WidgetShortcut);
             list_->addAction(command);
@@ -320,8 +318,15 @@ void CCorvaneLauncherDlg::retranslate() {
     for (size_t i = 0; i < kMenuBarTitleKeys.size(); ++i)
         menuTitles_[i]->setTitle(catalogueText(languages, kMenuBarTitleKeys[i]));
     for (auto it = actions_.begin(); it != actions_.end(); ++it) {
-        if (it.key() >= kFirstMenuId)
-            it.value()->setText(fromBytes(languages.textForId(it.key())));
+        if (it.key() < kFirstMenuId)
+            continue;  // a key-only command has no entry to caption
+        QString caption = fromBytes(languages.textForId(it.key()));
+        // Every menu, popups included, shows the key after a tab, named in English in every
+        // language as the captions always named it.
+        const QKeySequence key = it.value()->shortcut();
+        if (!key.isEmpty())
+            caption += QLatin1Char('\t') + key.toString(QKeySequence::PortableText);
+        it.value()->setText(caption);
     }
     CLocalized::localize(this, kNoCatalogueTitle, languages);
     setWindowTitle(QStringLiteral("Corvane Launcher"));
