@@ -309,7 +309,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuExplore, &CCorvaneLauncherDlg::explore},
         {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
     for (const auto& [id, slot] : commands)
-        setCommand(id, [this, slot] { (this->*slot)(); });
+        setCommand(id, [this, s = slot] { (this->*s)(); });
 }
 
 void CCorvaneLauncherDlg::retranslate() {
