@@ -12,11 +12,4 @@ struct RunFlags {
     ProfileMark markMode = ProfileMark::None;
 };
 
-struct Rgb {
-    int red, green, blue;
-    bool operator==(const Rgb&) const = default;
-};
-
-Rgb markColour(ProfileMark mode);
-
 }  // namespace corvane

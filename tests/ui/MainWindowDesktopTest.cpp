@@ -21,6 +21,7 @@
 #include "support/ScopedVariable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
@@ -76,10 +77,7 @@ protected:
             texts.push_back(m.text);
         return texts;
     }
-    void press(int key, Qt::KeyboardModifiers mods) {
-        QKeyEvent event(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(window->profileList(), &event);
-    }
+    void press(int key, Qt::KeyboardModifiers mods) { typeKey(window->profileList(), key, mods); }
 
     TempDir dir;
     TempDir tools;

@@ -24,9 +24,11 @@
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 #include "ui/settings/SettingsDlg.h"
@@ -56,8 +58,7 @@ protected:
         startWindow(*window);
     }
     void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QKeyEvent event(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(target, &event);
+        typeKey(target, key, mods);
     }
     void selectRow(int row) {
         window->profileList()->selectionModel()->setCurrentIndex(
@@ -222,7 +223,12 @@ TEST_F(MainWindowIntegrationTest, SettingsChangeLanguageAndRecaptionTheWindow) {
     EXPECT_NE(window->menuBar()->actions()[0]->text(), QStringLiteral("&Options"));
     EXPECT_EQ(window->menuBar()->actions()[0]->text().toStdString(),
               app->languages().text("LOC_MENU_OPTIONS"));
-    EXPECT_EQ(window->removeButton()->text().toStdString(), app->languages().textForId(1001));
+    EXPECT_EQ(window->removeButton()->text().toStdString(),
+              app->languages().textForId(kIdRemoveButton));
+    // Keys are named as before, whatever names the language's Qt texts give them.
+    EXPECT_EQ(window->action(kMenuSetFilters)->text().toStdString(),
+              app->languages().textForId(kMenuSetFilters) + "\tCtrl+Q");
+    EXPECT_TRUE(window->action(kMenuRemove)->text().endsWith(QStringLiteral("\tDel")));
     EXPECT_EQ(loadSettings(dir.path()).languageId, kLanguageGerman);
 }
 

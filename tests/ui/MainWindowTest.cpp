@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBrush>
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -25,11 +26,13 @@
 #include "support/Fifo.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/WindowStart.h"
 #include "ui/common/SingleInstance.h"
 #include "ui/common/UserInputDropdownDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/IndicatorLight.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 
@@ -75,8 +78,7 @@ protected:
                                                 QItemSelectionModel::NoUpdate);
     }
     void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QKeyEvent event(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(target, &event);
+        typeKey(target, key, mods);
     }
     std::vector<std::string> namesIn(const std::string& db) {
         std::vector<std::string> names;
@@ -129,12 +131,20 @@ TEST_F(MainWindowTest, ListsSortedNamesWithCountsAndDecodesOldBytes) {
 TEST_F(MainWindowTest, MarkModesSwitchAndToggle) {
     dir.write("Games.db", line("A", 3) + line("B"));
     start();
+    const auto background = [this](int row) {
+        return window->profileModel()
+            ->data(window->profileModel()->index(row), Qt::BackgroundRole)
+            .value<QBrush>()
+            .color();
+    };
     window->chooseMark(ProfileMark::MissingGenre);
     EXPECT_FALSE(window->profileModel()->isMarked(0));
     EXPECT_TRUE(window->profileModel()->isMarked(1));
+    EXPECT_EQ(background(1), QColor(240, 228, 66));  // yellow
     EXPECT_TRUE(window->action(kMenuMarkMissingGenre)->isChecked());
     window->chooseMark(ProfileMark::MissingSound);
     EXPECT_TRUE(window->profileModel()->isMarked(0));
+    EXPECT_EQ(background(0), QColor(0, 158, 115));  // green
     EXPECT_FALSE(window->action(kMenuMarkMissingGenre)->isChecked());
     EXPECT_TRUE(window->action(kMenuMarkMissingSound)->isChecked());
     window->chooseMark(ProfileMark::MissingSound);
@@ -181,6 +191,94 @@ TEST_F(MainWindowTest, KeysNeverCloseTheWindowAndSelectionRulesHold) {
         nullptr);
     EXPECT_EQ(window->selectedNames(), std::vector<std::string>{"Solo"});
     EXPECT_FALSE(window->action(kMenuMove)->isEnabled());
+}
+
+TEST_F(MainWindowTest, KeysLiveOnTheirActionsAndShowInTheirEntries) {
+    dir.write("Games.db", line("A") + line("B"));
+    start();
+    QListView* list = window->profileList();
+    const std::pair<int, const char*> shown[] = {{kMenuLaunchSaved, "Enter"},
+                                                 {kMenuLaunchOpenMsx, "Ctrl+Alt+O"},
+                                                 {kMenuLaunchFmsx, "Ctrl+Alt+L"},
+                                                 {kMenuRemove, "Del"},
+                                                 {kMenuInfo, "F1"},
+                                                 {kMenuCopy, "Ctrl+C"},
+                                                 {kMenuMove, "Ctrl+X"},
+                                                 {kMenuAddToFavorites, "Ctrl+D"},
+                                                 {kMenuSelectAll, "Ctrl+A"},
+                                                 {kMenuSearch, "Ctrl+F"},
+                                                 {kMenuSetFilters, "Ctrl+Q"},
+                                                 {kMenuResetFilters, "Ctrl+R"}};
+    for (const auto& [id, key] : shown) {
+        const QString caption = QString::fromStdString(app->languages().textForId(id));
+        EXPECT_EQ(window->action(id)->text(), caption + QLatin1Char('\t') + QLatin1String(key));
+    }
+    for (int id : {kMenuExplore, kMenuOrganizeFavorites, kMenuSettings}) {
+        EXPECT_TRUE(window->action(id)->shortcut().isEmpty()) << id;
+        EXPECT_FALSE(window->action(id)->text().contains(QLatin1Char('\t'))) << id;
+    }
+
+    // The key reaches the command through its action.
+    QSignalSpy copies(window->action(kMenuCopy), &QAction::triggered);
+    selectRows({1});
+    press(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copies.size(), 1);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("B"));
+
+    // With two lines selected the one-profile entries are off; the key still acts, by the
+    // selection when it is pressed.
+    selectRows({0, 1});
+    ASSERT_NE(
+        window->prepareContextMenu(list->visualRect(window->profileModel()->index(0)).center()),
+        nullptr);
+    ASSERT_FALSE(window->action(kMenuAddToFavorites)->isEnabled());
+    press(list, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(app->favorites().items().empty());
+    selectRows({1});
+    press(list, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_EQ(app->favorites().items().size(), 1u);
+    EXPECT_EQ(app->favorites().items()[0].profile, "B");
+
+    // Other Ctrl keys do nothing to a multiple selection, not even move the caret.
+    selectRows({0, 1});
+    press(list, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    EXPECT_EQ(window->selectedNames(), (std::vector<std::string>{"A", "B"}));
+    selectRows({0});
+    press(list, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(list->currentIndex().row(), 1);
+}
+
+TEST_F(MainWindowTest, WindowKeysActWithTheirMenusOffButNotUnderADialog) {
+    start("");
+    ASSERT_FALSE(window->action(kMenuSearch)->isEnabled());
+    ASSERT_FALSE(window->action(kMenuFilters)->isEnabled());
+    QStringList opened;
+    const auto recordAndClose = [&opened] {
+        onNextModal([&opened](QDialog* dialog) {
+            opened << QString::fromLatin1(dialog->metaObject()->className());
+            dialog->reject();
+        });
+    };
+    recordAndClose();
+    press(window->profileList(), Qt::Key_F, Qt::ControlModifier);
+    recordAndClose();
+    press(window->databasePanel(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("corvane::SearchDlg"),
+                                   QStringLiteral("corvane::FiltersDlg")}));
+
+    // A dialog over the window takes the keys; the window's own do nothing meanwhile.
+    bool popupOpened = true;
+    onNextModal([&popupOpened](QDialog* dialog) {
+        QLineEdit* edit = dialog->findChild<QLineEdit*>();
+        for (Qt::Key key : {Qt::Key_W, Qt::Key_T, Qt::Key_I})
+            typeKey(edit, key, Qt::ControlModifier);
+        popupOpened = QApplication::activePopupWidget() != nullptr;
+        dialog->reject();
+    });
+    window->createEmptyDatabase();
+    EXPECT_FALSE(popupOpened);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(MainWindowTest, RemoveAsksUnlessConfirmationIsOff) {

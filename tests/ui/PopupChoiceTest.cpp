@@ -18,6 +18,7 @@
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
 #include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
@@ -65,8 +66,7 @@ protected:
         return names;
     }
     void pressOnList(int key, Qt::KeyboardModifiers mods) {
-        QKeyEvent event(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(window->profileList(), &event);
+        typeKey(window->profileList(), key, mods);
     }
     static QMenu* openPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
     static QAction* item(QMenu* menu, const QString& text) {
@@ -206,4 +206,22 @@ TEST_F(PopupChoiceTest, FavoritesPopupLocatesTheProfile) {
     chooseByClick(menu, QString::fromStdString(Favorites::popupCaption({"Target", "Other"})));
     EXPECT_EQ(app->store().currentDatabaseName(), "Other");
     EXPECT_EQ(window->selectedNames(), std::vector<std::string>{"Target"});
+}
+
+TEST_F(PopupChoiceTest, KeysInAnOpenPopupAreThePopupsOnly) {
+    window->profileList()->selectionModel()->setCurrentIndex(window->profileModel()->index(0),
+                                                             QItemSelectionModel::ClearAndSelect);
+    prompter.confirmAnswers = {true};
+    pressOnList(Qt::Key_W, Qt::ControlModifier);
+    QPointer<QMenu> menu = openPopup();
+    ASSERT_FALSE(menu.isNull());
+    // The list's keys and the window's act on nothing while the popup is open.
+    QTest::keyClick(menu, Qt::Key_Delete);
+    QTest::keyClick(menu, Qt::Key_I, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(prompter.confirmations.empty());
+    EXPECT_EQ(shownNames().size(), 3);
+    EXPECT_EQ(openPopup(), menu.data());
+    chooseByKeys(menu, 2);  // the popup's own keys still work
+    EXPECT_EQ(app->store().currentDatabaseName(), "Other");
 }

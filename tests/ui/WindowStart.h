@@ -5,6 +5,7 @@
 
 #include <QSignalSpy>
 
+#include "ui/KeyPress.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 
 namespace corvane::test {
@@ -18,7 +19,8 @@ inline bool received(QSignalSpy& spy) {
 inline void startWindow(CCorvaneLauncherDlg& window) {
     QSignalSpy loaded(&window, &CCorvaneLauncherDlg::listLoaded);
     window.initialise();
-    window.show();
+    // Active, as on a desktop: the window's shortcuts only act in the active window.
+    ASSERT_TRUE(showActive(&window));
     ASSERT_TRUE(received(loaded));
 }
 

@@ -17,4 +17,17 @@ inline constexpr int kDlgSelection = 224;
 inline constexpr int kDlgProgress = 234;
 inline constexpr int kDlgMultiConfirmation = 238;
 
+// Every identifier above, for the check that each language has them all.
+inline constexpr int kDialogIds[] = {kIdOk,
+                                     kIdCancel,
+                                     kIdNo,
+                                     kIdNoToAll,
+                                     kIdYes,
+                                     kIdYesToAll,
+                                     kIdProgressCancel,
+                                     kDlgInput,
+                                     kDlgSelection,
+                                     kDlgProgress,
+                                     kDlgMultiConfirmation};
+
 }  // namespace corvane

@@ -21,6 +21,8 @@
 #include "ui/common/PictureFile.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
+#include "ui/main/IndicatorLight.h"
+#include "ui/main/MarkColour.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 #include "ui/resources/Artwork.h"
@@ -243,9 +245,7 @@ void CCorvaneLauncherDlg::loadList() {
             for (const Game& game : *shown)
                 marked.push_back(meetsMark(game, mode));
         }
-        const Rgb colour = markColour(mode);
-        model_->setProfiles(std::move(*shown), std::move(marked),
-                            QColor(colour.red, colour.green, colour.blue));
+        model_->setProfiles(std::move(*shown), std::move(marked), markColour(mode));
     }
     list_->show();
     countPanel_->setValue(QString::number(model_->rowCount()));

@@ -123,8 +123,15 @@ private:
     QString composeStatus(const Game& game);
     // The shown profile named by the current line, when exactly one line is selected.
     const Game* singleSelectedProfile() const;
-    QAction* addAction(QMenu* menu, int id, const char* shortcut = nullptr);
+    QAction* addMenuItem(QMenu* menu, int id);
+    // The keys of every command go on its action, and the key-only commands get actions.
+    void createKeys();
+    // What a menu entry or key runs; reached also by a key whose entry is disabled.
+    void setCommand(int id, std::function<void()> command);
     bool handleKey(QObject* watched, QKeyEvent* key);
+    // A widget inside one of the popups this window opened.
+    bool isOwnPopup(const QObject* object) const;
+    bool runCommandOfKey(const QKeyEvent* key, bool inList);
     void switchDatabase(const std::string& name);
     void popupUnder(QMenu* menu, QWidget* anchor);
     QMenu* newPopup();
@@ -158,7 +165,7 @@ private:
     QMenu* launchMenu_ = nullptr;
     QMenu* menuTitles_[4] = {nullptr, nullptr, nullptr, nullptr};
     QMap<int, QAction*> actions_;
-    QMap<int, QString> shortcutTexts_;
+    QMap<int, std::function<void()>> commands_;
     // Qt's standard buttons and choosers speak the catalogue's language.
     QtTranslations qtTranslations_;
     // From initialise until the first load, which waits for the window to be shown.

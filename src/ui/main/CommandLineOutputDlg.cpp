@@ -9,12 +9,11 @@
 #include <algorithm>
 
 #include "ui/common/DialogIds.h"
+#include "ui/main/MainWindowIds.h"
 
 namespace corvane {
 
 namespace {
-constexpr int kDlgCommandLineOutput = 209;
-constexpr int kIdLaunch = 1315;
 constexpr int kColumns = 80;
 constexpr int kMinLines = 3;
 constexpr int kMaxLines = 14;
@@ -49,7 +48,7 @@ CommandLineOutputDlg::CommandLineOutputDlg(const LanguageManager& languages,
     QPushButton* launch =
         buttons->addButton(QStringLiteral("Launch"), QDialogButtonBox::AcceptRole);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    setCatalogueId(launch, kIdLaunch);
+    setCatalogueId(launch, kIdCommandLineLaunch);
     setCatalogueId(cancel, kIdCancel);
     launch->setDefault(true);
     auto* layout = new QVBoxLayout(this);

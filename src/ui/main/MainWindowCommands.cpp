@@ -16,6 +16,7 @@
 #include "ui/common/UserInputDlg.h"
 #include "ui/common/UserInputDropdownDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/settings/SettingsDlg.h"
 
@@ -102,9 +103,9 @@ void CCorvaneLauncherDlg::openSettings() {
 }
 
 void CCorvaneLauncherDlg::about() {
-    QMessageBox::about(this, fromBytes(app_.languages().textForId(100)),
+    QMessageBox::about(this, fromBytes(app_.languages().textForId(kDlgAbout)),
                        QStringLiteral("<b>Corvane Launcher</b><p>") +
-                           fromBytes(app_.languages().textForId(1602)).toHtmlEscaped());
+                           fromBytes(app_.languages().textForId(kIdAboutText)).toHtmlEscaped());
 }
 
 }  // namespace corvane

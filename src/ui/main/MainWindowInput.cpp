@@ -14,6 +14,7 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
+#include "ui/main/CommandKeys.h"
 #include "ui/main/SelectorPanel.h"
 
 namespace corvane {
@@ -94,6 +95,12 @@ bool CCorvaneLauncherDlg::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
+    if (event->type() == QEvent::ShortcutOverride && isOwnPopup(watched)) {
+        // The list's keys are its actions' shortcuts, which would act while one of the window's
+        // popups is open over it. Claiming the key for the popup keeps it the popup's alone.
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this)
@@ -102,90 +109,49 @@ bool CCorvaneLauncherDlg::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool CCorvaneLauncherDlg::isOwnPopup(const QObject* object) const {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (!widget || widget->window()->windowType() != Qt::Popup)
+        return false;
+    // A popup's parent is what opened it: the window, its menu bar or another of its popups.
+    for (const QWidget* owner = widget->window()->parentWidget(); owner;
+         owner = owner->parentWidget())
+        if (owner == this)
+            return true;
+    return false;
+}
+
+bool CCorvaneLauncherDlg::runCommandOfKey(const QKeyEvent* key, bool inList) {
+    const QKeyCombination pressed(
+        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier),
+        static_cast<Qt::Key>(key->key()));
+    for (const CommandKey& entry : kCommandKeys) {
+        if (entry.key != pressed || (entry.scope == KeyScope::List && !inList))
+            continue;
+        if (const auto it = commands_.constFind(entry.command); it != commands_.cend())
+            it.value()();
+        return true;
+    }
+    return false;
+}
+
 bool CCorvaneLauncherDlg::handleKey(QObject* watched, QKeyEvent* key) {
+    const bool inList = watched == list_ || watched == list_->viewport();
+    // An action's shortcut has taken its key already, unless the menu entry or the menu that
+    // holds it is disabled: the key acts all the same.
+    if (runCommandOfKey(key, inList))
+        return true;
     const int code = key->key();
+    // Enter and Esc never close the window.
     const bool enterOrEsc =
         code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_Escape;
-    // Enter and Esc never close the window.
+    if (!inList)
+        return enterOrEsc;
+    // Other Ctrl keys mean nothing for several profiles and must not reach the list.
     const Qt::KeyboardModifiers mods =
         key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-    const bool ctrl = mods == Qt::ControlModifier;
-
-    if (ctrl) {
-        switch (code) {
-            case Qt::Key_W:
-                popupUnder(buildDatabasePopup(), databasePanel_);
-                return true;
-            case Qt::Key_F:
-                search();
-                return true;
-            case Qt::Key_Q:
-                setFilters();
-                return true;
-            case Qt::Key_R:
-                resetFilters();
-                return true;
-            case Qt::Key_T:
-                popupUnder(buildSavedFiltersPopup(), filtersButton_);
-                return true;
-            case Qt::Key_I:
-                popupUnder(buildFavoritesPopup(), favoritesButton_);
-                return true;
-            default:
-                break;
-        }
-    }
-    if (watched != list_ && watched != list_->viewport())
-        return enterOrEsc;
-
-    const bool one = list_->selectionModel()->selectedRows().size() == 1;
-    if (mods == Qt::NoModifier) {
-        switch (code) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                if (one)
-                    launch(LaunchCommand::SavedSettings);
-                return true;
-            case Qt::Key_F1:
-                if (one)
-                    showInfo();
-                return true;
-            case Qt::Key_Delete:
-                removeSelected();
-                return true;
-            default:
-                return enterOrEsc;
-        }
-    }
-    if (mods == (Qt::ControlModifier | Qt::AltModifier)) {
-        if (code == Qt::Key_O || code == Qt::Key_L) {
-            if (one)
-                launch(code == Qt::Key_O ? LaunchCommand::OpenMSX : LaunchCommand::FMSX);
-            return true;
-        }
-    }
-    if (ctrl) {
-        switch (code) {
-            case Qt::Key_C:
-                copySelected();
-                return true;
-            case Qt::Key_X:
-                moveSelected();
-                return true;
-            case Qt::Key_A:
-                selectAll();
-                return true;
-            case Qt::Key_D:
-                if (one)
-                    addToFavorites();
-                return true;
-            default:
-                break;
-        }
-        // Other Ctrl keys mean nothing for several profiles and must not reach the list.
-        if (list_->selectionModel()->selectedRows().size() >= 2)
-            return true;
-    }
+    if (mods == Qt::ControlModifier && list_->selectionModel()->selectedRows().size() >= 2)
+        return true;
     return enterOrEsc;
 }
 

@@ -21,6 +21,9 @@
 #include "ui/common/CLocalized.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
+#include "ui/main/CommandKeys.h"
+#include "ui/main/IndicatorLight.h"
+#include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 #include "ui/resources/Artwork.h"
@@ -29,15 +32,8 @@ namespace corvane {
 
 namespace {
 
-constexpr int kWindowTitleId = 0;
-
-// Toolbar and command button catalogue identifiers.
-constexpr int kIdLaunchButton = 1000;
-constexpr int kIdRemoveButton = 1001;
-constexpr int kIdInfoButton = 1004;
-constexpr int kIdSearchButton = 1007;
-constexpr int kIdFiltersButton = 1121;
-constexpr int kIdFavoritesButton = 1262;
+// The window's title is its name in every language.
+constexpr int kNoCatalogueTitle = 0;
 
 struct FilterPanelCaption {
     int id;
@@ -45,8 +41,9 @@ struct FilterPanelCaption {
 };
 // The eight filter panels, in the order they are laid out.
 constexpr FilterPanelCaption kFilterPanels[] = {
-    {1236, "MEDIUM"},  {1238, "SYSTEM"},     {1217, "COMPANY"}, {1214, "YEAR"},
-    {1221, "COUNTRY"}, {1228, "GENERATION"}, {1225, "SOUND"},   {1223, "GENRE"}};
+    {kIdMediumPanel, "MEDIUM"}, {kIdSystemPanel, "SYSTEM"},   {kIdCompanyPanel, "COMPANY"},
+    {kIdYearPanel, "YEAR"},     {kIdCountryPanel, "COUNTRY"}, {kIdGenerationPanel, "GENERATION"},
+    {kIdSoundPanel, "SOUND"},   {kIdGenrePanel, "GENRE"}};
 
 }  // namespace
 
@@ -54,8 +51,9 @@ void CCorvaneLauncherDlg::createWidgets() {
     background_ = new BackgroundWidget(this);
     setCentralWidget(background_);
 
-    databasePanel_ = new SelectorPanel(1226, QStringLiteral("DATABASE"), true, background_);
-    countPanel_ = new SelectorPanel(1230, QStringLiteral("COUNT"), false, background_);
+    databasePanel_ =
+        new SelectorPanel(kIdDatabasePanel, QStringLiteral("DATABASE"), true, background_);
+    countPanel_ = new SelectorPanel(kIdCountPanel, QStringLiteral("COUNT"), false, background_);
     auto* top = new QHBoxLayout;
     top->addWidget(databasePanel_, 3);
     top->addWidget(countPanel_, 1);
@@ -155,12 +153,10 @@ void CCorvaneLauncherDlg::createWidgets() {
     layout->addWidget(screenshotPane_);
 }
 
-QAction* CCorvaneLauncherDlg::addAction(QMenu* menu, int id, const char* shortcut) {
+QAction* CCorvaneLauncherDlg::addMenuItem(QMenu* menu, int id) {
     QAction* action = menu->addAction(QString());
     action->setData(id);
     actions_.insert(id, action);
-    if (shortcut)
-        shortcutTexts_.insert(id, QString::fromLatin1(shortcut));
     return action;
 }
 
@@ -168,56 +164,82 @@ void CCorvaneLauncherDlg::createMenus() {
     for (QMenu*& title : menuTitles_)
         title = menuBar()->addMenu(QString());
     QMenu* options = menuTitles_[0];
-    addAction(options, kMenuConfirmRemove)->setCheckable(true);
-    addAction(options, kMenuShowCommandLine)->setCheckable(true);
+    addMenuItem(options, kMenuConfirmRemove)->setCheckable(true);
+    addMenuItem(options, kMenuShowCommandLine)->setCheckable(true);
     QMenu* marks = options->addMenu(QString());
     actions_.insert(kMenuMarkProfiles, marks->menuAction());
-    addAction(marks, kMenuMarkInvalid)->setCheckable(true);
+    addMenuItem(marks, kMenuMarkInvalid)->setCheckable(true);
     marks->addSeparator();
     for (int id : {kMenuMarkMissingGeneration, kMenuMarkMissingSound, kMenuMarkMissingGenre})
-        addAction(marks, id)->setCheckable(true);
+        addMenuItem(marks, id)->setCheckable(true);
     options->addSeparator();
     QMenu* filters = options->addMenu(QString());
     actions_.insert(kMenuFilters, filters->menuAction());
-    addAction(filters, kMenuSetFilters, "Ctrl+Q");
-    addAction(filters, kMenuResetFilters, "Ctrl+R");
-    addAction(filters, kMenuOrganizeFilters);
+    addMenuItem(filters, kMenuSetFilters);
+    addMenuItem(filters, kMenuResetFilters);
+    addMenuItem(filters, kMenuOrganizeFilters);
     options->addSeparator();
-    addAction(options, kMenuSettings);
+    addMenuItem(options, kMenuSettings);
 
     QMenu* action = menuTitles_[1];
-    addAction(action, kMenuSearch, "Ctrl+F");
-    addAction(action, kMenuOrganizeFavorites);
+    addMenuItem(action, kMenuSearch);
+    addMenuItem(action, kMenuOrganizeFavorites);
     action->addSeparator();
-    addAction(action, kMenuCreateEmptyDatabase);
+    addMenuItem(action, kMenuCreateEmptyDatabase);
 
     // The Tools menu fills up as its tools arrive; an empty title would be a dead entry.
     menuTitles_[2]->menuAction()->setVisible(false);
 
     QMenu* help = menuTitles_[3];
-    addAction(help, kMenuHelpTopics);
+    addMenuItem(help, kMenuHelpTopics);
     help->addSeparator();
-    addAction(help, kMenuAbout);
+    addMenuItem(help, kMenuAbout);
 
     contextMenu_ = new QMenu(this);
     launchMenu_ = contextMenu_->addMenu(QString());
     actions_.insert(kMenuLaunch, launchMenu_->menuAction());
-    addAction(launchMenu_, kMenuLaunchSaved, "Enter");
+    addMenuItem(launchMenu_, kMenuLaunchSaved);
     launchMenu_->addSeparator();
     for (int id : {kMenuLaunchMsx, kMenuLaunchMsx2, kMenuLaunchMsx2Plus, kMenuLaunchTurboR})
-        addAction(launchMenu_, id);
+        addMenuItem(launchMenu_, id);
     launchMenu_->addSeparator();
-    addAction(launchMenu_, kMenuLaunchOpenMsx, "Ctrl+Alt+O");
-    addAction(launchMenu_, kMenuLaunchFmsx, "Ctrl+Alt+L");
-    addAction(contextMenu_, kMenuRemove, "Del");
-    addAction(contextMenu_, kMenuInfo, "F1");
+    addMenuItem(launchMenu_, kMenuLaunchOpenMsx);
+    addMenuItem(launchMenu_, kMenuLaunchFmsx);
+    addMenuItem(contextMenu_, kMenuRemove);
+    addMenuItem(contextMenu_, kMenuInfo);
     contextMenu_->addSeparator();
-    addAction(contextMenu_, kMenuCopy, "Ctrl+C");
-    addAction(contextMenu_, kMenuMove, "Ctrl+X");
-    addAction(contextMenu_, kMenuAddToFavorites, "Ctrl+D");
-    addAction(contextMenu_, kMenuExplore);
+    addMenuItem(contextMenu_, kMenuCopy);
+    addMenuItem(contextMenu_, kMenuMove);
+    addMenuItem(contextMenu_, kMenuAddToFavorites);
+    addMenuItem(contextMenu_, kMenuExplore);
     contextMenu_->addSeparator();
-    addAction(contextMenu_, kMenuSelectAll, "Ctrl+A");
+    addMenuItem(contextMenu_, kMenuSelectAll);
+
+    createKeys();
+}
+
+void CCorvaneLauncherDlg::createKeys() {
+    for (int id : {kKeyDatabasePopup, kKeySavedFiltersPopup, kKeyFavoritesPopup})
+        actions_.insert(id, new QAction(this));
+    for (const CommandKey& entry : kCommandKeys) {
+        QAction* command = action(entry.command);
+        // Further keys of a command follow its first, which its menu entry shows.
+        QList<QKeySequence> keys = command->shortcuts();
+        keys.append(QKeySequence(entry.key));
+        command->setShortcuts(keys);
+        if (entry.scope == KeyScope::List) {
+            command->setShortcutContext(Qt::WidgetShortcut);
+            list_->addAction(command);
+        } else {
+            command->setShortcutContext(Qt::WindowShortcut);
+            QWidget::addAction(command);
+        }
+    }
+}
+
+void CCorvaneLauncherDlg::setCommand(int id, std::function<void()> command) {
+    connect(action(id), &QAction::triggered, this, [command] { command(); });
+    commands_.insert(id, std::move(command));
 }
 
 void CCorvaneLauncherDlg::connectWidgets() {
@@ -225,8 +247,6 @@ void CCorvaneLauncherDlg::connectWidgets() {
             [this] { selectionChanged(); });
     connect(list_, &QListView::doubleClicked, this,
             [this] { launch(LaunchCommand::SavedSettings); });
-    connect(databasePanel_, &SelectorPanel::popupRequested, this,
-            [this] { popupUnder(buildDatabasePopup(), databasePanel_); });
     for (size_t i = 0; i < filterPanels_.size(); ++i) {
         const auto criterion = static_cast<FilterCriterion>(i);
         connect(filterPanels_[i], &SelectorPanel::popupRequested, this,
@@ -236,15 +256,22 @@ void CCorvaneLauncherDlg::connectWidgets() {
             [this] { launch(LaunchCommand::SavedSettings); });
     connect(removeButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::removeSelected);
     connect(infoButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::showInfo);
-    connect(filtersButton_, &QToolButton::clicked, this,
-            [this] { popupUnder(buildSavedFiltersPopup(), filtersButton_); });
     connect(searchButton_, &QToolButton::clicked, this, &CCorvaneLauncherDlg::search);
-    connect(favoritesButton_, &QToolButton::clicked, this,
-            [this] { popupUnder(buildFavoritesPopup(), favoritesButton_); });
 
-    connect(action(kMenuConfirmRemove), &QAction::toggled, this,
+    setCommand(kKeyDatabasePopup, [this] { popupUnder(buildDatabasePopup(), databasePanel_); });
+    setCommand(kKeySavedFiltersPopup,
+               [this] { popupUnder(buildSavedFiltersPopup(), filtersButton_); });
+    setCommand(kKeyFavoritesPopup, [this] { popupUnder(buildFavoritesPopup(), favoritesButton_); });
+    connect(databasePanel_, &SelectorPanel::popupRequested, action(kKeyDatabasePopup),
+            &QAction::trigger);
+    connect(filtersButton_, &QToolButton::clicked, action(kKeySavedFiltersPopup),
+            &QAction::trigger);
+    connect(favoritesButton_, &QToolButton::clicked, action(kKeyFavoritesPopup), &QAction::trigger);
+
+    // The user's choice sets the flag; the window checking the entry from the flag does not.
+    connect(action(kMenuConfirmRemove), &QAction::triggered, this,
             [this](bool on) { app_.flags().confirmRemove = on; });
-    connect(action(kMenuShowCommandLine), &QAction::toggled, this,
+    connect(action(kMenuShowCommandLine), &QAction::triggered, this,
             [this](bool on) { app_.flags().showCommandLine = on; });
     const std::pair<int, ProfileMark> markItems[] = {
         {kMenuMarkInvalid, ProfileMark::Invalid},
@@ -252,7 +279,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuMarkMissingSound, ProfileMark::MissingSound},
         {kMenuMarkMissingGenre, ProfileMark::MissingGenre}};
     for (const auto& [id, mode] : markItems)
-        connect(action(id), &QAction::triggered, this, [this, m = mode] { chooseMark(m); });
+        setCommand(id, [this, m = mode] { chooseMark(m); });
     const std::pair<int, LaunchCommand> launchItems[] = {
         {kMenuLaunchSaved, LaunchCommand::SavedSettings},
         {kMenuLaunchMsx, LaunchCommand::GenericMSX},
@@ -262,7 +289,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuLaunchOpenMsx, LaunchCommand::OpenMSX},
         {kMenuLaunchFmsx, LaunchCommand::FMSX}};
     for (const auto& [id, command] : launchItems)
-        connect(action(id), &QAction::triggered, this, [this, c = command] { launch(c); });
+        setCommand(id, [this, c = command] { launch(c); });
 
     const std::pair<int, void (CCorvaneLauncherDlg::*)()> commands[] = {
         {kMenuSetFilters, &CCorvaneLauncherDlg::setFilters},
@@ -282,7 +309,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuExplore, &CCorvaneLauncherDlg::explore},
         {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
     for (const auto& [id, slot] : commands)
-        connect(action(id), &QAction::triggered, this, slot);
+        setCommand(id, [this, s = slot] { (this->*s)(); });
 }
 
 void CCorvaneLauncherDlg::retranslate() {
@@ -291,13 +318,17 @@ void CCorvaneLauncherDlg::retranslate() {
     for (size_t i = 0; i < kMenuBarTitleKeys.size(); ++i)
         menuTitles_[i]->setTitle(catalogueText(languages, kMenuBarTitleKeys[i]));
     for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+        if (it.key() < kFirstMenuId)
+            continue;  // a key-only command has no entry to caption
         QString caption = fromBytes(languages.textForId(it.key()));
-        const QString shortcut = shortcutTexts_.value(it.key());
-        if (!shortcut.isEmpty())
-            caption += QLatin1Char('\t') + shortcut;
+        // Every menu, popups included, shows the key after a tab, named in English in every
+        // language as the captions always named it.
+        const QKeySequence key = it.value()->shortcut();
+        if (!key.isEmpty())
+            caption += QLatin1Char('\t') + key.toString(QKeySequence::PortableText);
         it.value()->setText(caption);
     }
-    CLocalized::localize(this, kWindowTitleId, languages);
+    CLocalized::localize(this, kNoCatalogueTitle, languages);
     setWindowTitle(QStringLiteral("Corvane Launcher"));
     showFilterValues();
 }

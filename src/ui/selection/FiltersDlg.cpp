@@ -20,6 +20,7 @@
 #include "ui/common/DialogIds.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/ItemBytes.h"
+#include "ui/common/SignalBlocker.h"
 #include "ui/common/TextCodec.h"
 #include "ui/selection/SelectionIds.h"
 
@@ -50,6 +51,7 @@ enum Column { kLabelColumn, kListColumn, kBoxColumn, kCustomColumn, kTextColumn,
 
 // Fills the box and selects the value; false when the choices do not hold it.
 bool fill(QComboBox* box, const std::vector<FilterChoice>& choices, const std::string& value) {
+    const auto filling = signalBlocking(box);
     box->clear();
     for (const FilterChoice& choice : choices)
         box->addItem(fromBytes(choice.text), itemBytes(choice.value));
@@ -64,6 +66,7 @@ void fillKeepingUnknown(QComboBox* box, const std::vector<FilterChoice>& choices
                         const std::string& value) {
     if (fill(box, choices, value))
         return;
+    const auto filling = signalBlocking(box);
     box->addItem(fromBytes(value), itemBytes(value));
     box->setCurrentIndex(box->count() - 1);
 }
@@ -163,8 +166,12 @@ void FiltersDlg::loadValues() {
             continue;
         }
         const bool listed = fill(r.box, choices, value);
-        r.list->setChecked(listed);
-        r.custom->setChecked(!listed);
+        {
+            // Checking one of the pair unchecks the other.
+            const auto filling = signalBlocking(r.list);
+            r.list->setChecked(listed);
+            r.custom->setChecked(!listed);
+        }
         if (!listed) {
             r.shownCustom = value;
             r.text->setText(fromBytes(value));

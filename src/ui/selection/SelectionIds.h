@@ -33,4 +33,16 @@ inline constexpr int kIdSearchHint = 1270;
 inline constexpr int kIdFound = 1269;
 inline constexpr int kIdLocateQuestion = 1254;
 
+// Every identifier above, for the check that each language has them all.
+inline constexpr int kSelectionIds[] = {
+    kDlgFilters,         kDlgSearch,       kDlgOrganizeFavorites,
+    kDlgOrganizeFilters, kIdMedium,        kIdSystem,
+    kIdCompany,          kIdYear,          kIdCountry,
+    kIdGeneration,       kIdSound,         kIdGenre,
+    kIdCompanyCustom,    kIdCountryCustom, kIdSystemCustom,
+    kIdSaveAs,           kIdReset,         kIdRename,
+    kIdDelete,           kIdSort,          kIdFind,
+    kIdSearchName,       kIdSearchHint,    kIdFound,
+    kIdLocateQuestion};
+
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include "i18n/LanguageManager.h"
 #include "ui/common/CLocalized.h"
 #include "ui/common/ItemBytes.h"
+#include "ui/common/SignalBlocker.h"
 #include "ui/settings/PathRow.h"
 #include "ui/settings/SettingsIds.h"
 #include "ui/settings/SettingsText.h"
@@ -19,6 +20,12 @@ namespace corvane {
 
 SettingsBackground::SettingsBackground(const LanguageManager& languages, QWidget* parent)
     : QWidget(parent) {
+    createWidgets(languages);
+    connectWidgets();
+    loadValues(Settings{});
+}
+
+void SettingsBackground::createWidgets(const LanguageManager& languages) {
     auto* group = new QGroupBox(QStringLiteral("Background Image"), this);
     CLocalized::setCatalogueId(group, kIdBackgroundImage);
     defaultImage_ = new QRadioButton(QStringLiteral("Default"), group);
@@ -52,9 +59,10 @@ SettingsBackground::SettingsBackground(const LanguageManager& languages, QWidget
     auto* pageLayout = new QVBoxLayout(this);
     pageLayout->addWidget(group);
     pageLayout->addStretch(1);
+}
 
+void SettingsBackground::connectWidgets() {
     connect(customImage_, &QRadioButton::toggled, this, &SettingsBackground::updateEnabling);
-    load(Settings{});
 }
 
 void SettingsBackground::updateEnabling() {
@@ -63,16 +71,20 @@ void SettingsBackground::updateEnabling() {
     layoutLabel_->setEnabled(customImage_->isChecked());
 }
 
-void SettingsBackground::load(const Settings& settings) {
+void SettingsBackground::loadValues(const Settings& settings) {
     loaded_ = settings;
-    (settings.customBackground ? customImage_ : defaultImage_)->setChecked(true);
+    {
+        // Checking one of the pair unchecks the other.
+        const auto filling = signalBlocking(customImage_);
+        (settings.customBackground ? customImage_ : defaultImage_)->setChecked(true);
+    }
     imagePath_->edit()->setText(fromBytes(settings.backgroundImage));
     const int index = layout_->findData(itemBytes(settings.backgroundLayout));
     layout_->setCurrentIndex(index >= 0 ? index : 0);
     updateEnabling();
 }
 
-void SettingsBackground::store(Settings& settings) const {
+void SettingsBackground::storeValues(Settings& settings) const {
     settings.customBackground = customImage_->isChecked();
     settings.backgroundImage = settingBytes(imagePath_->edit()->text(), loaded_.backgroundImage);
     settings.backgroundLayout = bytesOfItem(layout_->currentData());

@@ -20,8 +20,8 @@ class SettingsBackground : public QWidget {
 public:
     explicit SettingsBackground(const LanguageManager& languages, QWidget* parent = nullptr);
 
-    void load(const Settings& settings);
-    void store(Settings& settings) const;
+    void loadValues(const Settings& settings);
+    void storeValues(Settings& settings) const;
 
     QRadioButton* defaultImage() const { return defaultImage_; }
     QRadioButton* customImage() const { return customImage_; }
@@ -29,14 +29,16 @@ public:
     QComboBox* layout() const { return layout_; }
 
 private:
+    void createWidgets(const LanguageManager& languages);
+    void connectWidgets();
     void updateEnabling();
 
     Settings loaded_;
-    QRadioButton* defaultImage_;
-    QRadioButton* customImage_;
-    PathRow* imagePath_;
-    QComboBox* layout_;
-    QLabel* layoutLabel_;
+    QRadioButton* defaultImage_ = nullptr;
+    QRadioButton* customImage_ = nullptr;
+    PathRow* imagePath_ = nullptr;
+    QComboBox* layout_ = nullptr;
+    QLabel* layoutLabel_ = nullptr;
 };
 
 }  // namespace corvane

@@ -56,21 +56,21 @@ void SettingsDlg::connectWidgets() {
 
 void SettingsDlg::loadValues() {
     const Settings& settings = app_.settings();
-    general_->load(settings);
-    screenshots_->load(settings);
-    background_->load(settings);
-    emulators_->load(settings);
-    language_->load(settings);
+    general_->loadValues(settings);
+    screenshots_->loadValues(settings);
+    background_->loadValues(settings);
+    emulators_->loadValues(settings);
+    language_->loadValues(settings);
 }
 
 void SettingsDlg::accept() {
     // A page that offers no choice for a value (no theme list) leaves it as it is.
     Settings settings = app_.settings();
-    general_->store(settings);
-    screenshots_->store(settings);
-    background_->store(settings);
-    emulators_->store(settings);
-    language_->store(settings);
+    general_->storeValues(settings);
+    screenshots_->storeValues(settings);
+    background_->storeValues(settings);
+    emulators_->storeValues(settings);
+    language_->storeValues(settings);
     const bool directoryChanged = settings.emulatorDirectory != app_.settings().emulatorDirectory;
     if (!app_.applySettings(settings)) {
         reportError(app_.prompter(), app_.languages(), "M_ERR_FILE_IO");

@@ -47,6 +47,12 @@ QGroupBox* emulatorGroup(const QString& title, EmulatorIds ids, const QString& c
 
 SettingsEmulators::SettingsEmulators(const LanguageManager& languages, QWidget* parent)
     : QWidget(parent) {
+    // The page reacts to nothing: what is typed is read when the dialog closes.
+    createWidgets(languages);
+    loadValues(Settings{});
+}
+
+void SettingsEmulators::createWidgets(const LanguageManager& languages) {
     const QString chooserCaption = catalogueText(languages, "M_SEL_DIR");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(emulatorGroup(QStringLiteral("openMSX Settings"),
@@ -56,10 +62,9 @@ SettingsEmulators::SettingsEmulators(const LanguageManager& languages, QWidget* 
                                     {kIdFmsxSettings, kIdFmsxPath, kIdFmsxArguments},
                                     chooserCaption, fmsxPath_, fmsxArguments_, this));
     layout->addStretch(1);
-    load(Settings{});
 }
 
-void SettingsEmulators::load(const Settings& settings) {
+void SettingsEmulators::loadValues(const Settings& settings) {
     loaded_ = settings;
     openMsxPath_->edit()->setText(fromBytes(settings.openMsxDirectory));
     openMsxArguments_->setText(fromBytes(settings.openMsxArguments));
@@ -67,7 +72,7 @@ void SettingsEmulators::load(const Settings& settings) {
     fmsxArguments_->setText(fromBytes(settings.fmsxArguments));
 }
 
-void SettingsEmulators::store(Settings& settings) const {
+void SettingsEmulators::storeValues(Settings& settings) const {
     settings.openMsxDirectory =
         settingBytes(openMsxPath_->edit()->text(), loaded_.openMsxDirectory);
     settings.openMsxArguments = settingBytes(openMsxArguments_->text(), loaded_.openMsxArguments);

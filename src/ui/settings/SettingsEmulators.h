@@ -18,8 +18,8 @@ class SettingsEmulators : public QWidget {
 public:
     explicit SettingsEmulators(const LanguageManager& languages, QWidget* parent = nullptr);
 
-    void load(const Settings& settings);
-    void store(Settings& settings) const;
+    void loadValues(const Settings& settings);
+    void storeValues(Settings& settings) const;
 
     PathRow* openMsxPath() const { return openMsxPath_; }
     QLineEdit* openMsxArguments() const { return openMsxArguments_; }
@@ -27,6 +27,8 @@ public:
     QLineEdit* fmsxArguments() const { return fmsxArguments_; }
 
 private:
+    void createWidgets(const LanguageManager& languages);
+
     Settings loaded_;
     PathRow* openMsxPath_ = nullptr;
     QLineEdit* openMsxArguments_ = nullptr;

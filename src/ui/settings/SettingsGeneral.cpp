@@ -15,6 +15,7 @@
 #include "i18n/LanguageManager.h"
 #include "ui/common/CLocalized.h"
 #include "ui/common/ItemBytes.h"
+#include "ui/common/SignalBlocker.h"
 #include "ui/settings/PathRow.h"
 #include "ui/settings/SettingsIds.h"
 #include "ui/settings/SettingsText.h"
@@ -39,7 +40,7 @@ SettingsGeneral::SettingsGeneral(const LanguageManager& languages,
     : QWidget(parent), languages_(languages) {
     createWidgets(databases);
     connectWidgets();
-    load(Settings{});
+    loadValues(Settings{});
 }
 
 void SettingsGeneral::createWidgets(const std::vector<std::string>& databases) {
@@ -144,22 +145,23 @@ void SettingsGeneral::fillThemes(const std::string& selectedValue) {
     theme_->setCurrentIndex(index >= 0 ? index : 0);
 }
 
-void SettingsGeneral::load(const Settings& settings) {
+void SettingsGeneral::loadValues(const Settings& settings) {
     loaded_ = settings;
-    // Set the box without the signal: fillThemes below must select the loaded theme.
-    {
-        const QSignalBlocker blocker(emulatorPath_->edit());
-        emulatorPath_->edit()->setText(fromBytes(settings.emulatorDirectory));
-    }
+    // Themes are listed once, selecting the loaded one, not on the new text.
+    signalBlocking(emulatorPath_->edit())->setText(fromBytes(settings.emulatorDirectory));
     fillThemes(settings.theme);
-    (settings.useDefaultViewer ? defaultViewer_ : specificViewer_)->setChecked(true);
+    {
+        // Checking one of the pair unchecks the other.
+        const auto filling = signalBlocking(defaultViewer_);
+        (settings.useDefaultViewer ? defaultViewer_ : specificViewer_)->setChecked(true);
+    }
     viewerPath_->edit()->setText(fromBytes(settings.viewerPath));
     database_->setCurrentIndex(database_->findData(itemBytes(settings.defaultDatabaseName)));
     fullScreen_->setChecked(settings.fullScreen);
     updateEnabling();
 }
 
-void SettingsGeneral::store(Settings& settings) const {
+void SettingsGeneral::storeValues(Settings& settings) const {
     settings.emulatorDirectory = emulatorDirectory();
     settings.viewerPath = settingBytes(viewerPath_->edit()->text(), loaded_.viewerPath);
     settings.useDefaultViewer = defaultViewer_->isChecked();

@@ -23,8 +23,8 @@ public:
     SettingsGeneral(const LanguageManager& languages, const std::vector<std::string>& databases,
                     QWidget* parent = nullptr);
 
-    void load(const Settings& settings);
-    void store(Settings& settings) const;
+    void loadValues(const Settings& settings);
+    void storeValues(Settings& settings) const;
 
     PathRow* emulatorPath() const { return emulatorPath_; }
     QRadioButton* defaultViewer() const { return defaultViewer_; }

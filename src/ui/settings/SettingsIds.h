@@ -38,4 +38,32 @@ inline constexpr int kIdLanguageLabel = 1354;
 inline constexpr int kIdBrowse = 1610;
 inline constexpr int kIdEject = 1611;
 
+// Every identifier above, for the check that each language has them all.
+inline constexpr int kSettingsIds[] = {kDlgSettings,
+                                       kIdCorvanePath,
+                                       kIdInfoViewer,
+                                       kIdUseDefaultViewer,
+                                       kIdUseSpecificViewer,
+                                       kIdDefaultDatabase,
+                                       kIdEmulatorWindow,
+                                       kIdFullScreen,
+                                       kIdTheme,
+                                       kIdEnableScreenshots,
+                                       kIdScreenshotCount,
+                                       kIdImageType,
+                                       kIdScreenshotNote,
+                                       kIdBackgroundImage,
+                                       kIdDefaultBackground,
+                                       kIdCustomBackground,
+                                       kIdLayout,
+                                       kIdOpenMsxSettings,
+                                       kIdOpenMsxPath,
+                                       kIdOpenMsxArguments,
+                                       kIdFmsxSettings,
+                                       kIdFmsxPath,
+                                       kIdFmsxArguments,
+                                       kIdLanguageLabel,
+                                       kIdBrowse,
+                                       kIdEject};
+
 }  // namespace corvane

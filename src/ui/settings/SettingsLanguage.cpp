@@ -16,7 +16,14 @@
 namespace corvane {
 
 SettingsLanguage::SettingsLanguage(const LanguageManager& languages, QWidget* parent)
-    : QWidget(parent), languages_(languages), list_(new QListWidget(this)) {
+    : QWidget(parent), languages_(languages) {
+    // The page reacts to nothing: the chosen language is read when the dialog closes.
+    createWidgets();
+    loadValues(Settings{});
+}
+
+void SettingsLanguage::createWidgets() {
+    list_ = new QListWidget(this);
     auto* label = new QLabel(QStringLiteral("Language :"), this);
     CLocalized::setCatalogueId(label, kIdLanguageLabel);
     label->setBuddy(list_);
@@ -28,7 +35,7 @@ SettingsLanguage::SettingsLanguage(const LanguageManager& languages, QWidget* pa
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const LanguageEntry& entry : kLanguages) {
         auto* item = new QListWidgetItem(languageFlagIcon(entry.id),
-                                         fromBytes(languages.textForId(entry.id)), list_);
+                                         fromBytes(languages_.textForId(entry.id)), list_);
         item->setData(Qt::UserRole, entry.id);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -40,10 +47,9 @@ SettingsLanguage::SettingsLanguage(const LanguageManager& languages, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(list_, 1);
-    load(Settings{});
 }
 
-void SettingsLanguage::load(const Settings&) {
+void SettingsLanguage::loadValues(const Settings&) {
     const int current = languages_.currentId();
     for (int row = 0; row < list_->count(); ++row) {
         if (list_->item(row)->data(Qt::UserRole).toInt() == current) {
@@ -54,7 +60,7 @@ void SettingsLanguage::load(const Settings&) {
     list_->setCurrentRow(-1);
 }
 
-void SettingsLanguage::store(Settings& settings) const {
+void SettingsLanguage::storeValues(Settings& settings) const {
     const QListWidgetItem* item = list_->currentItem();
     if (item && item->isSelected())
         settings.languageId = item->data(Qt::UserRole).toInt();

@@ -19,14 +19,16 @@ public:
 
     // Selects the current language of the catalogue; the settings value may be 0 or unknown,
     // which the catalogue has already turned into English.
-    void load(const Settings& settings);
-    void store(Settings& settings) const;
+    void loadValues(const Settings& settings);
+    void storeValues(Settings& settings) const;
 
     QListWidget* list() const { return list_; }
 
 private:
+    void createWidgets();
+
     const LanguageManager& languages_;
-    QListWidget* list_;
+    QListWidget* list_ = nullptr;
 };
 
 }  // namespace corvane

@@ -8,16 +8,22 @@
 #include <QVBoxLayout>
 
 #include "ui/common/CLocalized.h"
+#include "ui/common/SignalBlocker.h"
 #include "ui/common/TextCodec.h"
 #include "ui/settings/SettingsIds.h"
 
 namespace corvane {
 
-SettingsScreenshots::SettingsScreenshots(QWidget* parent)
-    : QWidget(parent),
-      enabled_(new QCheckBox(QStringLiteral("Enable screenshots"), this)),
-      count_(new QComboBox(this)),
-      imageType_(new QComboBox(this)) {
+SettingsScreenshots::SettingsScreenshots(QWidget* parent) : QWidget(parent) {
+    createWidgets();
+    connectWidgets();
+    loadValues(Settings{});
+}
+
+void SettingsScreenshots::createWidgets() {
+    enabled_ = new QCheckBox(QStringLiteral("Enable screenshots"), this);
+    count_ = new QComboBox(this);
+    imageType_ = new QComboBox(this);
     CLocalized::setCatalogueId(enabled_, kIdEnableScreenshots);
     count_->addItems({QStringLiteral("1"), QStringLiteral("2")});
     imageType_->addItems({QStringLiteral("PNG"), QStringLiteral("BMP"), QStringLiteral("JPG"),
@@ -42,9 +48,10 @@ SettingsScreenshots::SettingsScreenshots(QWidget* parent)
     layout->addSpacing(12);
     layout->addWidget(note);
     layout->addStretch(1);
+}
 
+void SettingsScreenshots::connectWidgets() {
     connect(enabled_, &QCheckBox::toggled, this, &SettingsScreenshots::updateEnabling);
-    load(Settings{});
 }
 
 void SettingsScreenshots::updateEnabling() {
@@ -52,15 +59,15 @@ void SettingsScreenshots::updateEnabling() {
     imageType_->setEnabled(enabled_->isChecked());
 }
 
-void SettingsScreenshots::load(const Settings& settings) {
-    enabled_->setChecked(settings.screenshotsOn);
+void SettingsScreenshots::loadValues(const Settings& settings) {
+    signalBlocking(enabled_)->setChecked(settings.screenshotsOn);
     count_->setCurrentIndex(settings.screenshotCount == 2 ? 1 : 0);
     const int type = imageType_->findText(fromBytes(settings.imageType));
     imageType_->setCurrentIndex(type >= 0 ? type : 0);
     updateEnabling();
 }
 
-void SettingsScreenshots::store(Settings& settings) const {
+void SettingsScreenshots::storeValues(Settings& settings) const {
     settings.screenshotsOn = enabled_->isChecked();
     settings.screenshotCount = count_->currentIndex() + 1;
     // While screenshots are off the type list is not a choice the user made.

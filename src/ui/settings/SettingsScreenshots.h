@@ -16,19 +16,21 @@ class SettingsScreenshots : public QWidget {
 public:
     explicit SettingsScreenshots(QWidget* parent = nullptr);
 
-    void load(const Settings& settings);
-    void store(Settings& settings) const;
+    void loadValues(const Settings& settings);
+    void storeValues(Settings& settings) const;
 
     QCheckBox* enabled() const { return enabled_; }
     QComboBox* count() const { return count_; }
     QComboBox* imageType() const { return imageType_; }
 
 private:
+    void createWidgets();
+    void connectWidgets();
     void updateEnabling();
 
-    QCheckBox* enabled_;
-    QComboBox* count_;
-    QComboBox* imageType_;
+    QCheckBox* enabled_ = nullptr;
+    QComboBox* count_ = nullptr;
+    QComboBox* imageType_ = nullptr;
 };
 
 }  // namespace corvane
