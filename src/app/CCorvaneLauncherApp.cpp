@@ -3,6 +3,7 @@
 
 #include "common/Prompter.h"
 #include "emulator/EmulatorInstallation.h"
+#include "media/MediumSize.h"
 #include "model/DatabaseName.h"
 #include "platform/Platform.h"
 
@@ -70,6 +71,21 @@ const SoftwareSummary* CCorvaneLauncherApp::softwareOf(const Game& game,
         return nullptr;
     const std::string sha1 = ProfileSha1(game, database, sha1Cache_);
     return sha1.empty() ? nullptr : softwareIndex_.find(sha1);
+}
+
+std::string CCorvaneLauncherApp::statusLine(const Game& game) {
+    std::string text;
+    if (game.basicDataSpecified == "T") {
+        text = game.company + " " + game.year;
+    } else if (const SoftwareSummary* found = softwareOf(game, store_.currentDatabaseName())) {
+        text = found->company + " " + found->year;
+    }
+    if (text.size() > 1)
+        text += " - ";
+    const MainMediumInfo medium = game.MainMedium();
+    if (!medium.file.empty())
+        text += MainMediumSize(medium.file, medium.entry);
+    return text;
 }
 
 void CCorvaneLauncherApp::loadSettings() {

@@ -85,6 +85,9 @@ public:
     const SoftwareIndex& softwareIndex() const { return softwareIndex_; }
     // The emulator's data of a profile, found by the SHA-1 of its main medium; null if unknown.
     const SoftwareSummary* softwareOf(const Game& game, const std::string& database);
+    // The status line of a profile of the current database: company and year (its own when
+    // specified, else the emulator's), then the main medium's size.
+    std::string statusLine(const Game& game);
     Prompter& prompter() { return prompter_; }
 
     // Creates a database from a name the user typed; shows the message of every refusal.

@@ -55,4 +55,8 @@ std::optional<std::vector<std::string>> EmulatorInstallation::databaseFiles() co
     return names;
 }
 
+std::vector<std::string> EmulatorInstallation::themeNames() const {
+    return listDirectory(joinPath(path_, "Themes")).value_or(std::vector<std::string>{});
+}
+
 }  // namespace corvane

@@ -31,6 +31,8 @@ public:
     // Names of the XML files of the Databases folder in listing order; none when the folder
     // cannot be listed.
     std::optional<std::vector<std::string>> databaseFiles() const;
+    // The names in the Themes folder, in listing order; none when it cannot be listed.
+    std::vector<std::string> themeNames() const;
 
     static constexpr std::string_view kSharedRoms = "Shared Roms";
 

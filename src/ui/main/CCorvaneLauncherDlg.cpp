@@ -16,7 +16,6 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
-#include "media/MediumSize.h"
 #include "ui/common/MainThreadPost.h"
 #include "ui/common/PictureFile.h"
 #include "ui/common/TextCodec.h"
@@ -295,22 +294,6 @@ const Game* CCorvaneLauncherDlg::singleSelectedProfile() const {
     return line ? model_->findByName(line->name) : nullptr;
 }
 
-QString CCorvaneLauncherDlg::composeStatus(const Game& game) {
-    std::string text;
-    if (game.basicDataSpecified == "T") {
-        text = game.company + " " + game.year;
-    } else if (const SoftwareSummary* found =
-                   app_.softwareOf(game, app_.store().currentDatabaseName())) {
-        text = found->company + " " + found->year;
-    }
-    if (text.size() > 1)
-        text += " - ";
-    const MainMediumInfo medium = game.MainMedium();
-    if (!medium.file.empty())
-        text += MainMediumSize(medium.file, medium.entry);
-    return fromBytes(text);
-}
-
 void CCorvaneLauncherDlg::showScreenshots(const Game& game) {
     const Settings& settings = app_.settings();
     if (!settings.screenshotsOn)
@@ -340,7 +323,7 @@ void CCorvaneLauncherDlg::selectionChanged() {
         return;
     infoButton_->setEnabled(!game->infoFile.empty());
     showScreenshots(*game);
-    status_->setText(composeStatus(*game));
+    status_->setText(fromBytes(app_.statusLine(*game)));
     for (int i = 0; i < kSoundCount; ++i)
         indicators_[static_cast<size_t>(i)]->setLit(game->sound[i]);
     for (int i = 0; i < kGenerationCount; ++i)

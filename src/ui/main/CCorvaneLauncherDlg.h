@@ -120,7 +120,6 @@ private:
     void waitForSoftwareIndex();
     void showScreenshots(const Game& game);
     void showFilterValues();
-    QString composeStatus(const Game& game);
     // The shown profile named by the current line, when exactly one line is selected.
     const Game* singleSelectedProfile() const;
     QAction* addMenuItem(QMenu* menu, int id);

@@ -9,8 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/DirectoryListing.h"
-#include "common/Path.h"
 #include "emulator/EmulatorInstallation.h"
 #include "i18n/LanguageManager.h"
 #include "ui/common/CLocalized.h"
@@ -136,11 +134,8 @@ void SettingsGeneral::fillThemes(const std::string& selectedValue) {
         return;
     theme_->addItem(catalogueText(languages_, "L_DEFAULT"), QByteArray(kThemeDefault));
     theme_->addItem(catalogueText(languages_, "L_CLASSIC"), QByteArray(kThemeClassic));
-    const auto names = listDirectory(joinPath(installation.path(), "Themes"));
-    if (names) {
-        for (const std::string& name : *names)
-            theme_->addItem(fromBytes(name), itemBytes(name));
-    }
+    for (const std::string& name : installation.themeNames())
+        theme_->addItem(fromBytes(name), itemBytes(name));
     const int index = theme_->findData(itemBytes(selectedValue));
     theme_->setCurrentIndex(index >= 0 ? index : 0);
 }
