@@ -70,17 +70,18 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+char16_t windows1252CodePoint(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0 && kCp1252High[byte - 0x80])
+        return kCp1252High[byte - 0x80];
+    return byte;
+}
+
 void decodeText(std::string_view bytes, std::u32string& out) {
     out.clear();
     out.reserve(bytes.size());
     if (!isValidUtf8(bytes)) {
-        for (char c : bytes) {
-            const auto b = static_cast<unsigned char>(c);
-            char32_t u = b;
-            if (b >= 0x80 && b < 0xA0 && kCp1252High[b - 0x80])
-                u = kCp1252High[b - 0x80];
-            out.push_back(u);
-        }
+        for (char c : bytes)
+            out.push_back(windows1252CodePoint(static_cast<unsigned char>(c)));
         return;
     }
     if (bytes.starts_with(kByteOrderMark))

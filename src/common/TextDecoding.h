@@ -15,6 +15,8 @@ bool isValidUtf8(std::string_view bytes);
 // Windows-1252 character, as databases written on Windows hold them. The five bytes that code
 // page leaves unassigned stand for the code points of the same value.
 std::u32string decodeText(std::string_view bytes);
+// The character a Windows-1252 byte stands for; the five unassigned bytes stand for themselves.
+char16_t windows1252CodePoint(unsigned char byte);
 // The same into a buffer the caller reuses, replacing its content.
 void decodeText(std::string_view bytes, std::u32string& out);
 

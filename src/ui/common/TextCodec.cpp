@@ -4,27 +4,17 @@
 #include <QStringDecoder>
 #include <algorithm>
 
+#include "common/TextDecoding.h"
 #include "common/TextSource.h"
 
 namespace corvane {
 
 namespace {
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; 0 marks the five unassigned bytes.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 QString fromWindows1252(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        char16_t u = b;
-        if (b >= 0x80 && b < 0xA0)
-            u = kCp1252High[b - 0x80] ? kCp1252High[b - 0x80] : b;
-        text.append(QChar(u));
-    }
+    for (char c : bytes)
+        text.append(QChar(windows1252CodePoint(static_cast<unsigned char>(c))));
     return text;
 }
 }  // namespace
