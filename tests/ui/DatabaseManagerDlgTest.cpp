@@ -14,6 +14,7 @@
 
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
+#include "media/Sha1Cache.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "selection/Favorites.h"
@@ -31,6 +32,8 @@ namespace corvane {
 namespace {
 
 using test::readFile;
+
+constexpr const char* kSha1 = "a9993e364706816aba3e25717850c26c9cd0d89d";
 
 std::string line(const std::string& name) {
     Game g;
@@ -149,6 +152,7 @@ TEST_F(DatabaseManagerDlgTest, ListsCountsAndTotalsAndEnablesBySelection) {
 
 TEST_F(DatabaseManagerDlgTest, RenameMovesFilesFavoritesAndTheCurrentDatabase) {
     auto dlg = open();
+    app->sha1Cache().store("A", "Games", kSha1);
     select(*dlg, "Games");
     const TypedName seen = rename(*dlg, QStringLiteral("  Arcade "));
     EXPECT_EQ(seen.prompt, QStringLiteral("Enter new name for database \"Games\" :"));
@@ -159,6 +163,8 @@ TEST_F(DatabaseManagerDlgTest, RenameMovesFilesFavoritesAndTheCurrentDatabase) {
     EXPECT_FALSE(exists("Games.db") || exists("Games_0.db") || exists("Games_1.db"));
     EXPECT_EQ(readFile(dir.file("favorites.bml")), "A|Arcade\r\nX|Other\r\n");
     EXPECT_EQ(app->store().currentDatabaseName(), "Arcade");
+    EXPECT_EQ(app->sha1Cache().find("A", "Arcade"), kSha1);
+    EXPECT_FALSE(app->sha1Cache().contains("A", "Games"));
     EXPECT_EQ(selectedRow(dlg->list()), QStringLiteral("Arcade"));
     EXPECT_EQ(enabled(*dlg), (std::vector<bool>{true, true, true, true}));
     expectTotals(*dlg, "2", "4", "2");
@@ -181,6 +187,7 @@ TEST_F(DatabaseManagerDlgTest, RenameMovesFilesFavoritesAndTheCurrentDatabase) {
 
 TEST_F(DatabaseManagerDlgTest, DeleteTheCurrentDatabaseAfterAsking) {
     auto dlg = open();
+    app->sha1Cache().store("A", "Games", kSha1);
     select(*dlg, "Games");
     prompter.confirmAnswers = {false};
     QTest::mouseClick(dlg->deleteButton(), Qt::LeftButton);
@@ -192,6 +199,7 @@ TEST_F(DatabaseManagerDlgTest, DeleteTheCurrentDatabaseAfterAsking) {
     EXPECT_FALSE(exists("Games.db") || exists("Games_0.db") || exists("Games_1.db"));
     EXPECT_EQ(readFile(dir.file("favorites.bml")), "X|Other\r\n");
     EXPECT_EQ(app->store().currentDatabaseName(), "");
+    EXPECT_FALSE(app->sha1Cache().contains("A", "Games"));
     EXPECT_EQ(rows(dlg->list()), QStringList{QStringLiteral("Other|1|0")});
     expectTotals(*dlg, "1", "1", "0");
     EXPECT_EQ(enabled(*dlg), (std::vector<bool>{false, false, false, false}));
