@@ -258,6 +258,14 @@ SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& data
     return {SaveResult::Written};
 }
 
+int DatabaseStore::countBackups(const std::string& name) const {
+    int count = 0;
+    for (const std::string& file : databaseFilesIn(dir_))
+        if (backupNumber(file, name))
+            ++count;
+    return count;
+}
+
 std::vector<std::string> DatabaseStore::databaseFilesOf(const std::string& name) const {
     std::vector<std::string> files;
     for (const std::string& file : databaseFilesIn(dir_))

@@ -76,6 +76,8 @@ public:
     void setCurrentDatabase(const std::string& name) { currentName_ = name; }
 
     int countProfiles(const std::string& fileName) const;
+    // The numbered backups name_N.db of a database: what a restore can bring back.
+    int countBackups(const std::string& name) const;
     int countAllProfiles();
     static std::vector<Game> readProfiles(const std::string& path);
 

@@ -16,6 +16,7 @@
 #include "ui/main/MainWindowIds.h"
 #include "ui/selection/SelectionIds.h"
 #include "ui/settings/SettingsIds.h"
+#include "ui/tools/DatabaseManagerIds.h"
 
 namespace corvane {
 namespace {
@@ -43,6 +44,7 @@ std::vector<IdTable> uiIdTables() {
             {"SettingsIds", kSettingsIds},
             {"SelectionIds", kSelectionIds},
             {"MainWindowIds", kMainWindowIds},
+            {"DatabaseManagerIds", kDatabaseManagerIds},
             {"language names", languages}};
 }
 

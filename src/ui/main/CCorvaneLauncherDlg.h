@@ -76,6 +76,7 @@ public slots:
     void selectAll();
     void moveSelected();
     void createEmptyDatabase();
+    void manageDatabases();
     void chooseMark(ProfileMark mode);
     void launch(LaunchCommand command);
     void showInfo();

@@ -19,6 +19,7 @@
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/settings/SettingsDlg.h"
+#include "ui/tools/DatabaseManagerDlg.h"
 
 namespace corvane {
 
@@ -80,6 +81,14 @@ void CCorvaneLauncherDlg::createEmptyDatabase() {
         return;
     if (app_.createEmptyDatabase(toBytes(*typed)))
         applyDatabaseCountRule();
+}
+
+void CCorvaneLauncherDlg::manageDatabases() {
+    DatabaseManagerDlg dialog(app_, this);
+    dialog.exec();
+    // Databases may have gone, been renamed or restored, the current one among them.
+    loadList();
+    applyDatabaseCountRule();
 }
 
 void CCorvaneLauncherDlg::chooseMark(ProfileMark mode) {

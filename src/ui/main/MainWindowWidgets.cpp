@@ -187,8 +187,7 @@ void CCorvaneLauncherDlg::createMenus() {
     action->addSeparator();
     addMenuItem(action, kMenuCreateEmptyDatabase);
 
-    // The Tools menu fills up as its tools arrive; an empty title would be a dead entry.
-    menuTitles_[2]->menuAction()->setVisible(false);
+    addMenuItem(menuTitles_[2], kMenuDatabaseManager);
 
     QMenu* help = menuTitles_[3];
     addMenuItem(help, kMenuHelpTopics);
@@ -299,6 +298,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuSearch, &CCorvaneLauncherDlg::search},
         {kMenuOrganizeFavorites, &CCorvaneLauncherDlg::organizeFavorites},
         {kMenuCreateEmptyDatabase, &CCorvaneLauncherDlg::createEmptyDatabase},
+        {kMenuDatabaseManager, &CCorvaneLauncherDlg::manageDatabases},
         {kMenuHelpTopics, &CCorvaneLauncherDlg::help},
         {kMenuAbout, &CCorvaneLauncherDlg::about},
         {kMenuRemove, &CCorvaneLauncherDlg::removeSelected},
