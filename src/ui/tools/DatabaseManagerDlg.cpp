@@ -58,6 +58,9 @@ void DatabaseManagerDlg::createWidgets() {
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     list_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // Counts are right-aligned, and so are their captions.
+    for (int column : {1, 2})
+        list_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     list_->setMinimumSize(360, 220);
 
     rename_ = actionButton(this, "Rename Database", kIdRenameDatabase);
