@@ -1,45 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProfileListLoader.h"
 
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+
 #include "common/LineReader.h"
 
 namespace corvane {
 
-std::optional<std::vector<Game>> loadProfileList(const std::string& path,
-                                                 const std::function<bool(const Game&)>& accept,
-                                                 Progress& progress) {
-    int total = 0;
-    {
-        LineReader counter(path);
-        if (!counter.isOpen())
-            return std::nullopt;
-        std::string line;
-        while (counter.next(line))
-            if (!line.empty())
-                ++total;
-    }
-    progress.setRange(0, total);
-
+std::optional<std::vector<std::string>> loadProfileList(
+    const std::string& path, const std::function<bool(const Game&)>& accept, Progress& progress) {
     LineReader reader(path);
     if (!reader.isOpen())
         return std::nullopt;
-    std::vector<Game> shown;
-    shown.reserve(static_cast<size_t>(total));
+    // One pass: the progress range is the file's size in kilobytes, the position what was read.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const int total = error ? 0 : static_cast<int>(std::min<std::uintmax_t>(size / 1024, INT_MAX));
+    progress.setRange(0, total);
+    std::vector<std::string> shown;
     std::string line;
+    std::uintmax_t bytesRead = 0;
     int loaded = 0;
     Game game;
     while (reader.next(line)) {
+        bytesRead += line.size() + 2;
         if (line.empty())
             continue;
         game.FromLine(line);
         if (++loaded % 20 == 0) {
-            progress.setPos(loaded);
+            progress.setPos(static_cast<int>(std::min<std::uintmax_t>(bytesRead / 1024, total)));
             progress.pump();
         }
         if (!accept || accept(game))
-            shown.push_back(std::move(game));
+            shown.push_back(line);
     }
-    progress.setPos(loaded);
+    progress.setPos(total);
     return shown;
 }
 

@@ -228,24 +228,25 @@ void CCorvaneLauncherDlg::loadList() {
 
     const std::string path = app_.store().currentDatabasePath();
     list_->hide();
-    std::optional<std::vector<Game>> shown;
+    std::optional<std::vector<std::string>> shown;
+    const ProfileMark mode = app_.flags().markMode;
+    std::vector<bool> marked;
     {
         WindowLoadProgress progress(progress_);
         ProfileFilter filter = app_.makeProfileFilter();
-        if (!path.empty())
-            shown = loadProfileList(
-                path, [&filter](const Game& game) { return filter.accepts(game); }, progress);
-    }
-    if (shown) {
-        const ProfileMark mode = app_.flags().markMode;
-        std::vector<bool> marked;
-        if (mode != ProfileMark::None) {
-            marked.reserve(shown->size());
-            for (const Game& game : *shown)
+        // Marks are decided while each accepted record is at hand; the list keeps only lines.
+        const auto accept = [&filter, &marked, mode](const Game& game) {
+            if (!filter.accepts(game))
+                return false;
+            if (mode != ProfileMark::None)
                 marked.push_back(meetsMark(game, mode));
-        }
-        model_->setProfiles(std::move(*shown), std::move(marked), markColour(mode));
+            return true;
+        };
+        if (!path.empty())
+            shown = loadProfileList(path, accept, progress);
     }
+    if (shown)
+        model_->setProfiles(std::move(*shown), std::move(marked), markColour(mode));
     list_->show();
     countPanel_->setValue(QString::number(model_->rowCount()));
     list_->setFocus();

@@ -5,8 +5,6 @@
 #include <QClipboard>
 #include <QListView>
 #include <QMessageBox>
-#include <string_view>
-#include <unordered_map>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
@@ -61,16 +59,9 @@ void CCorvaneLauncherDlg::moveSelected() {
                                   targets, targets.front(), this);
     if (!target)
         return;
-    // The first shown profile of each name, found once for the whole selection.
-    std::unordered_map<std::string_view, const Game*> byName;
-    for (const Game& game : profileModel()->profiles())
-        byName.try_emplace(game.name, &game);
-    std::vector<Game> profiles;
-    for (const std::string& name : selectedNames())
-        if (const auto it = byName.find(name); it != byName.end())
-            profiles.push_back(*it->second);
     reportResult(app_.prompter(), app_.languages(),
-                 app_.profileOperations().moveProfiles(profiles, *target));
+                 app_.profileOperations().moveProfiles(
+                     profileModel()->profilesNamed(selectedNames()), *target));
     loadList();
 }
 

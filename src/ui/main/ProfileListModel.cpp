@@ -13,10 +13,11 @@ namespace corvane {
 
 ProfileListModel::ProfileListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void ProfileListModel::setProfiles(std::vector<Game> profiles, std::vector<bool> marked,
+void ProfileListModel::setProfiles(std::vector<std::string> profiles, std::vector<bool> marked,
                                    QColor markColour) {
     beginResetModel();
     profiles_ = std::move(profiles);
+    records_.clear();
     markColour_ = markColour;
     // The sort compares names folded once into one buffer, so it never touches the large
     // records and each comparison is a plain byte comparison; equal names keep file order.
@@ -28,12 +29,11 @@ void ProfileListModel::setProfiles(std::vector<Game> profiles, std::vector<bool>
     std::string folded;
     std::vector<Key> keys;
     keys.reserve(profiles_.size());
-    // The texts are made in file order too: in sorted order every large record would be a cache
-    // miss, which cost more than the sort.
+    // The texts are made in file order too: in sorted order every line would be a cache miss.
     std::vector<QString> texts;
     texts.reserve(profiles_.size());
     for (size_t i = 0; i < profiles_.size(); ++i) {
-        const std::string& name = profiles_[i].name;
+        const std::string_view name = profileNameOfLine(profiles_[i]);
         keys.push_back({folded.size(), name.size(), static_cast<int>(i)});
         for (char c : name)
             folded.push_back(toLowerAscii(c));
@@ -73,7 +73,7 @@ QVariant ProfileListModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return line.text;
         case Qt::DecorationRole:
-            return mediumIcon(profiles_[static_cast<size_t>(line.profile)].MainMedium().mediumKey);
+            return mediumIcon(record(line.profile).MainMedium().mediumKey);
         case Qt::BackgroundRole:
             return line.marked ? QVariant(QBrush(markColour_)) : QVariant();
         case Qt::ForegroundRole:
@@ -83,24 +83,43 @@ QVariant ProfileListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+const Game& ProfileListModel::record(int profile) const {
+    const auto [it, added] = records_.try_emplace(profile);
+    if (added)
+        it->second.FromLine(profiles_[static_cast<size_t>(profile)]);
+    return it->second;
+}
+
 const Game* ProfileListModel::profileAtRow(int row) const {
     if (row < 0 || row >= rowCount())
         return nullptr;
-    return &profiles_[static_cast<size_t>(lines_[static_cast<size_t>(row)].profile)];
+    return &record(lines_[static_cast<size_t>(row)].profile);
 }
 
 const Game* ProfileListModel::findByName(const std::string& name) const {
-    for (const Game& game : profiles_)
-        if (game.name == name)
-            return &game;
+    for (size_t i = 0; i < profiles_.size(); ++i)
+        if (profileNameOfLine(profiles_[i]) == name)
+            return &record(static_cast<int>(i));
     return nullptr;
 }
 
 int ProfileListModel::rowOfName(const std::string& name) const {
     for (size_t row = 0; row < lines_.size(); ++row)
-        if (profiles_[static_cast<size_t>(lines_[row].profile)].name == name)
+        if (profileNameOfLine(profiles_[static_cast<size_t>(lines_[row].profile)]) == name)
             return static_cast<int>(row);
     return -1;
+}
+
+std::vector<Game> ProfileListModel::profilesNamed(const std::vector<std::string>& names) const {
+    // One pass over the list for the whole selection, however many names it holds.
+    std::unordered_map<std::string_view, int> firstOfName;
+    for (size_t i = 0; i < profiles_.size(); ++i)
+        firstOfName.try_emplace(profileNameOfLine(profiles_[i]), static_cast<int>(i));
+    std::vector<Game> found;
+    for (const std::string& name : names)
+        if (const auto it = firstOfName.find(name); it != firstOfName.end())
+            found.push_back(record(it->second));
+    return found;
 }
 
 QString ProfileListModel::nameAtRow(int row) const {

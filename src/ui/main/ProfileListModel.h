@@ -5,20 +5,24 @@
 #include <QColor>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/Game.h"
 
 namespace corvane {
 
-// The shown profiles, held once, as lines sorted by name without regard to letter case.
+// The shown profiles, held once as their database lines, sorted by name without regard to
+// letter case. A line becomes a full record only when something asks for it (the rows on screen,
+// the selection); the record is then kept, at a stable address, until the next list.
 class ProfileListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit ProfileListModel(QObject* parent = nullptr);
 
     // marked[i] tells whether profiles[i] gets the mark colour.
-    void setProfiles(std::vector<Game> profiles, std::vector<bool> marked, QColor markColour);
+    void setProfiles(std::vector<std::string> profiles, std::vector<bool> marked,
+                     QColor markColour);
     void clear();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -31,15 +35,19 @@ public:
     int rowOfName(const std::string& name) const;
     QString nameAtRow(int row) const;
     bool isMarked(int row) const;
-    const std::vector<Game>& profiles() const { return profiles_; }
+    // The first shown profile of each of the names that are shown, in the order of names.
+    std::vector<Game> profilesNamed(const std::vector<std::string>& names) const;
 
 private:
+    const Game& record(int profile) const;
+
     struct Line {
         int profile;
         QString text;
         bool marked;
     };
-    std::vector<Game> profiles_;
+    std::vector<std::string> profiles_;
+    mutable std::unordered_map<int, Game> records_;
     std::vector<Line> lines_;
     QColor markColour_;
 };

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ProfileListLoader.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+struct Recorded : NoProgress {
+    int high = -1;
+    std::vector<int> positions;
+    void setRange(int, int h) override { high = h; }
+    void setPos(int pos) override { positions.push_back(pos); }
+};
+}  // namespace
+
+TEST(ProfileListLoaderTest, KeepsAcceptedLinesInFileOrderAndEndsItsProgress) {
+    TempDir dir;
+    std::string content;
+    for (int i = 0; i < 3000; ++i)
+        content +=
+            "Game " + std::to_string(i) + "|x.rom" + std::string(i % 3 ? 0 : 2, '\n') + "\r\n";
+    content += "Last|y.rom";  // no line end
+    const std::string path = dir.write("Games.db", content);
+
+    Recorded progress;
+    const auto lines = loadProfileList(
+        path, [](const Game& g) { return g.name.back() != '7'; }, progress);
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), 3000u - 300u + 1u);
+    EXPECT_EQ(lines->front(), "Game 0|x.rom");
+    EXPECT_EQ((*lines)[7], "Game 8|x.rom");
+    EXPECT_EQ(lines->back(), "Last|y.rom");
+    // The range is the file's size in kilobytes; positions never pass it and the last is the end.
+    EXPECT_EQ(progress.high, static_cast<int>(content.size() / 1024));
+    ASSERT_FALSE(progress.positions.empty());
+    EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
+    EXPECT_EQ(progress.positions.back(), progress.high);
+
+    EXPECT_FALSE(loadProfileList(dir.file("Missing.db"), {}, progress));
+}
