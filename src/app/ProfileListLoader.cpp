@@ -28,13 +28,17 @@ std::optional<std::vector<std::string>> loadProfileList(
         bytesRead += line.size() + 2;
         if (line.empty())
             continue;
-        game.FromLine(line);
         if (++loaded % 20 == 0) {
             progress.setPos(static_cast<int>(std::min<std::uintmax_t>(bytesRead / 1024, total)));
             progress.pump();
         }
-        if (!accept || accept(game))
-            shown.push_back(line);
+        // Without a test to pass, a line need not become a record at all.
+        if (accept) {
+            game.FromLine(line);
+            if (!accept(game))
+                continue;
+        }
+        shown.push_back(line);
     }
     progress.setPos(total);
     return shown;

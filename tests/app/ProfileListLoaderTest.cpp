@@ -40,5 +40,10 @@ TEST(ProfileListLoaderTest, KeepsAcceptedLinesInFileOrderAndEndsItsProgress) {
     EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
     EXPECT_EQ(progress.positions.back(), progress.high);
 
+    // Without a test every line is kept, as it stands.
+    const auto all = loadProfileList(path, {}, progress);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size(), 3001u);
+    EXPECT_EQ((*all)[7], "Game 7|x.rom");
     EXPECT_FALSE(loadProfileList(dir.file("Missing.db"), {}, progress));
 }

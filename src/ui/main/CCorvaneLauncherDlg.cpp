@@ -235,13 +235,16 @@ void CCorvaneLauncherDlg::loadList() {
         WindowLoadProgress progress(progress_);
         ProfileFilter filter = app_.makeProfileFilter();
         // Marks are decided while each accepted record is at hand; the list keeps only lines.
-        const auto accept = [&filter, &marked, mode](const Game& game) {
+        std::function<bool(const Game&)> accept = [&filter, &marked, mode](const Game& game) {
             if (!filter.accepts(game))
                 return false;
             if (mode != ProfileMark::None)
                 marked.push_back(meetsMark(game, mode));
             return true;
         };
+        // With no filter set and no marks, every line is shown as it is.
+        if (app_.filter().isDefault() && mode == ProfileMark::None)
+            accept = nullptr;
         if (!path.empty())
             shown = loadProfileList(path, accept, progress);
     }
