@@ -19,8 +19,8 @@ void ProfileListModel::setProfiles(std::vector<std::string> profiles, std::vecto
     profiles_ = std::move(profiles);
     records_.clear();
     markColour_ = markColour;
-    // The sort compares names folded once into one buffer, so it never touches the large
-    // records and each comparison is a plain byte comparison; equal names keep file order.
+    // The sort compares names folded once into one buffer, so each comparison is a plain byte
+    // comparison that touches no line; equal names keep file order.
     struct Key {
         size_t offset;
         size_t length;
@@ -29,15 +29,11 @@ void ProfileListModel::setProfiles(std::vector<std::string> profiles, std::vecto
     std::string folded;
     std::vector<Key> keys;
     keys.reserve(profiles_.size());
-    // The texts are made in file order too: in sorted order every line would be a cache miss.
-    std::vector<QString> texts;
-    texts.reserve(profiles_.size());
     for (size_t i = 0; i < profiles_.size(); ++i) {
         const std::string_view name = profileNameOfLine(profiles_[i]);
         keys.push_back({folded.size(), name.size(), static_cast<int>(i)});
         for (char c : name)
             folded.push_back(toLowerAscii(c));
-        texts.push_back(fromBytes(name));
     }
     const std::string_view all(folded);
     std::sort(keys.begin(), keys.end(), [all](const Key& a, const Key& b) {
@@ -52,7 +48,7 @@ void ProfileListModel::setProfiles(std::vector<std::string> profiles, std::vecto
     lines_.reserve(profiles_.size());
     for (int i : order) {
         const auto index = static_cast<size_t>(i);
-        lines_.push_back({i, std::move(texts[index]), index < marked.size() && marked[index]});
+        lines_.push_back({i, index < marked.size() && marked[index]});
     }
     endResetModel();
 }
@@ -71,7 +67,7 @@ QVariant ProfileListModel::data(const QModelIndex& index, int role) const {
     const Line& line = lines_[static_cast<size_t>(index.row())];
     switch (role) {
         case Qt::DisplayRole:
-            return line.text;
+            return nameAtRow(index.row());
         case Qt::DecorationRole:
             return mediumIcon(record(line.profile).MainMedium().mediumKey);
         case Qt::BackgroundRole:
@@ -123,7 +119,11 @@ std::vector<Game> ProfileListModel::profilesNamed(const std::vector<std::string>
 }
 
 QString ProfileListModel::nameAtRow(int row) const {
-    return (row >= 0 && row < rowCount()) ? lines_[static_cast<size_t>(row)].text : QString();
+    // Decoded when shown: only the rows on screen are ever asked for.
+    if (row < 0 || row >= rowCount())
+        return QString();
+    return fromBytes(profileNameOfLine(
+        profiles_[static_cast<size_t>(lines_[static_cast<size_t>(row)].profile)]));
 }
 
 bool ProfileListModel::isMarked(int row) const {

@@ -43,7 +43,6 @@ private:
 
     struct Line {
         int profile;
-        QString text;
         bool marked;
     };
     std::vector<std::string> profiles_;
