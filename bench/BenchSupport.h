@@ -14,7 +14,23 @@
 #include <string>
 #include <vector>
 
+#include "model/Game.h"
+
 namespace corvane::bench {
+
+// Profile i of a list of count, for the loading benchmarks: names in shuffled order, so the
+// list's sort has work to do.
+inline std::string loadProfileLine(int i, int count) {
+    Game g;
+    g.name = "Profile " + std::to_string((i * 7919) % count);
+    g.slot1File = "/collection/roms/some folder/profile" + std::to_string(i) + ".rom";
+    g.company = "Konami";
+    g.year = "1987";
+    g.generation[1] = true;
+    g.sound[0] = true;
+    g.genre1 = 7;
+    return g.ToLine();
+}
 
 // The reference for reading a database: its non-empty lines counted with std::getline.
 inline size_t countLinesPlainly(const std::string& path) {

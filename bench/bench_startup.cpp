@@ -27,7 +27,6 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "model/Game.h"
 #include "support/FakeEmulator.h"
 #include "support/TempDir.h"
 
@@ -87,15 +86,7 @@ std::string softwareDatabase(int file, unsigned& nextHash) {
 std::string profileDatabase() {
     std::string text;
     for (int i = 0; i < kProfiles; ++i) {
-        corvane::Game g;
-        g.name = "Profile " + std::to_string((i * 7919) % kProfiles);
-        g.slot1File = "/collection/roms/some folder/profile" + std::to_string(i) + ".rom";
-        g.company = "Konami";
-        g.year = "1987";
-        g.generation[1] = true;
-        g.sound[0] = true;
-        g.genre1 = 7;
-        text += g.ToLine() + "\r\n";
+        text += corvane::bench::loadProfileLine(i, kProfiles) + "\r\n";
     }
     return text;
 }

@@ -24,15 +24,7 @@ struct Fixture {
         dir.write("settings.ini", "\r\n\r\nBig\r\n");
         std::ofstream out(dir.file("Big.db"), std::ios::binary);
         for (int i = 0; i < kProfiles; ++i) {
-            corvane::Game g;
-            g.name = "Profile " + std::to_string((i * 7919) % kProfiles);
-            g.slot1File = "/collection/roms/some folder/profile" + std::to_string(i) + ".rom";
-            g.company = "Konami";
-            g.year = "1987";
-            g.generation[1] = true;
-            g.sound[0] = true;
-            g.genre1 = 7;
-            out << g.ToLine() << "\r\n";
+            out << corvane::bench::loadProfileLine(i, kProfiles) << "\r\n";
         }
     }
 };
