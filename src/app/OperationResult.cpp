@@ -16,4 +16,34 @@ OperationResult favoritesResult(FavoriteResult result) {
     return OperationResult::Done;
 }
 
+const char* resultMessageKey(OperationResult result) {
+    switch (result) {
+        case OperationResult::Done:
+        case OperationResult::NothingDone:
+            break;
+        case OperationResult::FileError:
+        case OperationResult::BackupFailed:
+            return "M_ERR_FILE_IO";
+        case OperationResult::TargetFileError:
+            return "M_ERR_FILE_IO_TARGET";
+        case OperationResult::SourceFileError:
+            return "M_ERR_FILE_IO_SOURCE";
+        case OperationResult::ProfileNameTaken:
+            return "M_ERR_NEW_NAME_IN_DB_EXIST";
+        case OperationResult::InvalidName:
+        case OperationResult::FavoritesRefused:
+            return "M_INVALID_NAME";
+        case OperationResult::RenameFailed:
+            return "M_ERROR_RENAME_DB";
+        case OperationResult::DeleteFailed:
+        case OperationResult::RestoreFailed:
+            return "M_ERROR_DELETE_DB";
+        case OperationResult::FavoritesNotWritten:
+            // The favorites in memory kept the change, so nothing looks wrong until the next
+            // start finds the old file: bookmarks lost without a word. The user hears of it.
+            return "M_ERR_FILE_IO";
+    }
+    return nullptr;
+}
+
 }  // namespace corvane

@@ -29,6 +29,9 @@ inline bool changeMade(OperationResult result) {
            result == OperationResult::FavoritesRefused;
 }
 
+// The catalogue key of what the user reads after an operation; null when there is nothing to say.
+const char* resultMessageKey(OperationResult result);
+
 // The result of a change to the favorites, alone or after a change to the databases.
 OperationResult favoritesResult(FavoriteResult result);
 

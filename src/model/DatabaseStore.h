@@ -70,6 +70,9 @@ public:
     // from the directory on first use and kept in step by create, delete and rename afterwards.
     const std::vector<std::string>& databaseList();
     std::vector<std::string> databaseNames();
+    // The list is built from the directory again on next use, after a database was made by
+    // other means than the store's own.
+    void forgetDatabaseList() { list_.reset(); }
 
     const std::string& currentDatabaseName() const { return currentName_; }
     std::string currentDatabasePath() const;

@@ -10,7 +10,7 @@
 #include "common/AsciiCase.h"
 #include "media/CSHADigest.h"
 #include "media/MediumSize.h"
-#include "media/ZipFixture.h"
+#include "support/ZipFixture.h"
 #include "support/TempDir.h"
 
 using namespace corvane;

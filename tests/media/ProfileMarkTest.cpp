@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "media/MediumSize.h"
-#include "media/ZipFixture.h"
+#include "support/ZipFixture.h"
 #include "model/Game.h"
 #include "support/TempDir.h"
 

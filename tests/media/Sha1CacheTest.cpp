@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "media/ZipFixture.h"
+#include "support/ZipFixture.h"
 #include "model/Game.h"
 #include "support/TempDir.h"
 

@@ -12,8 +12,6 @@ class Prompter;
 // through, or needs no word) shows nothing.
 void reportError(Prompter& prompter, const LanguageManager& languages, const char* key);
 
-// The catalogue key of what the user reads after an operation; null when there is nothing to say.
-const char* resultMessageKey(OperationResult result);
 // Shows that message as an error.
 void reportResult(Prompter& prompter, const LanguageManager& languages, OperationResult result);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/ZipFixture.h"
+#include "support/ZipFixture.h"
 
 #include <gtest/gtest.h>
 #include <minizip/zip.h>

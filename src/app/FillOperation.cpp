@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/FillOperation.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "common/AtomicFile.h"
+#include "common/LineReader.h"
+#include "common/TextSource.h"
+#include "emulator/EmulatorDatabaseSet.h"
+#include "model/DatabaseName.h"
+#include "model/DatabaseStore.h"
+#include "model/Game.h"
+#include "selection/Favorites.h"
+#include "tools/MediaWalk.h"
+
+namespace corvane {
+
+FillJob::FillJob(FillRequest request, DatabaseStore& store, std::string corvanePath,
+                 Sha1Cache known)
+    : request_(std::move(request)),
+      store_(store),
+      path_(store.databasePath(request_.databaseName)),
+      corvanePath_(std::move(corvanePath)),
+      known_(std::move(known)) {}
+
+bool FillJob::readExisting(DatabaseFill& fill) {
+    LineReader reader(path_);
+    if (!reader.isOpen() && !reader.missing())
+        return false;
+    std::vector<Game> profiles;
+    std::string line;
+    while (reader.isOpen() && reader.next(line)) {
+        if (line.empty())
+            continue;
+        profiles.emplace_back().FromLine(line);
+    }
+    // A database read only in part would let its unread media in a second time.
+    if (reader.failed())
+        return false;
+    fill.addExisting(profiles, known_, request_.databaseName);
+    return true;
+}
+
+bool FillJob::appends() const {
+    return request_.target == FillTarget::Existing &&
+           (request_.dropped || request_.mode == FillMode::Append);
+}
+
+bool FillJob::write() {
+    if (appends())
+        return appendLines(path_, scan_.lines);
+    // A new database never takes the place of a file that appeared meanwhile.
+    AtomicFileWriter out(path_, request_.target == FillTarget::New
+                                    ? AtomicFileWriter::Publish::CreateNew
+                                    : AtomicFileWriter::Publish::Replace);
+    for (const std::string& line : scan_.lines)
+        out.writeLine(line);
+    return out.commit();
+}
+
+void FillJob::run(FillProgress& progress, Prompter& notices, const TextSource& texts) {
+    if (request_.target == FillTarget::Existing && request_.backup &&
+        store_.backupDatabase(request_.databaseName) == BackupResult::Failed) {
+        result_ = OperationResult::BackupFailed;
+        return;
+    }
+    DatabaseFill fill(request_, progress);
+    // Whether the database can take the new lines is known before a long scan, not after it.
+    if (appends() && (!appendLines(path_, {}) || !readExisting(fill))) {
+        result_ = OperationResult::FileError;
+        return;
+    }
+    const EmulatorDatabaseSet titles(corvanePath_, notices, texts);
+    scan_ = fill.scan(&titles, nullptr);
+    if (scan_.stopped) {
+        result_ = OperationResult::NothingDone;
+        return;
+    }
+    result_ = write() ? OperationResult::Done : OperationResult::FileError;
+}
+
+FillOperation::FillOperation(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache,
+                             const TextSource& texts)
+    : store_(store), favorites_(favorites), cache_(cache), texts_(texts) {}
+
+std::optional<std::string> FillOperation::refusal(FillRequest& request) {
+    if (request.dropped && request.paths.empty())
+        return "M_ERR_NO_FILE_DIR_SEL";
+    if (request.target == FillTarget::Existing) {
+        if (request.paths.empty())
+            return "M_ERR_NO_DIR_SEL";
+        if (!request.media.any())
+            return "M_ERR_NO_MEDIUM_SEL";
+        const std::vector<std::string> names = store_.databaseNames();
+        if (request.databaseName.empty() ||
+            std::find(names.begin(), names.end(), request.databaseName) == names.end())
+            return "M_ERR_NO_DB_SEL";
+    } else {
+        const std::string typed = request.databaseName;
+        request.databaseName = validDatabaseName(typed).value_or(typed);
+        if (request.databaseName.find_first_not_of(" \t") == std::string::npos)
+            return "M_ERR_NO_NEW_DB_ENTERED";
+        if (!validDatabaseName(typed))
+            return "M_INVALID_NAME";
+        struct stat status {};
+        if (::lstat(store_.databasePath(request.databaseName).c_str(), &status) == 0)
+            return "M_ERR_DB_NAME_EXIST";
+        if (errno != ENOENT)
+            return "M_ERR_FILE_IO";
+    }
+    // The machine goes into every line as one field.
+    if (!fitsDatabaseLine(request.machine))
+        return "M_INVALID_NAME";
+    return std::nullopt;
+}
+
+FillJob FillOperation::prepare(FillRequest request, const std::string& corvanePath) {
+    return FillJob(std::move(request), store_, corvanePath, cache_);
+}
+
+FillReport FillOperation::finish(const FillJob& job) {
+    FillReport report;
+    report.result = job.result();
+    report.notRead = job.scan().notRead;
+    const FillRequest& request = job.request();
+    const std::string& name = request.databaseName;
+    // The database's own profiles were hashed whatever became of the run.
+    for (const auto& [profile, sha1] : job.scan().existingSha1s)
+        cache_.store(profile, name, sha1);
+    if (job.result() != OperationResult::Done)
+        return report;
+    const bool appended = job.appends();
+    if (!appended) {
+        // The old profiles are gone: nothing of theirs may stay attached to the name.
+        cache_.dropDatabase(name);
+        if (request.target == FillTarget::Existing)
+            report.result = favoritesResult(favorites_.removeDatabase(name));
+        // A new file is listed from the folder again.
+        store_.forgetDatabaseList();
+    }
+    for (const auto& [profile, sha1] : job.scan().sha1s)
+        cache_.store(profile, name, sha1);
+    store_.setCurrentDatabase(name);
+    const std::string added = std::to_string(job.scan().added);
+    const std::string quoted = "\"" + name + "\"";
+    if (!appended)
+        report.message = name + texts_.text("M_CREATED_DB") + added;
+    else if (job.scan().added > 0)
+        report.message = added + texts_.text("M_ADDED_TO_DB") + quoted;
+    else
+        report.message = texts_.text("M_ERR_NO_ADDED_TO_DB") + quoted;
+    return report;
+}
+
+}  // namespace corvane

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/DatabaseFill.h"
+
+#include "common/AsciiCase.h"
+#include "emulator/EmulatorDatabaseSet.h"
+#include "media/CSHADigest.h"
+#include "media/MediaHash.h"
+#include "media/Sha1Cache.h"
+#include "media/ZipArchive.h"
+#include "model/Game.h"
+#include "tools/FillProgress.h"
+#include "tools/InOrderWorkers.h"
+#include "tools/MediaWalk.h"
+#include "tools/ProfileDetails.h"
+
+namespace corvane {
+
+using Kind = FoundMedium::Kind;
+
+struct HashedMedium {
+    struct Member {
+        std::string name;
+        Kind kind = Kind::Rom;
+        std::string sha1;
+    };
+    const FoundMedium* medium = nullptr;
+    bool read = false;        // a loose file hashed, or an archive opened
+    bool incomplete = false;  // an archive whose members could not all be read
+    int refusedMembers = 0;   // members whose names a database line cannot hold
+    std::string sha1;
+    std::vector<Member> members;
+};
+
+namespace {
+
+std::string fileSha1(const std::string& path, bool& read) {
+    CSHADigest digest;
+    read = digest.HashFile(path);
+    return read ? toLowerAscii(digest.DigestText()) : std::string{};
+}
+
+bool memberKind(const ZipArchive::MemberInfo& info, Kind& kind) {
+    if (IsRomImage(info.name))
+        kind = Kind::Rom;
+    else if (IsDiskImage(info.name))
+        kind = info.uncompressedSize <= kLargestDiskImage ? Kind::Disk : Kind::HardDisk;
+    else if (IsTapeImage(info.name))
+        kind = Kind::Tape;
+    else
+        return false;
+    return true;
+}
+
+std::string withoutExtension(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+void placeMedium(Game& game, Kind kind, const std::string& file, const std::string& entry) {
+    switch (kind) {
+        case Kind::Rom:
+            game.slot1File = file;
+            game.slot1ZipEntry = entry;
+            break;
+        case Kind::Disk:
+            game.diskAFile = file;
+            game.diskAZipEntry = entry;
+            break;
+        case Kind::HardDisk:
+            // The drive takes the archive itself: no member is named.
+            game.hardDiskPrimary = file;
+            game.slot1Special = "sunriseide";
+            break;
+        case Kind::Tape:
+            game.tapeFile = file;
+            game.tapeZipEntry = entry;
+            break;
+        case Kind::Zip:
+            break;
+    }
+}
+
+std::string titleOf(const EmulatorDatabaseSet* titles, const std::string& sha1) {
+    if (titles == nullptr || sha1.empty())
+        return {};
+    const std::optional<CorvaneDBEntry> entry = titles->findEntry(sha1);
+    return entry && entry->found ? entry->title : std::string{};
+}
+
+// The media members of an archive, hashed as they are read. A member that cannot be read ends
+// the archive, as the members after it may be just as damaged.
+void hashArchive(const std::string& path, HashedMedium& found) {
+    ZipArchive archive;
+    if (!archive.open(path))
+        return;
+    found.read = true;
+    // An archive without members holds no media; there is nothing more to read.
+    if (!archive.goToFirst())
+        return;
+    do {
+        const std::optional<ZipArchive::MemberInfo> info = archive.currentInfo();
+        if (!info) {
+            found.incomplete = true;
+            return;
+        }
+        Kind kind{};
+        if (!memberKind(*info, kind))
+            continue;
+        if (!fitsDatabaseLine(info->name)) {
+            ++found.refusedMembers;
+            continue;
+        }
+        CSHADigest digest;
+        const bool read = archive.readCurrent([&digest](const std::uint8_t* data, size_t count) {
+            return digest.Update(data, count);
+        });
+        if (!read) {
+            found.incomplete = true;
+            return;
+        }
+        digest.Final();
+        found.members.push_back({info->name, kind, toLowerAscii(digest.DigestText())});
+    } while (archive.goToNext());
+}
+
+}  // namespace
+
+DatabaseFill::DatabaseFill(FillRequest request, FillProgress& progress)
+    : request_(std::move(request)), progress_(progress) {}
+
+bool DatabaseFill::addExisting(const std::vector<Game>& profiles, const Sha1Cache& known,
+                               const std::string& database) {
+    for (const Game& game : profiles)
+        names_.addExisting(game.name);
+    auto produce = [&](size_t i) {
+        const Game& game = profiles[i];
+        std::string sha1 = known.find(game.name, database);
+        if (!sha1.empty())
+            return std::make_pair(std::move(sha1), false);
+        const MainMediumInfo medium = game.MainMedium();
+        return std::make_pair(MediumSha1(medium.file, medium.entry), true);
+    };
+    auto consume = [&](size_t i, std::pair<std::string, bool> result) {
+        const Game& game = profiles[i];
+        if (game.name.empty())
+            return true;
+        if (result.second && !result.first.empty())
+            existingComputed_.emplace_back(game.name, result.first);
+        existingSha1s_.insert(std::move(result.first));
+        return true;
+    };
+    return runInOrder<std::pair<std::string, bool>>(profiles.size(), produce, consume,
+                                                    [this] { return !progress_.cancelled(); });
+}
+
+void DatabaseFill::take(const HashedMedium& found, const EmulatorDatabaseSet* titles,
+                        const ProfileDetails* details, FillScan& scan) {
+    const FoundMedium& medium = *found.medium;
+    auto addProfile = [&](Kind kind, const std::string& fileName, const std::string& entry,
+                          const std::string& sha1) {
+        if (existingSha1s_.contains(sha1))
+            return;
+        const std::string title = titleOf(titles, sha1);
+        std::string wanted =
+            request_.naming == FillNaming::Emulator && !title.empty() && fitsDatabaseLine(title)
+                ? title
+                : withoutExtension(fileName);
+        if (wanted.find_first_not_of(" \t") == std::string::npos)
+            wanted = fileName;
+        Game game;
+        game.name = names_.take(wanted);
+        if (request_.extraData && details != nullptr)
+            details->apply(game, sha1, !title.empty(), fileName);
+        game.machine = request_.machine;
+        placeMedium(game, kind, medium.path, entry);
+        scan.lines.push_back(game.ToLine());
+        ++scan.added;
+        // The cache keys a profile's main medium; a hard disk in an archive names no member.
+        if (kind != Kind::HardDisk || entry.empty())
+            scan.sha1s.emplace_back(game.name, sha1);
+    };
+
+    progress_.file(medium.name);
+    if (medium.kind != Kind::Zip) {
+        if (!found.read) {
+            ++scan.notRead;
+            return;
+        }
+        addProfile(medium.kind, medium.name, {}, found.sha1);
+        return;
+    }
+    if (!found.read || found.incomplete)
+        ++scan.notRead;
+    scan.notRead += found.refusedMembers;
+    for (const HashedMedium::Member& member : found.members)
+        addProfile(member.kind, member.name, member.name, member.sha1);
+}
+
+FillScan DatabaseFill::scan(const EmulatorDatabaseSet* titles, const ProfileDetails* details) {
+    FillScan scan;
+    scan.existingSha1s = std::move(existingComputed_);
+    MediaWalk walk(request_.media, request_.searchSubdirectories, progress_);
+    for (const std::string& path : request_.paths)
+        walk.add(path);
+    scan.notRead = walk.notRead();
+    if (walk.stopped()) {
+        scan.stopped = true;
+        return scan;
+    }
+    const std::vector<FoundMedium>& media = walk.found();
+    std::string shownDirectory;
+    auto produce = [&media](size_t i) {
+        HashedMedium found;
+        found.medium = &media[i];
+        if (media[i].kind == Kind::Zip)
+            hashArchive(media[i].path, found);
+        else
+            found.sha1 = fileSha1(media[i].path, found.read);
+        return found;
+    };
+    auto consume = [&](size_t i, HashedMedium found) {
+        if (media[i].directory != shownDirectory) {
+            shownDirectory = media[i].directory;
+            progress_.directory(shownDirectory);
+        }
+        take(found, titles, details, scan);
+        return !progress_.cancelled();
+    };
+    scan.stopped = !runInOrder<HashedMedium>(media.size(), produce, consume,
+                                             [this] { return !progress_.cancelled(); });
+    return scan;
+}
+
+}  // namespace corvane
