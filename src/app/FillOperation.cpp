@@ -124,7 +124,8 @@ FillJob FillOperation::prepare(FillRequest request, const std::string& corvanePa
 FillReport FillOperation::finish(const FillJob& job) {
     FillReport report;
     report.result = job.result();
-    report.notRead = job.scan().notRead;
+    if (job.scan().notRead > 0)
+        report.notReadMessage = texts_.text("M_FILL_NOT_READ") + std::to_string(job.scan().notRead);
     const FillRequest& request = job.request();
     const std::string& name = request.databaseName;
     // The database's own profiles were hashed whatever became of the run.

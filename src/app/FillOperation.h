@@ -53,7 +53,9 @@ private:
 struct FillReport {
     OperationResult result = OperationResult::NothingDone;
     std::string message;  // the completion message, once the database was written
-    int notRead = 0;      // folders and media passed over because they could not be read
+    // How many folders and media were passed over because they could not be read (or named in
+    // a database line), as a sentence; empty when none were.
+    std::string notReadMessage;
 };
 
 // Fill Database as the windows and the command line use it: the checks of a request, the job

@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/FillOperation.h"
+#include "media/MediaHash.h"
+#include "support/ChildProcess.h"
+#include "support/FakeEmulator.h"
+#include "support/ZipFixture.h"
+#include "tools/FillProgress.h"
+
+#include "OperationsFixture.h"
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+// Records what a run shows and asks for a stop after a given number of files.
+class RecordingProgress : public FillProgress {
+public:
+    explicit RecordingProgress(int stopAfterFiles = -1) : stopAfter_(stopAfterFiles) {}
+    void directory(const std::string& path) override { directories.push_back(path); }
+    void file(const std::string& name) override { files.push_back(name); }
+    bool cancelled() override {
+        return stopAfter_ >= 0 && static_cast<int>(files.size()) >= stopAfter_;
+    }
+    std::vector<std::string> directories;
+    std::vector<std::string> files;
+
+private:
+    int stopAfter_;
+};
+
+class FillOperationTest : public OperationsFixture {
+protected:
+    TempDir media;
+    FakeEmulator emulator;
+    FillOperation operation{store, favorites, cache, texts};
+
+    FillRequest newDatabase(const std::string& name, std::vector<std::string> paths) {
+        FillRequest request;
+        request.target = FillTarget::New;
+        request.databaseName = name;
+        request.paths = std::move(paths);
+        return request;
+    }
+    FillRequest existing(const std::string& name, FillMode mode) {
+        FillRequest request;
+        request.databaseName = name;
+        request.mode = mode;
+        request.paths = {media.path()};
+        return request;
+    }
+    FillReport run(FillRequest request, RecordingProgress& progress) {
+        if (auto refused = operation.refusal(request)) {
+            ADD_FAILURE() << "refused: " << *refused;
+            return {};
+        }
+        FillJob job = operation.prepare(std::move(request), emulator.path());
+        job.run(progress, prompter, texts);
+        return operation.finish(job);
+    }
+    FillReport run(FillRequest request) {
+        RecordingProgress progress;
+        return run(std::move(request), progress);
+    }
+    std::vector<Game> profiles(const std::string& db) const {
+        return DatabaseStore::readProfiles(dir.file(db + ".db"));
+    }
+};
+
+TEST_F(FillOperationTest, NamesKindsAndTheDiskSizeLimit) {
+    media.write("Game.rom", "rom bytes");
+    media.write("Game.dsk", std::string(737280, 'd'));
+    media.write("Game.cas", "tape");
+    media.write("Big.DSK", std::string(737281, 'h'));
+    media.write("notes.txt", "not a medium");
+    media.write("README", "no extension");
+    const FillReport report = run(newDatabase("  Fresh ", {media.path()}));
+    ASSERT_EQ(report.result, OperationResult::Done);
+    EXPECT_EQ(report.message, "FreshM_CREATED_DB4");
+    EXPECT_EQ(report.notReadMessage, "");
+    const std::vector<Game> got = profiles("Fresh");
+    ASSERT_EQ(got.size(), 4u);
+    // By name, letter case folded: Big.DSK, Game.cas, Game.dsk, Game.rom.
+    EXPECT_EQ(got[0].name, "Big");
+    EXPECT_EQ(got[0].hardDiskPrimary, media.file("Big.DSK"));
+    EXPECT_EQ(got[0].slot1Special, "sunriseide");
+    EXPECT_EQ(got[1].name, "Game");
+    EXPECT_EQ(got[1].tapeFile, media.file("Game.cas"));
+    EXPECT_EQ(got[2].name, "Game__0");
+    EXPECT_EQ(got[2].diskAFile, media.file("Game.dsk"));
+    EXPECT_EQ(got[2].hardDiskPrimary, "");
+    EXPECT_EQ(got[3].name, "Game__1");
+    EXPECT_EQ(got[3].slot1File, media.file("Game.rom"));
+    for (const Game& game : got)
+        EXPECT_EQ(game.machine, "MSX2 - C-BIOS");
+    EXPECT_EQ(store.currentDatabaseName(), "Fresh");
+    EXPECT_EQ(store.databaseNames(), std::vector<std::string>{"Fresh"});
+}
+
+TEST_F(FillOperationTest, ArchivesAreTakenWhateverLooseKindsAreChosen) {
+    media.write("loose.rom", "loose");
+    writeZip(media.file("pack.zip"), {{"Inner.ROM", "inner"},
+                                      {"readme.txt", "text"},
+                                      {"Side.cas", "tape"},
+                                      {"Hard.dsk", std::string(737281, 'x')}});
+    FillRequest request = newDatabase("Zips", {media.path()});
+    request.media = {.rom = false, .disk = false, .tape = false, .zip = true};
+    ASSERT_EQ(run(std::move(request)).result, OperationResult::Done);
+    const std::vector<Game> got = profiles("Zips");
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].name, "Inner");
+    EXPECT_EQ(got[0].slot1File, media.file("pack.zip"));
+    EXPECT_EQ(got[0].slot1ZipEntry, "Inner.ROM");
+    EXPECT_EQ(got[1].name, "Side");
+    EXPECT_EQ(got[1].tapeZipEntry, "Side.cas");
+    EXPECT_EQ(got[2].name, "Hard");
+    EXPECT_EQ(got[2].hardDiskPrimary, media.file("pack.zip"));
+    EXPECT_EQ(got[2].diskAZipEntry, "");
+    // Hashed on the way: the cache holds what the profiles' own media give.
+    EXPECT_EQ(cache.find("Inner", "Zips"), MediumSha1(media.file("pack.zip"), "Inner.ROM"));
+    EXPECT_FALSE(cache.contains("Hard", "Zips"));
+}
+
+TEST_F(FillOperationTest, AppendingSkipsKnownMediaAndKeepsNamesUnique) {
+    media.write("abc.rom", "abc");  // the same bytes as the database's own Known
+    const std::string before = line("Known") + line("Game") + line("Game__0", "empty.rom");
+    dir.write("Db.db", before);
+    FillReport report = run(existing("Db", FillMode::Append));
+    EXPECT_EQ(report.message, "M_ERR_NO_ADDED_TO_DB\"Db\"");
+    EXPECT_EQ(readFile(dir.file("Db.db")), before);
+    EXPECT_EQ(cache.find("Known", "Db"), kAbcSha1);
+
+    media.write("Game.rom", "other");
+    report = run(existing("Db", FillMode::Append));
+    EXPECT_EQ(report.message, "1M_ADDED_TO_DB\"Db\"");
+    const std::vector<Game> got = profiles("Db");
+    ASSERT_EQ(got.size(), 4u);
+    EXPECT_EQ(got[3].name, "Game__1");
+    // A backup was made before each run.
+    EXPECT_EQ(readFile(dir.file("Db_0.db")), before);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Db_1.db")));
+}
+
+TEST_F(FillOperationTest, OverwritingDropsFavoritesAndCachedSha1s) {
+    dir.write("Db.db", line("Old") + line("Kept"));
+    dir.write("Other.db", line("Old"));
+    favorites.add("Old", "Db");
+    favorites.add("Old", "Other");
+    cache.store("Old", "Db", kAbcSha1);
+    cache.store("Old", "Other", kAbcSha1);
+    media.write("New.rom", "new");
+    FillRequest request = existing("Db", FillMode::Overwrite);
+    request.backup = false;
+    const FillReport report = run(std::move(request));
+    EXPECT_EQ(report.message, "DbM_CREATED_DB1");
+    ASSERT_EQ(profiles("Db").size(), 1u);
+    EXPECT_EQ(profiles("Db")[0].name, "New");
+    EXPECT_EQ(favoriteList(), List{"Old|Other"});
+    EXPECT_FALSE(cache.contains("Old", "Db"));
+    EXPECT_TRUE(cache.contains("Old", "Other"));
+    EXPECT_TRUE(cache.contains("New", "Db"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Db_0.db")));
+}
+
+TEST_F(FillOperationTest, NamesComeFromTheEmulatorsSoftwareDatabase) {
+    media.write("a.rom", "abc");
+    media.write("b.rom", "unknown");
+    emulator.addDatabase("db.xml", std::string("<db><software><title>Known Title  </title>"
+                                               "<dump><rom><hash algo=\"sha1\">") +
+                                       kAbcSha1 + "</hash></rom></dump></software></db>");
+    FillRequest request = newDatabase("Named", {media.path()});
+    request.naming = FillNaming::Emulator;
+    run(std::move(request));
+    const std::vector<Game> got = profiles("Named");
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].name, "Known Title");
+    EXPECT_EQ(got[1].name, "b");
+}
+
+TEST_F(FillOperationTest, StoppingLeavesEveryDatabaseAsItWas) {
+    for (int i = 0; i < 50; ++i)
+        media.write("g" + std::to_string(i) + ".rom", std::to_string(i));
+    const std::string before = line("Known");
+    dir.write("Db.db", before);
+    for (FillMode mode : {FillMode::Append, FillMode::Overwrite}) {
+        RecordingProgress progress(10);
+        const FillReport report = run(existing("Db", mode), progress);
+        EXPECT_EQ(report.result, OperationResult::NothingDone);
+        EXPECT_EQ(report.message, "");
+        EXPECT_EQ(progress.files.size(), 10u);
+        EXPECT_EQ(readFile(dir.file("Db.db")), before);
+    }
+    RecordingProgress progress(3);
+    EXPECT_EQ(run(newDatabase("Never", {media.path()}), progress).result,
+              OperationResult::NothingDone);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Never.db")));
+    EXPECT_EQ(store.currentDatabaseName(), "");
+}
+
+TEST_F(FillOperationTest, UnreadableAndUnstorableFilesArePassedOverAndCounted) {
+    media.write("sub/ok.rom", "ok");
+    media.write("sub/pipe|name.rom", "a field separator in the path");
+    media.write("locked/x.rom", "x");
+    std::filesystem::create_directory_symlink(media.path(), media.file("sub/loop"));
+    std::filesystem::create_symlink(media.file("gone.rom"), media.file("dangling.rom"));
+    ::chmod(media.file("locked").c_str(), 0);
+    const FillReport report = run(newDatabase("Some", {media.path(), media.file("missing")}));
+    ::chmod(media.file("locked").c_str(), 0755);
+    const std::vector<Game> got = profiles("Some");
+    ASSERT_EQ(got.size(), runningAsRoot() ? 2u : 1u);
+    EXPECT_EQ(got.back().name, "ok");
+    // The dangling link, the missing path, the "|" and, unless root, the locked folder.
+    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ" + std::to_string(runningAsRoot() ? 3 : 4));
+}
+
+TEST_F(FillOperationTest, RefusalsInTheirOrder) {
+    dir.write("Db.db", "");
+    FillRequest request;
+    request.databaseName = "Db";
+    request.media = {false, false, false, false};
+    EXPECT_EQ(operation.refusal(request), "M_ERR_NO_DIR_SEL");
+    request.paths = {media.path()};
+    EXPECT_EQ(operation.refusal(request), "M_ERR_NO_MEDIUM_SEL");
+    request.media.tape = true;
+    request.databaseName = "";
+    EXPECT_EQ(operation.refusal(request), "M_ERR_NO_DB_SEL");
+    request.databaseName = "Missing";
+    EXPECT_EQ(operation.refusal(request), "M_ERR_NO_DB_SEL");
+    request.dropped = true;
+    request.paths.clear();
+    EXPECT_EQ(operation.refusal(request), "M_ERR_NO_FILE_DIR_SEL");
+
+    // A new database may start empty; its name must be free and storable.
+    FillRequest fresh;
+    fresh.target = FillTarget::New;
+    fresh.media = {false, false, false, false};
+    fresh.databaseName = "   ";
+    EXPECT_EQ(operation.refusal(fresh), "M_ERR_NO_NEW_DB_ENTERED");
+    fresh.databaseName = " Db ";
+    EXPECT_EQ(operation.refusal(fresh), "M_ERR_DB_NAME_EXIST");
+    fresh.databaseName = "a/b";
+    EXPECT_EQ(operation.refusal(fresh), "M_INVALID_NAME");
+    fresh.databaseName = "Empty";
+    EXPECT_EQ(operation.refusal(fresh), std::nullopt);
+    fresh.machine = "MSX|2";
+    EXPECT_EQ(operation.refusal(fresh), "M_INVALID_NAME");
+    fresh.machine = "MSX2";
+    RecordingProgress progress;
+    FillJob job = operation.prepare(fresh, emulator.path());
+    job.run(progress, prompter, texts);
+    EXPECT_EQ(operation.finish(job).message, "EmptyM_CREATED_DB0");
+    EXPECT_EQ(readFile(dir.file("Empty.db")), "");
+}
+
+TEST_F(FillOperationTest, AFullDiskIsReportedAndChangesNothing) {
+    for (int i = 0; i < 40; ++i)
+        media.write("New" + std::to_string(i) + ".rom", std::to_string(i));
+    const std::string before = line("Known");
+    dir.write("Db.db", before);
+    for (FillMode mode : {FillMode::Append, FillMode::Overwrite}) {
+        // The new lines need more room than the disk has left.
+        const off_t room = static_cast<off_t>(before.size() + 600);
+        EXPECT_TRUE(passesWithFileSizeLimit(room, [&] {
+            FillRequest request = existing("Db", mode);
+            request.backup = false;
+            const FillReport report = run(std::move(request));
+            return report.result == OperationResult::FileError && report.message.empty() &&
+                   store.currentDatabaseName().empty();
+        }));
+        EXPECT_EQ(readFile(dir.file("Db.db")), before);
+    }
+}
+
+}  // namespace
