@@ -102,19 +102,27 @@ const std::vector<std::string>& mediumKeys() {
     return keys;
 }
 
+int latestAcceptedYear(int currentYear) {
+    return std::min(currentYear, 2020);
+}
+
+int currentCalendarYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}
+
 std::vector<std::string> yearList(int currentYear) {
     std::vector<std::string> years;
-    const int last = std::min(currentYear, 2020);
+    const int last = latestAcceptedYear(currentYear);
     for (int y = 1982; y <= last; ++y)
         years.push_back(std::to_string(y));
     return years;
 }
 
 std::vector<std::string> yearList() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return yearList(local.tm_year + 1900);
+    return yearList(currentCalendarYear());
 }
 
 std::string genreName(int id) {

@@ -20,6 +20,9 @@ const std::vector<std::string>& countryList();
 // Sorted by name, byte-wise; ids are stored in profiles and never change.
 const std::vector<Genre>& genreList();
 const std::vector<std::string>& mediumKeys();
+// The last year the lists and the name readers accept: the calendar year, never past 2020.
+int latestAcceptedYear(int currentYear);
+int currentCalendarYear();
 // 1982 up to the given calendar year, never past 2020.
 std::vector<std::string> yearList(int currentYear);
 std::vector<std::string> yearList();

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/ImportExtraDataHandler.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/LineReader.h"
+#include "common/Path.h"
+#include "common/RegularFile.h"
+#include "model/CParseIt.h"
+#include "model/Game.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kDataFile = "extra-data.dat";
+constexpr std::string_view kScreenshotFolder = "extra-screenshots";
+constexpr std::string_view kGenerationMsxSite = "https://www.generation-msx.nl";
+constexpr std::string_view kSoftwareInfoPath = "/msxdb/softwareinfo/";
+constexpr int32_t kFirstLinkedId = 1;
+constexpr int32_t kLastLinkedId = 9999;
+// A profile stores genre ids in 7 bits each; a larger id would spill into the other genre.
+constexpr int kLargestStorableGenre = 127;
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    for (size_t pos = text.find(separator); pos != std::string_view::npos;
+         pos = text.find(separator, start)) {
+        parts.push_back(text.substr(start, pos - start));
+        start = pos + 1;
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+uint8_t eightBits(std::string_view text) {
+    return static_cast<uint8_t>(static_cast<unsigned long>(parseLeadingInteger(text)) & 0xFFu);
+}
+
+int32_t idOf(std::string_view text) {
+    const long id = parseLeadingInteger(text);
+    // Clamped rather than truncated, so a huge number never wraps into a valid id.
+    return static_cast<int32_t>(std::clamp<long>(id, INT32_MIN, INT32_MAX));
+}
+
+// Generation flags, sound flags, genres ("g1" or "g1|g2") and screenshot suffix.
+void readDataLine(std::string_view line, ExtraDataRecord& record) {
+    const std::vector<std::string_view> fields = split(line, ',');
+    const auto field = [&fields](size_t i) { return i < fields.size() ? fields[i] : ""; };
+    record.generation = eightBits(field(0));
+    record.sound = eightBits(field(1));
+    const std::string_view genres = field(2);
+    const size_t bar = genres.find('|');
+    record.genre1 = eightBits(genres.substr(0, bar));
+    record.genre2 = bar == std::string_view::npos ? 0 : eightBits(genres.substr(bar + 1));
+    record.suffix.assign(field(3));
+}
+
+// "|", CR and LF would split a database line; a NUL would cut the path short when it is looked up.
+bool fitsDatabaseLine(std::string_view text) {
+    return text.find_first_of(std::string_view("|\r\n\0", 4)) == std::string_view::npos;
+}
+
+int storableGenre(uint8_t genre) {
+    return genre <= kLargestStorableGenre ? genre : 0;
+}
+
+}  // namespace
+
+ImportExtraDataHandler::ImportExtraDataHandler(std::string baseDirectory, bool load)
+    : baseDirectory_(std::move(baseDirectory)) {
+    if (load)
+        Load();
+}
+
+bool ImportExtraDataHandler::Load() {
+    records_.clear();
+    bySha1_.clear();
+    LineReader reader(joinPath(baseDirectory_, kDataFile));
+    if (!reader.isOpen())
+        return reader.missing();
+
+    enum class Expect { Record, DataLine, Sha1Line };
+    Expect expect = Expect::Record;
+    ExtraDataRecord pending;
+    std::string line;
+    while (reader.next(line)) {
+        if (line.empty() || line.starts_with("--"))
+            continue;
+        // A "#" always opens a record, so one cut short cannot swallow the next.
+        if (line.front() == '#') {
+            pending = ExtraDataRecord{};
+            pending.id = idOf(std::string_view(line).substr(1));
+            expect = Expect::DataLine;
+            continue;
+        }
+        switch (expect) {
+            case Expect::Record:
+                break;
+            case Expect::DataLine:
+                readDataLine(line, pending);
+                expect = Expect::Sha1Line;
+                break;
+            case Expect::Sha1Line:
+                addRecord(pending, line);
+                expect = Expect::Record;
+                break;
+        }
+    }
+    if (reader.failed()) {
+        records_.clear();
+        bySha1_.clear();
+        return false;
+    }
+    return true;
+}
+
+void ImportExtraDataHandler::addRecord(const ExtraDataRecord& record, std::string_view sha1Line) {
+    const size_t index = records_.size();
+    bool used = false;
+    for (std::string_view sha1 : split(sha1Line, '|')) {
+        if (!sha1.empty() && bySha1_.try_emplace(std::string(sha1), index).second)
+            used = true;
+    }
+    if (used)
+        records_.push_back(record);
+}
+
+const ExtraDataRecord* ImportExtraDataHandler::Find(std::string_view sha1) const {
+    const auto it = bySha1_.find(sha1);
+    return it == bySha1_.end() ? nullptr : &records_[it->second];
+}
+
+std::string ImportExtraDataHandler::GenerationMsxLink(int32_t id) {
+    if (id < kFirstLinkedId || id > kLastLinkedId)
+        return {};
+    return std::string(kGenerationMsxSite) + std::string(kSoftwareInfoPath) + std::to_string(id);
+}
+
+std::optional<std::array<std::string, 2>> ImportExtraDataHandler::ScreenshotPaths(
+    const ExtraDataRecord& record) const {
+    const std::string folder = joinPath(baseDirectory_, kScreenshotFolder);
+    const std::string id = std::to_string(record.id);
+    std::array<std::string, 2> paths{joinPath(folder, id + "a" + record.suffix + ".png"),
+                                     joinPath(folder, id + "b" + record.suffix + ".png")};
+    // Either path would otherwise split the profile's database line.
+    if (!fitsDatabaseLine(paths[0]))
+        return std::nullopt;
+    return paths;
+}
+
+bool ImportExtraDataHandler::ApplyToNewProfile(Game& game, const std::string& sha1) const {
+    const ExtraDataRecord* record = Find(sha1);
+    if (!record)
+        return false;
+    game.setGenerationValue(record->generation);
+    game.setSoundValue(record->sound);
+    game.genre1 = storableGenre(record->genre1);
+    game.genre2 = storableGenre(record->genre2);
+    const std::string link = GenerationMsxLink(record->id);
+    if (!link.empty()) {
+        game.generationMsxId = std::to_string(record->id);
+        game.infoFile = link;
+    }
+    const std::optional<std::array<std::string, 2>> screenshots = ScreenshotPaths(*record);
+    if (screenshots && isRegularFile((*screenshots)[0])) {
+        game.image1 = (*screenshots)[0];
+        game.image2 = (*screenshots)[1];
+    }
+    return true;
+}
+
+bool ImportExtraDataHandler::MachineFromGeneration(Game& game, const std::string& sha1) const {
+    static constexpr std::pair<uint8_t, std::string_view> kMachines[] = {
+        {1, "MSX"}, {2, "MSX2"}, {4, "MSX2+"}, {8, "MSXturboR"}};
+    const ExtraDataRecord* record = Find(sha1);
+    if (!record)
+        return false;
+    for (const auto& [bit, machine] : kMachines) {
+        if (record->generation & bit) {
+            game.machine = machine;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace corvane
