@@ -14,6 +14,7 @@
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "selection/Favorites.h"
+#include "tools/FillDetails.h"
 #include "tools/MediaWalk.h"
 
 namespace corvane {
@@ -74,7 +75,10 @@ void FillJob::run(FillProgress& progress, Prompter& notices, const TextSource& t
         return;
     }
     const EmulatorDatabaseSet titles(corvanePath_, notices, texts);
-    scan_ = fill.scan(&titles, nullptr);
+    std::optional<FillDetails> details;
+    if (request_.extraData)
+        details.emplace(store_.directory());
+    scan_ = fill.scan(&titles, details ? &*details : nullptr);
     if (scan_.stopped) {
         result_ = OperationResult::NothingDone;
         return;

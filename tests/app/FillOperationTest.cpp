@@ -183,6 +183,31 @@ TEST_F(FillOperationTest, NamesComeFromTheEmulatorsSoftwareDatabase) {
     EXPECT_EQ(got[1].name, "b");
 }
 
+TEST_F(FillOperationTest, ExtraDataAndTosecNamesFillInNewProfiles) {
+    media.write("abc.rom", "abc");
+    media.write("Quest (1987)(Maker)(JP).rom", "unknown to everyone");
+    dir.write("extra-data.dat", std::string("#1234\r\n2,17,3|5,\r\n") + kAbcSha1 + "\r\n");
+    FillRequest request = newDatabase("Rich", {media.path()});
+    run(request);
+    std::vector<Game> got = profiles("Rich");
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].generationMsxId, "1234");
+    EXPECT_EQ(got[0].generationValue(), 2);
+    EXPECT_EQ(got[0].genreValue(), 3 + 128 * 5);
+    EXPECT_EQ(got[1].year, "1987");
+    EXPECT_EQ(got[1].company, "Maker");
+    EXPECT_EQ(got[1].country, "JP");
+    EXPECT_EQ(got[1].basicDataSpecified, "T");
+
+    request.databaseName = "Plain";
+    request.extraData = false;
+    run(request);
+    got = profiles("Plain");
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].generationMsxId, "");
+    EXPECT_EQ(got[1].year, "");
+}
+
 TEST_F(FillOperationTest, StoppingLeavesEveryDatabaseAsItWas) {
     for (int i = 0; i < 50; ++i)
         media.write("g" + std::to_string(i) + ".rom", std::to_string(i));
