@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <atomic>
+#include <ostream>
+#include <string>
+
+namespace corvane {
+
+// What a command of corvane-cli gets from its process, so that tests can run one in-process.
+struct CliContext {
+    std::ostream& out;
+    std::ostream& err;
+    // Relative paths on the command line are taken from here.
+    std::string workingDirectory;
+    // Columns of the terminal standard error goes to; 0 when it is not a terminal, and then no
+    // progress is shown.
+    int terminalColumns = 0;
+    // Set when the user asked to stop (Ctrl+C).
+    const std::atomic<bool>& interrupted;
+};
+
+}  // namespace corvane

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <iostream>
+
+#include "cli/CliContext.h"
+#include "cli/CliProgram.h"
+#include "cli/InterruptWatch.h"
+#include "platform/WorkingDirectory.h"
+
+namespace {
+
+// Progress goes to standard error only when a person watches it there.
+int terminalColumns() {
+    if (::isatty(STDERR_FILENO) == 0)
+        return 0;
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const corvane::InterruptWatch watch;
+    const corvane::CliContext context{
+        .out = std::cout,
+        .err = std::cerr,
+        .workingDirectory = corvane::workingDirectory(),
+        .terminalColumns = terminalColumns(),
+        .interrupted = watch.interrupted(),
+    };
+    return corvane::runCommandLine({argv + 1, argv + argc}, context);
+}

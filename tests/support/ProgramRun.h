@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvane::test {
+
+// How a program is started by runProgram.
+struct ProgramStart {
+    std::string workingDirectory;
+    // Standard error goes to a terminal of this many columns (a pseudo-terminal) instead of a
+    // pipe; 0 for a pipe.
+    int terminalColumns = 0;
+    // The program starts with a Ctrl+C (SIGINT) already waiting for it: blocked, and pending,
+    // which exec keeps. A program that unblocks it receives it at once.
+    bool interruptWaiting = false;
+};
+
+struct ProgramOutput {
+    // The exit status; -1 when a signal ended the program.
+    int status = -1;
+    int signal = 0;  // the signal that ended it
+    std::string out;
+    // What reached standard error: through a terminal, line ends read as CR LF.
+    std::string err;
+};
+
+// Runs program with arguments, no shell in between, and waits until it has ended and both its
+// outputs are closed. Standard input reads nothing.
+ProgramOutput runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                         const ProgramStart& start);
+
+}  // namespace corvane::test
