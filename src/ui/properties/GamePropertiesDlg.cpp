@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -57,6 +58,8 @@ void GamePropertiesDlg::createWidgets(Launcher& launcher, const std::string& cor
                 break;
         }
     }
+    // Every tab in sight: the view is made wide enough for them all.
+    tabs_->tabBar()->setUsesScrollButtons(false);
     // Only the OK button closes the view; Enter and Escape on a page stay there.
     IgnoreEnterEtc::install(tabs_);
 

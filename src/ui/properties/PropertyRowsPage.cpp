@@ -57,6 +57,17 @@ int captionId(PropertyField field) {
     return 0;
 }
 
+namespace {
+
+// Wide enough for a whole SHA-1 and most names; a longer path scrolls in its field.
+int minimumValueWidth(const QLineEdit& value) {
+    constexpr int kCharacters = 44;
+    return value.fontMetrics().horizontalAdvance(QString(kCharacters, QLatin1Char('0'))) +
+           value.fontMetrics().averageCharWidth() * 2;
+}
+
+}  // namespace
+
 PropertyRowsPage::PropertyRowsPage(std::vector<PropertyRow> rows, QWidget* parent)
     : QWidget(parent), rows_(std::move(rows)) {
     createWidgets();
@@ -71,6 +82,7 @@ void PropertyRowsPage::createWidgets() {
         CLocalized::setCatalogueId(caption, captionId(row.field));
         auto* value = new QLineEdit(fromBytes(row.value), this);
         value->setReadOnly(true);
+        value->setMinimumWidth(minimumValueWidth(*value));
         // A long path shows its beginning, where the folders are told apart.
         value->setCursorPosition(0);
         caption->setBuddy(value);
