@@ -124,6 +124,13 @@ void Launcher::exploreFile(const std::string& path) {
     });
 }
 
+void Launcher::openLink(const std::string& address) {
+    shell_.openWithAssociatedProgram(address, [this](bool opened) {
+        if (!opened)
+            showError("M_ERR_START_VIEWER");
+    });
+}
+
 void Launcher::exploreProfile(const Game* profile) {
     if (profile)
         exploreFile(profile->MainMedium().file);

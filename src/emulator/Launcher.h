@@ -77,6 +77,9 @@ public:
     // Shows the file selected in the file manager; a failure shows M_ERR_START_EXPOLRER, possibly
     // later, when the desktop reports it.
     void exploreFile(const std::string& path);
+    // Opens a web address in the desktop's browser; a failure shows M_ERR_START_VIEWER, as for
+    // an info file that is a link.
+    void openLink(const std::string& address);
     // exploreFile of the profile's main medium.
     void exploreProfile(const Game* profile);
     // The checks before the editor opens on a new profile; they show their message and give false.

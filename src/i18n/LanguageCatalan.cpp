@@ -413,6 +413,16 @@ void LanguageCatalan::fillControlIds() {
     add(1254,
         "Voleu tancar aquesta finestra i localitzar el perfil seleccionat a la finestra principal "
         "del Launcher?");
+    // Properties
+    add(1650, "Dins del ZIP");
+    add(1651, "Mida");
+    add(1652, "Títol");
+    add(1653, "Inici");
+    add(1654, "Desades ràpides :");
+    add(1655, "Captures de pantalla :");
+    add(1656, "Captures de vídeo :");
+    add(1657, "Captures d'àudio :");
+    add(1658, "Explora");
     // Progress
     add(1115, "Cancel·la");
     // IPS Center

@@ -415,6 +415,16 @@ void LanguageDutch::fillControlIds() {
     add(1254,
         "Dit venster sluiten en het geselecteerde profiel opzoeken in het hoofdvenster van "
         "Launcher?");
+    // Properties
+    add(1650, "In ZIP-bestand");
+    add(1651, "Grootte");
+    add(1652, "Titel");
+    add(1653, "Start");
+    add(1654, "Snelle opslagen :");
+    add(1655, "Schermafbeeldingen :");
+    add(1656, "Video-opnamen :");
+    add(1657, "Audio-opnamen :");
+    add(1658, "Weergeven");
     // Progress
     add(1115, "Annuleren");
     // IPS Center

@@ -406,6 +406,16 @@ void LanguageEnglish::fillControlIds() {
     add(1100, "Launcher");
     add(1106, "Corvane Database");
     add(1254, "Close this Window and locate selected profile in main Launcher Window?");
+    // Properties
+    add(1650, "In ZIP");
+    add(1651, "Size");
+    add(1652, "Title");
+    add(1653, "Start");
+    add(1654, "Quick Saves :");
+    add(1655, "Screenshots :");
+    add(1656, "Video Captures :");
+    add(1657, "Audio Captures :");
+    add(1658, "Explore");
     // Progress
     add(1115, "Cancel");
     // IPS Center

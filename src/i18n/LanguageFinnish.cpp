@@ -409,6 +409,16 @@ void LanguageFinnish::fillControlIds() {
     add(1100, "Launcher-tietokannat");
     add(1106, "Corvane-tietokanta");
     add(1254, "Suljetaanko tämä ikkuna ja etsitään valittu profiili Launcher-pääikkunasta?");
+    // Properties
+    add(1650, "ZIP-tiedostossa");
+    add(1651, "Koko");
+    add(1652, "Nimike");
+    add(1653, "Käynnistys");
+    add(1654, "Pikatallennukset :");
+    add(1655, "Kuvakaappaukset :");
+    add(1656, "Videotallenteet :");
+    add(1657, "Äänitallenteet :");
+    add(1658, "Näytä");
     // Progress
     add(1115, "Peruuta");
     // IPS Center

@@ -411,6 +411,16 @@ void LanguageFrench::fillControlIds() {
     add(1254,
         "Fermer cette fenêtre et localiser le profil sélectionné dans la fenêtre principale du "
         "Lanceur ?");
+    // Properties
+    add(1650, "Dans le ZIP");
+    add(1651, "Taille");
+    add(1652, "Titre");
+    add(1653, "Démarrage");
+    add(1654, "Sauvegardes rapides :");
+    add(1655, "Captures d'écran :");
+    add(1656, "Captures vidéo :");
+    add(1657, "Captures audio :");
+    add(1658, "Explorer");
     // Progress
     add(1115, "Annuler");
     // IPS Center

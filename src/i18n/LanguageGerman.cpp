@@ -416,6 +416,16 @@ void LanguageGerman::fillControlIds() {
     add(1254,
         "Dieses Fenster schließen und das ausgewählte Profil im Launcher-Hauptfenster "
         "anzeigen?");
+    // Properties
+    add(1650, "Im ZIP");
+    add(1651, "Größe");
+    add(1652, "Titel");
+    add(1653, "Start");
+    add(1654, "Schnellspeicherstände :");
+    add(1655, "Screenshots :");
+    add(1656, "Videoaufnahmen :");
+    add(1657, "Audioaufnahmen :");
+    add(1658, "Anzeigen");
     // Progress
     add(1115, "Abbrechen");
     // IPS Center

@@ -411,6 +411,16 @@ void LanguageItalian::fillControlIds() {
     add(1254,
         "Chiudere questa finestra e individuare il profilo selezionato nella finestra principale "
         "del Launcher?");
+    // Properties
+    add(1650, "Nel file ZIP");
+    add(1651, "Dimensione");
+    add(1652, "Titolo");
+    add(1653, "Avvio");
+    add(1654, "Salvataggi rapidi :");
+    add(1655, "Screenshot :");
+    add(1656, "Catture video :");
+    add(1657, "Catture audio :");
+    add(1658, "Esplora");
     // Progress
     add(1115, "Annulla");
     // IPS Center

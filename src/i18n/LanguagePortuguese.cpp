@@ -410,6 +410,16 @@ void LanguagePortuguese::fillControlIds() {
     add(1106, "Banco de dados do Corvane");
     add(1254,
         "Fechar esta janela e localizar o perfil selecionado na janela principal do Launcher?");
+    // Properties
+    add(1650, "No ZIP");
+    add(1651, "Tamanho");
+    add(1652, "Título");
+    add(1653, "Início");
+    add(1654, "Salvamentos rápidos :");
+    add(1655, "Capturas de tela :");
+    add(1656, "Capturas de vídeo :");
+    add(1657, "Capturas de áudio :");
+    add(1658, "Explorar");
     // Progress
     add(1115, "Cancelar");
     // IPS Center

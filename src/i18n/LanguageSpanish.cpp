@@ -412,6 +412,16 @@ void LanguageSpanish::fillControlIds() {
     add(1254,
         "¿Cerrar esta ventana y localizar el perfil seleccionado en la ventana principal del "
         "Launcher?");
+    // Properties
+    add(1650, "En ZIP");
+    add(1651, "Tamaño");
+    add(1652, "Título");
+    add(1653, "Inicio");
+    add(1654, "Guardados rápidos :");
+    add(1655, "Capturas de pantalla :");
+    add(1656, "Capturas de vídeo :");
+    add(1657, "Capturas de audio :");
+    add(1658, "Explorar");
     // Progress
     add(1115, "Cancelar");
     // IPS Center

@@ -40,7 +40,7 @@ void LanguageSwedish::fillKeys() {
     add("L_BACKUPS", "Säkerhetskopior");
     add("L_LAUNCHER", "Launcher");
     add("L_CORVANE_DB", "Corvane-databas");
-    add("L_CAPTURES", "Skärmdumpar");
+    add("L_CAPTURES", "Inspelningar");
     add("L_CLOSE", "Stäng");
     add("L_SCANNING", "Söker igenom...");
     add("L_DEFAULT", "Ingen ändring");
@@ -408,6 +408,16 @@ void LanguageSwedish::fillControlIds() {
     add(1100, "Launcher");
     add(1106, "Corvane-databas");
     add(1254, "Vill du stänga fönstret och visa den valda profilen i Launchers huvudfönster?");
+    // Properties
+    add(1650, "I ZIP-fil");
+    add(1651, "Storlek");
+    add(1652, "Titel");
+    add(1653, "Start");
+    add(1654, "Snabbsparningar :");
+    add(1655, "Skärmbilder :");
+    add(1656, "Videoinspelningar :");
+    add(1657, "Ljudinspelningar :");
+    add(1658, "Utforska");
     // Progress
     add(1115, "Avbryt");
     // IPS Center

@@ -170,11 +170,18 @@ TEST_F(LauncherTest, TheDesktopsLateAnswersDecideTheMessages) {
     launcher.showInfoFile(&profile);
     launcher.exploreFile("/msx/game.rom");
     launcher.showInfoFile(&profile);
+    launcher.openLink("https://example.org/page");
+    launcher.openLink("https://example.org/other");
     EXPECT_TRUE(prompter.messages.empty());  // nothing is known before the helpers end
     shell.answer(false);
     shell.answer(false);
     shell.answer(true);
-    EXPECT_EQ(shownErrors(), (Strings{"M_ERR_START_VIEWER", "M_ERR_START_EXPOLRER"}));
+    shell.answer(true);
+    shell.answer(false);
+    EXPECT_EQ(shownErrors(),
+              (Strings{"M_ERR_START_VIEWER", "M_ERR_START_EXPOLRER", "M_ERR_START_VIEWER"}));
+    EXPECT_EQ(shell.opened, (Strings{profile.infoFile, profile.infoFile, "https://example.org/page",
+                                     "https://example.org/other"}));
 }
 
 TEST_F(LauncherTest, AViewerWithoutFolderIsASystemProgram) {

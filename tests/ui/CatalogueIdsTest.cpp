@@ -14,6 +14,7 @@
 #include "i18n/MenuIds.h"
 #include "ui/common/DialogIds.h"
 #include "ui/main/MainWindowIds.h"
+#include "ui/properties/PropertiesIds.h"
 #include "ui/selection/SelectionIds.h"
 #include "ui/settings/SettingsIds.h"
 #include "ui/tools/DatabaseManagerIds.h"
@@ -45,6 +46,7 @@ std::vector<IdTable> uiIdTables() {
             {"SelectionIds", kSelectionIds},
             {"MainWindowIds", kMainWindowIds},
             {"DatabaseManagerIds", kDatabaseManagerIds},
+            {"PropertiesIds", kPropertiesIds},
             {"language names", languages}};
 }
 

@@ -202,6 +202,7 @@ TEST_F(MainWindowTest, KeysLiveOnTheirActionsAndShowInTheirEntries) {
                                                  {kMenuLaunchFmsx, "Ctrl+Alt+L"},
                                                  {kMenuRemove, "Del"},
                                                  {kMenuInfo, "F1"},
+                                                 {kMenuProperties, "Ctrl+F1"},
                                                  {kMenuCopy, "Ctrl+C"},
                                                  {kMenuMove, "Ctrl+X"},
                                                  {kMenuAddToFavorites, "Ctrl+D"},

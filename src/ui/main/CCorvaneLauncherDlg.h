@@ -81,6 +81,8 @@ public slots:
     void launch(LaunchCommand command);
     void showInfo();
     void explore();
+    // Opens the properties view of the profile of the current line.
+    void showProperties();
     void addToFavorites();
     void openSettings();
     void setFilters();

@@ -41,6 +41,7 @@ inline constexpr CommandKey kCommandKeys[] = {
     {kMenuLaunchOpenMsx, Qt::CTRL | Qt::ALT | Qt::Key_O, KeyScope::List},
     {kMenuLaunchFmsx, Qt::CTRL | Qt::ALT | Qt::Key_L, KeyScope::List},
     {kMenuInfo, Qt::Key_F1, KeyScope::List},
+    {kMenuProperties, Qt::CTRL | Qt::Key_F1, KeyScope::List},
     {kMenuRemove, Qt::Key_Delete, KeyScope::List},
     {kMenuCopy, Qt::CTRL | Qt::Key_C, KeyScope::List},
     {kMenuMove, Qt::CTRL | Qt::Key_X, KeyScope::List},

@@ -213,6 +213,8 @@ void CCorvaneLauncherDlg::createMenus() {
     addMenuItem(contextMenu_, kMenuExplore);
     contextMenu_->addSeparator();
     addMenuItem(contextMenu_, kMenuSelectAll);
+    contextMenu_->addSeparator();
+    addMenuItem(contextMenu_, kMenuProperties);
 
     createKeys();
 }
@@ -307,6 +309,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuMove, &CCorvaneLauncherDlg::moveSelected},
         {kMenuAddToFavorites, &CCorvaneLauncherDlg::addToFavorites},
         {kMenuExplore, &CCorvaneLauncherDlg::explore},
+        {kMenuProperties, &CCorvaneLauncherDlg::showProperties},
         {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
     for (const auto& [id, slot] : commands)
         setCommand(id, [this, s = slot] { (this->*s)(); });
