@@ -9,6 +9,7 @@
 #include "common/RegularFile.h"
 #include "model/CParseIt.h"
 #include "model/Game.h"
+#include "model/GenerationMsxLink.h"
 
 namespace corvane {
 
@@ -16,8 +17,6 @@ namespace {
 
 constexpr std::string_view kDataFile = "extra-data.dat";
 constexpr std::string_view kScreenshotFolder = "extra-screenshots";
-constexpr std::string_view kGenerationMsxSite = "https://www.generation-msx.nl";
-constexpr std::string_view kSoftwareInfoPath = "/msxdb/softwareinfo/";
 constexpr int32_t kFirstLinkedId = 1;
 constexpr int32_t kLastLinkedId = 9999;
 // A profile stores genre ids in 7 bits each; a larger id would spill into the other genre.
@@ -136,7 +135,7 @@ const ExtraDataRecord* ImportExtraDataHandler::Find(std::string_view sha1) const
 std::string ImportExtraDataHandler::GenerationMsxLink(int32_t id) {
     if (id < kFirstLinkedId || id > kLastLinkedId)
         return {};
-    return std::string(kGenerationMsxSite) + std::string(kSoftwareInfoPath) + std::to_string(id);
+    return generationMsxLink(std::to_string(id));
 }
 
 std::optional<std::array<std::string, 2>> ImportExtraDataHandler::ScreenshotPaths(
