@@ -13,8 +13,11 @@ configure: deps
 build: configure
 	cmake --build --preset $(PRESET)
 
+# The first run starts on a copy of the demo collection the build generates; a run/ that is there
+# already is the user's and stays as it is. The copy is published whole, so an interrupted copy is
+# not taken for the user's folder next time.
 run: build
-	mkdir -p run
+	test -e run || test -L run || { rm -rf run.partial && cp -R $(BUILD_DIR)/demo run.partial && mv run.partial run; }
 	cd run && ../$(BUILD_DIR)/corvane-launcher
 
 test: build
