@@ -16,7 +16,9 @@
 #include "ui/main/MainWindowIds.h"
 #include "ui/selection/SelectionIds.h"
 #include "ui/settings/SettingsIds.h"
+#include "ui/tools/CreateDatabaseIds.h"
 #include "ui/tools/DatabaseManagerIds.h"
+#include "ui/tools/DragAndDropIds.h"
 
 namespace corvane {
 namespace {
@@ -45,6 +47,8 @@ std::vector<IdTable> uiIdTables() {
             {"SelectionIds", kSelectionIds},
             {"MainWindowIds", kMainWindowIds},
             {"DatabaseManagerIds", kDatabaseManagerIds},
+            {"CreateDatabaseIds", kCreateDatabaseIds},
+            {"DragAndDropIds", kDragAndDropIds},
             {"language names", languages}};
 }
 
