@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <filesystem>
+#include <thread>
 
 #include "ui/ChooserAndDrop.h"
 #include "ui/FillFixture.h"
@@ -273,6 +274,25 @@ TEST(ScanningWindowTest, LongFoldersAreShownByTheirEnds) {
         wide += QString::fromUcs4(U"\U0001F600", 1);
     const QString fifteen = wide.left(30);
     EXPECT_EQ(ScanningWindow::shownDirectory(wide), fifteen + QStringLiteral(" ... ") + fifteen);
+}
+
+TEST_F(CreateDatabaseTest, TheScanningWindowShowsTheLatestTextsReportedFromAnotherThread) {
+    startApp();
+    ScanningWindow window(app->languages(), QStringLiteral("Scanning..."));
+    std::thread fill([&window] {
+        window.directory("/first");
+        window.file("first.rom");
+        window.directory("/media/caf\xe9");
+        window.file("Game \xe9.rom");
+    });
+    fill.join();
+    window.show();
+    window.refresh();
+    EXPECT_EQ(window.directoryLine()->text(), QStringLiteral("/media/caf\u00e9"));
+    EXPECT_EQ(window.fileLine()->text(), QStringLiteral("Game \u00e9.rom"));
+    EXPECT_FALSE(window.cancelled());
+    QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(window.cancelled());
 }
 
 }  // namespace

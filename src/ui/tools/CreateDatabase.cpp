@@ -121,6 +121,8 @@ void CreateDatabase::connectWidgets() {
             [this] { directories_->addChosenDirectory(app_.prompter(), languages()); });
     connect(remove_, &QPushButton::clicked, directories_, &PathList::removeSelected);
     connect(existing_, &QRadioButton::toggled, this, &CreateDatabase::applyTargetRule);
+    // Choosing New is choosing to type its name.
+    connect(new_, &QRadioButton::clicked, newName_, [this] { newName_->setFocus(); });
     connect(buttons_, &QDialogButtonBox::accepted, this, &CreateDatabase::startFill);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,19 +67,18 @@ void DragAndDrop::createWidgets() {
     options->addWidget(machine_, 4, 1);
     options->setColumnStretch(1, 1);
 
-    add_ = captioned<QPushButton>(this, "Add", kIdAdd);
+    // Add stands where OK does, with the standard Cancel beside it.
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    add_ = buttons_->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole);
+    setCatalogueId(add_, kIdAdd);
     add_->setDefault(true);
-    cancel_ = captioned<QPushButton>(this, "Cancel", kIdCancel);
-    cancel_->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(add_);
-    buttons->addWidget(cancel_);
+    cancel_ = buttons_->button(QDialogButtonBox::Cancel);
+    setCatalogueId(cancel_, kIdCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dropped, 1);
     layout->addLayout(options);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons_);
 }
 
 void DragAndDrop::connectWidgets() {
@@ -87,8 +87,8 @@ void DragAndDrop::connectWidgets() {
     connect(addDirectory_, &QPushButton::clicked, this,
             [this] { paths_->addChosenDirectory(app_.prompter(), languages()); });
     connect(remove_, &QPushButton::clicked, paths_, &PathList::removeSelected);
-    connect(add_, &QPushButton::clicked, this, &DragAndDrop::startFill);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &DragAndDrop::startFill);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void DragAndDrop::loadValues(const std::vector<std::string>& paths) {

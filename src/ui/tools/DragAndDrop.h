@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QPushButton;
 
 namespace corvane {
@@ -58,6 +59,7 @@ private:
     QComboBox* machine_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
     // Last, so that a run still going ends before the controls go.
     FillRun run_;
 };
