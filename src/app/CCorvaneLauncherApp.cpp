@@ -61,6 +61,13 @@ void CCorvaneLauncherApp::reportSoftwareIndex() {
         prompter_.message(languages_.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
 }
 
+const std::vector<std::string>& CCorvaneLauncherApp::machineList() {
+    // Probing every machine is slow, so the list is kept; a new Corvane Path lists its own.
+    if (!machines_ || machines_->corvanePath() != settings_.emulatorDirectory)
+        machines_.emplace(settings_.emulatorDirectory);
+    return machines_->machineList();
+}
+
 void CCorvaneLauncherApp::setSoftwareIndexListener(std::function<void()> listener) {
     indexBuild_.setListener(std::move(listener));
 }

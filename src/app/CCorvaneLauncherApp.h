@@ -4,13 +4,16 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/DatabaseOperations.h"
 #include "app/ProfileOperations.h"
 #include "app/RunFlags.h"
 #include "app/SoftwareIndexBuild.h"
 #include "emulator/Launcher.h"
+#include "emulator/MachineCatalogue.h"
 #include "emulator/SoftwareIndex.h"
 #include "i18n/LanguageManager.h"
 #include "media/Sha1Cache.h"
@@ -89,6 +92,8 @@ public:
     // specified, else the emulator's), then the main medium's size.
     std::string statusLine(const Game& game);
     Prompter& prompter() { return prompter_; }
+    // The usable machines of the primary emulator, listed once per Corvane Path.
+    const std::vector<std::string>& machineList();
 
     // Creates a database from a name the user typed; shows the message of every refusal.
     bool createEmptyDatabase(const std::string& typedName);
@@ -110,6 +115,7 @@ private:
     SavedFilters savedFilters_;
     Favorites favorites_;
     ProfileSearch search_;
+    std::optional<MachineCatalogue> machines_;
     bool indexMessageOwed_ = false;
     // Last, so that its threads end before anything else goes.
     SoftwareIndexBuild indexBuild_;

@@ -16,6 +16,7 @@ class MachineCatalogue {
 public:
     explicit MachineCatalogue(std::string corvanePath) : installation_(std::move(corvanePath)) {}
 
+    const std::string& corvanePath() const { return installation_.path(); }
     // Usable machine names in listing order. Probing every file a configuration names is slow, so
     // a list that found machines is kept for the life of the catalogue; an empty one is retried.
     const std::vector<std::string>& machineList();

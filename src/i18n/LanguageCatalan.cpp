@@ -513,6 +513,14 @@ void LanguageCatalan::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Navega...");
     add(1611, "Buida");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Carpetes a explorar");
+    add(1641, "Base de dades de destinació");
+    add(1642, "Mode d'addició :");
+    add(1643, "Nom del perfil al Launcher :");
+    add(1644, "Suports a cercar");
+    add(1645, "Màquina :");
+    add(1646, "Fitxers i carpetes a afegir");
 }
 
 }  // namespace corvane

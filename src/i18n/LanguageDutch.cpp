@@ -512,6 +512,14 @@ void LanguageDutch::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Bladeren...");
     add(1611, "Leegmaken");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Te doorzoeken mappen");
+    add(1641, "Doeldatabase");
+    add(1642, "Toevoegmodus :");
+    add(1643, "Profielnaam in Launcher :");
+    add(1644, "Te zoeken media");
+    add(1645, "Machine :");
+    add(1646, "Toe te voegen bestanden en mappen");
 }
 
 }  // namespace corvane

@@ -502,6 +502,14 @@ void LanguageEnglish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Browse...");
     add(1611, "Eject");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Directories to scan");
+    add(1641, "Target database");
+    add(1642, "Add mode :");
+    add(1643, "Profile name in launcher :");
+    add(1644, "Media to look for");
+    add(1645, "Machine :");
+    add(1646, "Files and directories to add");
 }
 
 }  // namespace corvane

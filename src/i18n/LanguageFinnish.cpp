@@ -506,6 +506,14 @@ void LanguageFinnish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Selaa...");
     add(1611, "Tyhjennä");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Tutkittavat kansiot");
+    add(1641, "Kohdetietokanta");
+    add(1642, "Lisäystapa :");
+    add(1643, "Profiilin nimi Launcherissa :");
+    add(1644, "Etsittävät mediat");
+    add(1645, "Kone :");
+    add(1646, "Lisättävät tiedostot ja kansiot");
 }
 
 }  // namespace corvane

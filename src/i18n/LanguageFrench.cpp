@@ -509,6 +509,14 @@ void LanguageFrench::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Parcourir...");
     add(1611, "Vider");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Dossiers à parcourir");
+    add(1641, "Base de données cible");
+    add(1642, "Mode d'ajout :");
+    add(1643, "Nom du profil dans le Lanceur :");
+    add(1644, "Supports à rechercher");
+    add(1645, "Machine :");
+    add(1646, "Fichiers et dossiers à ajouter");
 }
 
 }  // namespace corvane

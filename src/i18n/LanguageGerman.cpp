@@ -515,6 +515,14 @@ void LanguageGerman::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Durchsuchen...");
     add(1611, "Leeren");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Zu durchsuchende Ordner");
+    add(1641, "Zieldatenbank");
+    add(1642, "Hinzufügemodus :");
+    add(1643, "Profilname im Launcher :");
+    add(1644, "Zu suchende Datenträger");
+    add(1645, "Maschine :");
+    add(1646, "Hinzuzufügende Dateien und Ordner");
 }
 
 }  // namespace corvane

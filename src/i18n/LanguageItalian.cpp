@@ -508,6 +508,14 @@ void LanguageItalian::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Sfoglia...");
     add(1611, "Svuota");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Cartelle da esaminare");
+    add(1641, "Database di destinazione");
+    add(1642, "Modalità di aggiunta :");
+    add(1643, "Nome del profilo nel Launcher :");
+    add(1644, "Supporti da cercare");
+    add(1645, "Macchina :");
+    add(1646, "File e cartelle da aggiungere");
 }
 
 }  // namespace corvane

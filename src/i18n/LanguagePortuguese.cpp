@@ -508,6 +508,14 @@ void LanguagePortuguese::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Procurar...");
     add(1611, "Limpar");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Pastas a examinar");
+    add(1641, "Banco de dados de destino");
+    add(1642, "Modo de adição :");
+    add(1643, "Nome do perfil no Launcher :");
+    add(1644, "Mídias a procurar");
+    add(1645, "Máquina :");
+    add(1646, "Arquivos e pastas a adicionar");
 }
 
 }  // namespace corvane

@@ -511,6 +511,14 @@ void LanguageSpanish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Examinar...");
     add(1611, "Vaciar");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Carpetas a explorar");
+    add(1641, "Base de datos de destino");
+    add(1642, "Modo de adición :");
+    add(1643, "Nombre del perfil en el Launcher :");
+    add(1644, "Soportes a buscar");
+    add(1645, "Máquina :");
+    add(1646, "Archivos y carpetas a añadir");
 }
 
 }  // namespace corvane

@@ -507,6 +507,14 @@ void LanguageSwedish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Bläddra...");
     add(1611, "Töm");
+    // Fill Database and Add to Current Database: group and row captions
+    add(1640, "Mappar att söka igenom");
+    add(1641, "Måldatabas");
+    add(1642, "Tilläggsläge :");
+    add(1643, "Profilnamn i Launcher :");
+    add(1644, "Medier att söka efter");
+    add(1645, "Maskin :");
+    add(1646, "Filer och mappar att lägga till");
 }
 
 }  // namespace corvane

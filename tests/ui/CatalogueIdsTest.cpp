@@ -17,7 +17,9 @@
 #include "ui/properties/PropertiesIds.h"
 #include "ui/selection/SelectionIds.h"
 #include "ui/settings/SettingsIds.h"
+#include "ui/tools/CreateDatabaseIds.h"
 #include "ui/tools/DatabaseManagerIds.h"
+#include "ui/tools/DragAndDropIds.h"
 
 namespace corvane {
 namespace {
@@ -47,6 +49,8 @@ std::vector<IdTable> uiIdTables() {
             {"MainWindowIds", kMainWindowIds},
             {"DatabaseManagerIds", kDatabaseManagerIds},
             {"PropertiesIds", kPropertiesIds},
+            {"CreateDatabaseIds", kCreateDatabaseIds},
+            {"DragAndDropIds", kDragAndDropIds},
             {"language names", languages}};
 }
 

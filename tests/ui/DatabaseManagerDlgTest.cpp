@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "selection/Favorites.h"
+#include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ModalDriver.h"
@@ -27,6 +29,8 @@
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/tools/CreateDatabase.h"
+#include "ui/tools/PathList.h"
 
 namespace corvane {
 namespace {
@@ -143,6 +147,7 @@ TEST_F(DatabaseManagerDlgTest, ListsCountsAndTotalsAndEnablesBySelection) {
     EXPECT_EQ(shown, (QStringList{QStringLiteral("Games|3|2"), QStringLiteral("Other|1|0")}));
     expectTotals(*dlg, "2", "4", "2");
     EXPECT_EQ(enabled(*dlg), (std::vector<bool>{false, false, false, false}));
+    EXPECT_FALSE(dlg->fillButton()->isEnabled());  // no emulator in the settings
 
     select(*dlg, "Other");
     EXPECT_EQ(enabled(*dlg), (std::vector<bool>{true, true, false, false}));
@@ -238,6 +243,35 @@ TEST_F(DatabaseManagerDlgTest, RestoreBringsBackTheNewestBackup) {
     expectTotals(*dlg, "2", "3", "1");
     EXPECT_EQ(enabled(*dlg), (std::vector<bool>{true, true, true, true}));
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(DatabaseManagerDlgTest, FillDatabaseAddsTheFilledDatabaseToTheList) {
+    test::FakeEmulator emulator;
+    emulator.addDatabase("software.xml", "<softwaredb></softwaredb>");
+    dir.write("settings.ini", emulator.path() + "\r\n\r\nGames\r\n");
+    test::TempDir media;
+    media.write("One.rom", "one");
+    media.write("Two.rom", "two");
+    auto dlg = open();
+    EXPECT_EQ(dlg->fillButton()->text(), QStringLiteral("Fill Database"));
+    select(*dlg, "Other");
+    EXPECT_TRUE(dlg->fillButton()->isEnabled());
+    test::onNextModal([&media](QDialog* dialog) {
+        auto* fill = qobject_cast<CreateDatabase*>(dialog);
+        ASSERT_NE(fill, nullptr);
+        fill->directories()->addPath(media.path());
+        fill->newTarget()->click();
+        fill->newName()->setText(QStringLiteral("Fresh"));
+        QTest::mouseClick(fill->okButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(dlg->fillButton(), Qt::LeftButton);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Fresh was created. Number of profiles: 2");
+    EXPECT_TRUE(rows(dlg->list()).contains(QStringLiteral("Fresh|2|0")));
+    expectTotals(*dlg, "3", "6", "2");
+    EXPECT_EQ(selectedRow(dlg->list()), QString());
+    EXPECT_EQ(enabled(*dlg), (std::vector<bool>{false, false, false, false}));
+    EXPECT_TRUE(dlg->fillButton()->isEnabled());
 }
 
 TEST_F(DatabaseManagerDlgTest, TheMainWindowReloadsAfterTheManagerCloses) {

@@ -74,6 +74,7 @@ CCorvaneLauncherDlg::CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* pare
     createWidgets();
     createMenus();
     connectWidgets();
+    setAcceptDrops(true);
     qApp->installEventFilter(this);
     app_.setReportPost(mainThreadPost());
     // Posting is all the worker may do; the window takes the index on its own thread.
@@ -96,6 +97,7 @@ void CCorvaneLauncherDlg::initialise() {
     showFilterValues();
     applyRunFlags();
     applyDatabaseCountRule();
+    applyFillDatabaseRule();
     applyBackground();
     applyScreenshotLayout();
     // The window is shown before a large database fills the list and while the software
@@ -186,6 +188,10 @@ void CCorvaneLauncherDlg::applyDatabaseCountRule() {
         panel->button()->setEnabled(any);
 }
 
+void CCorvaneLauncherDlg::applyFillDatabaseRule() {
+    action(kMenuFillDatabase)->setEnabled(app_.launcher().isEmulatorPathValid(true));
+}
+
 void CCorvaneLauncherDlg::settingsChanged() {
     app_.filter() = FilterState{};
     applyBackground();
@@ -193,6 +199,7 @@ void CCorvaneLauncherDlg::settingsChanged() {
     loadList();
     applyRunFlags();
     applyDatabaseCountRule();
+    applyFillDatabaseRule();
     applyScreenshotLayout();
     update();
 }

@@ -15,6 +15,9 @@
 #include "ui/common/QtTranslations.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QListView;
@@ -77,6 +80,9 @@ public slots:
     void moveSelected();
     void createEmptyDatabase();
     void manageDatabases();
+    void fillDatabase();
+    // Opens Add to Current Database with the paths, as a drop on the window does.
+    void addDroppedFiles(const std::vector<std::string>& paths);
     void chooseMark(ProfileMark mode);
     void launch(LaunchCommand command);
     void showInfo();
@@ -102,6 +108,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createWidgets();
@@ -109,6 +118,10 @@ private:
     void connectWidgets();
     void retranslate();
     void applyDatabaseCountRule();
+    // Fill Database needs the primary emulator and its software databases' folder.
+    void applyFillDatabaseRule();
+    // Files can be dropped once there is a current database to add them to.
+    bool acceptsDrops();
     void applyScreenshotLayout();
     void applyBackground();
     void applyRunFlags();

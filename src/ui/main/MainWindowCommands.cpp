@@ -17,6 +17,7 @@
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/settings/SettingsDlg.h"
+#include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
 
 namespace corvane {
@@ -78,6 +79,15 @@ void CCorvaneLauncherDlg::manageDatabases() {
     DatabaseManagerDlg dialog(app_, this);
     dialog.exec();
     // Databases may have gone, been renamed or restored, the current one among them.
+    loadList();
+    applyDatabaseCountRule();
+}
+
+void CCorvaneLauncherDlg::fillDatabase() {
+    CreateDatabase dialog(app_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The filled database is the current one now, and may be the first there is.
     loadList();
     applyDatabaseCountRule();
 }

@@ -186,6 +186,9 @@ void CCorvaneLauncherDlg::createMenus() {
     addMenuItem(action, kMenuOrganizeFavorites);
     action->addSeparator();
     addMenuItem(action, kMenuCreateEmptyDatabase);
+    addMenuItem(action, kMenuFillDatabase);
+    // The emulator may have come or gone since the entry was last set.
+    connect(action, &QMenu::aboutToShow, this, &CCorvaneLauncherDlg::applyFillDatabaseRule);
 
     addMenuItem(menuTitles_[2], kMenuDatabaseManager);
 
@@ -301,6 +304,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuOrganizeFavorites, &CCorvaneLauncherDlg::organizeFavorites},
         {kMenuCreateEmptyDatabase, &CCorvaneLauncherDlg::createEmptyDatabase},
         {kMenuDatabaseManager, &CCorvaneLauncherDlg::manageDatabases},
+        {kMenuFillDatabase, &CCorvaneLauncherDlg::fillDatabase},
         {kMenuHelpTopics, &CCorvaneLauncherDlg::help},
         {kMenuAbout, &CCorvaneLauncherDlg::about},
         {kMenuRemove, &CCorvaneLauncherDlg::removeSelected},

@@ -17,6 +17,7 @@
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
+#include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerIds.h"
 
 namespace corvane {
@@ -67,6 +68,7 @@ void DatabaseManagerDlg::createWidgets() {
     delete_ = actionButton(this, "Delete Database", kIdDeleteDatabase);
     deleteBackups_ = actionButton(this, "Delete Backups", kIdDeleteBackups);
     restore_ = actionButton(this, "Restore Database", kIdRestoreDatabase);
+    fill_ = actionButton(this, "Fill Database", kIdFillDatabase);
     close_ = new QPushButton(QStringLiteral("Close"), this);
     CLocalized::setCatalogueId(close_, kIdClose);
     close_->setDefault(true);
@@ -88,7 +90,7 @@ void DatabaseManagerDlg::createWidgets() {
     grid->setColumnStretch(0, 1);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {rename_, delete_, deleteBackups_, restore_})
+    for (QPushButton* button : {rename_, delete_, deleteBackups_, restore_, fill_})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(stats);
@@ -105,6 +107,7 @@ void DatabaseManagerDlg::connectWidgets() {
     connect(deleteBackups_, &QPushButton::clicked, this,
             &DatabaseManagerDlg::deleteSelectedBackups);
     connect(restore_, &QPushButton::clicked, this, &DatabaseManagerDlg::restoreSelected);
+    connect(fill_, &QPushButton::clicked, this, &DatabaseManagerDlg::fillDatabase);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -142,6 +145,7 @@ void DatabaseManagerDlg::applyEnabling() {
     delete_->setEnabled(any);
     deleteBackups_->setEnabled(backups);
     restore_->setEnabled(backups);
+    fill_->setEnabled(app_.launcher().isEmulatorPathValid(false));
 }
 
 std::string DatabaseManagerDlg::selectedName() const {
@@ -198,6 +202,12 @@ void DatabaseManagerDlg::restoreSelected() {
         return;
     reportResult(app_.prompter(), languages(), app_.databaseOperations().restoreDatabase(name));
     fillList(name);
+}
+
+void DatabaseManagerDlg::fillDatabase() {
+    CreateDatabase dialog(app_, this);
+    dialog.exec();
+    fillList({});
 }
 
 }  // namespace corvane

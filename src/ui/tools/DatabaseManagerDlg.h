@@ -15,8 +15,8 @@ namespace corvane {
 class CCorvaneLauncherApp;
 
 // The launcher databases with their profile and backup counts and the totals: rename, delete,
-// delete the backups of, or restore one. The files, favorites, cached SHA-1s and the current
-// database change through the database operations; the caller reloads its list afterwards.
+// delete the backups of, or restore one, or fill one. The files, favorites, cached SHA-1s and the
+// current database change through the database operations; the caller reloads its list afterwards.
 class DatabaseManagerDlg : public CLocalized {
     Q_OBJECT
 public:
@@ -28,6 +28,7 @@ public:
     QPushButton* deleteButton() const { return delete_; }
     QPushButton* deleteBackupsButton() const { return deleteBackups_; }
     QPushButton* restoreButton() const { return restore_; }
+    QPushButton* fillButton() const { return fill_; }
     QPushButton* closeButton() const { return close_; }
     QLabel* totalDatabases() const { return totals_[0]; }
     QLabel* totalProfiles() const { return totals_[1]; }
@@ -38,6 +39,8 @@ public slots:
     void deleteSelected();
     void deleteSelectedBackups();
     void restoreSelected();
+    // Fill Database, then the list afresh with nothing selected.
+    void fillDatabase();
 
 private:
     void createWidgets();
@@ -58,6 +61,7 @@ private:
     QPushButton* delete_ = nullptr;
     QPushButton* deleteBackups_ = nullptr;
     QPushButton* restore_ = nullptr;
+    QPushButton* fill_ = nullptr;
     QPushButton* close_ = nullptr;
     QLabel* totals_[3] = {nullptr, nullptr, nullptr};
 };

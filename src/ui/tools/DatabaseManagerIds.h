@@ -9,6 +9,7 @@ inline constexpr int kIdRenameDatabase = 1085;
 inline constexpr int kIdDeleteDatabase = 1083;
 inline constexpr int kIdDeleteBackups = 1082;
 inline constexpr int kIdRestoreDatabase = 1088;
+inline constexpr int kIdFillDatabase = 1087;
 inline constexpr int kIdClose = 1316;
 inline constexpr int kIdStats = 1286;
 inline constexpr int kIdTotalDatabases = 1287;
@@ -18,7 +19,7 @@ inline constexpr int kIdTotalBackups = 1289;
 // Every identifier above, for the check that each language has them all.
 inline constexpr int kDatabaseManagerIds[] = {
     kDlgDatabaseManager, kIdRenameDatabase, kIdDeleteDatabase, kIdDeleteBackups,
-    kIdRestoreDatabase,  kIdClose,          kIdStats,          kIdTotalDatabases,
-    kIdTotalProfiles,    kIdTotalBackups};
+    kIdRestoreDatabase,  kIdFillDatabase,   kIdClose,          kIdStats,
+    kIdTotalDatabases,   kIdTotalProfiles,  kIdTotalBackups};
 
 }  // namespace corvane

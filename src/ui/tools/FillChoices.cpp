@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/tools/FillChoices.h"
+
+#include <QComboBox>
+
+#include "emulator/MachineCatalogue.h"
+#include "i18n/LanguageManager.h"
+#include "ui/common/ItemBytes.h"
+#include "ui/common/TextCodec.h"
+#include "ui/tools/CreateDatabaseIds.h"
+
+namespace corvane {
+
+QComboBox* createNamingCombo(const LanguageManager& languages, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    for (int id : {kIdUseFileName, kIdNameFromEmulator})
+        combo->addItem(fromBytes(languages.textForId(id)));
+    return combo;
+}
+
+FillNaming chosenNaming(const QComboBox* combo) {
+    return combo->currentIndex() == 1 ? FillNaming::Emulator : FillNaming::FileName;
+}
+
+QComboBox* createMachineCombo(const std::vector<std::string>& machines, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    for (const std::string& machine : machines)
+        combo->addItem(fromBytes(machine), itemBytes(machine));
+    const std::optional<size_t> chosen =
+        MachineCatalogue::indexOf(machines, FillRequest{}.machine, true);
+    combo->setCurrentIndex(chosen ? static_cast<int>(*chosen) : -1);
+    return combo;
+}
+
+std::string chosenMachine(const QComboBox* combo) {
+    return bytesOfItem(combo->currentData());
+}
+
+}  // namespace corvane
