@@ -92,6 +92,7 @@ void CCorvaneLauncherApp::loadSettings() {
     settings_ = corvane::loadSettings(baseDirectory_);
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
+    machines_.reset();
 }
 
 bool CCorvaneLauncherApp::applySettings(Settings settings) {
@@ -100,11 +101,19 @@ bool CCorvaneLauncherApp::applySettings(Settings settings) {
         return false;
     const bool emulatorMoved = settings.emulatorDirectory != settings_.emulatorDirectory;
     settings_ = std::move(settings);
-    if (emulatorMoved)
+    if (emulatorMoved) {
         buildSoftwareIndex();
+        machines_.reset();
+    }
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
     return true;
+}
+
+const std::vector<std::string>& CCorvaneLauncherApp::machineList() {
+    if (!machines_)
+        machines_.emplace(settings_.emulatorDirectory);
+    return machines_->machineList();
 }
 
 bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {

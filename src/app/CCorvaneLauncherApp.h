@@ -4,13 +4,16 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/DatabaseOperations.h"
 #include "app/ProfileOperations.h"
 #include "app/RunFlags.h"
 #include "app/SoftwareIndexBuild.h"
 #include "emulator/Launcher.h"
+#include "emulator/MachineCatalogue.h"
 #include "emulator/SoftwareIndex.h"
 #include "i18n/LanguageManager.h"
 #include "media/Sha1Cache.h"
@@ -83,6 +86,9 @@ public:
     // Whether a profile passes the filter is decided by one object per list load.
     ProfileFilter makeProfileFilter();
     const SoftwareIndex& softwareIndex() const { return softwareIndex_; }
+    // The usable machines of the Corvane Path, listed on first use and again after the path
+    // changed, since the old installation's machines are not this one's.
+    const std::vector<std::string>& machineList();
     // The emulator's data of a profile, found by the SHA-1 of its main medium; null if unknown.
     const SoftwareSummary* softwareOf(const Game& game, const std::string& database);
     // The status line of a profile of the current database: company and year (its own when
@@ -104,6 +110,7 @@ private:
     std::unique_ptr<ProcessStarter> starter_;
     std::unique_ptr<DesktopShell> shell_;
     Launcher launcher_;
+    std::optional<MachineCatalogue> machines_;
     SoftwareIndex softwareIndex_;
     FilterState filter_;
     FilterValues filterValues_;

@@ -13,6 +13,7 @@
 #include "i18n/LanguageIds.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/DialogIds.h"
+#include "ui/editor/EditorIds.h"
 #include "ui/main/MainWindowIds.h"
 #include "ui/selection/SelectionIds.h"
 #include "ui/settings/SettingsIds.h"
@@ -45,6 +46,7 @@ std::vector<IdTable> uiIdTables() {
             {"SelectionIds", kSelectionIds},
             {"MainWindowIds", kMainWindowIds},
             {"DatabaseManagerIds", kDatabaseManagerIds},
+            {"EditorIds", kEditorIds},
             {"language names", languages}};
 }
 

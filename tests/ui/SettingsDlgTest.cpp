@@ -28,6 +28,7 @@
 #include "i18n/LanguageIds.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/ChooserDriver.h"
 #include "ui/common/ChooserFilter.h"
 #include "ui/common/TextCodec.h"
 #include "ui/resources/Flags.h"
@@ -42,9 +43,12 @@
 namespace corvane {
 namespace {
 
+using test::answerNextChooser;
+using test::dropUrls;
 using test::readFile;
 using test::ScriptedPrompter;
 using test::TempDir;
+using test::typeInto;
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -72,48 +76,6 @@ std::string makeEmulator(const TempDir& dir, const std::string& name,
     for (const std::string& theme : themes)
         std::filesystem::create_directories(dir.file(name + "/Themes/" + theme));
     return dir.file(name);
-}
-
-// Answers the next file chooser the code under test opens; rejects anything else so a test
-// cannot hang on an unexpected window.
-void answerNextChooser(std::function<void(QFileDialog&)> answer) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* chooser = qobject_cast<QFileDialog*>(modal);
-        if (chooser || ++*ticks > 200) {
-            timer->stop();
-            timer->deleteLater();
-            if (chooser) {
-                answer(*chooser);
-                // Should the answer not close it, a stuck chooser must fail the test, not hang it.
-                QTimer::singleShot(2000, chooser, [chooser] { chooser->reject(); });
-            } else if (modal) {
-                modal->close();
-            }
-        }
-    });
-    timer->start(10);
-}
-
-// Types a full path into the chooser's name box, as a user may.
-void typeInto(QFileDialog& chooser, const QString& path) {
-    auto* name = chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(name, nullptr);
-    name->setText(path);
-}
-
-bool dropUrls(QWidget* target, const QList<QUrl>& urls) {
-    QMimeData mime;
-    mime.setUrls(urls);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
 }
 
 class SettingsDlgTest : public ::testing::Test {
