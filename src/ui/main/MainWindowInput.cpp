@@ -27,7 +27,7 @@ QMenu* CCorvaneLauncherDlg::prepareContextMenu(const QPoint& viewportPos) {
         list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     selectionChanged();
     const Game* one = singleSelectedProfile();
-    for (int id : {kMenuLaunch, kMenuAddToFavorites, kMenuExplore})
+    for (int id : {kMenuLaunch, kMenuEdit, kMenuAddToFavorites, kMenuExplore})
         action(id)->setEnabled(one);
     action(kMenuInfo)->setEnabled(one && !one->infoFile.empty());
     action(kMenuLaunchOpenMsx)->setEnabled(app_.launcher().isAvailable(LaunchCommand::OpenMSX));
