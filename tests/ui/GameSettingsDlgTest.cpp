@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
 #include <filesystem>
@@ -19,6 +20,7 @@
 
 #include "app/CCorvaneLauncherApp.h"
 #include "emulator/EmulatorHandler.h"
+#include "i18n/LanguageIds.h"
 #include "i18n/MenuIds.h"
 #include "model/DatabaseStore.h"
 #include "support/FakeEmulator.h"
@@ -190,6 +192,29 @@ TEST_F(GameSettingsDlgTest, CaptionsFollowTheLanguage) {
     EXPECT_EQ(dlg->basicData()->companyBox()->itemText(0), q("Auswählen..."));
     EXPECT_EQ(dlg->rom()->specialBox(0)->itemText(0), fromBytes(app->languages().text("scc")));
     EXPECT_EQ(dlg->general()->infoFileRow()->browseButton()->text(), q("Durchsuchen..."));
+}
+
+TEST_F(GameSettingsDlgTest, EveryTabAndCaptionIsWholeInEveryLanguage) {
+    for (const LanguageEntry& language : kLanguages) {
+        // Language on line 14.
+        start("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n" + std::to_string(language.id) + "\r\n");
+        auto dlg = open();
+        const QTabBar* bar = dlg->tabs()->tabBar();
+        EXPECT_LE(bar->tabRect(bar->count() - 1).right(), bar->width()) << language.code;
+        for (int page = 0; page < dlg->tabs()->count(); ++page) {
+            dlg->tabs()->setCurrentIndex(page);
+            QApplication::processEvents();
+            for (const QWidget* control : dlg->tabs()->widget(page)->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<const QLabel*>(control);
+                const auto* button = qobject_cast<const QAbstractButton*>(control);
+                if ((!label && !button) || (label && label->wordWrap()))
+                    continue;
+                const QString text = label ? label->text() : button->text();
+                EXPECT_GE(control->width(), control->sizeHint().width())
+                    << language.code << " " << text.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(GameSettingsDlgTest, SaveChecksInOrderAndClosesTheWindowEvenAfterAFailure) {

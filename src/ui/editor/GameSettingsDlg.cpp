@@ -2,6 +2,7 @@
 #include "ui/editor/GameSettingsDlg.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -54,6 +55,8 @@ void GameSettingsDlg::createWidgets() {
         {extraData_, "L_EXTRA_DATA"}};
     for (const auto& [page, key] : pages)
         tabs_->addTab(page, textForKey(key));
+    // Every page's tab in sight: the window is as wide as the tabs need.
+    tabs_->setUsesScrollButtons(false);
     // Only the buttons close the window.
     IgnoreEnterEtc::install(tabs_);
 
@@ -65,8 +68,8 @@ void GameSettingsDlg::createWidgets() {
     launch_->setMenu(launchMenu_);
     save_ = captioned<QPushButton>(kIdEditorSave, "Save", this);
     close_ = captioned<QPushButton>(kIdEditorClose, "Close", this);
-    // Enter in a field must not press a button.
-    for (QPushButton* button : {launch_, save_, close_})
+    // No button is the default one: Enter in a field presses nothing.
+    for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -77,6 +80,7 @@ void GameSettingsDlg::createWidgets() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addLayout(buttons);
+    general_->nameEdit()->setFocus();
 }
 
 void GameSettingsDlg::addLaunchEntry(int id, LaunchCommand command) {

@@ -15,15 +15,15 @@ namespace corvane {
 ZipMediumBox::ZipMediumBox(int titleId, const char* englishTitle, QWidget* parent)
     : QGroupBox(QString::fromUtf8(englishTitle), parent),
       titleId_(titleId),
+      fileLabel_(captioned<QLabel>(kIdEditorFile, "File", this)),
       file_(new PathRow(PathEdit::Kind::File, true, this)),
       zipEntryLabel_(captioned<QLabel>(kIdEditorNameInZip, "Name in ZIP", this)),
       zipEntry_(new QLineEdit(this)),
       grid_(new QGridLayout(this)) {
     CLocalized::setCatalogueId(this, titleId);
-    auto* fileLabel = captioned<QLabel>(kIdEditorFile, "File", this);
-    fileLabel->setBuddy(file_->edit());
+    fileLabel_->setBuddy(file_->edit());
     zipEntryLabel_->setBuddy(zipEntry_);
-    grid_->addWidget(fileLabel, 0, 0);
+    grid_->addWidget(fileLabel_, 0, 0);
     grid_->addWidget(file_, 0, 1);
     grid_->addWidget(zipEntryLabel_, 1, 0);
     grid_->addWidget(zipEntry_, 1, 1);
@@ -42,6 +42,7 @@ void ZipMediumBox::store(ProfileForm::Medium& medium) const {
 }
 
 void ZipMediumBox::setMediumEnabled(bool enabled) {
+    fileLabel_->setEnabled(enabled);
     file_->setEnabled(enabled);
     zipEntryLabel_->setEnabled(enabled);
     zipEntry_->setEnabled(enabled);

@@ -34,6 +34,7 @@ public:
 
 private:
     int titleId_;
+    QLabel* fileLabel_;
     PathRow* file_;
     QLabel* zipEntryLabel_;
     QLineEdit* zipEntry_;
