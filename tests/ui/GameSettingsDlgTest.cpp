@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -23,10 +24,12 @@
 #include "i18n/LanguageIds.h"
 #include "i18n/MenuIds.h"
 #include "model/DatabaseStore.h"
+#include "platform/CommandLine.h"
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/ChooserDriver.h"
+#include "ui/ModalDriver.h"
 #include "ui/common/TextCodec.h"
 #include "ui/editor/EditorIds.h"
 #include "ui/editor/GameSettingsCorvaneDataDlg.h"
@@ -448,6 +451,19 @@ TEST_F(GameSettingsDlgTest, LaunchTriesTheUnsavedProfileAndKeepsTheWindowOpen) {
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[1].program, openMsx);
     EXPECT_EQ(calls[1].arguments, (std::vector<std::string>{"-carta", rom}));
+
+    // With the command line shown first, Cancel starts nothing.
+    app->flags().showCommandLine = true;
+    QString shown;
+    test::onNextModal([&shown](QDialog* dialog) {
+        shown = dialog->findChild<QPlainTextEdit*>()->toPlainText();
+        dialog->reject();
+    });
+    launchEntry(*dlg, kMenuLaunchOpenMsx)->trigger();
+    EXPECT_EQ(splitCommandLine(toBytes(shown)), (std::vector<std::string>{"-carta", rom}));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(emulator.waitForCalls(3, std::chrono::milliseconds(300)).size(), 2u);
+    app->flags().showCommandLine = false;
 
     // A failed check starts nothing and shows the field.
     dlg->tape()->tape()->fileRow()->edit()->setText(q("t.zip"));

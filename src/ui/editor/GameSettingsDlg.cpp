@@ -172,6 +172,8 @@ void GameSettingsDlg::launch(LaunchCommand command) {
     else
         launcher.setConfirmCommandLine({});
     launcher.launch(&*collected.profile, command);
+    // The window that would show the next command line may be gone by then.
+    launcher.setConfirmCommandLine({});
 }
 
 }  // namespace corvane
