@@ -5,8 +5,8 @@
 
 #include "i18n/LanguageManager.h"
 #include "ui/common/TextCodec.h"
+#include "ui/editor/EditorChoosers.h"
 #include "ui/editor/EditorIds.h"
-#include "ui/editor/MediumChoosers.h"
 #include "ui/editor/ZipMediumBox.h"
 
 namespace corvane {

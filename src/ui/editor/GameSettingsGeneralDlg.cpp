@@ -10,8 +10,8 @@
 #include "ui/common/ItemBytes.h"
 #include "ui/common/TextCodec.h"
 #include "ui/editor/Captioned.h"
+#include "ui/editor/EditorChoosers.h"
 #include "ui/editor/EditorIds.h"
-#include "ui/editor/MediumChoosers.h"
 #include "ui/settings/PathRow.h"
 
 namespace corvane {

@@ -9,8 +9,8 @@
 #include "i18n/LanguageManager.h"
 #include "ui/common/TextCodec.h"
 #include "ui/editor/Captioned.h"
+#include "ui/editor/EditorChoosers.h"
 #include "ui/editor/EditorIds.h"
-#include "ui/editor/MediumChoosers.h"
 #include "ui/settings/PathRow.h"
 
 namespace corvane {

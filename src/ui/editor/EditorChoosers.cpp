@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/editor/MediumChoosers.h"
+#include "ui/editor/EditorChoosers.h"
 
 #include <QString>
 
