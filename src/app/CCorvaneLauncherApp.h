@@ -86,15 +86,15 @@ public:
     // Whether a profile passes the filter is decided by one object per list load.
     ProfileFilter makeProfileFilter();
     const SoftwareIndex& softwareIndex() const { return softwareIndex_; }
+    // The usable machines of the Corvane Path, listed on first use and again after the path
+    // changed, since the old installation's machines are not this one's.
+    const std::vector<std::string>& machineList();
     // The emulator's data of a profile, found by the SHA-1 of its main medium; null if unknown.
     const SoftwareSummary* softwareOf(const Game& game, const std::string& database);
     // The status line of a profile of the current database: company and year (its own when
     // specified, else the emulator's), then the main medium's size.
     std::string statusLine(const Game& game);
     Prompter& prompter() { return prompter_; }
-    // The usable machines of the primary emulator, listed once per Corvane Path.
-    const std::vector<std::string>& machineList();
-
     // Creates a database from a name the user typed; shows the message of every refusal.
     bool createEmptyDatabase(const std::string& typedName);
 
@@ -109,13 +109,13 @@ private:
     std::unique_ptr<ProcessStarter> starter_;
     std::unique_ptr<DesktopShell> shell_;
     Launcher launcher_;
+    std::optional<MachineCatalogue> machines_;
     SoftwareIndex softwareIndex_;
     FilterState filter_;
     FilterValues filterValues_;
     SavedFilters savedFilters_;
     Favorites favorites_;
     ProfileSearch search_;
-    std::optional<MachineCatalogue> machines_;
     bool indexMessageOwed_ = false;
     // Last, so that its threads end before anything else goes.
     SoftwareIndexBuild indexBuild_;

@@ -98,6 +98,7 @@ void LanguageCatalan::fillKeys() {
         " ja existeix a la base de dades de destinació. Voleu substituir-lo?");
     add("M_ERR_GAME_NAME_EMPTY", "El camp Nom és buit");
     add("M_ERR_GAME_IMAGE1_EMPTY", "El camp Imatge 1 és buit");
+    add("M_ERR_FIELD_CHARACTERS", "El camp no pot contenir «|» ni salts de línia: ");
     add("M_ERR_NO_CORVANE_DB", "No s'ha trobat cap base de dades a Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "No s'ha trobat el perfil");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "El nom nou ja existeix a la base de dades");
@@ -384,6 +385,23 @@ void LanguageCatalan::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Executa");
     add(1015, "Desa");
+    // Profile editor
+    add(1700, "Fitxer d'informació");
+    add(1701, "Nom al ZIP");
+    add(1702, "Especial");
+    add(1703, "Primari");
+    add(1704, "Secundari");
+    add(1380,
+        "Nota: a Corvane, els discs durs necessiten la interfície Sunrise IDE. Trieu la ROM "
+        "especial «Sunrise IDE» a la pestanya ROM.");
+    add(1705, "Utilitza la ubicació per defecte (directori Screenshots de Corvane)");
+    add(1706, "Utilitza fitxers d'imatge específics");
+    add(1707, "Substitueix els arguments d'openMSX definits a la configuració del Launcher");
+    add(1708, "Substitueix els arguments de fMSX definits a la configuració del Launcher");
+    add(1709, "Especifica");
+    add(1710, "o");
+    add(1711, "Generació MSX");
+    add(1712, "i");
     // Machine Selection
     add(1242, "Màquina mínima necessària");
     add(1101, "Defineix la màquina per a tots els perfils");

@@ -97,6 +97,7 @@ void LanguageDutch::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " bestaat al in de doeldatabase. Vervangen?");
     add("M_ERR_GAME_NAME_EMPTY", "Het veld Naam is leeg");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Het veld Afbeelding 1 is leeg");
+    add("M_ERR_FIELD_CHARACTERS", "Het veld mag geen \"|\" of regeleinde bevatten: ");
     add("M_ERR_NO_CORVANE_DB", "Geen databases gevonden in Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profiel niet gevonden");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Nieuwe naam bestaat al in de database");
@@ -386,6 +387,23 @@ void LanguageDutch::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Starten");
     add(1015, "Opslaan");
+    // Profile editor
+    add(1700, "Infobestand");
+    add(1701, "Naam in ZIP");
+    add(1702, "Speciaal");
+    add(1703, "Primair");
+    add(1704, "Secundair");
+    add(1380,
+        "Let op: op Corvane hebben de harde schijven de Sunrise IDE-interface nodig. Kies de "
+        "speciale ROM \"Sunrise IDE\" op het tabblad ROM.");
+    add(1705, "Standaardlocatie gebruiken (map Screenshots in Corvane)");
+    add(1706, "Specifieke afbeeldingsbestanden gebruiken");
+    add(1707, "openMSX-argumenten uit de Launcher-instellingen vervangen");
+    add(1708, "fMSX-argumenten uit de Launcher-instellingen vervangen");
+    add(1709, "Opgeven");
+    add(1710, "of");
+    add(1711, "MSX-generatie");
+    add(1712, "en");
     // Machine Selection
     add(1242, "Minimaal vereiste machine");
     add(1101, "Machine instellen voor alle profielen");

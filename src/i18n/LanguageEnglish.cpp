@@ -95,6 +95,7 @@ void LanguageEnglish::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " already exists in target database. Replace?");
     add("M_ERR_GAME_NAME_EMPTY", "Name field empty");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Image 1 field empty");
+    add("M_ERR_FIELD_CHARACTERS", "The field cannot contain \"|\" or a line break: ");
     add("M_ERR_NO_CORVANE_DB", "No databases found in Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profile not found");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "New name already exists in database");
@@ -379,6 +380,23 @@ void LanguageEnglish::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Launch");
     add(1015, "Save");
+    // Profile editor
+    add(1700, "Info File");
+    add(1701, "Name in ZIP");
+    add(1702, "Special");
+    add(1703, "Primary");
+    add(1704, "Secondary");
+    add(1380,
+        "Note: on Corvane the hard disks need the Sunrise IDE interface. Choose the \"Sunrise "
+        "IDE\" special ROM in the ROM tab.");
+    add(1705, "Use default location (Screenshots directory in Corvane)");
+    add(1706, "Use specific image files");
+    add(1707, "Override openMSX arguments set in Launcher settings");
+    add(1708, "Override fMSX arguments set in Launcher settings");
+    add(1709, "Specify");
+    add(1710, "or");
+    add(1711, "MSX Generation");
+    add(1712, "and");
     // Machine Selection
     add(1242, "Minimum required machine");
     add(1101, "Set machine for all profiles");

@@ -98,6 +98,7 @@ void LanguageFinnish::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " on jo kohdetietokannassa. Korvataanko?");
     add("M_ERR_GAME_NAME_EMPTY", "Nimi-kenttä on tyhjä");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Kuva 1 -kenttä on tyhjä");
+    add("M_ERR_FIELD_CHARACTERS", "Kentässä ei voi olla merkkiä \"|\" eikä rivinvaihtoa: ");
     add("M_ERR_NO_CORVANE_DB", "Corvane-emulaattorista ei löytynyt tietokantoja");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profiilia ei löytynyt");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Uusi nimi on jo tietokannassa");
@@ -382,6 +383,23 @@ void LanguageFinnish::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Käynnistä");
     add(1015, "Tallenna");
+    // Profile editor
+    add(1700, "Infotiedosto");
+    add(1701, "Nimi ZIP-tiedostossa");
+    add(1702, "Erikoismoduuli");
+    add(1703, "Ensisijainen");
+    add(1704, "Toissijainen");
+    add(1380,
+        "Huom: Corvanessa kiintolevyt tarvitsevat Sunrise IDE -liitännän. Valitse erikois-ROM "
+        "\"Sunrise IDE\" ROM-välilehdeltä.");
+    add(1705, "Käytä oletussijaintia (Corvanen Screenshots-hakemisto)");
+    add(1706, "Käytä tiettyjä kuvatiedostoja");
+    add(1707, "Korvaa Launcherin asetuksissa annetut openMSX-argumentit");
+    add(1708, "Korvaa Launcherin asetuksissa annetut fMSX-argumentit");
+    add(1709, "Määritä");
+    add(1710, "tai");
+    add(1711, "MSX-sukupolvi");
+    add(1712, "ja");
     // Machine Selection
     add(1242, "Vaadittu vähimmäiskone");
     add(1101, "Aseta kone kaikille profiileille");

@@ -97,6 +97,7 @@ void LanguageFrench::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " existe déjà dans la base de données cible. Remplacer ?");
     add("M_ERR_GAME_NAME_EMPTY", "Le champ Nom est vide");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Le champ Image 1 est vide");
+    add("M_ERR_FIELD_CHARACTERS", "Le champ ne peut pas contenir « | » ni de saut de ligne : ");
     add("M_ERR_NO_CORVANE_DB", "Aucune base de données trouvée dans Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profil introuvable");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Le nouveau nom existe déjà dans la base de données");
@@ -382,6 +383,23 @@ void LanguageFrench::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Lancer");
     add(1015, "Enregistrer");
+    // Profile editor
+    add(1700, "Fichier d'infos");
+    add(1701, "Nom dans le ZIP");
+    add(1702, "Spécial");
+    add(1703, "Principal");
+    add(1704, "Secondaire");
+    add(1380,
+        "Remarque : sur Corvane, les disques durs ont besoin de l'interface Sunrise IDE. "
+        "Choisissez la ROM spéciale « Sunrise IDE » dans l'onglet ROM.");
+    add(1705, "Utiliser l'emplacement par défaut (dossier Screenshots de Corvane)");
+    add(1706, "Utiliser des fichiers image précis");
+    add(1707, "Remplacer les arguments openMSX définis dans les paramètres du lanceur");
+    add(1708, "Remplacer les arguments fMSX définis dans les paramètres du lanceur");
+    add(1709, "Préciser");
+    add(1710, "ou");
+    add(1711, "Génération MSX");
+    add(1712, "et");
     // Machine Selection
     add(1242, "Machine minimale requise");
     add(1101, "Définir la machine pour tous les profils");

@@ -98,6 +98,7 @@ void LanguageGerman::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " ist in der Zieldatenbank bereits vorhanden. Ersetzen?");
     add("M_ERR_GAME_NAME_EMPTY", "Feld „Name“ ist leer");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Feld „Bild 1“ ist leer");
+    add("M_ERR_FIELD_CHARACTERS", "Das Feld darf weder „|“ noch einen Zeilenumbruch enthalten: ");
     add("M_ERR_NO_CORVANE_DB", "Keine Datenbanken in Corvane gefunden");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profil nicht gefunden");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Neuer Name ist in der Datenbank bereits vorhanden");
@@ -387,6 +388,23 @@ void LanguageGerman::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Starten");
     add(1015, "Speichern");
+    // Profile editor
+    add(1700, "Infodatei");
+    add(1701, "Name im ZIP");
+    add(1702, "Spezial");
+    add(1703, "Primär");
+    add(1704, "Sekundär");
+    add(1380,
+        "Hinweis: Auf Corvane brauchen die Festplatten die Sunrise-IDE-Schnittstelle. Wählen Sie "
+        "das Spezial-ROM „Sunrise IDE“ auf der Registerkarte ROM.");
+    add(1705, "Standardort verwenden (Screenshots-Verzeichnis in Corvane)");
+    add(1706, "Bestimmte Bilddateien verwenden");
+    add(1707, "openMSX-Argumente aus den Launcher-Einstellungen ersetzen");
+    add(1708, "fMSX-Argumente aus den Launcher-Einstellungen ersetzen");
+    add(1709, "Angeben");
+    add(1710, "oder");
+    add(1711, "MSX-Generation");
+    add(1712, "und");
     // Machine Selection
     add(1242, "Mindestens erforderliche Maschine");
     add(1101, "Maschine für alle Profile festlegen");

@@ -97,6 +97,7 @@ void LanguageItalian::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " esiste già nel database di destinazione. Sostituirlo?");
     add("M_ERR_GAME_NAME_EMPTY", "Il campo Nome è vuoto");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Il campo Immagine 1 è vuoto");
+    add("M_ERR_FIELD_CHARACTERS", "Il campo non può contenere \"|\" né a capo: ");
     add("M_ERR_NO_CORVANE_DB", "Nessun database trovato in Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profilo non trovato");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Il nuovo nome esiste già nel database");
@@ -382,6 +383,23 @@ void LanguageItalian::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Avvia");
     add(1015, "Salva");
+    // Profile editor
+    add(1700, "File di informazioni");
+    add(1701, "Nome nello ZIP");
+    add(1702, "Speciale");
+    add(1703, "Primario");
+    add(1704, "Secondario");
+    add(1380,
+        "Nota: su Corvane i dischi rigidi richiedono l'interfaccia Sunrise IDE. Scegliere la ROM "
+        "speciale \"Sunrise IDE\" nella scheda ROM.");
+    add(1705, "Usa la posizione predefinita (cartella Screenshots di Corvane)");
+    add(1706, "Usa file immagine specifici");
+    add(1707, "Sostituisci gli argomenti openMSX impostati nelle impostazioni del Launcher");
+    add(1708, "Sostituisci gli argomenti fMSX impostati nelle impostazioni del Launcher");
+    add(1709, "Specifica");
+    add(1710, "o");
+    add(1711, "Generazione MSX");
+    add(1712, "e");
     // Machine Selection
     add(1242, "Macchina minima richiesta");
     add(1101, "Imposta la macchina per tutti i profili");

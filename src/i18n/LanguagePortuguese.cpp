@@ -97,6 +97,7 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " já existe no banco de dados de destino. Substituir?");
     add("M_ERR_GAME_NAME_EMPTY", "O campo Nome está vazio");
     add("M_ERR_GAME_IMAGE1_EMPTY", "O campo Imagem 1 está vazio");
+    add("M_ERR_FIELD_CHARACTERS", "O campo não pode conter \"|\" nem quebra de linha: ");
     add("M_ERR_NO_CORVANE_DB", "Nenhum banco de dados encontrado no Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Perfil não encontrado");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "O novo nome já existe no banco de dados");
@@ -382,6 +383,23 @@ void LanguagePortuguese::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Iniciar");
     add(1015, "Salvar");
+    // Profile editor
+    add(1700, "Arquivo de informações");
+    add(1701, "Nome no ZIP");
+    add(1702, "Especial");
+    add(1703, "Primário");
+    add(1704, "Secundário");
+    add(1380,
+        "Observação: no Corvane, os discos rígidos precisam da interface Sunrise IDE. Escolha a "
+        "ROM especial \"Sunrise IDE\" na guia ROM.");
+    add(1705, "Usar o local padrão (pasta Screenshots do Corvane)");
+    add(1706, "Usar arquivos de imagem específicos");
+    add(1707, "Substituir os argumentos do openMSX definidos nas configurações do Launcher");
+    add(1708, "Substituir os argumentos do fMSX definidos nas configurações do Launcher");
+    add(1709, "Especificar");
+    add(1710, "ou");
+    add(1711, "Geração MSX");
+    add(1712, "e");
     // Machine Selection
     add(1242, "Máquina mínima necessária");
     add(1101, "Definir a máquina de todos os perfis");

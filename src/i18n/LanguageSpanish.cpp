@@ -98,6 +98,7 @@ void LanguageSpanish::fillKeys() {
         " ya existe en la base de datos de destino. ¿Desea reemplazarlo?");
     add("M_ERR_GAME_NAME_EMPTY", "El campo Nombre está vacío");
     add("M_ERR_GAME_IMAGE1_EMPTY", "El campo Imagen 1 está vacío");
+    add("M_ERR_FIELD_CHARACTERS", "El campo no puede contener «|» ni saltos de línea: ");
     add("M_ERR_NO_CORVANE_DB", "No se han encontrado bases de datos en Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "No se ha encontrado el perfil");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "El nuevo nombre ya existe en la base de datos");
@@ -383,6 +384,23 @@ void LanguageSpanish::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Ejecutar");
     add(1015, "Guardar");
+    // Profile editor
+    add(1700, "Archivo de información");
+    add(1701, "Nombre en el ZIP");
+    add(1702, "Especial");
+    add(1703, "Primario");
+    add(1704, "Secundario");
+    add(1380,
+        "Nota: en Corvane, los discos duros necesitan la interfaz Sunrise IDE. Elija la ROM "
+        "especial «Sunrise IDE» en la pestaña ROM.");
+    add(1705, "Usar la ubicación predeterminada (carpeta Screenshots de Corvane)");
+    add(1706, "Usar archivos de imagen específicos");
+    add(1707, "Sustituir los argumentos de openMSX definidos en la configuración del Launcher");
+    add(1708, "Sustituir los argumentos de fMSX definidos en la configuración del Launcher");
+    add(1709, "Especificar");
+    add(1710, "o");
+    add(1711, "Generación MSX");
+    add(1712, "y");
     // Machine Selection
     add(1242, "Máquina mínima necesaria");
     add(1101, "Establecer la máquina en todos los perfiles");

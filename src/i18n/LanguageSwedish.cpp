@@ -97,6 +97,7 @@ void LanguageSwedish::fillKeys() {
     add("M_ERR_NAME_IN_DB_EXIST", " finns redan i måldatabasen. Vill du ersätta den?");
     add("M_ERR_GAME_NAME_EMPTY", "Fältet Namn är tomt");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Fältet Bild 1 är tomt");
+    add("M_ERR_FIELD_CHARACTERS", "Fältet får inte innehålla \"|\" eller radbrytningar: ");
     add("M_ERR_NO_CORVANE_DB", "Inga databaser hittades i Corvane");
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profilen hittades inte");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Det nya namnet finns redan i databasen");
@@ -381,6 +382,23 @@ void LanguageSwedish::fillControlIds() {
     // Command Line Output and the profile editor
     add(1315, "Starta");
     add(1015, "Spara");
+    // Profile editor
+    add(1700, "Infofil");
+    add(1701, "Namn i ZIP");
+    add(1702, "Specialkassett");
+    add(1703, "Primär");
+    add(1704, "Sekundär");
+    add(1380,
+        "Obs! På Corvane behöver hårddiskarna Sunrise IDE-gränssnittet. Välj special-ROM:en "
+        "\"Sunrise IDE\" på fliken ROM.");
+    add(1705, "Använd standardplatsen (katalogen Screenshots i Corvane)");
+    add(1706, "Använd specifika bildfiler");
+    add(1707, "Åsidosätt openMSX-argumenten i Launchers inställningar");
+    add(1708, "Åsidosätt fMSX-argumenten i Launchers inställningar");
+    add(1709, "Ange");
+    add(1710, "eller");
+    add(1711, "MSX-generation");
+    add(1712, "och");
     // Machine Selection
     add(1242, "Minsta maskin som krävs");
     add(1101, "Ange maskin för alla profiler");

@@ -13,6 +13,7 @@
 #include "i18n/LanguageIds.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/DialogIds.h"
+#include "ui/editor/EditorIds.h"
 #include "ui/main/MainWindowIds.h"
 #include "ui/properties/PropertiesIds.h"
 #include "ui/selection/SelectionIds.h"
@@ -51,6 +52,7 @@ std::vector<IdTable> uiIdTables() {
             {"PropertiesIds", kPropertiesIds},
             {"CreateDatabaseIds", kCreateDatabaseIds},
             {"DragAndDropIds", kDragAndDropIds},
+            {"EditorIds", kEditorIds},
             {"language names", languages}};
 }
 

@@ -227,7 +227,7 @@ void CCorvaneLauncherDlg::loadList() {
     if (app_.filter().usesSoftwareData())
         waitForSoftwareIndex();
     model_->clear();
-    for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
+    for (QPushButton* button : {launchButton_, removeButton_, editButton_, infoButton_})
         button->setEnabled(false);
     databasePanel_->setValue(fromBytes(app_.store().currentDatabaseName()));
     clearProfileDetails();
@@ -328,6 +328,7 @@ void CCorvaneLauncherDlg::selectionChanged() {
     clearProfileDetails();
     const bool one = rows.size() == 1;
     launchButton_->setEnabled(one);
+    editButton_->setEnabled(one);
     infoButton_->setEnabled(false);
     const Game* game = singleSelectedProfile();
     if (!game)

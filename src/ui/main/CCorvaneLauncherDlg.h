@@ -59,6 +59,8 @@ public:
     QMenu* contextMenu() const { return contextMenu_; }
     QPushButton* launchButton() const { return launchButton_; }
     QPushButton* removeButton() const { return removeButton_; }
+    QPushButton* addButton() const { return addButton_; }
+    QPushButton* editButton() const { return editButton_; }
     QPushButton* infoButton() const { return infoButton_; }
     const std::vector<IndicatorLight*>& indicators() const { return indicators_; }
     // The names of the selected lines, in list order.
@@ -90,6 +92,9 @@ public slots:
     // Opens the properties view of the profile of the current line.
     void showProperties();
     void addToFavorites();
+    // The profile editor on a new profile, or on the profile of the current line.
+    void addProfile();
+    void editProfile();
     void openSettings();
     void setFilters();
     void resetFilters();
@@ -167,6 +172,8 @@ private:
     std::vector<SelectorPanel*> filterPanels_;
     QPushButton* launchButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* editButton_ = nullptr;
     QPushButton* infoButton_ = nullptr;
     QToolButton* filtersButton_ = nullptr;
     QToolButton* searchButton_ = nullptr;

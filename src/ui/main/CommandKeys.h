@@ -12,6 +12,8 @@ namespace corvane {
 inline constexpr int kKeyDatabasePopup = 1;
 inline constexpr int kKeySavedFiltersPopup = 2;
 inline constexpr int kKeyFavoritesPopup = 3;
+// The ADD button's command.
+inline constexpr int kKeyAddProfile = 4;
 
 // Where a key acts.
 enum class KeyScope {
@@ -35,12 +37,14 @@ inline constexpr CommandKey kCommandKeys[] = {
     {kKeySavedFiltersPopup, Qt::CTRL | Qt::Key_T, KeyScope::Window},
     {kKeyFavoritesPopup, Qt::CTRL | Qt::Key_I, KeyScope::Window},
     {kKeyDatabasePopup, Qt::CTRL | Qt::Key_W, KeyScope::Window},
+    {kKeyAddProfile, Qt::Key_Insert, KeyScope::Window},
     // The keypad's Enter names the key in the menu; the main keyboard's sends Return.
     {kMenuLaunchSaved, Qt::Key_Enter, KeyScope::List},
     {kMenuLaunchSaved, Qt::Key_Return, KeyScope::List},
     {kMenuLaunchOpenMsx, Qt::CTRL | Qt::ALT | Qt::Key_O, KeyScope::List},
     {kMenuLaunchFmsx, Qt::CTRL | Qt::ALT | Qt::Key_L, KeyScope::List},
     {kMenuInfo, Qt::Key_F1, KeyScope::List},
+    {kMenuEdit, Qt::CTRL | Qt::Key_E, KeyScope::List},
     {kMenuProperties, Qt::CTRL | Qt::Key_F1, KeyScope::List},
     {kMenuRemove, Qt::Key_Delete, KeyScope::List},
     {kMenuCopy, Qt::CTRL | Qt::Key_C, KeyScope::List},

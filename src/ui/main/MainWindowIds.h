@@ -9,6 +9,8 @@ inline constexpr int kDlgCommandLineOutput = 209;
 
 inline constexpr int kIdLaunchButton = 1000;
 inline constexpr int kIdRemoveButton = 1001;
+inline constexpr int kIdAddButton = 1002;
+inline constexpr int kIdEditButton = 1003;
 inline constexpr int kIdInfoButton = 1004;
 inline constexpr int kIdSearchButton = 1007;
 inline constexpr int kIdFiltersButton = 1121;
@@ -31,10 +33,13 @@ inline constexpr int kIdAboutText = 1602;
 
 // Every identifier above, for the check that each language has them all.
 inline constexpr int kMainWindowIds[] = {
-    kDlgAbout,        kDlgCommandLineOutput, kIdLaunchButton,      kIdRemoveButton,
-    kIdInfoButton,    kIdSearchButton,       kIdFiltersButton,     kIdFavoritesButton,
-    kIdDatabasePanel, kIdCountPanel,         kIdMediumPanel,       kIdSystemPanel,
-    kIdCompanyPanel,  kIdYearPanel,          kIdCountryPanel,      kIdGenerationPanel,
-    kIdSoundPanel,    kIdGenrePanel,         kIdCommandLineLaunch, kIdAboutText};
+    kDlgAbout,          kDlgCommandLineOutput, kIdLaunchButton,
+    kIdRemoveButton,    kIdAddButton,          kIdEditButton,
+    kIdInfoButton,      kIdSearchButton,       kIdFiltersButton,
+    kIdFavoritesButton, kIdDatabasePanel,      kIdCountPanel,
+    kIdMediumPanel,     kIdSystemPanel,        kIdCompanyPanel,
+    kIdYearPanel,       kIdCountryPanel,       kIdGenerationPanel,
+    kIdSoundPanel,      kIdGenrePanel,         kIdCommandLineLaunch,
+    kIdAboutText};
 
 }  // namespace corvane

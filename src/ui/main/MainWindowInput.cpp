@@ -27,7 +27,7 @@ QMenu* CCorvaneLauncherDlg::prepareContextMenu(const QPoint& viewportPos) {
         list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     selectionChanged();
     const Game* one = singleSelectedProfile();
-    for (int id : {kMenuLaunch, kMenuAddToFavorites, kMenuExplore, kMenuProperties})
+    for (int id : {kMenuLaunch, kMenuEdit, kMenuAddToFavorites, kMenuExplore, kMenuProperties})
         action(id)->setEnabled(one);
     action(kMenuInfo)->setEnabled(one && !one->infoFile.empty());
     action(kMenuLaunchOpenMsx)->setEnabled(app_.launcher().isAvailable(LaunchCommand::OpenMSX));

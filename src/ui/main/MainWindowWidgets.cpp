@@ -109,6 +109,8 @@ void CCorvaneLauncherDlg::createWidgets() {
     };
     launchButton_ = commandButton(kIdLaunchButton, "LAUNCH");
     removeButton_ = commandButton(kIdRemoveButton, "REMOVE");
+    addButton_ = commandButton(kIdAddButton, "ADD");
+    editButton_ = commandButton(kIdEditButton, "EDIT");
     infoButton_ = commandButton(kIdInfoButton, "INFO");
     const auto toolButton = [this](int id, const char* fallback, const QIcon& icon) {
         auto* button = new QToolButton(background_);
@@ -123,7 +125,7 @@ void CCorvaneLauncherDlg::createWidgets() {
     searchButton_ = toolButton(kIdSearchButton, "Search", searchIcon());
     favoritesButton_ = toolButton(kIdFavoritesButton, "Favorites", favoritesIcon());
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {launchButton_, removeButton_, infoButton_})
+    for (QPushButton* button : {launchButton_, removeButton_, addButton_, editButton_, infoButton_})
         buttons->addWidget(button);
     buttons->addStretch();
     for (QToolButton* button : {filtersButton_, searchButton_, favoritesButton_})
@@ -208,6 +210,7 @@ void CCorvaneLauncherDlg::createMenus() {
     addMenuItem(launchMenu_, kMenuLaunchOpenMsx);
     addMenuItem(launchMenu_, kMenuLaunchFmsx);
     addMenuItem(contextMenu_, kMenuRemove);
+    addMenuItem(contextMenu_, kMenuEdit);
     addMenuItem(contextMenu_, kMenuInfo);
     contextMenu_->addSeparator();
     addMenuItem(contextMenu_, kMenuCopy);
@@ -223,7 +226,7 @@ void CCorvaneLauncherDlg::createMenus() {
 }
 
 void CCorvaneLauncherDlg::createKeys() {
-    for (int id : {kKeyDatabasePopup, kKeySavedFiltersPopup, kKeyFavoritesPopup})
+    for (int id : {kKeyDatabasePopup, kKeySavedFiltersPopup, kKeyFavoritesPopup, kKeyAddProfile})
         actions_.insert(id, new QAction(this));
     for (const CommandKey& entry : kCommandKeys) {
         QAction* command = action(entry.command);
@@ -259,6 +262,9 @@ void CCorvaneLauncherDlg::connectWidgets() {
     connect(launchButton_, &QPushButton::clicked, this,
             [this] { launch(LaunchCommand::SavedSettings); });
     connect(removeButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::removeSelected);
+    setCommand(kKeyAddProfile, [this] { addProfile(); });
+    connect(addButton_, &QPushButton::clicked, action(kKeyAddProfile), &QAction::trigger);
+    connect(editButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::editProfile);
     connect(infoButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::showInfo);
     connect(searchButton_, &QToolButton::clicked, this, &CCorvaneLauncherDlg::search);
 
@@ -308,6 +314,7 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuHelpTopics, &CCorvaneLauncherDlg::help},
         {kMenuAbout, &CCorvaneLauncherDlg::about},
         {kMenuRemove, &CCorvaneLauncherDlg::removeSelected},
+        {kMenuEdit, &CCorvaneLauncherDlg::editProfile},
         {kMenuInfo, &CCorvaneLauncherDlg::showInfo},
         {kMenuCopy, &CCorvaneLauncherDlg::copySelected},
         {kMenuMove, &CCorvaneLauncherDlg::moveSelected},
