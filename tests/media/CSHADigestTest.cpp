@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ZipFixture.h"
 #include "support/TempDir.h"
+#include "support/ZipFixture.h"
 
 using namespace corvane;
 using corvane::test::patternBytes;

@@ -10,8 +10,8 @@
 #include "common/AsciiCase.h"
 #include "media/CSHADigest.h"
 #include "media/MediumSize.h"
-#include "support/ZipFixture.h"
 #include "support/TempDir.h"
+#include "support/ZipFixture.h"
 
 using namespace corvane;
 using corvane::test::patternBytes;

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "media/MediumSize.h"
-#include "support/ZipFixture.h"
 #include "model/Game.h"
 #include "support/TempDir.h"
+#include "support/ZipFixture.h"
 
 using namespace corvane;
 using corvane::test::patternBytes;

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ZipFixture.h"
 #include "model/Game.h"
 #include "support/TempDir.h"
+#include "support/ZipFixture.h"
 
 using namespace corvane;
 
