@@ -5,6 +5,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -15,8 +17,9 @@ namespace corvane {
 namespace {
 
 // minizip's own file functions with an opening that refuses anything but a regular file, so an
-// archive name that is a named pipe fails instead of waiting for a writer.
-voidpf ZCALLBACK openRegularForReading(voidpf, const void* filename, int mode) {
+// archive name that is a named pipe fails instead of waiting for a writer. The descriptor is
+// recorded where opaque points.
+voidpf ZCALLBACK openRegularForReading(voidpf opaque, const void* filename, int mode) {
     if (!filename || (mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ)
         return nullptr;
     const int fd = openRegularFile(static_cast<const char*>(filename));
@@ -25,12 +28,80 @@ voidpf ZCALLBACK openRegularForReading(voidpf, const void* filename, int mode) {
     std::FILE* file = ::fdopen(fd, "rb");
     if (!file)
         ::close(fd);
+    else
+        *static_cast<int*>(opaque) = fd;
     return file;
 }
 
 // Member names compared without regard to letter case.
 constexpr int kCaseInsensitive = 2;
 constexpr unsigned kReadChunk = 64 * 1024;
+// How much compressed data minizip's reader takes at a time. Reading in the same pieces makes a
+// member whose data runs past the end of the file fail at the same point as there.
+constexpr std::size_t kInputChunk = 16384;
+
+// count bytes at offset, or false.
+bool readFully(int fd, std::uint8_t* data, std::size_t count, std::uint64_t offset) {
+    while (count > 0) {
+        const ssize_t got = ::pread(fd, data, count, static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        data += got;
+        count -= static_cast<std::size_t>(got);
+        offset += static_cast<std::uint64_t>(got);
+    }
+    return true;
+}
+
+// Streams a deflated member whose compressed data starts at offset, delivering what minizip's
+// reader delivers and failing where it fails: at most the declared size, in chunks of
+// kReadChunk bytes. It skips what minizip adds to every read: a CRC nobody checks here, and a
+// seek and a buffered read through the C library.
+bool inflateMember(int fd, std::uint64_t offset, std::uint64_t compressedLeft,
+                   std::uint64_t sizeLeft, const ZipArchive::Sink& sink) {
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return false;
+    struct End {
+        z_stream& stream;
+        ~End() { inflateEnd(&stream); }
+    } end{stream};
+    std::vector<std::uint8_t> input(kInputChunk);
+    std::vector<std::uint8_t> output(kReadChunk);
+    for (;;) {
+        stream.next_out = output.data();
+        stream.avail_out = static_cast<uInt>(std::min<std::uint64_t>(kReadChunk, sizeLeft));
+        int status = Z_OK;
+        while (stream.avail_out > 0) {
+            if (stream.avail_in == 0 && compressedLeft > 0) {
+                const auto want =
+                    static_cast<std::size_t>(std::min<std::uint64_t>(kInputChunk, compressedLeft));
+                if (!readFully(fd, input.data(), want, offset))
+                    return false;
+                offset += want;
+                compressedLeft -= want;
+                stream.next_in = input.data();
+                stream.avail_in = static_cast<uInt>(want);
+            }
+            status = inflate(&stream, Z_SYNC_FLUSH);
+            if (status >= 0 && stream.msg != nullptr)
+                status = Z_DATA_ERROR;
+            if (status != Z_OK)
+                break;
+        }
+        if (status != Z_OK && status != Z_STREAM_END)
+            return false;
+        const auto produced = static_cast<std::size_t>(stream.next_out - output.data());
+        // The end of the data: whole when it is as long as declared.
+        if (produced == 0)
+            return sizeLeft == 0;
+        if (!sink(output.data(), produced))
+            return false;
+        sizeLeft -= produced;
+    }
+}
 
 }  // namespace
 
@@ -39,9 +110,12 @@ void ZipArchive::Closer::operator()(void* handle) const {
 }
 
 bool ZipArchive::open(const std::string& path) {
+    close();
+    descriptor_ = -1;
     zlib_filefunc64_def functions{};
     fill_fopen64_filefunc(&functions);
     functions.zopen64_file = openRegularForReading;
+    functions.opaque = &descriptor_;
     handle_.reset(unzOpen2_64(path.c_str(), &functions));
     return isOpen();
 }
@@ -78,8 +152,26 @@ std::optional<ZipArchive::MemberInfo> ZipArchive::currentInfo() const {
 }
 
 bool ZipArchive::readCurrent(const Sink& sink) {
-    const std::optional<MemberInfo> info = currentInfo();
-    if (!info || unzOpenCurrentFile(handle_.get()) != UNZ_OK)
+    // A member whose name cannot be read is not read either.
+    if (!currentInfo())
+        return false;
+    unz_file_info64 details{};
+    if (unzGetCurrentFileInfo64(handle_.get(), &details, nullptr, 0, nullptr, 0, nullptr, 0) !=
+        UNZ_OK)
+        return false;
+    // Deflated members without encryption, nearly all of them, are inflated here; minizip's
+    // raw opening still checks the member's local header and finds where its data starts.
+    if (details.compression_method == Z_DEFLATED && (details.flag & 1) == 0) {
+        int method = 0;
+        int level = 0;
+        if (unzOpenCurrentFile2(handle_.get(), &method, &level, 1) != UNZ_OK)
+            return false;
+        const bool ok = inflateMember(descriptor_, unzGetCurrentFileZStreamPos64(handle_.get()),
+                                      details.compressed_size, details.uncompressed_size, sink);
+        unzCloseCurrentFile(handle_.get());
+        return ok;
+    }
+    if (unzOpenCurrentFile(handle_.get()) != UNZ_OK)
         return false;
 
     std::vector<std::uint8_t> chunk(kReadChunk);
@@ -96,7 +188,7 @@ bool ZipArchive::readCurrent(const Sink& sink) {
         total += static_cast<std::uint64_t>(got);
     }
     // A member whose data ends before its declared size is a failed read.
-    if (ok && total != info->uncompressedSize)
+    if (ok && total != details.uncompressed_size)
         ok = false;
     // The stored CRC is not held against the data: a medium is identified by the bytes it holds,
     // and a damaged one then simply matches no known dump instead of vanishing.

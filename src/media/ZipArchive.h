@@ -48,6 +48,9 @@ private:
     struct Closer {
         void operator()(void* handle) const;
     };
+    // The open archive's descriptor, recorded as minizip opens the file, for reading members
+    // directly; it belongs to minizip's stream.
+    int descriptor_ = -1;
     std::unique_ptr<void, Closer> handle_;
 };
 

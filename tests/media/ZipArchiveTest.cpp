@@ -63,3 +63,52 @@ TEST(ZipArchiveTest, WalksLocatesAndStreamsMembers) {
     ASSERT_NO_FATAL_FAILURE(test::writeZip(empty, {}));
     EXPECT_FALSE(archive.open(empty) && archive.goToFirst());
 }
+
+TEST(ZipArchiveTest, MovedArchivesReadOnAndDataPastTheEndFails) {
+    test::TempDir dir;
+    // Bytes deflate cannot shrink: the compressed data spans many reads.
+    std::string noise(200000, '\0');
+    std::uint32_t x = 2463534242u;
+    for (char& c : noise) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    const std::string path = dir.file("noise.zip");
+    ASSERT_NO_FATAL_FAILURE(test::writeZip(path, {{"Noise.rom", noise}, {"Small.rom", "small"}}));
+
+    ZipArchive first;
+    ASSERT_TRUE(first.open(path));
+    ZipArchive moved(std::move(first));
+    bool ok = false;
+    ASSERT_TRUE(moved.goToFirst());
+    EXPECT_TRUE(readAll(moved, &ok) == noise);
+    EXPECT_TRUE(ok);
+    ZipArchive other;
+    ASSERT_TRUE(other.open(path));
+    other = std::move(moved);
+    ASSERT_TRUE(other.goToNext());
+    EXPECT_EQ(readAll(other, &ok), "small");
+    EXPECT_TRUE(ok);
+    // A moved-from archive is closed, and can open again.
+    EXPECT_FALSE(moved.goToFirst());
+    ASSERT_TRUE(moved.open(path) && moved.locate("small.rom"));
+    EXPECT_EQ(readAll(moved, &ok), "small");
+    EXPECT_TRUE(ok);
+
+    // The last member's compressed size, in both headers, claims more than the file holds.
+    std::string bytes = test::readFile(path);
+    const std::size_t local = bytes.rfind("PK\3\4");
+    const std::size_t central = bytes.rfind("PK\1\2");
+    for (const std::size_t at : {local + 18, central + 20}) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>(0x7FFFFFF0u >> (8 * i));
+    }
+    ASSERT_TRUE(other.open(dir.write("past.zip", bytes)) && other.locate("Small.rom"));
+    readAll(other, &ok);
+    EXPECT_FALSE(ok);
+    ASSERT_TRUE(other.goToFirst());
+    EXPECT_TRUE(readAll(other, &ok) == noise);
+    EXPECT_TRUE(ok);
+}
