@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "app/BaseDirectoryChoice.h"
 #include "app/CCorvaneLauncherApp.h"
@@ -22,6 +24,23 @@ constexpr const char* kDesktopFileName = "io.github.corvane.Launcher";
 
 std::string environmentBytes(const char* name) {
     return qgetenv(name).toStdString();
+}
+
+// The bytes the value of an option was given in, the last time it was given, as the parser takes
+// it: a folder name need not be UTF-8, and the parser's text would have lost what is not.
+std::string valueBytes(int argc, char* argv[], const QString& option) {
+    const std::string name = "--" + QFile::encodeName(option).toStdString();
+    std::string value;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            break;
+        if (argument == name && i + 1 < argc)
+            value = argv[++i];
+        else if (argument.starts_with(name + "="))
+            value = argument.substr(name.size() + 1);
+    }
+    return value;
 }
 
 // Said as the option parser says its own complaints; a start from the desktop menu has no
@@ -67,7 +86,7 @@ int main(int argc, char* argv[]) {
             false);
     corvane::StartOptions options;
     if (parser.isSet(baseDirOption))
-        options.baseDirectory = QFile::encodeName(parser.value(baseDirOption)).toStdString();
+        options.baseDirectory = valueBytes(argc, argv, baseDirOption.names().front());
     options.userData = parser.isSet(userDataOption);
     // The menu entry gives --user-data alone; a start with more was typed in a terminal.
     const bool fromDesktop = options.userData && !options.baseDirectory;

@@ -7,8 +7,10 @@
 #include <QSignalSpy>
 #include <filesystem>
 
+#include "support/ProgramRun.h"
 #include "support/TempDir.h"
 #include "ui/PrivateRuntimeFolder.h"
+#include "ui/WindowStart.h"
 #include "ui/common/SingleInstance.h"
 
 using namespace corvane;
@@ -24,10 +26,10 @@ struct Outcome {
 
 // Starts the launcher offscreen, in its own runtime folder (set up by the caller), from the
 // given working directory with extra environment variables.
-class Launcher {
+class LauncherProcess {
 public:
-    Launcher(const std::string& workingDirectory, const QStringList& arguments,
-             const std::vector<std::pair<QString, std::string>>& variables = {}) {
+    LauncherProcess(const std::string& workingDirectory, const QStringList& arguments,
+                    const std::vector<std::pair<QString, std::string>>& variables = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         for (const auto& [name, value] : variables)
@@ -36,7 +38,7 @@ public:
         process_.setWorkingDirectory(QString::fromStdString(workingDirectory));
         process_.start(QStringLiteral(CORVANE_LAUNCHER_EXE), arguments);
     }
-    ~Launcher() {
+    ~LauncherProcess() {
         if (process_.state() != QProcess::NotRunning) {
             process_.kill();
             process_.waitForFinished();
@@ -76,12 +78,34 @@ TEST(LauncherStartTest, BaseDirNamesTheFolderEvenFromElsewhere) {
     // The folder named, relative to where the start happens, is the running launcher's.
     for (const QString& typed : {QStringLiteral("../msx/collection"),
                                  QString::fromStdString(dir.file("msx/collection/"))}) {
-        Launcher second(dir.file("elsewhere"), {QStringLiteral("--base-dir"), typed});
+        LauncherProcess second(dir.file("elsewhere"), {QStringLiteral("--base-dir"), typed});
         EXPECT_TRUE(activations.wait(10000)) << typed.toStdString();
         const Outcome run = second.finish();
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     }
     EXPECT_EQ(activations.size(), 2);
+}
+
+TEST(LauncherStartTest, ABaseDirNamedInWindows1252KeepsItsBytes) {
+    const PrivateRuntimeFolder runtime;
+    TempDir dir;
+    // "Café" in Windows-1252: the byte 0xE9 alone is no UTF-8, so as text it would be lost.
+    const std::string folder = dir.file("Caf\xE9");
+    std::filesystem::create_directory(folder);
+    SingleInstance running(SingleInstance::keyFor(canonical(folder)));
+    ASSERT_TRUE(running.acquire());
+    QSignalSpy activations(&running, &SingleInstance::activationRequested);
+
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--base-dir", folder},
+          std::vector<std::string>{"--base-dir=Caf\xE9"},
+          std::vector<std::string>{"--base-dir", "elsewhere", "--base-dir", "Caf\xE9"}}) {
+        const ProgramOutput output =
+            runProgram(CORVANE_LAUNCHER_EXE, arguments, {.workingDirectory = dir.path()});
+        EXPECT_EQ(output.status, 0) << arguments.back() << output.err;
+        EXPECT_TRUE(received(activations)) << arguments.back();
+        activations.clear();
+    }
 }
 
 TEST(LauncherStartTest, TheDesktopStartKeepsItsFilesInTheUserDataFolder) {
@@ -93,9 +117,9 @@ TEST(LauncherStartTest, TheDesktopStartKeepsItsFilesInTheUserDataFolder) {
     ASSERT_TRUE(running.acquire());
     QSignalSpy activations(&running, &SingleInstance::activationRequested);
 
-    Launcher desktop(dir.file("home"), {QStringLiteral("--user-data")},
-                     {{QStringLiteral("XDG_DATA_HOME"), dir.file("xdg/data")},
-                      {QStringLiteral("HOME"), dir.file("home")}});
+    LauncherProcess desktop(dir.file("home"), {QStringLiteral("--user-data")},
+                            {{QStringLiteral("XDG_DATA_HOME"), dir.file("xdg/data")},
+                             {QStringLiteral("HOME"), dir.file("home")}});
     EXPECT_TRUE(activations.wait(10000));
     EXPECT_EQ(desktop.finish().exitCode, 0);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
@@ -114,8 +138,9 @@ TEST(LauncherStartTest, LaunchersOnTwoBaseDirectoriesEachKeepTheirWindow) {
 
     // The second opens its own window; its start-up report makes it quit once it is shown.
     const std::string report = dir.file("report");
-    Launcher second(dir.file("first"), {QStringLiteral("--base-dir"), QStringLiteral("../second")},
-                    {{QStringLiteral("CORVANE_STARTUP_REPORT"), report}});
+    LauncherProcess second(dir.file("first"),
+                           {QStringLiteral("--base-dir"), QStringLiteral("../second")},
+                           {{QStringLiteral("CORVANE_STARTUP_REPORT"), report}});
     const Outcome run = second.finish();
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(readFile(report).find("listed ") != std::string::npos);
@@ -126,7 +151,7 @@ TEST(LauncherStartTest, TheCommandLineFollowsQtsConventions) {
     const PrivateRuntimeFolder runtime;
     TempDir dir;
     auto run = [&dir](const QStringList& arguments) {
-        return Launcher(dir.path(), arguments).finish();
+        return LauncherProcess(dir.path(), arguments).finish();
     };
 
     const Outcome version = run({QStringLiteral("--version")});
