@@ -1,26 +1,113 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QMessageBox>
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <string_view>
 
+#include "app/BaseDirectoryChoice.h"
 #include "app/CCorvaneLauncherApp.h"
+#include "platform/Folders.h"
 #include "platform/WorkingDirectory.h"
 #include "ui/common/QtPrompter.h"
 #include "ui/common/SingleInstance.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/StartupReport.h"
 
+namespace {
+
+// The desktop file names the application by this id, and so does the window.
+constexpr const char* kDesktopFileName = "io.github.corvane.Launcher";
+
+std::string environmentBytes(const char* name) {
+    return qgetenv(name).toStdString();
+}
+
+// The bytes the value of an option was given in, the last time it was given, as the parser takes
+// it: a folder name need not be UTF-8, and the parser's text would have lost what is not.
+std::string valueBytes(int argc, char* argv[], const QString& option) {
+    const std::string name = "--" + QFile::encodeName(option).toStdString();
+    std::string value;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            break;
+        if (argument == name && i + 1 < argc)
+            value = argv[++i];
+        else if (argument.starts_with(name + "="))
+            value = argument.substr(name.size() + 1);
+    }
+    return value;
+}
+
+// Said as the option parser says its own complaints; a start from the desktop menu has no
+// terminal to read them in, so it shows them too.
+int refuseToStart(const QString& problem, bool fromDesktop) {
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::applicationName() + QStringLiteral(": ") + problem));
+    if (fromDesktop)
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), problem);
+    return 1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Launcher"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 
-    corvane::SingleInstance instance;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A front-end for MSX emulators. It keeps its settings and databases in "
+                       "the folder it is started in, unless an option names another."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption baseDirOption(
+        QStringLiteral("base-dir"),
+        QStringLiteral("Keep the settings and databases in <dir>, an existing folder."),
+        QStringLiteral("dir"));
+    const QCommandLineOption userDataOption(
+        QStringLiteral("user-data"),
+        QStringLiteral("Keep the settings and databases in the per-user data folder, "
+                       "$XDG_DATA_HOME/corvane-launcher, made on the first start. The desktop "
+                       "menu's entry starts the launcher so."));
+    parser.addOption(baseDirOption);
+    parser.addOption(userDataOption);
+    parser.process(application);
+
+    if (!parser.positionalArguments().isEmpty())
+        return refuseToStart(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().front()),
+            false);
+    corvane::StartOptions options;
+    if (parser.isSet(baseDirOption))
+        options.baseDirectory = valueBytes(argc, argv, baseDirOption.names().front());
+    options.userData = parser.isSet(userDataOption);
+    // The menu entry gives --user-data alone; a start with more was typed in a terminal.
+    const bool fromDesktop = options.userData && !options.baseDirectory;
+    const corvane::StartEnvironment environment{
+        .workingDirectory = corvane::workingDirectory(),
+        .xdgDataHome = environmentBytes("XDG_DATA_HOME"),
+        .home = corvane::homeFolder(),
+    };
+    // Every file the launcher keeps lives in its base directory. Its name is kept as the
+    // system's bytes: a folder name need not be UTF-8.
+    const corvane::BaseDirectoryChoice base = corvane::chooseBaseDirectory(options, environment);
+    if (!base.problem.empty())
+        return refuseToStart(QFile::decodeName(QByteArray::fromStdString(base.problem)),
+                             fromDesktop);
+
+    corvane::SingleInstance instance(corvane::SingleInstance::keyFor(base.directory));
     if (!instance.acquire())
         return 0;
 
-    // The base directory is where the launcher was started; every file it keeps lives there. Its
-    // name is kept as the system's bytes: a folder name need not be UTF-8.
     corvane::QtPrompter prompter;
-    corvane::CCorvaneLauncherApp app(corvane::workingDirectory(), prompter);
+    corvane::CCorvaneLauncherApp app(base.directory, prompter);
     prompter.setLanguages(app.languages());
 
     corvane::CCorvaneLauncherDlg window(app);

@@ -528,6 +528,11 @@ void LanguageCatalan::fillControlIds() {
     add(1602,
         "Manté ordenada la vostra col·lecció de programari MSX i l'executa amb Corvane, openMSX o "
         "fMSX.");
+    add(1690, "Versió");
+    add(1691,
+        "Amb llicència GNU General Public License, versió 3 o qualsevol versió posterior. Aquest "
+        "programa no té cap garantia.");
+    add(1692, "Fet amb aquestes biblioteques:");
     // Path rows of the settings pages
     add(1610, "Navega...");
     add(1611, "Buida");

@@ -527,6 +527,11 @@ void LanguageDutch::fillControlIds() {
     // About box
     add(1602,
         "Houdt uw MSX-softwareverzameling op orde en start deze met Corvane, openMSX of fMSX.");
+    add(1690, "Versie");
+    add(1691,
+        "Gelicentieerd onder de GNU General Public License, versie 3 of een latere versie. Dit "
+        "programma wordt geleverd zonder enige garantie.");
+    add(1692, "Gemaakt met deze bibliotheken:");
     // Path rows of the settings pages
     add(1610, "Bladeren...");
     add(1611, "Leegmaken");

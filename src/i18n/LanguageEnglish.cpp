@@ -517,6 +517,11 @@ void LanguageEnglish::fillControlIds() {
     // About box
     add(1602,
         "Keeps your MSX software collection in order and starts it on Corvane, openMSX or fMSX.");
+    add(1690, "Version");
+    add(1691,
+        "Licensed under the GNU General Public License, version 3 or any later version. This "
+        "program comes with no warranty.");
+    add(1692, "Built with these libraries:");
     // Path rows of the settings pages
     add(1610, "Browse...");
     add(1611, "Eject");

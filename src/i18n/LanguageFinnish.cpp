@@ -521,6 +521,11 @@ void LanguageFinnish::fillControlIds() {
     add(1602,
         "Pitää MSX-ohjelmakokoelmasi järjestyksessä ja käynnistää ohjelmat Corvane-, openMSX- tai "
         "fMSX-emulaattorissa.");
+    add(1690, "Versio");
+    add(1691,
+        "Lisensoitu GNU General Public License -lisenssin version 3 tai minkä tahansa myöhemmän "
+        "version ehdoin. Ohjelmalla ei ole mitään takuuta.");
+    add(1692, "Tehty näillä kirjastoilla:");
     // Path rows of the settings pages
     add(1610, "Selaa...");
     add(1611, "Tyhjennä");

@@ -524,6 +524,11 @@ void LanguageFrench::fillControlIds() {
     add(1602,
         "Met de l'ordre dans votre collection de logiciels MSX et la lance sur Corvane, openMSX "
         "ou fMSX.");
+    add(1690, "Version");
+    add(1691,
+        "Distribué sous la GNU General Public License, version 3 ou toute version ultérieure. Ce "
+        "programme est fourni sans aucune garantie.");
+    add(1692, "Conçu avec ces bibliothèques :");
     // Path rows of the settings pages
     add(1610, "Parcourir...");
     add(1611, "Vider");

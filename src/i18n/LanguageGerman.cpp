@@ -530,6 +530,11 @@ void LanguageGerman::fillControlIds() {
     add(1602,
         "Hält Ihre MSX-Softwaresammlung in Ordnung und startet sie mit Corvane, openMSX oder "
         "fMSX.");
+    add(1690, "Version");
+    add(1691,
+        "Lizenziert unter der GNU General Public License, Version 3 oder jeder späteren Version. "
+        "Dieses Programm wird ohne jede Gewährleistung angeboten.");
+    add(1692, "Erstellt mit diesen Bibliotheken:");
     // Path rows of the settings pages
     add(1610, "Durchsuchen...");
     add(1611, "Leeren");

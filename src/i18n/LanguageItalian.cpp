@@ -523,6 +523,11 @@ void LanguageItalian::fillControlIds() {
     add(1601, "Sì a tutti");
     // About box
     add(1602, "Tiene in ordine la raccolta di software MSX e la avvia su Corvane, openMSX o fMSX.");
+    add(1690, "Versione");
+    add(1691,
+        "Distribuito secondo la GNU General Public License, versione 3 o qualsiasi versione "
+        "successiva. Questo programma è fornito senza alcuna garanzia.");
+    add(1692, "Realizzato con queste librerie:");
     // Path rows of the settings pages
     add(1610, "Sfoglia...");
     add(1611, "Svuota");

@@ -523,6 +523,11 @@ void LanguagePortuguese::fillControlIds() {
     // About box
     add(1602,
         "Mantém sua coleção de software MSX organizada e a inicia no Corvane, openMSX ou fMSX.");
+    add(1690, "Versão");
+    add(1691,
+        "Licenciado sob a GNU General Public License, versão 3 ou qualquer versão posterior. Este "
+        "programa é fornecido sem nenhuma garantia.");
+    add(1692, "Feito com estas bibliotecas:");
     // Path rows of the settings pages
     add(1610, "Procurar...");
     add(1611, "Limpar");

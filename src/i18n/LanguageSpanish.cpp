@@ -526,6 +526,11 @@ void LanguageSpanish::fillControlIds() {
     // About box
     add(1602,
         "Mantiene ordenada su colección de software MSX y la ejecuta en Corvane, openMSX o fMSX.");
+    add(1690, "Versión");
+    add(1691,
+        "Distribuido bajo la GNU General Public License, versión 3 o cualquier versión posterior. "
+        "Este programa se ofrece sin ninguna garantía.");
+    add(1692, "Hecho con estas bibliotecas:");
     // Path rows of the settings pages
     add(1610, "Examinar...");
     add(1611, "Vaciar");

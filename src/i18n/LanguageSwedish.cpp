@@ -522,6 +522,11 @@ void LanguageSwedish::fillControlIds() {
     add(1602,
         "Håller ordning på din MSX-programsamling och startar programmen i Corvane, openMSX "
         "eller fMSX.");
+    add(1690, "Version");
+    add(1691,
+        "Licensierat under GNU General Public License, version 3 eller senare. Programmet "
+        "levereras utan några garantier.");
+    add(1692, "Byggt med dessa bibliotek:");
     // Path rows of the settings pages
     add(1610, "Bläddra...");
     add(1611, "Töm");

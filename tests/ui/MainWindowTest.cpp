@@ -28,6 +28,7 @@
 #include "support/TempDir.h"
 #include "ui/KeyPress.h"
 #include "ui/ModalDriver.h"
+#include "ui/PrivateRuntimeFolder.h"
 #include "ui/WindowStart.h"
 #include "ui/common/SingleInstance.h"
 #include "ui/common/UserInputDropdownDlg.h"
@@ -421,35 +422,6 @@ TEST_F(MainWindowTest, LocateResetsToTheDatabaseAndSelectsExactName) {
     EXPECT_TRUE(window->selectedNames().empty());
 }
 
-namespace {
-
-// A runtime and temporary folder of the test's own, where the lock and the socket go: a
-// launcher the user runs meanwhile neither blocks the test nor is reached by it.
-class PrivateRuntimeFolder {
-public:
-    PrivateRuntimeFolder() {
-        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
-            saved_.emplace_back(name, qEnvironmentVariableIsSet(name), qgetenv(name));
-            qputenv(name, QByteArray::fromStdString(dir_.path()));
-        }
-    }
-    ~PrivateRuntimeFolder() {
-        for (const auto& [name, wasSet, value] : saved_) {
-            if (wasSet)
-                qputenv(name, value);
-            else
-                qunsetenv(name);
-        }
-    }
-    const TempDir& dir() const { return dir_; }
-
-private:
-    TempDir dir_;  // created private to this user, as a runtime folder must be
-    std::vector<std::tuple<const char*, bool, QByteArray>> saved_;
-};
-
-}  // namespace
-
 TEST(SingleInstanceTest, SecondStartActivatesTheFirst) {
     const PrivateRuntimeFolder runtime;
     const QString key = QStringLiteral("corvane-test-%1").arg(QCoreApplication::applicationPid());
@@ -464,10 +436,10 @@ TEST(SingleInstanceTest, SecondStartActivatesTheFirst) {
 
 TEST(SingleInstanceTest, SecondProcessExitsAndRaisesTheFirst) {
     const PrivateRuntimeFolder runtime;
-    SingleInstance running;
+    TempDir dir;
+    SingleInstance running(SingleInstance::keyFor(dir.path()));
     ASSERT_TRUE(running.acquire());
     QSignalSpy activations(&running, &SingleInstance::activationRequested);
-    TempDir dir;
     QProcess second;
     second.setWorkingDirectory(QString::fromStdString(dir.path()));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

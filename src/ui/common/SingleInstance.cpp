@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -19,8 +20,13 @@ SingleInstance::SingleInstance(QString key, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::defaultKey() {
-    return QStringLiteral("corvane-launcher-%1").arg(::getuid());
+QString SingleInstance::keyFor(const std::string& baseDirectory) {
+    // A digest keeps the socket's name short and free of "/" whatever the folder is called.
+    const QByteArray digest = QCryptographicHash::hash(QByteArray::fromStdString(baseDirectory),
+                                                       QCryptographicHash::Sha1);
+    return QStringLiteral("corvane-launcher-%1-%2")
+        .arg(::getuid())
+        .arg(QString::fromLatin1(digest.left(8).toHex()));
 }
 
 bool SingleInstance::acquire() {

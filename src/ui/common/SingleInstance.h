@@ -5,23 +5,26 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <string>
 
 class QLocalServer;
 
 namespace corvane {
 
-// One launcher per user: the first start holds a lock and listens; a later start tells it to
-// come to the front and then ends.
+// One launcher per user and base directory: the first start holds a lock and listens; a later
+// start on the same files tells it to come to the front and then ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    explicit SingleInstance(QString key = defaultKey(), QObject* parent = nullptr);
+    explicit SingleInstance(QString key, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True for the first instance. Otherwise the running one has been asked to activate.
     bool acquire();
 
-    static QString defaultKey();
+    // Two launchers on one base directory would overwrite each other's files; on two they
+    // share nothing, so each may have its own window.
+    static QString keyFor(const std::string& baseDirectory);
 
 signals:
     void activationRequested();

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QListView>
-#include <QMessageBox>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
@@ -13,6 +12,7 @@
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/common/UserInputDropdownDlg.h"
+#include "ui/main/AboutDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
@@ -113,9 +113,8 @@ void CCorvaneLauncherDlg::openSettings() {
 }
 
 void CCorvaneLauncherDlg::about() {
-    QMessageBox::about(this, fromBytes(app_.languages().textForId(kDlgAbout)),
-                       QStringLiteral("<b>Corvane Launcher</b><p>") +
-                           fromBytes(app_.languages().textForId(kIdAboutText)).toHtmlEscaped());
+    AboutDlg dialog(app_.languages(), this);
+    dialog.exec();
 }
 
 }  // namespace corvane

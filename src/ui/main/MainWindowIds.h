@@ -30,6 +30,9 @@ inline constexpr int kIdGenrePanel = 1223;
 
 inline constexpr int kIdCommandLineLaunch = 1315;
 inline constexpr int kIdAboutText = 1602;
+inline constexpr int kIdAboutVersion = 1690;
+inline constexpr int kIdAboutLicence = 1691;
+inline constexpr int kIdAboutLibraries = 1692;
 
 // Every identifier above, for the check that each language has them all.
 inline constexpr int kMainWindowIds[] = {
@@ -40,6 +43,7 @@ inline constexpr int kMainWindowIds[] = {
     kIdMediumPanel,     kIdSystemPanel,        kIdCompanyPanel,
     kIdYearPanel,       kIdCountryPanel,       kIdGenerationPanel,
     kIdSoundPanel,      kIdGenrePanel,         kIdCommandLineLaunch,
-    kIdAboutText};
+    kIdAboutText,       kIdAboutVersion,       kIdAboutLicence,
+    kIdAboutLibraries};
 
 }  // namespace corvane

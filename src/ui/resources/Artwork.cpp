@@ -140,10 +140,12 @@ QPixmap defaultScreenshot(const QSize& size) {
     return pm;
 }
 
-QIcon applicationIcon() {
-    QPixmap pm = transparentCanvas(kApplicationIconSize);
-    QPainter p(&pm);
+QImage applicationIconImage(int side) {
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / qreal(kApplicationIconSize), side / qreal(kApplicationIconSize));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 60, 140));
     p.drawRoundedRect(QRectF(4, 10, 56, 40), 6, 6);
@@ -156,7 +158,14 @@ QIcon applicationIcon() {
     arrow.lineTo(26, 40);
     arrow.closeSubpath();
     p.drawPath(arrow);
-    return QIcon(pm);
+    return image;
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int side : kApplicationIconSides)
+        icon.addPixmap(QPixmap::fromImage(applicationIconImage(side)));
+    return icon;
 }
 
 QIcon filtersIcon() {

@@ -1,0 +1,10 @@
+# Runs a validator on installed files; where it is not installed, the test is skipped.
+find_program(validator NAMES ${TOOL})
+if(NOT validator)
+    message(STATUS "${TOOL} is not installed: skipped")
+    return()
+endif()
+execute_process(COMMAND ${validator} ${ARGUMENTS} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${TOOL} found faults (exit status ${result})")
+endif()
