@@ -544,6 +544,11 @@ void LanguageCatalan::fillControlIds() {
     add(1644, "Suports a cercar");
     add(1645, "Màquina :");
     add(1646, "Fitxers i carpetes a afegir");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Màquina específica :");
+    add(1660, "Base de dades");
+    add(1661, "Màquina");
+    add(1662, "Opcions");
 }
 
 }  // namespace corvane

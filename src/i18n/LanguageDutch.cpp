@@ -543,6 +543,11 @@ void LanguageDutch::fillControlIds() {
     add(1644, "Te zoeken media");
     add(1645, "Machine :");
     add(1646, "Toe te voegen bestanden en mappen");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Specifieke machine :");
+    add(1660, "Database");
+    add(1661, "Machine");
+    add(1662, "Opties");
 }
 
 }  // namespace corvane

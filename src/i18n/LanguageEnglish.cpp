@@ -533,6 +533,11 @@ void LanguageEnglish::fillControlIds() {
     add(1644, "Media to look for");
     add(1645, "Machine :");
     add(1646, "Files and directories to add");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Specific machine :");
+    add(1660, "Database");
+    add(1661, "Machine");
+    add(1662, "Options");
 }
 
 }  // namespace corvane

@@ -537,6 +537,11 @@ void LanguageFinnish::fillControlIds() {
     add(1644, "Etsittävät mediat");
     add(1645, "Kone :");
     add(1646, "Lisättävät tiedostot ja kansiot");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Tietty kone :");
+    add(1660, "Tietokanta");
+    add(1661, "Kone");
+    add(1662, "Asetukset");
 }
 
 }  // namespace corvane

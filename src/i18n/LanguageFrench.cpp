@@ -540,6 +540,11 @@ void LanguageFrench::fillControlIds() {
     add(1644, "Supports à rechercher");
     add(1645, "Machine :");
     add(1646, "Fichiers et dossiers à ajouter");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Machine spécifique :");
+    add(1660, "Base de données");
+    add(1661, "Machine");
+    add(1662, "Options");
 }
 
 }  // namespace corvane

@@ -546,6 +546,11 @@ void LanguageGerman::fillControlIds() {
     add(1644, "Zu suchende Datenträger");
     add(1645, "Maschine :");
     add(1646, "Hinzuzufügende Dateien und Ordner");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Bestimmte Maschine :");
+    add(1660, "Datenbank");
+    add(1661, "Maschine");
+    add(1662, "Optionen");
 }
 
 }  // namespace corvane

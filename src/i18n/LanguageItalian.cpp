@@ -539,6 +539,11 @@ void LanguageItalian::fillControlIds() {
     add(1644, "Supporti da cercare");
     add(1645, "Macchina :");
     add(1646, "File e cartelle da aggiungere");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Macchina specifica :");
+    add(1660, "Database");
+    add(1661, "Macchina");
+    add(1662, "Opzioni");
 }
 
 }  // namespace corvane

@@ -539,6 +539,11 @@ void LanguagePortuguese::fillControlIds() {
     add(1644, "Mídias a procurar");
     add(1645, "Máquina :");
     add(1646, "Arquivos e pastas a adicionar");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Máquina específica :");
+    add(1660, "Banco de dados");
+    add(1661, "Máquina");
+    add(1662, "Opções");
 }
 
 }  // namespace corvane

@@ -542,6 +542,11 @@ void LanguageSpanish::fillControlIds() {
     add(1644, "Soportes a buscar");
     add(1645, "Máquina :");
     add(1646, "Archivos y carpetas a añadir");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Máquina específica :");
+    add(1660, "Base de datos");
+    add(1661, "Máquina");
+    add(1662, "Opciones");
 }
 
 }  // namespace corvane

@@ -538,6 +538,11 @@ void LanguageSwedish::fillControlIds() {
     add(1644, "Medier att söka efter");
     add(1645, "Maskin :");
     add(1646, "Filer och mappar att lägga till");
+    // Captions of the tool windows still to come: Machine Selection
+    add(1244, "Specifik maskin :");
+    add(1660, "Databas");
+    add(1661, "Maskin");
+    add(1662, "Alternativ");
 }
 
 }  // namespace corvane

@@ -2,13 +2,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
 #include <set>
 #include <string>
 
 #include "i18n/CatalogueChecks.h"
 #include "i18n/CatalogueFactory.h"
+#include "i18n/EditedCatalogue.h"
 #include "i18n/LanguageEnglish.h"
 #include "i18n/LanguageIds.h"
 #include "i18n/MenuIds.h"
@@ -20,31 +19,8 @@ using ::testing::SizeIs;
 
 namespace {
 
-using IdMap = std::map<int, std::string>;
-using KeyMap = std::map<std::string, std::string, std::less<>>;
-
-// A copy of another catalogue with some entries spoiled, to prove each check can fail.
-class EditedCopy final : public Language {
-public:
-    EditedCopy(const Language& source, const std::function<void(IdMap&, KeyMap&)>& edit)
-        : ids_(source.identifiers()), keys_(source.keys()) {
-        edit(ids_, keys_);
-        fill();
-    }
-
-private:
-    void fill() override {
-        for (const auto& [id, text] : ids_) {
-            add(id, text);
-        }
-        for (const auto& [key, text] : keys_) {
-            add(key, text);
-        }
-    }
-
-    IdMap ids_;
-    KeyMap keys_;
-};
+using IdMap = EditedCatalogue::IdMap;
+using KeyMap = EditedCatalogue::KeyMap;
 
 // Most of a translation must differ from English; a few words coincide in any language.
 bool mostlyTranslated(const Language& english, const Language& candidate) {
@@ -80,14 +56,14 @@ TEST(CatalogueConsistencyTest, EveryCatalogueMatchesEnglish) {
 TEST(CatalogueConsistencyTest, ChecksCatchDamagedCatalogues) {
     const LanguageEnglish english;
 
-    const EditedCopy lostEntries(english, [](IdMap& ids, KeyMap& keys) {
+    const EditedCatalogue lostEntries(english, [](IdMap& ids, KeyMap& keys) {
         ids.erase(1);
         ids.emplace(4242, "Stray");
         keys.erase("M_ERROR");
     });
     EXPECT_THAT(entryDifferences(english, lostEntries), SizeIs(3));
 
-    const EditedCopy badTexts(english, [](IdMap& ids, KeyMap& keys) {
+    const EditedCatalogue badTexts(english, [](IdMap& ids, KeyMap& keys) {
         ids[kLanguageGerman] = "English";      // two languages named alike
         keys["M_INFO"] = "";                   // empty
         keys["M_MSG"] = "Message\r\n";         // control characters
@@ -96,14 +72,14 @@ TEST(CatalogueConsistencyTest, ChecksCatchDamagedCatalogues) {
     });
     EXPECT_THAT(malformedTexts(badTexts), SizeIs(5));
 
-    const EditedCopy trimmed(english, [](IdMap&, KeyMap& keys) {
+    const EditedCatalogue trimmed(english, [](IdMap&, KeyMap& keys) {
         keys["M_ADDED_TO_DB"] = "new profiles were added to database ";  // lost leading blank
         keys["M_DELETE_DB"] = "Delete database";                         // lost trailing blank
         keys["M_ERROR"] = " Error";                                      // gained one
     });
     EXPECT_THAT(blankDifferences(english, trimmed), SizeIs(3));
 
-    const EditedCopy clashing(english, [](IdMap& ids, KeyMap& keys) {
+    const EditedCatalogue clashing(english, [](IdMap& ids, KeyMap& keys) {
         ids[kMenuAbout] = "&Hilfe";                   // same letter as "&Help Topics"
         ids[kMenuSetFilters] = "&Set &Filters...";    // two mnemonics
         ids[kMenuMarkInvalid] = "if invalid &";       // dangling
@@ -115,7 +91,7 @@ TEST(CatalogueConsistencyTest, ChecksCatchDamagedCatalogues) {
     EXPECT_THAT(mnemonicClashes(clashing), SizeIs(5));
 
     EXPECT_FALSE(mostlyTranslated(english, english));
-    const EditedCopy shouted(english, [](IdMap& ids, KeyMap& keys) {
+    const EditedCatalogue shouted(english, [](IdMap& ids, KeyMap& keys) {
         for (auto& [id, text] : ids) {
             text += "!";
         }
