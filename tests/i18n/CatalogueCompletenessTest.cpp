@@ -82,6 +82,7 @@ constexpr KeptText kKeptTexts[] = {
     {"Machine", "nl fr"},
     {"Machine :", "nl fr"},
     {"Start", "nl de sv"},
+    {"Version", "fr de sv"},
     {"Confirmation", "fr"},
     {"Image 1", "fr"},
     {"Image 2", "fr"},

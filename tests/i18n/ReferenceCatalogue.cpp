@@ -237,6 +237,9 @@ constexpr IdText kControls[] = {
     {1371, "Use Default Viewer for Each Info File"},
     {1372, "Use Specific Viewer"},
     {1374, "Use Corvane values if available"},
+    {1380,
+     "Note: on Corvane the hard disks need the Sunrise IDE interface. Choose the \"Sunrise IDE\" "
+     "special ROM in the ROM tab."},
     {1398, "Generation"},
     {1402, "Extra Data Options"},
     {1404, "Skip"},
