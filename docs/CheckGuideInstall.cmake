@@ -1,0 +1,25 @@
+# Installs the guide into a scratch prefix and checks that every file of it is in the folder the
+# installed launcher looks in: the way from the launcher's own folder.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE "${CHECK_DIR}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --component guide
+        --prefix "${CHECK_DIR}"
+    RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install --component guide failed: ${result}")
+endif()
+get_filename_component(installed "${CHECK_DIR}/${BINDIR}/${GUIDE_FROM_PROGRAM}" ABSOLUTE)
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")
+if(NOT "Corvane Launcher.html" IN_LIST sources)
+    message(FATAL_ERROR "${SOURCE_DIR} holds no guide")
+endif()
+set(missing "")
+foreach(file IN LISTS sources)
+    if(NOT EXISTS "${installed}/${file}")
+        string(APPEND missing "\n  ${installed}/${file}")
+    endif()
+endforeach()
+if(missing)
+    message(FATAL_ERROR "The installed launcher would not find:${missing}")
+endif()
+file(REMOVE_RECURSE "${CHECK_DIR}")
