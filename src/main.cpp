@@ -102,6 +102,13 @@ int main(int argc, char* argv[]) {
         return refuseToStart(QFile::decodeName(QByteArray::fromStdString(base.problem)),
                              fromDesktop);
 
+    // Relative media paths in a database, and the emulators the launcher starts, are taken from
+    // the working directory: in the base directory, as when the launcher is started inside it.
+    if (!corvane::setWorkingDirectory(base.directory))
+        return refuseToStart(QStringLiteral("cannot enter %1")
+                                 .arg(QFile::decodeName(QByteArray::fromStdString(base.directory))),
+                             fromDesktop);
+
     corvane::SingleInstance instance(corvane::SingleInstance::keyFor(base.directory));
     if (!instance.acquire())
         return 0;

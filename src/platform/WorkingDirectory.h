@@ -10,4 +10,7 @@ namespace corvane {
 // still found relative to it.
 std::string workingDirectory();
 
+// Makes the directory the process's working directory; false when it cannot be entered.
+bool setWorkingDirectory(const std::string& directory);
+
 }  // namespace corvane

@@ -48,3 +48,18 @@ TEST(WorkingDirectoryTest, ARemovedWorkingDirectoryIsNamedRelatively) {
     std::filesystem::remove(folder);
     EXPECT_EQ(workingDirectory(), ".");
 }
+
+TEST(WorkingDirectoryTest, EnteringABaseDirectoryMakesRelativePathsItsOwn) {
+    TempDir dir;
+    const std::string folder = dir.file("Caf\xE9");
+    std::filesystem::create_directory(folder);
+    dir.write("Caf\xE9/media/a.rom", "abc");
+    char resolved[PATH_MAX];
+    ASSERT_NE(::realpath(folder.c_str(), resolved), nullptr);
+    ScopedWorkingDirectory restore(dir.path());
+    ASSERT_TRUE(setWorkingDirectory(folder));
+    EXPECT_EQ(workingDirectory(), std::string(resolved));
+    EXPECT_TRUE(std::filesystem::exists("media/a.rom"));
+    EXPECT_FALSE(setWorkingDirectory(dir.file("missing")));
+    EXPECT_EQ(workingDirectory(), std::string(resolved));
+}

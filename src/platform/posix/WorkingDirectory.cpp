@@ -20,4 +20,8 @@ std::string workingDirectory() {
     }
 }
 
+bool setWorkingDirectory(const std::string& directory) {
+    return ::chdir(directory.c_str()) == 0;
+}
+
 }  // namespace corvane
