@@ -77,7 +77,7 @@ TEST(LanguageDeathTest, EnteringAnIdentifierTwiceIsCaught) {
 
 TEST(LanguageEnglishTest, Counts) {
     const LanguageEnglish english;
-    // The document's keys plus three: one refuses a saved filter which would read back wrong, one
+    // The original keys plus three: one refuses a saved filter which would read back wrong, one
     // tells of files Fill Database could not read, one refuses a profile field that would split
     // its database line.
     EXPECT_EQ(english.keys().size(), 164u);
