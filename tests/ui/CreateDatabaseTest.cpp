@@ -69,6 +69,14 @@ TEST_F(CreateDatabaseTest, WithoutADatabaseOnlyANewOneCanBeFilled) {
     EXPECT_EQ(dlg->newName()->text(), QStringLiteral("abcdefghijklmnopqrstuvwxy"));
 }
 
+TEST_F(CreateDatabaseTest, AnEmulatorWithoutMachinesStillGivesTheUsualOne) {
+    const test::TempDir bare;
+    writeSettings("", bare.path());
+    auto dlg = open();
+    EXPECT_EQ(items(dlg->machine()), QStringList{QStringLiteral("MSX2 - C-BIOS")});
+    EXPECT_EQ(dlg->machine()->currentText(), QStringLiteral("MSX2 - C-BIOS"));
+}
+
 TEST_F(CreateDatabaseTest, ChoicesStartAsTheyShouldAndTheTargetSidesSwitch) {
     dir.write("Games.db", line("A"));
     dir.write("Arcade.db", "");

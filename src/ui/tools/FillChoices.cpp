@@ -22,8 +22,12 @@ FillNaming chosenNaming(const QComboBox* combo) {
     return combo->currentIndex() == 1 ? FillNaming::Emulator : FillNaming::FileName;
 }
 
-QComboBox* createMachineCombo(const std::vector<std::string>& machines, QWidget* parent) {
+QComboBox* createMachineCombo(std::vector<std::string> machines, QWidget* parent) {
     auto* combo = new QComboBox(parent);
+    // An installation that lists no machines still gives new profiles the usual one, as the
+    // command line does, rather than none.
+    if (machines.empty())
+        machines.push_back(FillRequest{}.machine);
     for (const std::string& machine : machines)
         combo->addItem(fromBytes(machine), itemBytes(machine));
     const std::optional<size_t> chosen =
