@@ -33,12 +33,6 @@ struct HashedMedium {
 
 namespace {
 
-std::string fileSha1(const std::string& path, bool& read) {
-    CSHADigest digest;
-    read = digest.HashFile(path);
-    return read ? toLowerAscii(digest.DigestText()) : std::string{};
-}
-
 bool memberKind(const ZipArchive::MemberInfo& info, Kind& kind) {
     if (IsRomImage(info.name))
         kind = Kind::Rom;
@@ -214,8 +208,11 @@ FillScan DatabaseFill::scan(const EmulatorDatabaseSet* titles, const ProfileDeta
         found.medium = &media[i];
         if (media[i].kind == Kind::Zip)
             hashArchive(media[i].path, found);
-        else
-            found.sha1 = fileSha1(media[i].path, found.read);
+        else {
+            // Every file has a digest, the empty one too: none means it could not be read.
+            found.sha1 = MediumSha1(media[i].path, {});
+            found.read = !found.sha1.empty();
+        }
         return found;
     };
     auto consume = [&](size_t i, HashedMedium found) {

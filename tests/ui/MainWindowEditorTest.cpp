@@ -68,21 +68,8 @@ protected:
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
         test::startWindow(*window);
     }
-    void selectRows(std::initializer_list<int> rows) {
-        QListView* list = window->profileList();
-        list->clearSelection();
-        for (int row : rows)
-            list->selectionModel()->select(window->profileModel()->index(row),
-                                           QItemSelectionModel::Select);
-        list->selectionModel()->setCurrentIndex(window->profileModel()->index(*rows.begin()),
-                                                QItemSelectionModel::NoUpdate);
-    }
-    QStringList shownNames() const {
-        QStringList names;
-        for (int row = 0; row < window->profileModel()->rowCount(); ++row)
-            names << window->profileModel()->nameAtRow(row);
-        return names;
-    }
+    void selectRows(std::initializer_list<int> rows) { test::selectRows(*window, rows); }
+    QStringList shownNames() const { return test::shownNames(*window); }
     int selectedRow() const {
         const QModelIndexList rows = window->profileList()->selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.front().row() : -1;

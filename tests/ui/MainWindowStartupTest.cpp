@@ -67,12 +67,7 @@ protected:
         window->profileList()->selectionModel()->setCurrentIndex(
             window->profileModel()->index(row), QItemSelectionModel::ClearAndSelect);
     }
-    QStringList shownNames() const {
-        QStringList names;
-        for (int row = 0; row < window->profileModel()->rowCount(); ++row)
-            names << window->profileModel()->nameAtRow(row);
-        return names;
-    }
+    QStringList shownNames() const { return test::shownNames(*window); }
 };
 
 }  // namespace

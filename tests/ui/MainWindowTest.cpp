@@ -63,21 +63,8 @@ protected:
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
         startWindow(*window);
     }
-    QStringList shownNames() const {
-        QStringList names;
-        for (int row = 0; row < window->profileModel()->rowCount(); ++row)
-            names << window->profileModel()->nameAtRow(row);
-        return names;
-    }
-    void selectRows(std::initializer_list<int> rows) {
-        QListView* list = window->profileList();
-        list->clearSelection();
-        for (int row : rows)
-            list->selectionModel()->select(window->profileModel()->index(row),
-                                           QItemSelectionModel::Select);
-        list->selectionModel()->setCurrentIndex(window->profileModel()->index(*rows.begin()),
-                                                QItemSelectionModel::NoUpdate);
-    }
+    QStringList shownNames() const { return test::shownNames(*window); }
+    void selectRows(std::initializer_list<int> rows) { test::selectRows(*window, rows); }
     void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         typeKey(target, key, mods);
     }

@@ -59,12 +59,7 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QStringList shownNames() const {
-        QStringList names;
-        for (int row = 0; row < window->profileModel()->rowCount(); ++row)
-            names << window->profileModel()->nameAtRow(row);
-        return names;
-    }
+    QStringList shownNames() const { return test::shownNames(*window); }
     void pressOnList(int key, Qt::KeyboardModifiers mods) {
         typeKey(window->profileList(), key, mods);
     }

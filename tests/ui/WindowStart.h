@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QListView>
 #include <QSignalSpy>
+#include <QStringList>
+#include <initializer_list>
 
 #include "ui/KeyPress.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/ProfileListModel.h"
 
 namespace corvane::test {
 
@@ -22,6 +26,25 @@ inline void startWindow(CCorvaneLauncherDlg& window) {
     // Active, as on a desktop: the window's shortcuts only act in the active window.
     ASSERT_TRUE(showActive(&window));
     ASSERT_TRUE(received(loaded));
+}
+
+// The names the list shows, top to bottom.
+inline QStringList shownNames(const CCorvaneLauncherDlg& window) {
+    QStringList names;
+    for (int row = 0; row < window.profileModel()->rowCount(); ++row)
+        names << window.profileModel()->nameAtRow(row);
+    return names;
+}
+
+// Selects the rows as a user does with Ctrl+click, the first one current.
+inline void selectRows(CCorvaneLauncherDlg& window, std::initializer_list<int> rows) {
+    QListView* list = window.profileList();
+    list->clearSelection();
+    for (int row : rows)
+        list->selectionModel()->select(window.profileModel()->index(row),
+                                       QItemSelectionModel::Select);
+    list->selectionModel()->setCurrentIndex(window.profileModel()->index(*rows.begin()),
+                                            QItemSelectionModel::NoUpdate);
 }
 
 }  // namespace corvane::test
