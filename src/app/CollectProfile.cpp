@@ -4,15 +4,11 @@
 #include <string_view>
 
 #include "common/AsciiCase.h"
+#include "model/StoredField.h"
 
 namespace corvane {
 
 namespace {
-
-// A database line is one line of fields joined by "|": neither may appear inside a field.
-bool fitsInLine(std::string_view value) {
-    return value.find_first_of("|\r\n") == std::string_view::npos;
-}
 
 // Reads the values one by one, stopping at the first that fails.
 class Collector {
@@ -34,7 +30,7 @@ public:
     void chosen(std::string& out, const std::string& value, ProfileField field) {
         if (failed())
             return;
-        if (!fitsInLine(value)) {
+        if (!fitsDatabaseLine(value)) {
             fail(kFieldCharactersKey);
             result_.field = field;
             return;

@@ -33,10 +33,8 @@ bool hasRepeatedPath(const std::vector<std::string>& paths) {
 
 // A machine the emulator does not have would give profiles that cannot start. Without an
 // emulator to ask, any machine is taken, as the default is.
-std::optional<std::string> unknownMachineProblem(const std::string& corvanePath,
+std::optional<std::string> unknownMachineProblem(const std::vector<std::string>& machines,
                                                  const std::string& machine) {
-    MachineCatalogue catalogue(corvanePath);
-    const std::vector<std::string>& machines = catalogue.machineList();
     if (machines.empty() || std::find(machines.begin(), machines.end(), machine) != machines.end())
         return std::nullopt;
     std::string problem = "the emulator has no machine '" + machine + "'; it has:";
@@ -71,10 +69,11 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     // The dialog's list never takes a directory twice.
     if (hasRepeatedPath(parsed.request.paths))
         return refuse("M_ERR_DIR_EXIST");
-    if (parsed.machineGiven) {
-        if (auto problem = unknownMachineProblem(corvanePath, parsed.request.machine))
-            return usageError(context, *problem);
-    }
+    const std::vector<std::string>& machines = app.machineList();
+    if (!parsed.machineGiven)
+        parsed.request.machine = MachineCatalogue::defaultMachine(machines);
+    else if (auto problem = unknownMachineProblem(machines, parsed.request.machine))
+        return usageError(context, *problem);
     FillOperation operation(app.store(), app.favorites(), app.sha1Cache(), texts);
     if (const std::optional<std::string> refused = operation.refusal(parsed.request))
         return refuse(*refused);

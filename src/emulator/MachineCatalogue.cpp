@@ -28,6 +28,11 @@ const std::vector<std::string>& MachineCatalogue::machineList() {
     return machines_;
 }
 
+std::string MachineCatalogue::defaultMachine(const std::vector<std::string>& machines) {
+    const std::optional<size_t> chosen = indexOf(machines, kUsualMachine, true);
+    return chosen ? machines[*chosen] : std::string(kUsualMachine);
+}
+
 bool MachineCatalogue::isMachineUsable(std::string_view machine) const {
     LineReader reader(installation_.machineConfig(machine));
     if (!reader.isOpen())

@@ -14,6 +14,8 @@ namespace corvane {
 // cartridges a ROM slot can hold instead of an image file.
 class MachineCatalogue {
 public:
+    static constexpr std::string_view kUsualMachine = "MSX2 - C-BIOS";
+
     explicit MachineCatalogue(std::string corvanePath) : installation_(std::move(corvanePath)) {}
 
     const std::string& corvanePath() const { return installation_.path(); }
@@ -31,6 +33,9 @@ public:
     static bool isSunriseIde(std::string_view special);
     // The choice the editor shows for a stored special value.
     static std::string specialCartridgeChoice(std::string_view special);
+    // The machine new profiles get unless another is chosen: "MSX2 - C-BIOS" when the list holds
+    // it or is empty, else the list's first, so that the choice is always one the list accepts.
+    static std::string defaultMachine(const std::vector<std::string>& machines);
     // Index of the first name equal to the given one; with fallbackToFirst, 0 when none is.
     static std::optional<size_t> indexOf(const std::vector<std::string>& names,
                                          std::string_view name, bool fallbackToFirst);

@@ -6,7 +6,8 @@
 namespace corvane {
 
 // Digest text (upper case) of one member of a ZIP archive, the first member when memberName is
-// empty; member names are matched without regard to letter case. Empty on any failure.
+// empty; a member of exactly that name comes first, else one whose name differs only in letter
+// case. Empty on any failure.
 std::string HashZipMember(const std::string& zipPath, const std::string& memberName);
 
 // Lower-case SHA-1 of a medium: the member `entry` of a ".zip" file, otherwise the file itself.

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/AsciiCase.h"
 #include "common/RegularFile.h"
 
 namespace corvane {
@@ -33,8 +34,6 @@ voidpf ZCALLBACK openRegularForReading(voidpf opaque, const void* filename, int 
     return file;
 }
 
-// Member names compared without regard to letter case.
-constexpr int kCaseInsensitive = 2;
 constexpr unsigned kReadChunk = 64 * 1024;
 // How much compressed data minizip's reader takes at a time. Reading in the same pieces makes a
 // member whose data runs past the end of the file fail at the same point as there.
@@ -121,7 +120,31 @@ bool ZipArchive::open(const std::string& path) {
 }
 
 bool ZipArchive::locate(const std::string& name) {
-    return isOpen() && unzLocateFile(handle_.get(), name.c_str(), kCaseInsensitive) == UNZ_OK;
+    if (!isOpen())
+        return false;
+    // minizip's own lookup cannot take names of 256 bytes or more, and ignoring letter case it
+    // takes game.rom for GAME.rom; the exact name wins, and letter case is ignored only when no
+    // member has it.
+    void* zip = handle_.get();
+    unz64_file_pos before{};
+    const bool hadCurrent = unzGetFilePos64(zip, &before) == UNZ_OK;
+    std::optional<unz64_file_pos> folded;
+    for (bool more = goToFirst(); more; more = goToNext()) {
+        const std::optional<MemberInfo> info = currentInfo();
+        if (!info)
+            break;
+        if (info->name == name)
+            return true;
+        unz64_file_pos here{};
+        if (!folded && equalsIgnoreCase(info->name, name) && unzGetFilePos64(zip, &here) == UNZ_OK)
+            folded = here;
+    }
+    if (folded && unzGoToFilePos64(zip, &*folded) == UNZ_OK)
+        return true;
+    // A failed lookup leaves the archive where it was.
+    if (hadCurrent)
+        unzGoToFilePos64(zip, &before);
+    return false;
 }
 
 bool ZipArchive::goToFirst() {

@@ -30,7 +30,8 @@ public:
     void close() { handle_.reset(); }
     bool isOpen() const { return handle_ != nullptr; }
 
-    // Makes the member with this name current; letter case is ignored.
+    // Makes the first member with exactly this name current, else the first whose name differs
+    // only in letter case.
     bool locate(const std::string& name);
     bool goToFirst();
     // Opens the archive and makes a medium's member current: the named one, or the first

@@ -9,14 +9,11 @@
 #include "common/LineReader.h"
 #include "common/Path.h"
 #include "model/CParseIt.h"
+#include "model/StoredField.h"
 
 namespace corvane {
 
 namespace {
-
-bool storable(const std::string& text) {
-    return text.find_first_of("|\r\n") == std::string::npos;
-}
 
 using NameSet = std::set<std::string, std::less<>>;
 
@@ -55,7 +52,7 @@ FavoriteResult Favorites::writeIf(bool changed) {
 }
 
 FavoriteResult Favorites::add(const std::string& profile, const std::string& database) {
-    if (!storable(profile) || !storable(database))
+    if (!fitsDatabaseLine(profile) || !fitsDatabaseLine(database))
         return FavoriteResult::Invalid;
     Favorite favorite{profile, database};
     const std::vector<Favorite>& all = items();
@@ -87,14 +84,14 @@ FavoriteResult Favorites::removeDatabase(const std::string& database) {
 }
 
 FavoriteResult Favorites::renameDatabase(const std::string& oldName, const std::string& newName) {
-    if (!storable(newName))
+    if (!fitsDatabaseLine(newName))
         return FavoriteResult::Invalid;
     return repoint(nullptr, oldName, newName);
 }
 
 FavoriteResult Favorites::renameProfile(const std::string& oldName, const std::string& newName,
                                         const std::string& database) {
-    if (!storable(newName))
+    if (!fitsDatabaseLine(newName))
         return FavoriteResult::Invalid;
     if (oldName == newName)
         return FavoriteResult::Unchanged;
@@ -120,7 +117,7 @@ FavoriteResult Favorites::renameProfile(const std::string& oldName, const std::s
 
 FavoriteResult Favorites::moveProfiles(const std::vector<std::string>& profiles,
                                        const std::string& source, const std::string& target) {
-    if (!storable(target))
+    if (!fitsDatabaseLine(target))
         return FavoriteResult::Invalid;
     return repoint(&profiles, source, target);
 }

@@ -26,7 +26,8 @@ struct HashedMedium {
     const FoundMedium* medium = nullptr;
     bool read = false;        // a loose file hashed, or an archive opened
     bool incomplete = false;  // an archive whose members could not all be read
-    int refusedMembers = 0;   // members whose names a database line cannot hold
+    // members whose names a database line cannot hold, or that a lookup by name cannot find
+    int refusedMembers = 0;
     std::string sha1;
     std::vector<Member> members;
 };
@@ -91,16 +92,19 @@ void hashArchive(const std::string& path, HashedMedium& found) {
     // An archive without members holds no media; there is nothing more to read.
     if (!archive.goToFirst())
         return;
+    // A profile finds its member again by name, and a name finds its first member.
+    std::unordered_set<std::string> names;
     do {
         const std::optional<ZipArchive::MemberInfo> info = archive.currentInfo();
         if (!info) {
             found.incomplete = true;
             return;
         }
+        const bool repeated = !names.insert(info->name).second;
         Kind kind{};
         if (!memberKind(*info, kind))
             continue;
-        if (!fitsDatabaseLine(info->name)) {
+        if (repeated || !fitsDatabaseLine(info->name)) {
             ++found.refusedMembers;
             continue;
         }
@@ -124,8 +128,14 @@ DatabaseFill::DatabaseFill(FillRequest request, FillProgress& progress)
 
 bool DatabaseFill::addExisting(const std::vector<Game>& profiles, const Sha1Cache& known,
                                const std::string& database) {
-    for (const Game& game : profiles)
+    for (const Game& game : profiles) {
         names_.addExisting(game.name);
+        // A hard disk in an archive is stored without its member, so its profile's SHA-1 is the
+        // archive's first member's and tells nothing of the disk: an archive that already is a
+        // profile's hard disk is taken to hold no new one.
+        if (!game.name.empty() && !game.hardDiskPrimary.empty())
+            hardDiskPaths_.insert(game.hardDiskPrimary);
+    }
     auto produce = [&](size_t i) {
         const Game& game = profiles[i];
         std::string sha1 = known.find(game.name, database);
@@ -153,6 +163,8 @@ void DatabaseFill::take(const HashedMedium& found, const EmulatorDatabaseSet* ti
     auto addProfile = [&](Kind kind, const std::string& fileName, const std::string& entry,
                           const std::string& sha1) {
         if (existingSha1s_.contains(sha1))
+            return;
+        if (kind == Kind::HardDisk && !entry.empty() && hardDiskPaths_.contains(medium.path))
             return;
         const std::string title = titleOf(titles, sha1);
         std::string wanted =

@@ -38,7 +38,8 @@ public:
     DatabaseFill(FillRequest request, FillProgress& progress);
 
     // An appended database's profiles: their names are taken, and media with their SHA-1s are
-    // not added again. SHA-1s the cache holds for them are not computed anew.
+    // not added again, nor hard disks in archives that are their hard disks. SHA-1s the cache
+    // holds for them are not computed anew.
     // False when stopped.
     bool addExisting(const std::vector<Game>& profiles, const Sha1Cache& known,
                      const std::string& database);
@@ -55,6 +56,7 @@ private:
     FillProgress& progress_;
     FillNames names_;
     std::unordered_set<std::string> existingSha1s_;
+    std::unordered_set<std::string> hardDiskPaths_;  // of the database's own profiles
     std::vector<std::pair<std::string, std::string>> existingComputed_;
 };
 

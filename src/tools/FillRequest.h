@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "emulator/MachineCatalogue.h"
+
 namespace corvane {
 
 // Where the profiles found go.
@@ -34,7 +36,8 @@ struct FillRequest {
     FillNaming naming = FillNaming::FileName;
     bool backup = true;
     FillMedia media;
-    std::string machine = "MSX2 - C-BIOS";
+    // Runs take MachineCatalogue::defaultMachine of the emulator's machines unless one is chosen.
+    std::string machine{MachineCatalogue::kUsualMachine};
     bool extraData = true;
     // Files dropped on the window: the list may never be empty, whatever the target.
     bool dropped = false;

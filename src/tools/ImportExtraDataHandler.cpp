@@ -10,6 +10,7 @@
 #include "model/CParseIt.h"
 #include "model/Game.h"
 #include "model/GenerationMsxLink.h"
+#include "model/StoredField.h"
 
 namespace corvane {
 
@@ -55,11 +56,6 @@ void readDataLine(std::string_view line, ExtraDataRecord& record) {
     record.genre1 = eightBits(genres.substr(0, bar));
     record.genre2 = bar == std::string_view::npos ? 0 : eightBits(genres.substr(bar + 1));
     record.suffix.assign(field(3));
-}
-
-// "|", CR and LF would split a database line; a NUL would cut the path short when it is looked up.
-bool fitsDatabaseLine(std::string_view text) {
-    return text.find_first_of(std::string_view("|\r\n\0", 4)) == std::string_view::npos;
 }
 
 int storableGenre(uint8_t genre) {

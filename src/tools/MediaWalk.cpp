@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/MediaWalk.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "common/DirectoryListing.h"
 #include "common/Path.h"
@@ -26,16 +30,24 @@ bool classifyMedium(const std::string& name, std::uint64_t size, const FillMedia
     return true;
 }
 
-bool fitsDatabaseLine(const std::string& text) {
-    return text.find_first_of("|\r\n") == std::string::npos;
-}
-
 namespace {
 
 // A name that would be looked at if it were a readable regular file.
 bool namesMedium(const std::string& name, const FillMedia& media) {
     FoundMedium::Kind kind{};
     return classifyMedium(name, 0, media, kind);
+}
+
+// Asked from the folder that holds it, so that an entry whose whole path is longer than the
+// system takes can still be told to be a folder.
+bool isFolderIn(const std::string& directory, const std::string& name) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    const bool folder = ::fstatat(fd, name.c_str(), &status, 0) == 0 && S_ISDIR(status.st_mode);
+    ::close(fd);
+    return folder;
 }
 
 }  // namespace
@@ -85,8 +97,11 @@ void MediaWalk::scan(const std::string& directory) {
             return;
         const std::string path = joinPath(directory, name);
         if (::stat(path.c_str(), &status) != 0) {
-            // A dangling link or a file gone since the listing.
-            if (namesMedium(name, media_))
+            // A dangling link or a file gone since the listing, or a path too long to be used:
+            // a folder there would have been scanned.
+            const bool tooLong = errno == ENAMETOOLONG;
+            if (namesMedium(name, media_) ||
+                (tooLong && subdirectories_ && isFolderIn(directory, name)))
                 ++notRead_;
             continue;
         }

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/StoredField.h"
 #include "tools/FillRequest.h"
 
 namespace corvane {
@@ -29,10 +30,6 @@ inline constexpr std::uint64_t kLargestDiskImage = 737280;
 // that is not looked at.
 bool classifyMedium(const std::string& name, std::uint64_t size, const FillMedia& media,
                     FoundMedium::Kind& kind);
-
-// A name or path that a database line cannot hold: its fields are separated by "|" and the
-// lines by line ends.
-bool fitsDatabaseLine(const std::string& text);
 
 // Finds the media files under the paths of a fill, in order: each folder's entries by name,
 // a subfolder's files where the subfolder stands. Unreadable folders and media files are

@@ -7,6 +7,7 @@
 
 #include "model/CParseIt.h"
 #include "model/Game.h"
+#include "model/StoredField.h"
 #include "model/ValueLists.h"
 
 namespace corvane {
@@ -19,11 +20,6 @@ constexpr size_t kMaxGroupLength = 255;
 constexpr size_t kMaxCompanyLength = 64;
 constexpr size_t kMaxCountryLength = 2;
 constexpr int kFirstYear = 1982;
-
-// File names may hold bytes that would split a database line; such a text is not taken.
-bool fitsDatabaseLine(std::string_view text) {
-    return text.find_first_of("|\r\n") == std::string_view::npos;
-}
 
 std::string textOfGroup(std::string_view group, size_t maxLength) {
     if (group.empty() || group.size() > maxLength || !fitsDatabaseLine(group))

@@ -3,9 +3,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
+#include <climits>
 #include <filesystem>
+#include <map>
 
 #include "app/FillOperation.h"
+#include "common/AsciiCase.h"
+#include "media/CSHADigest.h"
 #include "media/MediaHash.h"
 #include "support/ChildProcess.h"
 #include "support/FakeEmulator.h"
@@ -34,6 +40,13 @@ public:
 private:
     int stopAfter_;
 };
+
+std::string sha1Of(const std::string& bytes) {
+    CSHADigest digest;
+    digest.Update(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    digest.Final();
+    return toLowerAscii(digest.DigestText());
+}
 
 class FillOperationTest : public OperationsFixture {
 protected:
@@ -70,6 +83,15 @@ protected:
     }
     std::vector<Game> profiles(const std::string& db) const {
         return DatabaseStore::readProfiles(dir.file(db + ".db"));
+    }
+    // Appends the media folder to Db as a fresh start of the program would, with no SHA-1
+    // remembered from the runs before; the database must stay as it is.
+    void expectAnAppendAddsNothing() {
+        const std::string before = readFile(dir.file("Db.db"));
+        cache.dropDatabase("Db");
+        const FillReport report = run(existing("Db", FillMode::Append));
+        EXPECT_EQ(report.message, "M_ERR_NO_ADDED_TO_DB\"Db\"");
+        EXPECT_EQ(readFile(dir.file("Db.db")), before);
     }
 };
 
@@ -300,6 +322,90 @@ TEST_F(FillOperationTest, AFullDiskIsReportedAndChangesNothing) {
         }));
         EXPECT_EQ(readFile(dir.file("Db.db")), before);
     }
+}
+
+TEST_F(FillOperationTest, AHardDiskInAnArchiveIsAddedOnce) {
+    writeZip(media.file("ide.zip"),
+             {{"Boot.rom", "boot"}, {"Drive.dsk", std::string(800000, 'h')}});
+    dir.write("Db.db", "");
+    EXPECT_EQ(run(existing("Db", FillMode::Append)).message, "2M_ADDED_TO_DB\"Db\"");
+    ASSERT_EQ(profiles("Db").size(), 2u);
+    EXPECT_EQ(profiles("Db")[1].hardDiskPrimary, media.file("ide.zip"));
+    for (int again = 0; again < 2; ++again)
+        expectAnAppendAddsNothing();
+
+    // Another archive's hard disk is still new.
+    writeZip(media.file("more.zip"), {{"Second.dsk", std::string(800000, 's')}});
+    EXPECT_EQ(run(existing("Db", FillMode::Append)).message, "1M_ADDED_TO_DB\"Db\"");
+    expectAnAppendAddsNothing();
+}
+
+TEST_F(FillOperationTest, ArchiveMembersAreFoundAgainByTheirExactNames) {
+    const std::string longName = "Disks/" + std::string(300, 'L') + ".rom";
+    const std::map<std::string, std::string> bytes = {
+        {"game.rom", "lower"}, {"GAME.rom", "upper"}, {longName, "long"}, {"twice.rom", "first"}};
+    writeZip(media.file("set.zip"), {{"game.rom", "lower"},
+                                     {"GAME.rom", "upper"},
+                                     {longName, "long"},
+                                     {"twice.rom", "first"},
+                                     {"twice.rom", "second"}});
+    dir.write("Db.db", "");
+    const FillReport report = run(existing("Db", FillMode::Append));
+    EXPECT_EQ(report.message, "4M_ADDED_TO_DB\"Db\"");
+    // The second "twice.rom" could never be told from the first.
+    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ1");
+    for (const Game& game : profiles("Db")) {
+        ASSERT_TRUE(bytes.contains(game.slot1ZipEntry)) << game.slot1ZipEntry;
+        EXPECT_EQ(MediumSha1(game.slot1File, game.slot1ZipEntry),
+                  sha1Of(bytes.at(game.slot1ZipEntry)))
+            << game.slot1ZipEntry;
+    }
+    // Letter case is ignored only where no member has the exact name.
+    EXPECT_EQ(MediumSha1(media.file("set.zip"), "Game.ROM"), sha1Of("lower"));
+    expectAnAppendAddsNothing();
+}
+
+TEST_F(FillOperationTest, AMemberNameHoldingANulIsPassedOver) {
+    writeZip(media.file("odd.zip"), {{"cut#short.rom", "cut"}, {"fine.rom", "fine"}});
+    std::string archive = readFile(media.file("odd.zip"));
+    for (size_t at = archive.find("cut#short"); at != std::string::npos;
+         at = archive.find("cut#short", at))
+        archive[at + 3] = '\0';
+    media.write("odd.zip", archive);
+    const FillReport report = run(newDatabase("Odd", {media.path()}));
+    EXPECT_EQ(report.message, "OddM_CREATED_DB1");
+    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ1");
+    EXPECT_EQ(readFile(dir.file("Odd.db")).find('\0'), std::string::npos);
+}
+
+TEST_F(FillOperationTest, AFolderPathTooLongToUseIsCountedAsPassedOver) {
+    media.write("ok.rom", "ok");
+    // Folders down to just under the system's limit on paths, and one more that passes it.
+    const std::string part(200, 'f');
+    std::string deepest = media.path();
+    while (deepest.size() + 1 + part.size() < PATH_MAX) {
+        deepest += "/" + part;
+        ASSERT_EQ(::mkdir(deepest.c_str(), 0755), 0);
+    }
+    const int parent = ::open(deepest.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(parent, 0);
+    ASSERT_EQ(::mkdirat(parent, part.c_str(), 0755), 0);
+    struct Cleanup {
+        int fd;
+        const std::string& name;
+        ~Cleanup() {
+            ::unlinkat(fd, name.c_str(), AT_REMOVEDIR);
+            ::close(fd);
+        }
+    } cleanup{parent, part};
+
+    const FillReport report = run(newDatabase("Deep", {media.path()}));
+    EXPECT_EQ(report.message, "DeepM_CREATED_DB1");
+    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ1");
+    // Not searched, the folder is not missed.
+    FillRequest flat = newDatabase("Flat", {deepest});
+    flat.searchSubdirectories = false;
+    EXPECT_EQ(run(flat).notReadMessage, "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
@@ -250,6 +251,31 @@ TEST_F(CliFillTest, MachinesAreTheEmulatorsWhenItHasAny) {
     EXPECT_EQ(run.status, 0);
     for (const Game& profile : DatabaseStore::readProfiles(base.file("Db.db")))
         EXPECT_EQ(profile.machine, "Real MSX");
+}
+
+TEST_F(CliFillTest, WithoutANamedMachineTheDialogsChoiceIsTaken) {
+    auto machinesOf = [&](const std::string& name) {
+        std::set<std::string> machines;
+        for (const Game& profile : DatabaseStore::readProfiles(base.file(name + ".db")))
+            machines.insert(profile.machine);
+        return machines;
+    };
+    // No "MSX2 - C-BIOS": the first machine listed, as the dialog preselects it.
+    emulator.addMachine("Sony HB-F1XD", "[Slots]\n");
+    emulator.addMachine("Philips NMS 8245", "[Slots]\n");
+    ProgramOutput run = fill({"--new", "First", media.file("loose")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(machinesOf("First"), std::set<std::string>{"Philips NMS 8245"});
+    // What it writes is accepted when typed.
+    run = fill({"--new", "Typed", "--machine", "Philips NMS 8245", media.file("loose")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readFile(base.file("Typed.db")), readFile(base.file("First.db")));
+
+    // The usual machine wins wherever it stands in the list.
+    emulator.addMachine("MSX2 - C-BIOS", "[Slots]\n");
+    run = fill({"--new", "Usual", media.file("loose")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(machinesOf("Usual"), std::set<std::string>{"MSX2 - C-BIOS"});
 }
 
 TEST_F(CliFillTest, ProgressOnlyOnATerminalAndWithinItsWidth) {

@@ -24,14 +24,14 @@ FillNaming chosenNaming(const QComboBox* combo) {
 
 QComboBox* createMachineCombo(std::vector<std::string> machines, QWidget* parent) {
     auto* combo = new QComboBox(parent);
-    // An installation that lists no machines still gives new profiles the usual one, as the
-    // command line does, rather than none.
+    // The command line takes the same machine when none is named. An installation that lists
+    // no machines still gives new profiles that one, rather than none.
+    const std::string preselected = MachineCatalogue::defaultMachine(machines);
     if (machines.empty())
-        machines.push_back(FillRequest{}.machine);
+        machines.push_back(preselected);
     for (const std::string& machine : machines)
         combo->addItem(fromBytes(machine), itemBytes(machine));
-    const std::optional<size_t> chosen =
-        MachineCatalogue::indexOf(machines, FillRequest{}.machine, true);
+    const std::optional<size_t> chosen = MachineCatalogue::indexOf(machines, preselected, false);
     combo->setCurrentIndex(chosen ? static_cast<int>(*chosen) : -1);
     return combo;
 }

@@ -19,8 +19,8 @@ class LanguageManager;
 QComboBox* createNamingCombo(const LanguageManager& languages, QWidget* parent);
 FillNaming chosenNaming(const QComboBox* combo);
 
-// The machines in their order, the one new profiles get by default chosen (else the first);
-// that one alone when there are none.
+// The machines in their order, MachineCatalogue::defaultMachine chosen; that one alone when
+// there are none.
 QComboBox* createMachineCombo(std::vector<std::string> machines, QWidget* parent);
 // Empty when there is no machine to choose.
 std::string chosenMachine(const QComboBox* combo);
