@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The software databases at the size of a full emulator installation: building the SHA-1 index
 // from 30,000 software entries against xmllint parsing the same file in the same run, and
-// 10,000 entry lookups against one loaded database set.
+// 10,000 entry lookups against one loaded database set. Then openMSX's installed database, where
+// there is one: the index built from it against xmllint on that file.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -11,12 +12,14 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "common/Path.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "emulator/SoftwareIndex.h"
 #include "platform/SystemTool.h"
 #include "platform/posix/PosixProcessStarter.h"
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -27,6 +30,10 @@ constexpr int kCommandRuns = 5;
 const char* const kIndexBuild = "SoftwareIndexBuild/30000software";
 const char* const kSetLoad = "EmulatorDatabaseSetLoad/30000software";
 const char* const kFindEntries = "FindEntry/10000sha1";
+const char* const kOpenMsxBuild = "SoftwareIndexBuild/openMSX";
+// openMSX's database as Debian installs it, found from the folder of its executable.
+const char* const kOpenMsxFolder = "/usr/bin";
+const char* const kOpenMsxDatabase = "/usr/share/openmsx/softwaredb.xml";
 
 std::string sha(unsigned n) {
     char text[41];
@@ -64,6 +71,18 @@ std::string generateDatabase(std::vector<std::string>& hashes) {
         xml += "</software>\n";
     }
     return xml + "</db>\n";
+}
+
+// Prints the index build's time against xmllint's on the same file.
+void printAgainstXmllint(const char* label, std::optional<double> build,
+                         std::optional<double> xmllint) {
+    if (build && xmllint) {
+        std::printf("%-40s %8.1f ms\n%-40s %8.1f ms   ours / it = %.2f (aim <= 2.0: %s)\n", label,
+                    *build * 1e3, "xmllint --noout", *xmllint * 1e3, *build / *xmllint,
+                    corvane::bench::verdict(*build / *xmllint <= 2.0));
+    } else if (build) {
+        std::printf("xmllint not available; %s %.1f ms\n", label, *build * 1e3);
+    }
 }
 
 // Best wall time of a few runs of xmllint on the file; nothing when it is missing or fails.
@@ -132,6 +151,26 @@ int main(int argc, char** argv) {
         ->UseRealTime()
         ->Repetitions(3);
 
+    // The user's own openMSX database must not take part: an empty home folder.
+    const corvane::test::TempDir home;
+    const corvane::SoftwareSources openMsx("", kOpenMsxFolder, home.path());
+    const bool haveOpenMsx = corvane::fileExists(kOpenMsxDatabase);
+    size_t openMsxSoftware = 0;
+    if (haveOpenMsx) {
+        benchmark::RegisterBenchmark(kOpenMsxBuild,
+                                     [&](benchmark::State& state) {
+                                         corvane::SoftwareIndex index;
+                                         for (auto _ : state) {
+                                             index.rebuild(openMsx, prompter, texts);
+                                         }
+                                         openMsxSoftware = index.softwareCount();
+                                         state.counters["keys"] = static_cast<double>(index.size());
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Repetitions(3);
+    }
+
     benchmark::Initialize(&argc, argv);
     corvane::bench::BestTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -140,18 +179,18 @@ int main(int argc, char** argv) {
     std::printf("\nInput: %d software entries, %zu dumps, %.1f MB; commands: best of %d\n",
                 kSoftwareCount, hashes.size(),
                 static_cast<double>(corvane::test::readFile(file).size()) / 1e6, kCommandRuns);
-    const std::optional<double> build = reporter.seconds(kIndexBuild);
-    const std::optional<double> xmllint = timeXmllint(file);
-    if (build && xmllint) {
-        std::printf("%-40s %8.1f ms\n%-40s %8.1f ms   ours / it = %.2f (aim <= 2.0: %s)\n",
-                    "SoftwareIndex build", *build * 1e3, "xmllint --noout", *xmllint * 1e3,
-                    *build / *xmllint, corvane::bench::verdict(*build / *xmllint <= 2.0));
-    } else if (build) {
-        std::printf("xmllint not available; SoftwareIndex build %.1f ms\n", *build * 1e3);
-    }
+    printAgainstXmllint("SoftwareIndex build", reporter.seconds(kIndexBuild), timeXmllint(file));
     if (const std::optional<double> lookups = reporter.seconds(kFindEntries)) {
         std::printf("%-40s %8.2f ms   (aim < 50 ms: %s)\n", "findEntry x 10000", *lookups * 1e3,
                     corvane::bench::verdict(*lookups < 0.05));
+    }
+    if (const std::optional<double> build = reporter.seconds(kOpenMsxBuild)) {
+        std::printf("\nInput: %s, %zu software entries, %.1f MB\n", kOpenMsxDatabase,
+                    openMsxSoftware,
+                    static_cast<double>(corvane::test::readFile(kOpenMsxDatabase).size()) / 1e6);
+        printAgainstXmllint("SoftwareIndex build (openMSX)", build, timeXmllint(kOpenMsxDatabase));
+    } else if (!haveOpenMsx) {
+        std::printf("\n%s is not installed: openMSX's database not measured\n", kOpenMsxDatabase);
     }
     return 0;
 }

@@ -2,9 +2,9 @@
 #include "app/CCorvaneLauncherApp.h"
 
 #include "common/Prompter.h"
-#include "emulator/EmulatorInstallation.h"
 #include "media/MediumSize.h"
 #include "model/DatabaseName.h"
+#include "platform/Folders.h"
 #include "platform/Platform.h"
 
 namespace corvane {
@@ -17,7 +17,7 @@ CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& pr
       store_(baseDirectory_, prompter_, languages_),
       starter_(starter ? std::move(starter) : makeProcessStarter()),
       shell_(shell ? std::move(shell) : makeDesktopShell(*starter_)),
-      launcher_(settings_, *starter_, *shell_, prompter_, languages_),
+      launcher_(baseDirectory_, settings_, *starter_, *shell_, prompter_, languages_),
       savedFilters_(baseDirectory_),
       favorites_(baseDirectory_),
       search_(store_) {
@@ -34,10 +34,18 @@ void CCorvaneLauncherApp::setReportPost(ProcessStarter::Post post) {
     starter_->setReportPost(std::move(post));
 }
 
+std::string CCorvaneLauncherApp::corvanePath() const {
+    return launcher_.folder(EmulatorKind::Corvane);
+}
+
+SoftwareSources CCorvaneLauncherApp::softwareSources() const {
+    return {corvanePath(), launcher_.folder(EmulatorKind::OpenMSX), homeFolder()};
+}
+
 void CCorvaneLauncherApp::buildSoftwareIndex() {
-    // The index of another Corvane Path must not answer meanwhile.
+    // The index of other sources must not answer meanwhile.
     softwareIndex_ = SoftwareIndex();
-    indexBuild_.start(settings_.emulatorDirectory);
+    indexBuild_.start(softwareSources());
 }
 
 bool CCorvaneLauncherApp::takeSoftwareIndex() {
@@ -63,8 +71,9 @@ void CCorvaneLauncherApp::reportSoftwareIndex() {
 
 const std::vector<std::string>& CCorvaneLauncherApp::machineList() {
     // Probing every machine is slow, so the list is kept; a new Corvane Path lists its own.
-    if (!machines_ || machines_->corvanePath() != settings_.emulatorDirectory)
-        machines_.emplace(settings_.emulatorDirectory);
+    const std::string path = corvanePath();
+    if (!machines_ || machines_->corvanePath() != path)
+        machines_.emplace(path);
     return machines_->machineList();
 }
 
@@ -105,9 +114,9 @@ bool CCorvaneLauncherApp::applySettings(Settings settings) {
     settings.imageType = settings.effectiveImageType();
     if (!saveSettings(baseDirectory_, settings))
         return false;
-    const bool emulatorMoved = settings.emulatorDirectory != settings_.emulatorDirectory;
+    const SoftwareSources before = softwareSources();
     settings_ = std::move(settings);
-    if (emulatorMoved)
+    if (softwareSources() != before)
         buildSoftwareIndex();
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
@@ -134,9 +143,9 @@ bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {
 }
 
 ProfileFilter CCorvaneLauncherApp::makeProfileFilter() {
-    // Whether the emulator is there is looked at once per load, not once per profile.
-    const bool emulatorPresent = EmulatorInstallation(settings_.emulatorDirectory).isValid(true);
-    return ProfileFilter(filter_, languages_, emulatorPresent, sha1Cache_,
+    // Whether a software database is there is looked at once per load, not once per profile.
+    const bool softwarePresent = softwareSources().present();
+    return ProfileFilter(filter_, languages_, softwarePresent, sha1Cache_,
                          store_.currentDatabaseName(), ProfileFilter::lookupIn(&softwareIndex_));
 }
 

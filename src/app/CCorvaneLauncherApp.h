@@ -44,13 +44,13 @@ public:
 
     // Reads settings.ini, makes the default database current and selects the language.
     void loadSettings();
-    // Writes settings.ini and, only when that worked, applies the new values (a new Corvane
-    // Path starts building the software index again).
+    // Writes settings.ini and, only when that worked, applies the new values (new software
+    // database sources start building the software index again).
     bool applySettings(Settings settings);
     // Makes the desktop helpers' reports run on the thread that owns the windows.
     void setReportPost(ProcessStarter::Post post);
-    // Starts indexing the emulator's software databases on a worker thread; done at start and
-    // after a new Corvane Path. Until the new index is taken the index is empty.
+    // Starts indexing the software databases on a worker thread; done at start and after the
+    // sources changed. Until the new index is taken the index is empty.
     void buildSoftwareIndex();
     // An index is being built that has not been taken yet.
     bool softwareIndexPending() const { return indexBuild_.pending(); }
@@ -65,6 +65,10 @@ public:
 
     const std::string& baseDirectory() const { return baseDirectory_; }
     const Settings& settings() const { return settings_; }
+    // The Corvane Path as used: a relative one is taken from the base directory.
+    std::string corvanePath() const;
+    // Where the software databases are read from: the primary emulator's, else openMSX's.
+    SoftwareSources softwareSources() const;
     // For values that change in memory only (a custom background that failed to load).
     Settings& mutableSettings() { return settings_; }
     DatabaseStore& store() { return store_; }

@@ -19,12 +19,12 @@
 
 namespace corvane {
 
-FillJob::FillJob(FillRequest request, DatabaseStore& store, std::string corvanePath,
+FillJob::FillJob(FillRequest request, DatabaseStore& store, SoftwareSources sources,
                  Sha1Cache known)
     : request_(std::move(request)),
       store_(store),
       path_(store.databasePath(request_.databaseName)),
-      corvanePath_(std::move(corvanePath)),
+      sources_(std::move(sources)),
       known_(std::move(known)) {}
 
 bool FillJob::readExisting(DatabaseFill& fill) {
@@ -74,7 +74,7 @@ void FillJob::run(FillProgress& progress, Prompter& notices, const TextSource& t
         result_ = OperationResult::FileError;
         return;
     }
-    const EmulatorDatabaseSet titles(corvanePath_, notices, texts);
+    const EmulatorDatabaseSet titles(sources_, notices, texts);
     std::optional<FillDetails> details;
     if (request_.extraData)
         details.emplace(store_.directory());
@@ -121,8 +121,8 @@ std::optional<std::string> FillOperation::refusal(FillRequest& request) {
     return std::nullopt;
 }
 
-FillJob FillOperation::prepare(FillRequest request, const std::string& corvanePath) {
-    return FillJob(std::move(request), store_, corvanePath, cache_);
+FillJob FillOperation::prepare(FillRequest request, const SoftwareSources& sources) {
+    return FillJob(std::move(request), store_, sources, cache_);
 }
 
 FillReport FillOperation::finish(const FillJob& job) {

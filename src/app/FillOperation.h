@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/OperationResult.h"
+#include "emulator/SoftwareSources.h"
 #include "media/Sha1Cache.h"
 #include "tools/DatabaseFill.h"
 #include "tools/FillRequest.h"
@@ -21,7 +22,7 @@ class TextSource;
 // touches only files (the backup, the media, the target database) and its own copies.
 class FillJob {
 public:
-    FillJob(FillRequest request, DatabaseStore& store, std::string corvanePath, Sha1Cache known);
+    FillJob(FillRequest request, DatabaseStore& store, SoftwareSources sources, Sha1Cache known);
 
     // Backs up, reads what an appended database holds, scans, and writes the database: a new or
     // overwritten one is written beside the old and put in its place at the end, an appended one
@@ -43,7 +44,7 @@ private:
     FillRequest request_;
     DatabaseStore& store_;
     std::string path_;
-    std::string corvanePath_;
+    SoftwareSources sources_;
     Sha1Cache known_;
     OperationResult result_ = OperationResult::NothingDone;
     FillScan scan_;
@@ -70,7 +71,7 @@ public:
     std::optional<std::string> refusal(FillRequest& request);
 
     // Takes what the job needs from the owner's state.
-    FillJob prepare(FillRequest request, const std::string& corvanePath);
+    FillJob prepare(FillRequest request, const SoftwareSources& sources);
 
     // On the owner's thread once the job has run. After a completed run the target is the
     // current database.

@@ -80,13 +80,13 @@ std::string countryText(const std::string& country, const TextSource& texts) {
 }
 
 PropertiesSubject lookUpProperties(const Game& profile, const std::string& database,
-                                   const std::string& corvanePath, Sha1Cache& cache,
+                                   const SoftwareSources& sources, Sha1Cache& cache,
                                    Prompter& prompter, const TextSource& texts) {
     PropertiesSubject subject;
     subject.sha1 = ProfileSha1(profile, database, cache);
     if (subject.sha1.empty())
         return subject;
-    const EmulatorDatabaseSet databases(corvanePath, prompter, texts);
+    const EmulatorDatabaseSet databases(sources, prompter, texts);
     std::optional<CorvaneDBEntry> entry = databases.findEntry(subject.sha1);
     if (entry && entry->found)
         subject.entry = std::move(entry);

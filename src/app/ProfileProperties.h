@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "emulator/CorvaneDBEntry.h"
+#include "emulator/SoftwareSources.h"
 
 namespace corvane {
 
@@ -74,10 +75,10 @@ std::vector<PropertyRow> corvaneDatabaseRows(const CorvaneDBEntry& entry, const 
 // typed by the user can never be taken for some other catalogue text.
 std::string countryText(const std::string& country, const TextSource& texts);
 
-// Hashes the profile's main medium and looks it up in the emulator's software databases, which
-// are read for this one lookup. A profile without a readable medium reads no database.
+// Hashes the profile's main medium and looks it up in the software databases, which are read for
+// this one lookup. A profile without a readable medium reads no database.
 PropertiesSubject lookUpProperties(const Game& profile, const std::string& database,
-                                   const std::string& corvanePath, Sha1Cache& cache,
+                                   const SoftwareSources& sources, Sha1Cache& cache,
                                    Prompter& prompter, const TextSource& texts);
 
 }  // namespace corvane

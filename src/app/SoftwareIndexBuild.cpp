@@ -7,9 +7,9 @@
 namespace corvane {
 
 struct SoftwareIndexBuild::Job {
-    explicit Job(std::string path) : corvanePath(std::move(path)) {}
+    explicit Job(SoftwareSources from) : sources(std::move(from)) {}
 
-    const std::string corvanePath;
+    const SoftwareSources sources;
     std::atomic<bool> stop{false};
     mutable std::mutex mutex;
     mutable std::condition_variable ended;
@@ -32,18 +32,18 @@ void SoftwareIndexBuild::setListener(std::function<void()> listener) {
     listener_ = std::move(listener);
 }
 
-void SoftwareIndexBuild::start(std::string corvanePath) {
+void SoftwareIndexBuild::start(SoftwareSources sources) {
     reapEnded();
     if (current_)
         current_->stop = true;
-    current_ = std::make_shared<Job>(std::move(corvanePath));
+    current_ = std::make_shared<Job>(std::move(sources));
     workers_.reserve(workers_.size() + 1);
     workers_.emplace_back(current_, std::thread([this, job = current_] { run(*job); }));
 }
 
 void SoftwareIndexBuild::run(Job& job) {
     Result result;
-    const IndexOutcome outcome = result.index.build(job.corvanePath, job.stop);
+    const IndexOutcome outcome = result.index.build(job.sources, job.stop);
     result.noDatabases = outcome == IndexOutcome::NoDatabases;
     {
         std::lock_guard lock(job.mutex);

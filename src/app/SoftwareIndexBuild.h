@@ -16,7 +16,7 @@
 namespace corvane {
 
 // Builds a software index on a worker thread, so that large software databases never hold the
-// window up. A worker reads only the path it was given and writes only into its own job; the
+// window up. A worker reads only the sources it was given and writes only into its own job; the
 // owner takes the finished index on its own thread, which alone calls the public functions. A
 // new start supersedes the build still running: its result is never taken.
 class SoftwareIndexBuild {
@@ -37,7 +37,7 @@ public:
     // running nor called again.
     void setListener(std::function<void()> listener);
 
-    void start(std::string corvanePath);
+    void start(SoftwareSources sources);
     // A build was started whose result has not been taken yet.
     bool pending() const { return current_ != nullptr; }
     // Waits at most timeout for the pending build; true once it has ended or none is pending.

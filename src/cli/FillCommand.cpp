@@ -60,7 +60,7 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     CCorvaneLauncherApp app(parsed.baseDirectory, prompter);
     app.loadSettings();
     const TextSource& texts = app.texts();
-    const std::string& corvanePath = app.settings().emulatorDirectory;
+    const std::string corvanePath = app.corvanePath();
     auto refuse = [&](const std::string& key) {
         context.err << texts.text(key) << '\n';
         return exitCode(ExitStatus::Failed);
@@ -84,7 +84,7 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     }
     CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
                              texts.text("L_SCANNING"));
-    FillJob job = operation.prepare(std::move(parsed.request), corvanePath);
+    FillJob job = operation.prepare(std::move(parsed.request), app.softwareSources());
     job.run(progress, prompter, texts);
     if (line)
         line->clear();

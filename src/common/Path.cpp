@@ -17,6 +17,12 @@ bool isAbsolutePath(std::string_view path) {
     return !path.empty() && path.front() == kPathSeparator;
 }
 
+std::string pathFrom(std::string_view base, std::string_view path) {
+    if (path.empty() || isAbsolutePath(path))
+        return std::string(path);
+    return joinPath(base, path);
+}
+
 size_t lastSeparator(std::string_view path) {
     return path.find_last_of("/\\");
 }

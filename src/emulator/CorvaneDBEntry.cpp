@@ -13,7 +13,7 @@ namespace xml = softwarexml;
 
 namespace {
 
-void readCartridge(const TiXmlElement& medium, CorvaneDBEntry& entry) {
+void readCartridge(const TiXmlElement& medium, SoftwareDbShape shape, CorvaneDBEntry& entry) {
     for (const TiXmlElement* child = medium.FirstChildElement(); child;
          child = child->NextSiblingElement()) {
         const std::string_view name = xml::name(*child);
@@ -22,21 +22,21 @@ void readCartridge(const TiXmlElement& medium, CorvaneDBEntry& entry) {
         } else if (name == "start") {
             entry.romStart = xml::text(child);
         } else if (name == "remark") {
-            entry.remark = xml::text(child->FirstChildElement());
+            entry.remark = xml::detailText(*child, shape);
         }
     }
     if (entry.mapper.empty())
         entry.mapper = "Mirrored ROM";
 }
 
-void readMedium(const TiXmlElement& medium, CorvaneDBEntry& entry) {
+void readMedium(const TiXmlElement& medium, SoftwareDbShape shape, CorvaneDBEntry& entry) {
     for (const TiXmlElement* child = medium.FirstChildElement(); child;
          child = child->NextSiblingElement()) {
         const std::string_view name = xml::name(*child);
         if (name == "start") {
-            entry.mediaStart = xml::text(child->FirstChildElement());
+            entry.mediaStart = xml::detailText(*child, shape);
         } else if (name == "remark") {
-            entry.remark = xml::text(child->FirstChildElement());
+            entry.remark = xml::detailText(*child, shape);
         }
     }
 }
@@ -52,9 +52,10 @@ void readOriginal(const TiXmlElement& original, CorvaneDBEntry& entry) {
 
 }  // namespace
 
-CorvaneDBEntry CorvaneDBEntry::search(std::string_view sha1, const TiXmlDocument& document) {
+CorvaneDBEntry CorvaneDBEntry::search(std::string_view sha1, const TiXmlDocument& document,
+                                      SoftwareDbShape shape) {
     const std::string lower = toLowerAscii(sha1);
-    if (const std::optional<DumpLocation> location = locate(lower, document)) {
+    if (const std::optional<DumpLocation> location = locate(lower, document, shape)) {
         return describe(lower, *location);
     }
     CorvaneDBEntry entry;
@@ -63,14 +64,15 @@ CorvaneDBEntry CorvaneDBEntry::search(std::string_view sha1, const TiXmlDocument
 }
 
 std::optional<DumpLocation> CorvaneDBEntry::locate(std::string_view hash,
-                                                   const TiXmlDocument& document) {
+                                                   const TiXmlDocument& document,
+                                                   SoftwareDbShape shape) {
     const TiXmlElement* root = document.RootElement();
     if (!root || hash.empty())
         return std::nullopt;
     std::optional<DumpLocation> found;
     for (const TiXmlElement* software = root->FirstChildElement("software"); software;
          software = software->NextSiblingElement("software")) {
-        xml::forEachDumpHash(*software, [&](const xml::DumpHash& dump) {
+        xml::forEachDumpHash(*software, shape, [&](const xml::DumpHash& dump) {
             if (xml::text(dump.hash) != hash)
                 return true;
             found = dump.location;
@@ -105,13 +107,13 @@ CorvaneDBEntry CorvaneDBEntry::describe(std::string_view sha1, const DumpLocatio
             if (msx)
                 readOriginal(*element, entry);
         } else if (xml::isCartridge(name)) {
-            readCartridge(*element, entry);
+            readCartridge(*element, location.shape, entry);
         } else if (name == "cas") {
             if (!location.particularMedium || location.particularMedium == element) {
-                readMedium(*element, entry);
+                readMedium(*element, location.shape, entry);
             }
         } else if (name == "dsk") {
-            readMedium(*element, entry);
+            readMedium(*element, location.shape, entry);
         }
     }
     return entry;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "emulator/SoftwareDbShape.h"
+
 class TiXmlDocument;
 class TiXmlElement;
 
@@ -20,6 +22,7 @@ struct DumpLocation {
     // of one release, only that one describes the dump.
     const TiXmlElement* particularMedium = nullptr;
     Kind kind = Kind::Rom;
+    SoftwareDbShape shape = SoftwareDbShape::Corvane;
 };
 
 // The full description of one dump as found in one software database document.
@@ -45,9 +48,11 @@ struct CorvaneDBEntry {
 
     // Walks the document in order to the first hash equal to the lower-cased SHA-1. Upper-case
     // hashes in a file therefore match nothing.
-    static CorvaneDBEntry search(std::string_view sha1, const TiXmlDocument& document);
+    static CorvaneDBEntry search(std::string_view sha1, const TiXmlDocument& document,
+                                 SoftwareDbShape shape = SoftwareDbShape::Corvane);
     // The first place of a hash text in document order, exactly as written.
-    static std::optional<DumpLocation> locate(std::string_view hash, const TiXmlDocument& document);
+    static std::optional<DumpLocation> locate(std::string_view hash, const TiXmlDocument& document,
+                                              SoftwareDbShape shape = SoftwareDbShape::Corvane);
     // The found entry for a dump at a known place.
     static CorvaneDBEntry describe(std::string_view sha1, const DumpLocation& location);
 };

@@ -30,7 +30,7 @@ inline DumpLocation::Kind kindOfFormatMedium(std::string_view mediumName) {
 // search compares them in, so an index keeping the first place of a text gives the search's
 // answer. Stops as soon as visit returns false; returns false then.
 template <typename Visit>
-bool forEachDumpHash(const TiXmlElement& software, Visit&& visit) {
+bool forEachDumpHash(const TiXmlElement& software, SoftwareDbShape shape, Visit&& visit) {
     for (const TiXmlElement* dump = software.FirstChildElement("dump"); dump;
          dump = dump->NextSiblingElement("dump")) {
         bool isGroup = false;
@@ -40,10 +40,11 @@ bool forEachDumpHash(const TiXmlElement& software, Visit&& visit) {
             const DumpLocation::Kind formatKind = kindOfFormatMedium(name(*medium));
             for (const TiXmlElement* child = medium->FirstChildElement(); child;
                  child = child->NextSiblingElement()) {
-                if (isSha1Hash(*child)) {
-                    if (!visit(DumpHash{child,
-                                        nullptr,
-                                        {&software, &container, nullptr, DumpLocation::Kind::Rom}}))
+                if (isSha1Hash(*child, shape)) {
+                    if (!visit(DumpHash{
+                            child,
+                            nullptr,
+                            {&software, &container, nullptr, DumpLocation::Kind::Rom, shape}}))
                         return false;
                     continue;
                 }
@@ -51,11 +52,11 @@ bool forEachDumpHash(const TiXmlElement& software, Visit&& visit) {
                     continue;
                 for (const TiXmlElement* hash = child->FirstChildElement("hash"); hash;
                      hash = hash->NextSiblingElement("hash")) {
-                    if (isSha1Hash(*hash) &&
-                        !visit(DumpHash{
-                            hash,
-                            child,
-                            {&software, &container, isGroup ? medium : nullptr, formatKind}}))
+                    if (isSha1Hash(*hash, shape) &&
+                        !visit(DumpHash{hash,
+                                        child,
+                                        {&software, &container, isGroup ? medium : nullptr,
+                                         formatKind, shape}}))
                         return false;
                 }
             }

@@ -4,29 +4,25 @@
 #include <tinyxml.h>
 
 #include "common/AsciiCase.h"
-#include "common/Path.h"
 #include "emulator/DumpHashes.h"
-#include "emulator/EmulatorInstallation.h"
 #include "emulator/SoftwareXml.h"
 
 namespace corvane {
 
 namespace xml = softwarexml;
 
-EmulatorDatabaseSet::EmulatorDatabaseSet(const std::string& corvanePath, Prompter& prompter,
+EmulatorDatabaseSet::EmulatorDatabaseSet(const SoftwareSources& sources, Prompter& prompter,
                                          const TextSource& texts) {
-    const EmulatorInstallation installation(corvanePath);
-    const std::optional<std::vector<std::string>> files =
-        xml::databaseFilesToRead(installation, prompter, texts);
+    const std::optional<std::vector<SoftwareDbFile>> files =
+        xml::databaseFilesToRead(sources, prompter, texts);
     if (!files)
         return;
     xmlFileCount_ = files->size();
-    for (const std::string& file : *files) {
+    for (const SoftwareDbFile& file : *files) {
         auto document = std::make_unique<TiXmlDocument>();
-        if (!xml::loadDocument(*document, joinPath(installation.databasesDirectory(), file))) {
+        if (!xml::loadDocument(*document, file.path))
             continue;
-        }
-        documents_.push_back({file, std::move(document)});
+        documents_.push_back({file.name, file.shape, std::move(document)});
         indexDocument(static_cast<uint32_t>(documents_.size() - 1));
     }
 }
@@ -44,9 +40,10 @@ std::vector<std::string> EmulatorDatabaseSet::documentNames() const {
 // is the one the walk would stop at.
 void EmulatorDatabaseSet::indexDocument(uint32_t document) {
     const TiXmlElement* root = documents_[document].xml->RootElement();
+    const SoftwareDbShape shape = documents_[document].shape;
     for (const TiXmlElement* software = root->FirstChildElement("software"); software;
          software = software->NextSiblingElement("software")) {
-        xml::forEachDumpHash(*software, [&](const xml::DumpHash& dump) {
+        xml::forEachDumpHash(*software, shape, [&](const xml::DumpHash& dump) {
             const std::string_view text = xml::text(dump.hash);
             if (!text.empty())
                 index_.try_emplace(std::string(text), Place{document, dump.location});
@@ -72,7 +69,7 @@ std::optional<CorvaneDBEntry> EmulatorDatabaseSet::findEntryByWalk(std::string_v
         return std::nullopt;
     const std::string lower = toLowerAscii(sha1);
     for (const Document& document : documents_) {
-        CorvaneDBEntry entry = CorvaneDBEntry::search(lower, *document.xml);
+        CorvaneDBEntry entry = CorvaneDBEntry::search(lower, *document.xml, document.shape);
         if (entry.found) {
             entry.database = document.name;
             return entry;

@@ -10,6 +10,7 @@
 
 #include "common/StringMap.h"
 #include "emulator/CorvaneDBEntry.h"
+#include "emulator/SoftwareSources.h"
 
 class TiXmlDocument;
 
@@ -18,14 +19,14 @@ namespace corvane {
 class Prompter;
 class TextSource;
 
-// The primary emulator's software databases, parsed whole for one tool action. Every dump is
+// The software databases of the sources, parsed whole for one tool action. Every dump is
 // indexed once at load, so looking up many SHA-1s costs no walk of the documents.
 class EmulatorDatabaseSet {
 public:
-    // Loads every XML file of the Databases folder in listing order; files that do not parse
-    // are skipped. An invalid Corvane Path gives an empty set silently; a folder without XML
-    // files shows M_ERR_NO_CORVANE_DB.
-    EmulatorDatabaseSet(const std::string& corvanePath, Prompter& prompter,
+    // Loads every file of the sources in order; files that do not parse are skipped. Sources
+    // without any database give an empty set silently; a Databases folder without XML files
+    // shows M_ERR_NO_CORVANE_DB.
+    EmulatorDatabaseSet(const SoftwareSources& sources, Prompter& prompter,
                         const TextSource& texts);
     ~EmulatorDatabaseSet();
     EmulatorDatabaseSet(const EmulatorDatabaseSet&) = delete;
@@ -44,6 +45,7 @@ public:
 private:
     struct Document {
         std::string name;
+        SoftwareDbShape shape;
         std::unique_ptr<TiXmlDocument> xml;
     };
     struct Place {

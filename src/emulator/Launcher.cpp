@@ -49,27 +49,42 @@ bool Launcher::isAvailable(LaunchCommand command) const {
     return true;
 }
 
-std::string Launcher::executablePath(EmulatorKind emulator) const {
+std::string Launcher::folder(EmulatorKind emulator) const {
     switch (emulator) {
         case EmulatorKind::OpenMSX:
-            return joinPath(settings_.openMsxDirectory, executableFileName("openmsx"));
+            return pathFrom(baseDirectory_, settings_.openMsxDirectory);
         case EmulatorKind::FMSX:
-            return joinPath(settings_.fmsxDirectory, executableFileName("fmsx"));
+            return pathFrom(baseDirectory_, settings_.fmsxDirectory);
         case EmulatorKind::Corvane:
             break;
     }
-    return EmulatorInstallation(settings_.emulatorDirectory).executable();
+    return pathFrom(baseDirectory_, settings_.emulatorDirectory);
+}
+
+std::string Launcher::executablePath(EmulatorKind emulator) const {
+    switch (emulator) {
+        case EmulatorKind::OpenMSX:
+            return joinPath(folder(emulator), executableFileName("openmsx"));
+        case EmulatorKind::FMSX:
+            return joinPath(folder(emulator), executableFileName("fmsx"));
+        case EmulatorKind::Corvane:
+            break;
+    }
+    return EmulatorInstallation(folder(emulator)).executable();
 }
 
 bool Launcher::isEmulatorPathValid(bool requireDatabases) const {
-    return EmulatorInstallation(settings_.emulatorDirectory).isValid(requireDatabases);
+    return EmulatorInstallation(folder(EmulatorKind::Corvane)).isValid(requireDatabases);
 }
 
 bool Launcher::launch(const Game* profile, LaunchCommand command) {
     if (!profile)
         return true;
     const LaunchTarget target = launchTarget(command);
-    const EmulatorHandler handler(settings_,
+    // The primary emulator is handed paths inside its installation (special cartridges).
+    Settings settings = settings_;
+    settings.emulatorDirectory = folder(EmulatorKind::Corvane);
+    const EmulatorHandler handler(settings,
                                   [this](const std::string& exe, const EmulatorArguments& args) {
                                       return startEmulatorProcess(exe, args);
                                   });
@@ -158,7 +173,7 @@ ScreenshotFiles Launcher::screenshotFiles(const Game& profile) const {
         return files;
     }
     const std::string directory =
-        EmulatorInstallation(settings_.emulatorDirectory).screenshotsDirectory();
+        EmulatorInstallation(folder(EmulatorKind::Corvane)).screenshotsDirectory();
     const std::string base = profile.CaptureBaseName();
     // The emulator's home platform ignores letter case: Knight_0000.png is the picture of the
     // image type PNG. A picture that is not there keeps its exact name.

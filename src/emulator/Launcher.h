@@ -40,15 +40,17 @@ struct ScreenshotFiles {
 };
 
 // What the user does with one profile: start it on an emulator, open its info file, show its
-// file in the file manager, and where its screenshots are. Reads the settings at each call.
+// file in the file manager, and where its screenshots are. Reads the settings at each call; a
+// relative emulator folder is taken from the base directory, whatever the working directory.
 class Launcher {
 public:
     // Shows the arguments' text before a start; false (Cancel) starts nothing and is no error.
     using ConfirmCommandLine = std::function<bool(const std::string& commandLine)>;
 
-    Launcher(const Settings& settings, ProcessStarter& starter, DesktopShell& shell,
-             Prompter& prompter, const TextSource& texts)
-        : settings_(settings),
+    Launcher(std::string baseDirectory, const Settings& settings, ProcessStarter& starter,
+             DesktopShell& shell, Prompter& prompter, const TextSource& texts)
+        : baseDirectory_(std::move(baseDirectory)),
+          settings_(settings),
           starter_(starter),
           shell_(shell),
           prompter_(prompter),
@@ -60,6 +62,8 @@ public:
     static LaunchTarget launchTarget(LaunchCommand command);
     // openMSX and fMSX need their path set.
     bool isAvailable(LaunchCommand command) const;
+    // The emulator's folder setting as used: empty when unset, else from the base directory.
+    std::string folder(EmulatorKind emulator) const;
     std::string executablePath(EmulatorKind emulator) const;
     bool isEmulatorPathValid(bool requireDatabases) const;
 
@@ -91,6 +95,7 @@ private:
     void showError(const char* key);
     std::optional<std::string> viewerProgram() const;
 
+    const std::string baseDirectory_;
     const Settings& settings_;
     ProcessStarter& starter_;
     DesktopShell& shell_;

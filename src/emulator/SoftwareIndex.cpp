@@ -3,45 +3,42 @@
 
 #include <tinyxml.h>
 
-#include "common/Path.h"
 #include "common/Prompter.h"
 #include "common/TextSource.h"
 #include "emulator/DumpHashes.h"
-#include "emulator/EmulatorInstallation.h"
 #include "emulator/SoftwareXml.h"
 
 namespace corvane {
 
 namespace xml = softwarexml;
 
-void SoftwareIndex::build(const std::string& corvanePath, Prompter& prompter,
+void SoftwareIndex::build(const SoftwareSources& sources, Prompter& prompter,
                           const TextSource& texts) {
     const std::atomic<bool> never{false};
-    if (build(corvanePath, never) == IndexOutcome::NoDatabases)
+    if (build(sources, never) == IndexOutcome::NoDatabases)
         prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
 }
 
-IndexOutcome SoftwareIndex::build(const std::string& corvanePath, const std::atomic<bool>& stop) {
+IndexOutcome SoftwareIndex::build(const SoftwareSources& sources, const std::atomic<bool>& stop) {
     if (built_)
         return IndexOutcome::Built;
-    const EmulatorInstallation installation(corvanePath);
-    const std::optional<std::vector<std::string>> files = xml::databaseFileList(installation);
+    const std::optional<std::vector<SoftwareDbFile>> files = sources.files();
     if (!files)
         return IndexOutcome::NoDatabases;
-    for (const std::string& file : *files) {
-        if (!indexFile(joinPath(installation.databasesDirectory(), file), stop))
+    for (const SoftwareDbFile& file : *files) {
+        if (!indexFile(file, stop))
             return IndexOutcome::Stopped;
     }
     built_ = true;
     return IndexOutcome::Built;
 }
 
-void SoftwareIndex::rebuild(const std::string& corvanePath, Prompter& prompter,
+void SoftwareIndex::rebuild(const SoftwareSources& sources, Prompter& prompter,
                             const TextSource& texts) {
     keys_.clear();
     software_.clear();
     built_ = false;
-    build(corvanePath, prompter, texts);
+    build(sources, prompter, texts);
 }
 
 const SoftwareSummary* SoftwareIndex::find(std::string_view sha1) const {
@@ -57,11 +54,11 @@ std::optional<std::set<std::string>> SoftwareIndex::otherDumps(std::string_view 
     return std::set<std::string>(sha1s.begin(), sha1s.end());
 }
 
-bool SoftwareIndex::indexFile(const std::string& path, const std::atomic<bool>& stop) {
+bool SoftwareIndex::indexFile(const SoftwareDbFile& file, const std::atomic<bool>& stop) {
     if (stop.load(std::memory_order_relaxed))
         return false;
     TiXmlDocument document;
-    if (!xml::loadDocument(document, path))
+    if (!xml::loadDocument(document, file.path))
         return true;
     for (const TiXmlElement* software = document.RootElement()->FirstChildElement("software");
          software; software = software->NextSiblingElement("software")) {
@@ -75,7 +72,7 @@ bool SoftwareIndex::indexFile(const std::string& path, const std::atomic<bool>& 
                               std::string(xml::childText(*software, "country"))},
                              {}});
         // Of the format hashes only the tapes': disk hashes are not indexed.
-        xml::forEachDumpHash(*software, [&](const xml::DumpHash& dump) {
+        xml::forEachDumpHash(*software, file.shape, [&](const xml::DumpHash& dump) {
             const char* type = dump.format ? dump.format->Attribute("type") : nullptr;
             if (!dump.format || (type && std::string_view(type) == "cas"))
                 add(xml::text(dump.hash), id);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/StringMap.h"
+#include "emulator/SoftwareSources.h"
 
 namespace corvane {
 
@@ -33,21 +34,23 @@ struct SoftwareSummary {
     bool operator==(const SoftwareSummary&) const = default;
 };
 
-// SHA-1 text to the basic data of the software it is a dump of, over all the primary emulator's
-// software databases. Cartridge and tape dumps only: disk hashes are not indexed.
+// SHA-1 text to the basic data of the software it is a dump of, over all the software databases
+// of the sources. Cartridge and tape dumps only: disk hashes are not indexed.
 class SoftwareIndex {
 public:
-    // Builds once. An invalid Corvane Path gives an empty, built index; a Databases folder
+    // Builds once. Sources without any database give an empty, built index; a Databases folder
     // without XML files shows M_ERR_NO_CORVANE_DB and leaves the index unbuilt.
-    void build(const std::string& corvanePath, Prompter& prompter, const TextSource& texts);
+    void build(const SoftwareSources& sources, Prompter& prompter, const TextSource& texts);
     // The same without telling the user anything, for a worker thread; stop is polled between
     // files and entries. Only Built marks the index built.
-    IndexOutcome build(const std::string& corvanePath, const std::atomic<bool>& stop);
-    // After a change of the Corvane Path.
-    void rebuild(const std::string& corvanePath, Prompter& prompter, const TextSource& texts);
+    IndexOutcome build(const SoftwareSources& sources, const std::atomic<bool>& stop);
+    // After a change of the sources.
+    void rebuild(const SoftwareSources& sources, Prompter& prompter, const TextSource& texts);
 
     bool isBuilt() const { return built_; }
     size_t size() const { return keys_.size(); }
+    // Software entries that any key resolves to.
+    size_t softwareCount() const { return software_.size(); }
     // Exact lookup of a lower-case SHA-1 text; null when absent.
     const SoftwareSummary* find(std::string_view sha1) const;
     // Every SHA-1 of the same software, the given one included; none when it is not indexed.
@@ -59,7 +62,7 @@ private:
         std::vector<std::string> sha1s;  // the keys that resolved to this software
     };
     // False when stopped before the end of the file.
-    bool indexFile(const std::string& path, const std::atomic<bool>& stop);
+    bool indexFile(const SoftwareDbFile& file, const std::atomic<bool>& stop);
     void add(std::string_view sha1, uint32_t software);
 
     std::deque<Software> software_;

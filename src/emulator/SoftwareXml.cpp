@@ -6,22 +6,14 @@
 #include "common/Prompter.h"
 #include "common/RegularFile.h"
 #include "common/TextSource.h"
-#include "emulator/EmulatorInstallation.h"
+#include "emulator/SoftwareSources.h"
 
 namespace corvane::softwarexml {
 
-std::optional<std::vector<std::string>> databaseFileList(const EmulatorInstallation& installation) {
-    if (!installation.isValid(true))
-        return std::vector<std::string>{};
-    std::optional<std::vector<std::string>> files = installation.databaseFiles();
-    if (!files || files->empty())
-        return std::nullopt;
-    return files;
-}
-
-std::optional<std::vector<std::string>> databaseFilesToRead(
-    const EmulatorInstallation& installation, Prompter& prompter, const TextSource& texts) {
-    std::optional<std::vector<std::string>> files = databaseFileList(installation);
+std::optional<std::vector<SoftwareDbFile>> databaseFilesToRead(const SoftwareSources& sources,
+                                                               Prompter& prompter,
+                                                               const TextSource& texts) {
+    std::optional<std::vector<SoftwareDbFile>> files = sources.files();
     if (!files)
         prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
     return files;
@@ -74,9 +66,17 @@ std::string_view name(const TiXmlElement& element) {
     return element.ValueStr();
 }
 
-bool isSha1Hash(const TiXmlElement& element) {
+bool isSha1Hash(const TiXmlElement& element, SoftwareDbShape shape) {
+    if (name(element) != "hash")
+        return false;
     const char* algo = element.Attribute("algo");
-    return name(element) == "hash" && algo && std::string_view(algo) == "sha1";
+    if (!algo)
+        return shape == SoftwareDbShape::OpenMsx;
+    return std::string_view(algo) == "sha1";
+}
+
+std::string_view detailText(const TiXmlElement& element, SoftwareDbShape shape) {
+    return text(shape == SoftwareDbShape::OpenMsx ? &element : element.FirstChildElement());
 }
 
 const TiXmlElement& mediaContainer(const TiXmlElement& dump, bool& isGroup) {

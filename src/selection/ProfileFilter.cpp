@@ -26,13 +26,13 @@ bool isSet(const std::string& value) {
 }  // namespace
 
 ProfileFilter::ProfileFilter(const FilterState& state, const TextSource& texts,
-                             bool emulatorPresent, Sha1Cache& cache, std::string database,
+                             bool softwarePresent, Sha1Cache& cache, std::string database,
                              SoftwareLookup lookup)
     : state_(state),
       cache_(cache),
       database_(std::move(database)),
       lookup_(std::move(lookup)),
-      checkSoftwareData_(emulatorPresent && state.usesSoftwareData()),
+      checkSoftwareData_(softwarePresent && state.usesSoftwareData()),
       countryText_(filterValueText(FilterCriterion::Country, state.country, texts)),
       generationIndex_(indexIn(generationNames(), state.generation)),
       soundIndex_(indexIn(soundNames(), state.sound)) {}

@@ -23,9 +23,10 @@ public:
     // The software entry of a lower-case SHA-1 text; null when there is none.
     using SoftwareLookup = std::function<const SoftwareSummary*(std::string_view sha1)>;
 
-    // emulatorPresent: the primary emulator and its Databases folder exist (checked once per
-    // load). Without them company, year, country and system let every profile pass.
-    ProfileFilter(const FilterState& state, const TextSource& texts, bool emulatorPresent,
+    // softwarePresent: a software database is there to be read, the primary emulator's or
+    // openMSX's (checked once per load). Without one company, year, country and system let every
+    // profile pass.
+    ProfileFilter(const FilterState& state, const TextSource& texts, bool softwarePresent,
                   Sha1Cache& cache, std::string database, SoftwareLookup lookup);
 
     // A lookup over the index; a null index knows no software.

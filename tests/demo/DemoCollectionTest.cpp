@@ -141,7 +141,7 @@ TEST(DemoCollection, EveryLineParsesAndEveryMediumItNamesIsThere) {
     KeyTextSource texts;
     RecordingStarter starter;
     RecordingShell shell;
-    const Launcher launcher(settings, starter, shell, prompter, texts);
+    const Launcher launcher(".", settings, starter, shell, prompter, texts);
     int fromEmulatorFolder = 0;
     for (const Game& g : demoProfiles(".")) {
         const ScreenshotFiles files = launcher.screenshotFiles(g);

@@ -25,7 +25,8 @@ protected:
     RecordingShell shell;
     ScriptedPrompter prompter;
     KeyTextSource texts;
-    Launcher launcher{settings, starter, shell, prompter, texts};
+    TempDir base;
+    Launcher launcher{base.path(), settings, starter, shell, prompter, texts};
 
     Strings shownErrors() const {
         Strings keys;

@@ -47,7 +47,8 @@ protected:
     RecordingShell shell;
     ScriptedPrompter prompter;
     KeyTextSource texts;
-    Launcher launcher{settings, starter, shell, prompter, texts};
+    TempDir base;
+    Launcher launcher{base.path(), settings, starter, shell, prompter, texts};
     Game profile;
 };
 
@@ -90,15 +91,28 @@ TEST_F(LauncherTest, EntryPointsChooseEmulatorAndMachine) {
     EXPECT_EQ(shownErrors(), Strings{"M_ERR_START_EMUL"});
 }
 
-TEST_F(LauncherTest, OnlyAnAbsoluteEmulatorFolderIsStarted) {
-    for (const char* folder : {"", "corvane", "./corvane", "../corvane"}) {
-        settings.emulatorDirectory = settings.openMsxDirectory = settings.fmsxDirectory = folder;
-        for (LaunchCommand command :
-             {LaunchCommand::SavedSettings, LaunchCommand::OpenMSX, LaunchCommand::FMSX})
-            EXPECT_FALSE(launcher.launch(&profile, command)) << folder;
-    }
+TEST_F(LauncherTest, AnEmptyFolderIsNeverStartedARelativeOneIsInTheBaseDirectory) {
+    const std::vector<LaunchCommand> commands = {LaunchCommand::SavedSettings,
+                                                 LaunchCommand::OpenMSX, LaunchCommand::FMSX};
+    settings.emulatorDirectory = settings.openMsxDirectory = settings.fmsxDirectory = "";
+    for (LaunchCommand command : commands)
+        EXPECT_FALSE(launcher.launch(&profile, command));
     EXPECT_TRUE(starter.started.empty());
-    EXPECT_EQ(shownErrors(), Strings(12, "M_ERR_START_EMUL"));
+    EXPECT_EQ(shownErrors(), Strings(3, "M_ERR_START_EMUL"));
+
+    Strings expected;
+    for (const std::string folder : {"corvane", "./corvane", "../corvane"}) {
+        settings.emulatorDirectory = settings.openMsxDirectory = settings.fmsxDirectory = folder;
+        for (LaunchCommand command : commands)
+            EXPECT_TRUE(launcher.launch(&profile, command)) << folder;
+        for (const char* program : {"/Corvane", "/openmsx", "/fmsx"})
+            expected.push_back(base.path() + "/" + folder + program);
+    }
+    Strings started;
+    for (const auto& call : starter.started)
+        started.push_back(call.program);
+    EXPECT_EQ(started, expected);
+    EXPECT_EQ(prompter.messages.size(), 3u);
 }
 
 TEST_F(LauncherTest, CommandLineConfirmation) {

@@ -77,7 +77,7 @@ TEST(OpenMsxIntegration, AQuoteInAFileNameInjectsNoOption) {
     RecordingShell shell;
     ScriptedPrompter prompter;
     KeyTextSource texts;
-    Launcher launcher(settings, starter, shell, prompter, texts);
+    Launcher launcher(dir.path(), settings, starter, shell, prompter, texts);
     EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::OpenMSX));
     EXPECT_EQ(starter.status, std::optional<int>(0));
     EXPECT_FALSE(fileExists(victim));

@@ -119,7 +119,7 @@ TEST_F(SoftwareDatabaseTest, IndexOfCartridgeAndTapeDumps) {
     EXPECT_EQ(index.find(sha(1))->title, "Knightmare");
     index.rebuild(emulator.path(), prompter, texts);
     EXPECT_EQ(index.find(sha(1))->title, "New");
-    index.rebuild("/nonexistent", prompter, texts);
+    index.rebuild(std::string("/nonexistent"), prompter, texts);
     EXPECT_TRUE(index.isBuilt() && index.size() == 0);
     EXPECT_TRUE(prompter.messages.empty());
 }

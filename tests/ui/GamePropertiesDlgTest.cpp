@@ -89,7 +89,7 @@ protected:
     RecordingShell shell;
     ScriptedPrompter prompter;
     LanguageManager languages;
-    Launcher launcher{settings, starter, shell, prompter, languages};
+    Launcher launcher{dir.path(), settings, starter, shell, prompter, languages};
     Game profile;
 };
 

@@ -19,11 +19,11 @@ void CCorvaneLauncherDlg::showProperties() {
     {
         // Hashing the medium and reading every software database takes a moment.
         WaitCursor wait(app_.prompter());
-        subject = lookUpProperties(profile, database, app_.settings().emulatorDirectory,
-                                   app_.sha1Cache(), wait, app_.texts());
+        subject = lookUpProperties(profile, database, app_.softwareSources(), app_.sha1Cache(),
+                                   wait, app_.texts());
     }
-    GamePropertiesDlg dialog(app_.languages(), app_.launcher(), app_.settings().emulatorDirectory,
-                             &profile, database, subject, this);
+    GamePropertiesDlg dialog(app_.languages(), app_.launcher(), app_.corvanePath(), &profile,
+                             database, subject, this);
     dialog.exec();
 }
 

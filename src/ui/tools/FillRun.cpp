@@ -30,7 +30,7 @@ bool FillRun::start(FillRequest request, const char* titleKey) {
         reportError(app_.prompter(), app_.languages(), refused->c_str());
         return false;
     }
-    job_.emplace(operation_.prepare(std::move(request), app_.settings().emulatorDirectory));
+    job_.emplace(operation_.prepare(std::move(request), app_.softwareSources()));
     scanning_ = std::make_unique<ScanningWindow>(app_.languages(),
                                                  catalogueText(app_.texts(), titleKey), dialog_);
     scanning_->setFileObserver(fileObserver_);
