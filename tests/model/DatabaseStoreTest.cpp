@@ -422,7 +422,7 @@ TEST_F(DatabaseStoreTest, ADatabaseThatCannotBeReadIsNeitherRewrittenNorAppended
     const std::string db = dir.write("Games.db", content);
     // Writable but not readable: its names cannot be checked, so a duplicate could slip in.
     ::chmod(db.c_str(), 0200);
-    EXPECT_TRUE(passesAsOrdinaryUser(dir.path(), [&] {
+    EXPECT_TRUE(passesObeyingPermissions([&] {
         const auto unreadable = [](const SaveOutcome& saved) {
             return saved.result == SaveResult::NotWritten && saved.error == StoreError::FileIo;
         };
