@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DatabaseOperations.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
 
+#include "common/AsciiCase.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
@@ -18,6 +20,9 @@ DatabaseOperations::DatabaseOperations(DatabaseStore& store, Favorites& favorite
 
 OperationResult DatabaseOperations::renameDatabase(const std::string& name,
                                                    const std::string& typedNewName) {
+    // Its own name is no change, even where that name would not be accepted for a new one.
+    if (trimBlanks(typedNewName) == name)
+        return OperationResult::NothingDone;
     const std::optional<std::string> newName = validDatabaseName(typedNewName);
     if (!newName)
         return OperationResult::InvalidName;
@@ -62,8 +67,11 @@ MediumKey mediumOf(const Game& game) {
 OperationResult DatabaseOperations::overwriteDatabase(const std::string& name,
                                                       const std::vector<Game>& profiles,
                                                       OverwriteMode mode, bool backup) {
-    // The name becomes a file name and a listed database: the rules of a new database hold.
-    if (validDatabaseName(name) != name)
+    // A listed database is taken by its name as it stands; a new name becomes a file name and a
+    // listed database, so the rules of a new database hold.
+    const std::vector<std::string> listed = store_.databaseNames();
+    if (std::find(listed.begin(), listed.end(), name) == listed.end() &&
+        validDatabaseName(name) != name)
         return OperationResult::InvalidName;
     if (backup && store_.backupDatabase(name) == BackupResult::Failed)
         return OperationResult::BackupFailed;

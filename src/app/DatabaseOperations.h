@@ -27,7 +27,7 @@ public:
     DatabaseOperations(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache);
 
     // Gives a database and its backups the name the user typed (blanks at both ends dropped).
-    // The current database follows the new name.
+    // The current database follows the new name; its own name changes nothing.
     OperationResult renameDatabase(const std::string& name, const std::string& typedNewName);
     // Deletes the backups of a database and, with withDatabase, the database and its favorites;
     // when it was the current one, no database is current afterwards.

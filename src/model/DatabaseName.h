@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace corvane {
+
+// Backups are numbered name_0.db to name_999999999.db; a longer number makes no backup.
+inline constexpr size_t kBackupNumberDigits = 9;
+inline constexpr long kLargestBackupNumber = 999'999'999;
 
 // Trims blanks at both ends; a name that could not be stored or listed gives nothing.
 std::optional<std::string> validDatabaseName(const std::string& typed);

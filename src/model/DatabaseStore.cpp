@@ -14,6 +14,7 @@
 #include "common/Prompter.h"
 #include "common/TextSource.h"
 #include "model/CParseIt.h"
+#include "model/DatabaseName.h"
 #include "model/Game.h"
 
 namespace corvane {
@@ -46,7 +47,7 @@ std::optional<long> backupNumber(std::string_view file, std::string_view name) {
         file.substr(name.size() + 1, file.size() - name.size() - 1 - kDbSuffix.size());
     if (!hasDatabaseSuffix(file))
         return {};
-    if (digits.empty() || digits.size() > 9)
+    if (digits.empty() || digits.size() > kBackupNumberDigits)
         return {};
     for (char c : digits)
         if (c < '0' || c > '9')
@@ -268,8 +269,9 @@ int DatabaseStore::countBackups(const std::string& name) const {
 
 std::vector<std::string> DatabaseStore::databaseFilesOf(const std::string& name) const {
     std::vector<std::string> files;
+    // Only what a restore could bring back is a backup: Games_old.db is no file of Games.
     for (const std::string& file : databaseFilesIn(dir_))
-        if (file == name + std::string(kDbSuffix) || file.starts_with(name + "_"))
+        if (file == name + std::string(kDbSuffix) || backupNumber(file, name))
             files.push_back(file);
     return files;
 }
@@ -287,10 +289,7 @@ bool nameTaken(const std::string& path) {
 }
 }  // namespace
 
-BackupResult DatabaseStore::backupDatabase(const std::string& nameOrFile) {
-    std::string name = nameOrFile;
-    if (name.size() >= kDbSuffix.size() && name.ends_with(kDbSuffix))
-        name.resize(name.size() - kDbSuffix.size());
+BackupResult DatabaseStore::backupDatabase(const std::string& name) {
     const std::string dbFile = name + std::string(kDbSuffix);
     const std::vector<std::string> databases = databaseFilesIn(dir_);
     if (std::find(databases.begin(), databases.end(), dbFile) == databases.end())
@@ -300,6 +299,9 @@ BackupResult DatabaseStore::backupDatabase(const std::string& nameOrFile) {
     for (const std::string& file : listDirectory(dir_).value_or(std::vector<std::string>{}))
         if (auto n = backupNumber(file, name); n && *n >= next)
             next = *n + 1;
+    // A longer number would make a file that no count, delete or restore takes for a backup.
+    if (next > kLargestBackupNumber)
+        return BackupResult::Failed;
     // Written beside its final name and only then given it, never over an existing file, so a
     // failure at any point leaves no half database for a later restore to bring back.
     const std::string target = joinPath(dir_, name + "_" + std::to_string(next) + ".db");

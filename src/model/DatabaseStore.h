@@ -93,11 +93,14 @@ public:
     bool removeProfiles(const std::string& databasePath, const std::vector<std::string>& names);
     // Gives the database exactly these profiles, creating and listing it when it is new.
     bool writeProfiles(const std::string& name, const std::vector<Game>& profiles);
-    // Copies the database to its next numbered backup. After a failure the caller should not go
-    // on to change the database it could not save.
+    // Copies the database to its next numbered backup. The name is the database's, never its file
+    // name: "Demo.db" is the file Demo.db.db. After a failure the caller should not go on to
+    // change the database it could not save.
     BackupResult backupDatabase(const std::string& name);
     FileResult restoreDatabase(const std::string& name);
-    // The database file goes last: after a failure it is still there, whatever backups went.
+    // Delete and rename act on the numbered backups only, as counted; other files whose names
+    // begin with name_ stay as they are. The database file goes last: after a failed delete it is
+    // still there, whatever backups went.
     FileResult deleteDatabaseFiles(const std::string& name, bool deleteDatabase);
     FileResult renameDatabaseFiles(const std::string& oldName, const std::string& newName);
     // Moves the given profiles of the current database into target, asking about duplicates.

@@ -79,12 +79,40 @@ TEST_F(DatabaseOperationsTest, DeletingBackupsKeepsTheDatabaseDeletingItTakesIts
     EXPECT_EQ(store.currentDatabaseName(), "Games2");
 }
 
+TEST_F(DatabaseOperationsTest, ADatabaseNameIsNeverTakenForAFileName) {
+    // Made before such names were refused: Demo.db holds the database Demo, Demo.db.db the
+    // database "Demo.db".
+    dir.write("Demo.db", line("A"));
+    const std::string eight = line("1") + line("2") + line("3") + line("4") + line("5") +
+                              line("6") + line("7") + line("8");
+    dir.write("Demo.db.db", eight);
+    EXPECT_EQ(operations.overwriteDatabase("Demo.db", {profile("B")}, OverwriteMode::Replace, true),
+              OperationResult::Done);
+    EXPECT_EQ(readFile(dir.file("Demo.db_0.db")), eight);
+    EXPECT_FALSE(exists("Demo_0.db"));
+    EXPECT_EQ(readFile(dir.file("Demo.db")), line("A"));
+    EXPECT_EQ(names("Demo.db"), List{"B"});
+
+    // Its own name is no change, whether or not a new database could have it.
+    EXPECT_EQ(operations.renameDatabase("Demo.db", " Demo.db "), OperationResult::NothingDone);
+    EXPECT_EQ(operations.renameDatabase("Demo", "Demo"), OperationResult::NothingDone);
+    // New names that read as a file name, or that leave no room for the backups' files.
+    for (const std::string& bad : {std::string("Other.DB"), std::string(239, 'n')}) {
+        EXPECT_EQ(operations.renameDatabase("Demo", bad), OperationResult::InvalidName);
+        EXPECT_EQ(operations.overwriteDatabase(bad, {}, OverwriteMode::Replace, false),
+                  OperationResult::InvalidName);
+    }
+    EXPECT_EQ(readFile(dir.file("Demo.db")), line("A"));
+    EXPECT_EQ(names("Demo.db"), List{"B"});
+    EXPECT_EQ(store.databaseList().size(), 2u);
+}
+
 TEST_F(DatabaseOperationsTest, AFailedDeleteKeepsTheDatabaseAndItsFavorites) {
     dir.write("Games.db", line("A"));
     dir.write("Games_0.db", line("A"));
     dir.write("favorites.bml", "A|Games\r\n");
     store.setCurrentDatabase("Games");
-    const bool kept = passesAsOrdinaryUser(dir.path(), [&] {
+    const bool kept = passesObeyingPermissions([&] {
         // Nothing can leave a folder that may not be written.
         std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::remove);

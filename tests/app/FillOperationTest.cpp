@@ -190,6 +190,24 @@ TEST_F(FillOperationTest, OverwritingDropsFavoritesAndCachedSha1s) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("Db_0.db")));
 }
 
+TEST_F(FillOperationTest, AnOverwrittenDatabaseIsBackedUpByItsOwnName) {
+    // "Demo.db" (the file Demo.db.db) was a name new databases could take; Demo.db beside it is
+    // the database Demo.
+    dir.write("Demo.db", line("Other"));
+    const std::string eight = line("1") + line("2") + line("3") + line("4") + line("5") +
+                              line("6") + line("7") + line("8");
+    dir.write("Demo.db.db", eight);
+    media.write("New.rom", "new");
+    FillRequest request = existing("Demo.db", FillMode::Overwrite);
+    request.backup = true;
+    EXPECT_EQ(run(std::move(request)).result, OperationResult::Done);
+    EXPECT_EQ(readFile(dir.file("Demo.db_0.db")), eight);
+    EXPECT_FALSE(exists("Demo_0.db"));
+    EXPECT_EQ(readFile(dir.file("Demo.db")), line("Other"));
+    ASSERT_EQ(profiles("Demo.db").size(), 1u);
+    EXPECT_EQ(profiles("Demo.db")[0].name, "New");
+}
+
 TEST_F(FillOperationTest, NamesComeFromTheEmulatorsSoftwareDatabase) {
     media.write("a.rom", "abc");
     media.write("b.rom", "unknown");
@@ -291,8 +309,12 @@ TEST_F(FillOperationTest, RefusalsInTheirOrder) {
     EXPECT_EQ(operation.refusal(fresh), "M_ERR_NO_NEW_DB_ENTERED");
     fresh.databaseName = " Db ";
     EXPECT_EQ(operation.refusal(fresh), "M_ERR_DB_NAME_EXIST");
-    fresh.databaseName = "a/b";
-    EXPECT_EQ(operation.refusal(fresh), "M_INVALID_NAME");
+    // Names that read as a file name or leave no room for the backups' file names.
+    for (const std::string& bad : {std::string("a/b"), std::string("Coll.db"),
+                                   std::string(" Coll.DB "), std::string(239, 'n')}) {
+        fresh.databaseName = bad;
+        EXPECT_EQ(operation.refusal(fresh), "M_INVALID_NAME") << bad;
+    }
     fresh.databaseName = "Empty";
     EXPECT_EQ(operation.refusal(fresh), std::nullopt);
     fresh.machine = "MSX|2";

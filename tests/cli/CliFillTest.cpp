@@ -180,6 +180,8 @@ TEST_F(CliFillTest, RefusalsAreTheLaunchersMessagesInItsLanguage) {
     refusedWith({"--new", " Db "}, "M_ERR_DB_NAME_EXIST");
     refusedWith({"--new", "  "}, "M_ERR_NO_NEW_DB_ENTERED");
     refusedWith({"--new", "a/b"}, "M_INVALID_NAME");
+    refusedWith({"--new", "Coll.db"}, "M_INVALID_NAME");
+    refusedWith({"--new", std::string(250, 'n')}, "M_INVALID_NAME");
     refusedWith({"--new", "Fine", "--machine", "MSX|2"}, "M_INVALID_NAME");
     refusedWith({"--existing", "Db", media.path(), media.path() + "/./"}, "M_ERR_DIR_EXIST");
     EXPECT_EQ(filesIn(base.path()), (Arguments{"Db.db", "settings.ini"}));

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "support/ChildProcess.h"
@@ -39,6 +40,13 @@ protected:
         std::vector<std::string> out;
         for (const Game& g : DatabaseStore::readProfiles(dir.file(db + ".db")))
             out.push_back(g.name);
+        return out;
+    }
+    // Every entry of the base directory with its content.
+    std::map<std::string, std::string> files() const {
+        std::map<std::string, std::string> out;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            out[entry.path().filename().string()] = readFile(entry.path().string());
         return out;
     }
     // Makes every rewrite of db fail, even for root: its temporary file name is a folder.
@@ -211,7 +219,7 @@ TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
     EXPECT_EQ(store.backupDatabase("Games"), BackupResult::NoDatabase);
     dir.write("Games.db", "v1\r\n");
     dir.write("Games2.db", "other\r\n");
-    EXPECT_EQ(store.backupDatabase("Games.db"), BackupResult::Done);
+    EXPECT_EQ(store.backupDatabase("Games"), BackupResult::Done);
     EXPECT_EQ(readFile(dir.file("Games_0.db")), "v1\r\n");
     dir.write("Games_3.db", "v3\r\n");
     dir.write("Games.db", "v4\r\n");
@@ -249,6 +257,60 @@ TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
     EXPECT_EQ(store.currentDatabaseName(), "");
     EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games2.db"}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("Arcade_0.db")));
+}
+
+TEST_F(DatabaseStoreTest, OnlyNumberedBackupsGoWithTheirDatabase) {
+    using Files = std::map<std::string, std::string>;
+    dir.write("Games.db", "db\r\n");
+    dir.write("Games_0.db", "backup 0\r\n");
+    dir.write("Games_3.db", "backup 3\r\n");
+    // Put there by hand: no restore would bring them back, so they are no one's backups.
+    const Files byHand{{"Games_old.db", "old\r\n"},
+                       {"Games_1x.db", "1x\r\n"},
+                       {"Arcade_old.db", "arcade old\r\n"}};
+    for (const auto& [file, content] : byHand)
+        dir.write(file, content);
+    EXPECT_EQ(store.databaseList(), (std::vector<std::string>{"Games.db"}));
+    EXPECT_EQ(store.countBackups("Games"), 2);
+
+    // A file of that name beside the new one is no reason to refuse the rename.
+    EXPECT_EQ(store.renameDatabaseFiles("Games", "Arcade"), FileResult::Done);
+    Files expected = byHand;
+    expected.insert({{"Arcade.db", "db\r\n"},
+                     {"Arcade_0.db", "backup 0\r\n"},
+                     {"Arcade_3.db", "backup 3\r\n"}});
+    EXPECT_EQ(files(), expected);
+
+    EXPECT_EQ(store.deleteDatabaseFiles("Arcade", false), FileResult::Done);
+    expected.erase("Arcade_0.db");
+    expected.erase("Arcade_3.db");
+    EXPECT_EQ(files(), expected);
+    EXPECT_EQ(store.deleteDatabaseFiles("Arcade", true), FileResult::Done);
+    EXPECT_EQ(files(), byHand);
+}
+
+TEST_F(DatabaseStoreTest, BackupsStopAtTheLargestNumberTheLongestNameCanReach) {
+    // A larger number would make a file that no count, delete or restore takes for a backup.
+    dir.write("Games.db", "db\r\n");
+    dir.write("Games_999999999.db", "last\r\n");
+    EXPECT_EQ(store.backupDatabase("Games"), BackupResult::Failed);
+    EXPECT_EQ(store.countBackups("Games"), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Games_1000000000.db")));
+
+    // The longest name that is accepted still takes every file its database can make.
+    const std::string longest(238, 'n');
+    ASSERT_EQ(validDatabaseName(longest), longest);
+    EXPECT_EQ(validDatabaseName(longest + "n"), std::nullopt);
+    ASSERT_EQ(store.createEmptyDatabase(longest), CreateResult::Created);
+    const std::string db = dir.file(longest + ".db");
+    EXPECT_EQ(store.saveProfile(profile("A"), db, std::nullopt, false, AnswerToAll::None).result,
+              SaveResult::Written);
+    EXPECT_TRUE(store.removeProfiles(db, {"B"}));
+    dir.write(longest + "_999999998.db", "");
+    EXPECT_EQ(store.backupDatabase(longest), BackupResult::Done);
+    EXPECT_EQ(readFile(dir.file(longest + "_999999999.db")), line("A"));
+    EXPECT_EQ(store.restoreDatabase(longest), FileResult::Done);
+    EXPECT_EQ(readFile(db), line("A"));
 }
 
 TEST_F(DatabaseStoreTest, ARenameMovesAllFilesOfADatabaseOrNone) {
@@ -360,7 +422,7 @@ TEST_F(DatabaseStoreTest, ADatabaseThatCannotBeReadIsNeitherRewrittenNorAppended
     const std::string db = dir.write("Games.db", content);
     // Writable but not readable: its names cannot be checked, so a duplicate could slip in.
     ::chmod(db.c_str(), 0200);
-    EXPECT_TRUE(passesAsOrdinaryUser(dir.path(), [&] {
+    EXPECT_TRUE(passesObeyingPermissions([&] {
         const auto unreadable = [](const SaveOutcome& saved) {
             return saved.result == SaveResult::NotWritten && saved.error == StoreError::FileIo;
         };

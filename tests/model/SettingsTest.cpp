@@ -75,7 +75,7 @@ TEST(SettingsTest, SettingsThatCannotBeReadAreNotReplacedByTheDefaults) {
     const std::string content = "/emu\r\n/viewer\r\nGames\r\n";
     const std::string path = dir.write("settings.ini", content);
     ::chmod(path.c_str(), 0);
-    EXPECT_TRUE(passesAsOrdinaryUser(dir.path(), [&] {
+    EXPECT_TRUE(passesObeyingPermissions([&] {
         Settings shown = loadSettings(dir.path());
         shown.languageId = 7;
         return shown.defaultDatabaseName.empty() && !saveSettings(dir.path(), shown);

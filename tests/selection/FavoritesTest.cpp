@@ -81,7 +81,7 @@ TEST(FavoritesTest, AFileThatCannotBeReadIsNeverRewritten) {
     const std::string content = "A|Games\r\nB|Games\r\nC|Other\r\n";
     const std::string path = dir.write(Favorites::kFileName, content);
     ::chmod(path.c_str(), 0);
-    EXPECT_TRUE(test::passesAsOrdinaryUser(dir.path(), [&] {
+    EXPECT_TRUE(test::passesObeyingPermissions([&] {
         Favorites store(dir.path());
         return store.items().empty() && store.add("D", "Games") == FavoriteResult::WriteFailed &&
                !store.sort() && store.items().size() == 1;

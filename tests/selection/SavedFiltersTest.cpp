@@ -101,7 +101,7 @@ TEST(SavedFiltersTest, AFileThatCannotBeReadIsNeverRewritten) {
     const std::string content = "One" + all + "Two" + all;
     const std::string path = dir.write(SavedFilters::kFileName, content);
     ::chmod(path.c_str(), 0);
-    EXPECT_TRUE(test::passesAsOrdinaryUser(dir.path(), [&] {
+    EXPECT_TRUE(test::passesObeyingPermissions([&] {
         SavedFilters store(dir.path());
         return store.filters().empty() &&
                store.add("Three", FilterState{}) == SavedFilterResult::WriteFailed &&

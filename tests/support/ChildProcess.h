@@ -14,8 +14,8 @@ namespace corvane::test {
 // Files cannot grow past limit bytes: a write beyond fails as it would on a full disk.
 bool passesWithFileSizeLimit(off_t limit, const std::function<bool()>& check);
 
-// Runs as an ordinary user, so permission bits are obeyed even when the tests run as root; the
-// folder and everything in it are given to that user first.
-bool passesAsOrdinaryUser(const std::string& folder, const std::function<bool()>& check);
+// Permission bits are obeyed even when the tests run as root: the files stay the test's own, so
+// their owner's bits are the ones that count.
+bool passesObeyingPermissions(const std::function<bool()>& check);
 
 }  // namespace corvane::test

@@ -184,6 +184,9 @@ TEST_F(DatabaseManagerDlgTest, RenameMovesFilesFavoritesAndTheCurrentDatabase) {
     EXPECT_EQ(prompter.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(prompter.messages[1].text, "Error renaming database");
     EXPECT_EQ(prompter.messages[1].kind, MessageKind::Error);
+    // Its own name is no change: nothing to say.
+    rename(*dlg, QStringLiteral(" Arcade "));
+    EXPECT_EQ(prompter.messages.size(), 2u);
     EXPECT_TRUE(exists("Arcade.db") && exists("Arcade_1.db") && exists("Other.db"));
     EXPECT_EQ(readFile(dir.file("Other.db")), line("X"));
     EXPECT_EQ(app->store().currentDatabaseName(), "Arcade");

@@ -376,18 +376,29 @@ TEST_F(MainWindowTest, ADatabaseThatCannotBeRewrittenIsReportedByRemoveAndMove) 
 TEST_F(MainWindowTest, CreateEmptyDatabaseOutcomes) {
     dir.write("Games.db", line("A"));
     start();
-    const auto typeAndAccept = [](const char* text) {
+    const auto typeAndAccept = [](const std::string& text) {
         onNextModal([text](QDialog* dialog) {
-            dialog->findChild<QLineEdit*>()->setText(QString::fromUtf8(text));
+            dialog->findChild<QLineEdit*>()->setText(QString::fromStdString(text));
             dialog->accept();
         });
     };
-    for (const char* bad : {"   ", "a|b", "../up", "with_underscore"}) {
-        typeAndAccept(bad);
+    // The last two would be file names too long for the database's temporary or backup files.
+    const std::vector<std::string> bad{"   ",
+                                       "a|b",
+                                       "../up",
+                                       "with_underscore",
+                                       "Demo.db",
+                                       " Demo.Db ",
+                                       std::string(239, 'n'),
+                                       std::string(250, 'n')};
+    for (const std::string& name : bad) {
+        typeAndAccept(name);
         window->createEmptyDatabase();
-        ASSERT_FALSE(prompter.messages.empty()) << bad;
-        EXPECT_EQ(prompter.messages.back().text, "Invalid name") << bad;
+        ASSERT_FALSE(prompter.messages.empty()) << name;
+        EXPECT_EQ(prompter.messages.back().text, "Invalid name") << name;
     }
+    EXPECT_EQ(prompter.messages.size(), bad.size());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("Demo.db.db"))));
     typeAndAccept("  Games ");
     window->createEmptyDatabase();
     EXPECT_EQ(prompter.messages.back().text, "Database name already exists");
@@ -395,7 +406,7 @@ TEST_F(MainWindowTest, CreateEmptyDatabaseOutcomes) {
     window->createEmptyDatabase();
     EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("New One.db"))));
     EXPECT_EQ(app->store().currentDatabaseName(), "Games");
-    EXPECT_EQ(prompter.messages.size(), 5u);
+    EXPECT_EQ(prompter.messages.size(), bad.size() + 1);
 }
 
 TEST_F(MainWindowTest, LocateResetsToTheDatabaseAndSelectsExactName) {
