@@ -21,6 +21,9 @@ OperationResult DatabaseOperations::renameDatabase(const std::string& name,
     const std::optional<std::string> newName = validDatabaseName(typedNewName);
     if (!newName)
         return OperationResult::InvalidName;
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::RenameFailed;
     if (store_.renameDatabaseFiles(name, *newName) != FileResult::Done)
         return OperationResult::RenameFailed;
     cache_.renameDatabase(name, *newName);
@@ -28,6 +31,9 @@ OperationResult DatabaseOperations::renameDatabase(const std::string& name,
 }
 
 OperationResult DatabaseOperations::deleteDatabase(const std::string& name, bool withDatabase) {
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::DeleteFailed;
     if (store_.deleteDatabaseFiles(name, withDatabase) != FileResult::Done)
         return OperationResult::DeleteFailed;
     cache_.dropDatabase(name);
@@ -37,6 +43,9 @@ OperationResult DatabaseOperations::deleteDatabase(const std::string& name, bool
 }
 
 OperationResult DatabaseOperations::restoreDatabase(const std::string& name) {
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::RestoreFailed;
     if (store_.restoreDatabase(name) != FileResult::Done)
         return OperationResult::RestoreFailed;
     // The backup's profiles may carry the same names with other media.
@@ -65,6 +74,10 @@ OperationResult DatabaseOperations::overwriteDatabase(const std::string& name,
     // The name becomes a file name and a listed database: the rules of a new database hold.
     if (validDatabaseName(name) != name)
         return OperationResult::InvalidName;
+    // The old profiles are read and replaced with no other writer in between.
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::FileError;
     if (backup && store_.backupDatabase(name) == BackupResult::Failed)
         return OperationResult::BackupFailed;
     std::map<std::string, MediumKey, std::less<>> before;
