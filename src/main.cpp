@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QMessageBox>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -56,6 +57,9 @@ int refuseToStart(const QString& problem, bool fromDesktop) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit would kill the program in the middle of a write, leaving its temporary
+    // file behind; ignored, the write fails and is reported and cleaned up like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Launcher"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));

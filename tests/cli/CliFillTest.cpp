@@ -194,6 +194,25 @@ TEST_F(CliFillTest, AnotherWriterInTheWayIsToldOnStandardErrorAndChangesNothing)
     EXPECT_EQ(filesIn(base.path()), (Arguments{"Coll.db", "settings.ini"}));
 }
 
+TEST_F(CliFillTest, AFileSizeLimitFailsTheWriteWithItsMessage) {
+    ASSERT_EQ(fill({"--new", "Coll", media.file("loose")}).status, 0);
+    const std::string before = database("Coll");
+    for (int i = 0; i < 60; ++i)
+        media.write("many/Game" + std::to_string(i) + ".rom", std::to_string(i));
+    // The new database needs several times the room the limit leaves.
+    const ProgramOutput run =
+        fill({"--existing", "Coll", "--overwrite", "--no-backup", media.file("many")},
+             {.workingDirectory = base.path(),
+              .terminalColumns = 0,
+              .interruptWaiting = false,
+              .fileSizeLimit = 4096});
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, catalogueText(kLanguageEnglish, "M_ERR_FILE_IO") + "\n");
+    EXPECT_EQ(database("Coll"), before);
+    EXPECT_EQ(filesIn(base.path()), (Arguments{"Coll.db", "settings.ini"}));
+}
+
 TEST_F(CliFillTest, RefusalsAreTheLaunchersMessagesInItsLanguage) {
     writeSettings(kLanguageGerman);
     base.write("Db.db", "");
