@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QMessageBox>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -53,31 +54,69 @@ int refuseToStart(const QString& problem, bool fromDesktop) {
     return 1;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvane Launcher"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A front-end for MSX emulators. It keeps its settings and databases in "
-                       "the folder it is started in, unless an option names another."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption baseDirOption(
+struct LauncherOptions {
+    const QCommandLineOption baseDir{
         QStringLiteral("base-dir"),
         QStringLiteral("Keep the settings and databases in <dir>, an existing folder."),
-        QStringLiteral("dir"));
-    const QCommandLineOption userDataOption(
+        QStringLiteral("dir")};
+    const QCommandLineOption userData{
         QStringLiteral("user-data"),
         QStringLiteral("Keep the settings and databases in the per-user data folder, "
                        "$XDG_DATA_HOME/corvane-launcher, made on the first start. The desktop "
-                       "menu's entry starts the launcher so."));
-    parser.addOption(baseDirOption);
-    parser.addOption(userDataOption);
+                       "menu's entry starts the launcher so.")};
+
+    void addTo(QCommandLineParser& parser) const {
+        parser.setApplicationDescription(
+            QStringLiteral("A front-end for MSX emulators. It keeps its settings and databases "
+                           "in the folder it is started in, unless an option names another."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(baseDir);
+        parser.addOption(userData);
+    }
+};
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Corvane Launcher"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
+}
+
+// Whether the arguments ask only for the help or the version. Those are answered without the
+// window system, so that they work over a plain terminal; anything else, and options of the
+// window system itself, go the usual way.
+bool asksOnlyForText(int argc, char* argv[], const LauncherOptions& options) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    QCommandLineParser parser;
+    options.addTo(parser);
+    return parser.parse(arguments) &&
+           (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // A file-size limit would kill the program in the middle of a write, leaving its temporary
+    // file behind; ignored, the write fails and is reported and cleaned up like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    const LauncherOptions commandLine;
+    if (asksOnlyForText(argc, argv, commandLine)) {
+        QCoreApplication textOnly(argc, argv);
+        nameApplication();
+        QCommandLineParser parser;
+        commandLine.addTo(parser);
+        parser.process(textOnly);  // prints the text and ends the program
+        return 0;
+    }
+
+    QApplication application(argc, argv);
+    nameApplication();
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+
+    QCommandLineParser parser;
+    commandLine.addTo(parser);
     parser.process(application);
 
     if (!parser.positionalArguments().isEmpty())
@@ -85,9 +124,9 @@ int main(int argc, char* argv[]) {
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().front()),
             false);
     corvane::StartOptions options;
-    if (parser.isSet(baseDirOption))
-        options.baseDirectory = valueBytes(argc, argv, baseDirOption.names().front());
-    options.userData = parser.isSet(userDataOption);
+    if (parser.isSet(commandLine.baseDir))
+        options.baseDirectory = valueBytes(argc, argv, commandLine.baseDir.names().front());
+    options.userData = parser.isSet(commandLine.userData);
     // The menu entry gives --user-data alone; a start with more was typed in a terminal.
     const bool fromDesktop = options.userData && !options.baseDirectory;
     const corvane::StartEnvironment environment{

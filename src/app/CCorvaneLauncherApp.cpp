@@ -123,10 +123,20 @@ bool CCorvaneLauncherApp::applySettings(Settings settings) {
     return true;
 }
 
+void CCorvaneLauncherApp::setLockWait(const LockWait& wait) {
+    store_.setLockWait(wait);
+    favorites_.setLockWait(wait);
+}
+
 bool CCorvaneLauncherApp::createEmptyDatabase(const std::string& typedName) {
     const std::optional<std::string> name = validDatabaseName(typedName);
     if (!name) {
         prompter_.message(languages_.text("M_INVALID_NAME"), MessageKind::Error);
+        return false;
+    }
+    const DirectoryLock lock = store_.lockDirectory();
+    if (lock.busy()) {
+        prompter_.message(languages_.text("M_ERR_BASE_DIR_BUSY"), MessageKind::Error);
         return false;
     }
     switch (store_.createEmptyDatabase(*name)) {

@@ -83,6 +83,8 @@ public:
     const FilterValues& filterValues() const { return filterValues_; }
     SavedFilters& savedFilters() { return savedFilters_; }
     Favorites& favorites() { return favorites_; }
+    // How long a change waits for another program writing in the base directory.
+    void setLockWait(const LockWait& wait);
     // Changes to profiles and databases that favorites and cached SHA-1s follow.
     ProfileOperations profileOperations() { return {store_, favorites_, sha1Cache_}; }
     DatabaseOperations databaseOperations() { return {store_, favorites_, sha1Cache_}; }

@@ -26,6 +26,9 @@ OperationResult DatabaseOperations::renameDatabase(const std::string& name,
     const std::optional<std::string> newName = validDatabaseName(typedNewName);
     if (!newName)
         return OperationResult::InvalidName;
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::RenameFailed;
     if (store_.renameDatabaseFiles(name, *newName) != FileResult::Done)
         return OperationResult::RenameFailed;
     cache_.renameDatabase(name, *newName);
@@ -33,6 +36,9 @@ OperationResult DatabaseOperations::renameDatabase(const std::string& name,
 }
 
 OperationResult DatabaseOperations::deleteDatabase(const std::string& name, bool withDatabase) {
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::DeleteFailed;
     if (store_.deleteDatabaseFiles(name, withDatabase) != FileResult::Done)
         return OperationResult::DeleteFailed;
     cache_.dropDatabase(name);
@@ -42,6 +48,9 @@ OperationResult DatabaseOperations::deleteDatabase(const std::string& name, bool
 }
 
 OperationResult DatabaseOperations::restoreDatabase(const std::string& name) {
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::RestoreFailed;
     if (store_.restoreDatabase(name) != FileResult::Done)
         return OperationResult::RestoreFailed;
     // The backup's profiles may carry the same names with other media.
@@ -73,6 +82,10 @@ OperationResult DatabaseOperations::overwriteDatabase(const std::string& name,
     if (std::find(listed.begin(), listed.end(), name) == listed.end() &&
         validDatabaseName(name) != name)
         return OperationResult::InvalidName;
+    // The old profiles are read and replaced with no other writer in between.
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::FileError;
     if (backup && store_.backupDatabase(name) == BackupResult::Failed)
         return OperationResult::BackupFailed;
     std::map<std::string, MediumKey, std::less<>> before;

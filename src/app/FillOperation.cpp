@@ -27,10 +27,14 @@ FillJob::FillJob(FillRequest request, DatabaseStore& store, SoftwareSources sour
       sources_(std::move(sources)),
       known_(std::move(known)) {}
 
-bool FillJob::readExisting(DatabaseFill& fill) {
-    LineReader reader(path_);
+namespace {
+
+// A database's profiles; none when it exists but could not be read whole, since a database read
+// only in part would let its unread media in a second time.
+std::optional<std::vector<Game>> readWhole(const std::string& path) {
+    LineReader reader(path);
     if (!reader.isOpen() && !reader.missing())
-        return false;
+        return std::nullopt;
     std::vector<Game> profiles;
     std::string line;
     while (reader.isOpen() && reader.next(line)) {
@@ -38,10 +42,22 @@ bool FillJob::readExisting(DatabaseFill& fill) {
             continue;
         profiles.emplace_back().FromLine(line);
     }
-    // A database read only in part would let its unread media in a second time.
     if (reader.failed())
+        return std::nullopt;
+    return profiles;
+}
+
+OperationResult lockFailure(const DirectoryLock& lock, OperationResult otherwise) {
+    return lock.busy() ? OperationResult::Busy : otherwise;
+}
+
+}  // namespace
+
+bool FillJob::readExisting(DatabaseFill& fill) {
+    const std::optional<std::vector<Game>> profiles = readWhole(path_);
+    if (!profiles)
         return false;
-    fill.addExisting(profiles, known_, request_.databaseName);
+    fill.addExisting(*profiles, known_, request_.databaseName);
     return true;
 }
 
@@ -50,23 +66,38 @@ bool FillJob::appends() const {
            (request_.dropped || request_.mode == FillMode::Append);
 }
 
-bool FillJob::write() {
-    if (appends())
-        return appendLines(path_, scan_.lines);
+OperationResult FillJob::write(DatabaseFill& fill) {
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lockFailure(lock, OperationResult::FileError);
+    if (appends()) {
+        // Another program may have written the database since the scan began.
+        const std::optional<std::vector<Game>> held = readWhole(path_);
+        if (!held)
+            return OperationResult::FileError;
+        fill.settle(scan_, *held);
+        return appendLines(path_, scan_.lines) ? OperationResult::Done : OperationResult::FileError;
+    }
     // A new database never takes the place of a file that appeared meanwhile.
     AtomicFileWriter out(path_, request_.target == FillTarget::New
                                     ? AtomicFileWriter::Publish::CreateNew
                                     : AtomicFileWriter::Publish::Replace);
     for (const std::string& line : scan_.lines)
         out.writeLine(line);
-    return out.commit();
+    return out.commit() ? OperationResult::Done : OperationResult::FileError;
 }
 
 void FillJob::run(FillProgress& progress, Prompter& notices, const TextSource& texts) {
-    if (request_.target == FillTarget::Existing && request_.backup &&
-        store_.backupDatabase(request_.databaseName) == BackupResult::Failed) {
-        result_ = OperationResult::BackupFailed;
-        return;
+    if (request_.target == FillTarget::Existing && request_.backup) {
+        const DirectoryLock lock = store_.lockDirectory();
+        if (!lock.held()) {
+            result_ = lockFailure(lock, OperationResult::BackupFailed);
+            return;
+        }
+        if (store_.backupDatabase(request_.databaseName) == BackupResult::Failed) {
+            result_ = OperationResult::BackupFailed;
+            return;
+        }
     }
     DatabaseFill fill(request_, progress);
     // Whether the database can take the new lines is known before a long scan, not after it.
@@ -83,7 +114,7 @@ void FillJob::run(FillProgress& progress, Prompter& notices, const TextSource& t
         result_ = OperationResult::NothingDone;
         return;
     }
-    result_ = write() ? OperationResult::Done : OperationResult::FileError;
+    result_ = write(fill);
 }
 
 FillOperation::FillOperation(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache,
@@ -146,8 +177,11 @@ FillReport FillOperation::finish(const FillJob& job) {
         // A new file is listed from the folder again.
         store_.forgetDatabaseList();
     }
-    for (const auto& [profile, sha1] : job.scan().sha1s)
-        cache_.store(profile, name, sha1);
+    const FillScan& scan = job.scan();
+    for (size_t i = 0; i < scan.lines.size(); ++i)
+        if (scan.newProfiles[i].cached)
+            cache_.store(std::string(profileNameOfLine(scan.lines[i])), name,
+                         scan.newProfiles[i].sha1);
     store_.setCurrentDatabase(name);
     const std::string added = std::to_string(job.scan().added);
     const std::string quoted = "\"" + name + "\"";

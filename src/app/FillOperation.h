@@ -26,12 +26,15 @@ public:
 
     // Backs up, reads what an appended database holds, scans, and writes the database: a new or
     // overwritten one is written beside the old and put in its place at the end, an appended one
-    // gets its new lines at the end. Stopped or failed, no database changes. Only message() of
+    // gets its new lines at the end, checked again against what the database holds by then. The
+    // backup and the write hold the base directory's lock; the scan does not. Stopped or failed,
+    // no database changes. Only message() of
     // notices is called (M_ERR_NO_CORVANE_DB), from the running thread.
     void run(FillProgress& progress, Prompter& notices, const TextSource& texts);
 
     const FillRequest& request() const { return request_; }
-    // Done, NothingDone when stopped, BackupFailed or FileError.
+    // Done, NothingDone when stopped, BackupFailed, FileError, or Busy when another writer kept
+    // the base directory locked.
     OperationResult result() const { return result_; }
     const FillScan& scan() const { return scan_; }
     // Adds to the database's profiles rather than replacing them.
@@ -39,7 +42,7 @@ public:
 
 private:
     bool readExisting(DatabaseFill& fill);
-    bool write();
+    OperationResult write(DatabaseFill& fill);
 
     FillRequest request_;
     DatabaseStore& store_;

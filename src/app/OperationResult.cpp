@@ -9,6 +9,8 @@ OperationResult favoritesResult(FavoriteResult result) {
             return OperationResult::FavoritesNotWritten;
         case FavoriteResult::Invalid:
             return OperationResult::FavoritesRefused;
+        case FavoriteResult::Busy:
+            return OperationResult::Busy;
         case FavoriteResult::Written:
         case FavoriteResult::Unchanged:
             break;
@@ -42,6 +44,8 @@ const char* resultMessageKey(OperationResult result) {
             // The favorites in memory kept the change, so nothing looks wrong until the next
             // start finds the old file: bookmarks lost without a word. The user hears of it.
             return "M_ERR_FILE_IO";
+        case OperationResult::Busy:
+            return "M_ERR_BASE_DIR_BUSY";
     }
     return nullptr;
 }

@@ -21,6 +21,7 @@ enum class OperationResult {
     RestoreFailed,        // no backup, or it could not take the database's place
     FavoritesNotWritten,  // the change was made and the favorites followed, but not in their file
     FavoritesRefused,     // the change was made; the favorites could not store the new name
+    Busy,                 // another program kept writing in the base directory: nothing changed
 };
 
 // The change itself was made, whatever became of the favorites file.

@@ -24,6 +24,8 @@ OperationResult storeResult(StoreError error) {
             return OperationResult::TargetFileError;
         case StoreError::SourceFileIo:
             return OperationResult::SourceFileError;
+        case StoreError::Busy:
+            return OperationResult::Busy;
     }
     return OperationResult::Done;
 }
@@ -37,6 +39,9 @@ OperationResult ProfileOperations::removeProfiles(const std::string& database,
                                                   const std::vector<std::string>& names) {
     if (names.empty())
         return OperationResult::NothingDone;
+    const DirectoryLock lock = store_.lockDirectory();
+    if (!lock.held())
+        return lock.busy() ? OperationResult::Busy : OperationResult::FileError;
     if (!store_.removeProfiles(store_.databasePath(database), names))
         return OperationResult::FileError;
     for (const std::string& name : names)
@@ -57,10 +62,14 @@ OperationResult ProfileOperations::moveProfiles(const std::vector<Game>& profile
     for (const std::string& name : outcome.moved)
         cache_.profileRemoved(name, source);
 
-    OperationResult result =
-        outcome.moved.empty()
-            ? OperationResult::NothingDone
-            : favoritesResult(favorites_.moveProfiles(outcome.moved, source, target));
+    // The move asks questions, so no lock is held across it: the favorites may find another
+    // writer in the way after the profiles have moved.
+    OperationResult result = OperationResult::NothingDone;
+    if (!outcome.moved.empty()) {
+        const FavoriteResult followed = favorites_.moveProfiles(outcome.moved, source, target);
+        result = followed == FavoriteResult::Busy ? OperationResult::FavoritesNotWritten
+                                                  : favoritesResult(followed);
+    }
     // One result is told: a database that could not be written matters more than favorites.
     if (outcome.error != StoreError::None)
         result = storeResult(outcome.error);
@@ -69,6 +78,15 @@ OperationResult ProfileOperations::moveProfiles(const std::vector<Game>& profile
 
 OperationResult ProfileOperations::saveProfile(const Game& game, const std::string& database,
                                                const std::optional<std::string>& editingName) {
+    // An edited profile and its favorite change together. A new one may ask whether to replace
+    // a profile, and no other writer should wait on that answer: the store locks around its
+    // own steps.
+    std::optional<DirectoryLock> lock;
+    if (editingName) {
+        lock.emplace(store_.directory(), store_.lockWait());
+        if (!lock->held())
+            return lock->busy() ? OperationResult::Busy : OperationResult::FileError;
+    }
     const SaveOutcome saved = store_.saveProfile(game, store_.databasePath(database), editingName,
                                                  false, AnswerToAll::None);
     if (!wasWritten(saved.result))

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "common/DirectoryLock.h"
+
 namespace corvane {
 
 // What a command of corvane-cli gets from its process, so that tests can run one in-process.
@@ -18,6 +20,8 @@ struct CliContext {
     int terminalColumns = 0;
     // Set when the user asked to stop (Ctrl+C).
     const std::atomic<bool>& interrupted;
+    // How long a write waits for another program writing in the base directory.
+    LockWait lockWait = {};
 };
 
 }  // namespace corvane

@@ -59,6 +59,7 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     StreamPrompter prompter(context.err);
     CCorvaneLauncherApp app(parsed.baseDirectory, prompter);
     app.loadSettings();
+    app.setLockWait(context.lockWait);
     const TextSource& texts = app.texts();
     const std::string corvanePath = app.corvanePath();
     auto refuse = [&](const std::string& key) {

@@ -2,6 +2,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <iostream>
 
 #include "cli/CliContext.h"
@@ -24,6 +25,9 @@ int terminalColumns() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit would kill the program in the middle of a write, leaving its temporary
+    // file behind; ignored, the write fails and is reported and cleaned up like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     const corvane::InterruptWatch watch;
     const corvane::CliContext context{
         .out = std::cout,

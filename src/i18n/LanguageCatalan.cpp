@@ -103,6 +103,9 @@ void LanguageCatalan::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "No s'ha trobat el perfil");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "El nom nou ja existeix a la base de dades");
     add("M_ERR_FILE_IO", "S'ha produït un error en l'operació d'E/S");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Un altre programa està escrivint a les bases de dades d'aquesta carpeta. No s'ha canviat "
+        "res; torneu-ho a provar quan hagi acabat.");
     add("M_ERR_FILE_IO_TARGET",
         "S'ha produït un error en l'operació d'E/S de la base de dades de destinació");
     add("M_ERR_FILE_IO_SOURCE",

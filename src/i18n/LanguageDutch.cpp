@@ -102,6 +102,9 @@ void LanguageDutch::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profiel niet gevonden");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Nieuwe naam bestaat al in de database");
     add("M_ERR_FILE_IO", "Fout bij I/O-bewerking");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Een ander programma schrijft naar de databases in deze map. Er is niets gewijzigd; "
+        "probeer het opnieuw wanneer het klaar is.");
     add("M_ERR_FILE_IO_TARGET", "Fout bij I/O-bewerking in de doeldatabase");
     add("M_ERR_FILE_IO_SOURCE", "Fout bij I/O-bewerking in de brondatabase");
     add("M_SEL_DIR", "Map selecteren:");

@@ -100,6 +100,9 @@ void LanguageEnglish::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profile not found");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "New name already exists in database");
     add("M_ERR_FILE_IO", "Error in I/O operation");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Another program is writing to the databases in this folder. Nothing was changed; try "
+        "again when it has finished.");
     add("M_ERR_FILE_IO_TARGET", "Error in I/O operation of target database");
     add("M_ERR_FILE_IO_SOURCE", "Error in I/O operation of source database");
     add("M_SEL_DIR", "Select Directory:");

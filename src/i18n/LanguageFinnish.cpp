@@ -103,6 +103,9 @@ void LanguageFinnish::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profiilia ei löytynyt");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Uusi nimi on jo tietokannassa");
     add("M_ERR_FILE_IO", "Virhe luku- tai kirjoitustoiminnossa");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Toinen ohjelma kirjoittaa parhaillaan tämän kansion tietokantoihin. Mitään ei muutettu; "
+        "yritä uudelleen, kun se on valmis.");
     add("M_ERR_FILE_IO_TARGET", "Virhe kohdetietokannan luku- tai kirjoitustoiminnossa");
     add("M_ERR_FILE_IO_SOURCE", "Virhe lähdetietokannan luku- tai kirjoitustoiminnossa");
     add("M_SEL_DIR", "Valitse kansio:");

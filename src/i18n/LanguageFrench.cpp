@@ -102,6 +102,9 @@ void LanguageFrench::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profil introuvable");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Le nouveau nom existe déjà dans la base de données");
     add("M_ERR_FILE_IO", "Erreur lors d'une opération d'E/S");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Un autre programme écrit dans les bases de données de ce dossier. Rien n'a été modifié ; "
+        "réessayez lorsqu'il aura terminé.");
     add("M_ERR_FILE_IO_TARGET", "Erreur lors d'une opération d'E/S sur la base de données cible");
     add("M_ERR_FILE_IO_SOURCE", "Erreur lors d'une opération d'E/S sur la base de données source");
     add("M_SEL_DIR", "Sélectionnez un dossier :");

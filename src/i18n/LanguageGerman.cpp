@@ -103,6 +103,9 @@ void LanguageGerman::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profil nicht gefunden");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Neuer Name ist in der Datenbank bereits vorhanden");
     add("M_ERR_FILE_IO", "Fehler bei einem E/A-Vorgang");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Ein anderes Programm schreibt gerade in die Datenbanken dieses Ordners. Es wurde nichts "
+        "geändert; versuchen Sie es erneut, wenn es fertig ist.");
     add("M_ERR_FILE_IO_TARGET", "Fehler bei einem E/A-Vorgang der Zieldatenbank");
     add("M_ERR_FILE_IO_SOURCE", "Fehler bei einem E/A-Vorgang der Quelldatenbank");
     add("M_SEL_DIR", "Ordner auswählen:");

@@ -102,6 +102,9 @@ void LanguageItalian::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profilo non trovato");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Il nuovo nome esiste già nel database");
     add("M_ERR_FILE_IO", "Errore durante un'operazione di I/O");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Un altro programma sta scrivendo nei database di questa cartella. Non è stato modificato "
+        "nulla; riprovare quando avrà terminato.");
     add("M_ERR_FILE_IO_TARGET", "Errore durante un'operazione di I/O sul database di destinazione");
     add("M_ERR_FILE_IO_SOURCE", "Errore durante un'operazione di I/O sul database di origine");
     add("M_SEL_DIR", "Selezionare la cartella:");

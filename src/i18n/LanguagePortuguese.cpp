@@ -102,6 +102,9 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Perfil não encontrado");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "O novo nome já existe no banco de dados");
     add("M_ERR_FILE_IO", "Erro na operação de E/S");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Outro programa está gravando nos bancos de dados desta pasta. Nada foi alterado; tente "
+        "novamente quando ele terminar.");
     add("M_ERR_FILE_IO_TARGET", "Erro na operação de E/S do banco de dados de destino");
     add("M_ERR_FILE_IO_SOURCE", "Erro na operação de E/S do banco de dados de origem");
     add("M_SEL_DIR", "Selecione a pasta:");

@@ -103,6 +103,9 @@ void LanguageSpanish::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "No se ha encontrado el perfil");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "El nuevo nombre ya existe en la base de datos");
     add("M_ERR_FILE_IO", "Error en la operación de E/S");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Otro programa está escribiendo en las bases de datos de esta carpeta. No se ha cambiado "
+        "nada; inténtelo de nuevo cuando haya terminado.");
     add("M_ERR_FILE_IO_TARGET", "Error en la operación de E/S de la base de datos de destino");
     add("M_ERR_FILE_IO_SOURCE", "Error en la operación de E/S de la base de datos de origen");
     add("M_SEL_DIR", "Seleccione una carpeta:");

@@ -102,6 +102,9 @@ void LanguageSwedish::fillKeys() {
     add("M_ERR_GAME_NOT_FOUND_IN_DB", "Profilen hittades inte");
     add("M_ERR_NEW_NAME_IN_DB_EXIST", "Det nya namnet finns redan i databasen");
     add("M_ERR_FILE_IO", "Fel vid I/O-åtgärd");
+    add("M_ERR_BASE_DIR_BUSY",
+        "Ett annat program skriver till databaserna i den här mappen. Inget ändrades; försök igen "
+        "när det är klart.");
     add("M_ERR_FILE_IO_TARGET", "Fel vid I/O-åtgärd i måldatabasen");
     add("M_ERR_FILE_IO_SOURCE", "Fel vid I/O-åtgärd i källdatabasen");
     add("M_SEL_DIR", "Välj mapp:");

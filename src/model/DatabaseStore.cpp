@@ -55,6 +55,10 @@ std::optional<long> backupNumber(std::string_view file, std::string_view name) {
     return parseLeadingInteger(digits);
 }
 
+StoreError lockError(const DirectoryLock& lock) {
+    return lock.busy() ? StoreError::Busy : StoreError::FileIo;
+}
+
 }  // namespace
 
 DatabaseStore::DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts)
@@ -128,6 +132,9 @@ std::vector<Game> DatabaseStore::readProfiles(const std::string& path) {
 }
 
 CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return CreateResult::Failed;
     const std::string file = name + std::string(kDbSuffix);
     databaseList();
     std::vector<std::string>& list = *list_;
@@ -163,10 +170,16 @@ bool DatabaseStore::rewriteWithout(const std::string& path, const std::vector<st
 
 bool DatabaseStore::removeProfiles(const std::string& databasePath,
                                    const std::vector<std::string>& names) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return false;
     return rewriteWithout(databasePath, names, nullptr);
 }
 
 bool DatabaseStore::writeProfiles(const std::string& name, const std::vector<Game>& profiles) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return false;
     AtomicFileWriter out(databasePath(name));
     if (!out.isOpen())
         return false;
@@ -228,6 +241,10 @@ SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& data
                                        AnswerToAll answerToAll) {
     constexpr SaveOutcome kFileError{SaveResult::NotWritten, StoreError::FileIo};
     const std::string line = game.ToLine();
+    std::optional<DirectoryLock> lock;
+    lock.emplace(dir_, lockWait_);
+    if (!lock->held())
+        return {SaveResult::NotWritten, lockError(*lock)};
     if (editingName) {
         if (game.name != *editingName) {
             const std::optional<bool> taken = containsProfile(databasePath, game.name);
@@ -247,9 +264,15 @@ SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& data
     if (!exists)
         return kFileError;
     if (*exists) {
+        // No other writer waits while the user answers. Should the profile be gone by then,
+        // the rewrite still stores it once.
+        lock.reset();
         const SaveResult answer = askReplace(game.name, batch, answerToAll);
         if (!wasWritten(answer))
             return {answer};
+        lock.emplace(dir_, lockWait_);
+        if (!lock->held())
+            return {SaveResult::NotWritten, lockError(*lock)};
         if (!rewriteWithout(databasePath, {game.name}, &line))
             return kFileError;
         return {answer};
@@ -290,6 +313,9 @@ bool nameTaken(const std::string& path) {
 }  // namespace
 
 BackupResult DatabaseStore::backupDatabase(const std::string& name) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return BackupResult::Failed;
     const std::string dbFile = name + std::string(kDbSuffix);
     const std::vector<std::string> databases = databaseFilesIn(dir_);
     if (std::find(databases.begin(), databases.end(), dbFile) == databases.end())
@@ -311,6 +337,9 @@ BackupResult DatabaseStore::backupDatabase(const std::string& name) {
 }
 
 FileResult DatabaseStore::restoreDatabase(const std::string& name) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return FileResult::Failed;
     std::optional<long> newest;
     std::string newestFile;
     for (const std::string& file : databaseFilesIn(dir_)) {
@@ -336,6 +365,9 @@ FileResult DatabaseStore::restoreDatabase(const std::string& name) {
 }
 
 FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool deleteDatabase) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return FileResult::Failed;
     const std::string dbFile = name + std::string(kDbSuffix);
     std::vector<std::string> files = databaseFilesOf(name);
     const bool databaseThere = std::erase(files, dbFile) > 0;
@@ -357,6 +389,9 @@ FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool dele
 
 FileResult DatabaseStore::renameDatabaseFiles(const std::string& oldName,
                                               const std::string& newName) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return FileResult::Failed;
     struct Move {
         std::string from;
         std::string to;
@@ -392,13 +427,20 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
     MoveOutcome outcome;
     const std::string targetPath = databasePath(target);
     const std::string sourcePath = currentDatabasePath();
-    if (!appendLines(targetPath, {})) {
-        outcome.error = StoreError::TargetFileIo;
-        return outcome;
-    }
-    if (sourcePath.empty() || !appendLines(sourcePath, {})) {
-        outcome.error = StoreError::SourceFileIo;
-        return outcome;
+    {
+        const DirectoryLock lock = lockDirectory();
+        if (!lock.held()) {
+            outcome.error = lockError(lock);
+            return outcome;
+        }
+        if (!appendLines(targetPath, {})) {
+            outcome.error = StoreError::TargetFileIo;
+            return outcome;
+        }
+        if (sourcePath.empty() || !appendLines(sourcePath, {})) {
+            outcome.error = StoreError::SourceFileIo;
+            return outcome;
+        }
     }
 
     AnswerToAll answerToAll = AnswerToAll::None;
@@ -406,6 +448,9 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
         const SaveOutcome saved = saveProfile(game, targetPath, std::nullopt, true, answerToAll);
         if (saved.error != StoreError::None)
             outcome.error = saved.error;
+        // Each profile waited its full time already; the next ones would wait as long.
+        if (saved.error == StoreError::Busy)
+            break;
         if (saved.result == SaveResult::YesToAll)
             answerToAll = AnswerToAll::YesToAll;
         if (saved.result == SaveResult::NoToAll)
@@ -418,7 +463,10 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
     // The source loses the moved profiles in one rewrite; should it fail they exist twice,
     // never nowhere.
     if (!outcome.written.empty()) {
-        if (removeProfiles(sourcePath, outcome.written))
+        const DirectoryLock lock = lockDirectory();
+        if (!lock.held())
+            outcome.error = lockError(lock);
+        else if (removeProfiles(sourcePath, outcome.written))
             outcome.moved = outcome.written;
         else
             outcome.error = StoreError::FileIo;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/DirectoryLock.h"
+
 namespace corvane {
 
 class Game;
@@ -35,6 +37,7 @@ enum class StoreError {
     NameTaken,     // an edited profile's new name is in the database already
     TargetFileIo,  // a move's target cannot be written
     SourceFileIo,  // a move's source cannot be written
+    Busy,          // another writer kept the base directory locked for the whole wait
 };
 
 inline bool wasWritten(SaveResult r) {
@@ -58,11 +61,18 @@ struct MoveOutcome {
 // and the current database. Every rewrite replaces the file atomically, so a failure leaves
 // the database as it was. The prompter only asks whether a profile may be replaced; failures
 // are returned. Favorites and cached SHA-1s follow through the operations of app/.
+// Every change takes the base directory's lock while it writes, so another program (or thread)
+// writing there at the same time cannot undo it; a change that cannot get the lock writes nothing.
 class DatabaseStore {
 public:
     DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts);
 
     const std::string& directory() const { return dir_; }
+    // The lock every writer of the base directory takes; an operation made of several changes
+    // takes it first, so that no other writer comes in between.
+    DirectoryLock lockDirectory() const { return DirectoryLock(dir_, lockWait_); }
+    const LockWait& lockWait() const { return lockWait_; }
+    void setLockWait(LockWait wait) { lockWait_ = std::move(wait); }
     std::string databasePath(const std::string& name) const;
     static std::string databaseNameOfPath(const std::string& path);
 
@@ -113,6 +123,7 @@ private:
     SaveResult askReplace(const std::string& name, bool batch, AnswerToAll answerToAll);
 
     std::string dir_;
+    LockWait lockWait_;
     Prompter& prompter_;
     const TextSource& texts_;
     std::optional<std::vector<std::string>> list_;

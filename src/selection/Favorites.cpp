@@ -20,9 +20,11 @@ using NameSet = std::set<std::string, std::less<>>;
 }  // namespace
 
 Favorites::Favorites(const std::string& baseDirectory)
-    : path_(joinPath(baseDirectory, kFileName)) {}
+    : directory_(baseDirectory), path_(joinPath(baseDirectory, kFileName)) {}
 
 void Favorites::load() {
+    // Taken first: a change made while the file is read makes the next change read it again.
+    stamp_ = fileStamp(path_);
     items_.emplace();
     LineReader reader(path_);
     std::string line;
@@ -45,8 +47,14 @@ const std::vector<Favorite>& Favorites::items() {
     return *items_;
 }
 
-FavoriteResult Favorites::writeIf(bool changed) {
-    if (!changed)
+FavoriteResult Favorites::update(const Change& change) {
+    const DirectoryLock lock(directory_, lockWait_);
+    if (!lock.held())
+        return lock.busy() ? FavoriteResult::Busy : FavoriteResult::WriteFailed;
+    // A change kept in memory after a failed write stays, unless the file has moved on.
+    if (!items_ || fileStamp(path_) != stamp_)
+        load();
+    if (!change(*items_))
         return FavoriteResult::Unchanged;
     return write() ? FavoriteResult::Written : FavoriteResult::WriteFailed;
 }
@@ -54,22 +62,23 @@ FavoriteResult Favorites::writeIf(bool changed) {
 FavoriteResult Favorites::add(const std::string& profile, const std::string& database) {
     if (!fitsDatabaseLine(profile) || !fitsDatabaseLine(database))
         return FavoriteResult::Invalid;
-    Favorite favorite{profile, database};
-    const std::vector<Favorite>& all = items();
-    if (std::ranges::find(all, favorite) != all.end())
-        return FavoriteResult::Unchanged;
-    items_->push_back(std::move(favorite));
-    return writeIf(true);
+    return update([&](std::vector<Favorite>& all) {
+        Favorite favorite{profile, database};
+        if (std::ranges::find(all, favorite) != all.end())
+            return false;
+        all.push_back(std::move(favorite));
+        return true;
+    });
 }
 
 FavoriteResult Favorites::removeProfiles(const std::vector<std::string>& profiles,
                                          const std::string& database) {
     const NameSet names(profiles.begin(), profiles.end());
-    items();
-    const size_t removed = std::erase_if(*items_, [&](const Favorite& f) {
-        return f.database == database && names.contains(f.profile);
+    return update([&](std::vector<Favorite>& all) {
+        return std::erase_if(all, [&](const Favorite& f) {
+                   return f.database == database && names.contains(f.profile);
+               }) > 0;
     });
-    return writeIf(removed > 0);
 }
 
 FavoriteResult Favorites::removeOne(const std::string& profile, const std::string& database) {
@@ -77,10 +86,9 @@ FavoriteResult Favorites::removeOne(const std::string& profile, const std::strin
 }
 
 FavoriteResult Favorites::removeDatabase(const std::string& database) {
-    items();
-    const size_t removed =
-        std::erase_if(*items_, [&](const Favorite& f) { return f.database == database; });
-    return writeIf(removed > 0);
+    return update([&](std::vector<Favorite>& all) {
+        return std::erase_if(all, [&](const Favorite& f) { return f.database == database; }) > 0;
+    });
 }
 
 FavoriteResult Favorites::renameDatabase(const std::string& oldName, const std::string& newName) {
@@ -95,24 +103,25 @@ FavoriteResult Favorites::renameProfile(const std::string& oldName, const std::s
         return FavoriteResult::Invalid;
     if (oldName == newName)
         return FavoriteResult::Unchanged;
-    items();
-    // The popup must not list one profile twice, whatever stood under the new name before.
-    bool taken = std::ranges::find(*items_, Favorite{newName, database}) != items_->end();
-    bool changed = false;
-    std::vector<Favorite> kept;
-    kept.reserve(items_->size());
-    for (Favorite& f : *items_) {
-        if (f.database == database && f.profile == oldName) {
-            changed = true;
-            if (taken)
-                continue;
-            f.profile = newName;
-            taken = true;
+    return update([&](std::vector<Favorite>& all) {
+        // The popup must not list one profile twice, whatever stood under the new name before.
+        bool taken = std::ranges::find(all, Favorite{newName, database}) != all.end();
+        bool changed = false;
+        std::vector<Favorite> kept;
+        kept.reserve(all.size());
+        for (Favorite& f : all) {
+            if (f.database == database && f.profile == oldName) {
+                changed = true;
+                if (taken)
+                    continue;
+                f.profile = newName;
+                taken = true;
+            }
+            kept.push_back(std::move(f));
         }
-        kept.push_back(std::move(f));
-    }
-    *items_ = std::move(kept);
-    return writeIf(changed);
+        all = std::move(kept);
+        return changed;
+    });
 }
 
 FavoriteResult Favorites::moveProfiles(const std::vector<std::string>& profiles,
@@ -126,49 +135,53 @@ FavoriteResult Favorites::repoint(const std::vector<std::string>* profiles,
                                   const std::string& source, const std::string& target) {
     if (source == target)
         return FavoriteResult::Unchanged;
-    items();
     std::optional<NameSet> names;
     if (profiles)
         names.emplace(profiles->begin(), profiles->end());
-    // A profile moved over an equally named one that was a favorite already must not appear
-    // twice in the popup.
-    NameSet inTarget;
-    for (const Favorite& f : *items_)
-        if (f.database == target)
-            inTarget.insert(f.profile);
-    bool changed = false;
-    std::vector<Favorite> kept;
-    kept.reserve(items_->size());
-    for (Favorite& f : *items_) {
-        if (f.database == source && (!names || names->contains(f.profile))) {
-            changed = true;
-            if (!inTarget.insert(f.profile).second)
-                continue;
-            f.database = target;
+    return update([&](std::vector<Favorite>& all) {
+        // A profile moved over an equally named one that was a favorite already must not
+        // appear twice in the popup.
+        NameSet inTarget;
+        for (const Favorite& f : all)
+            if (f.database == target)
+                inTarget.insert(f.profile);
+        bool changed = false;
+        std::vector<Favorite> kept;
+        kept.reserve(all.size());
+        for (Favorite& f : all) {
+            if (f.database == source && (!names || names->contains(f.profile))) {
+                changed = true;
+                if (!inTarget.insert(f.profile).second)
+                    continue;
+                f.database = target;
+            }
+            kept.push_back(std::move(f));
         }
-        kept.push_back(std::move(f));
-    }
-    *items_ = std::move(kept);
-    return writeIf(changed);
+        all = std::move(kept);
+        return changed;
+    });
 }
 
 bool Favorites::sort() {
-    items();
-    std::ranges::stable_sort(*items_, [](const Favorite& a, const Favorite& b) {
-        return compareIgnoreCase(a.profile + a.database, b.profile + b.database) < 0;
-    });
-    return write();
+    return update([](std::vector<Favorite>& all) {
+               std::ranges::stable_sort(all, [](const Favorite& a, const Favorite& b) {
+                   return compareIgnoreCase(a.profile + a.database, b.profile + b.database) < 0;
+               });
+               return true;
+           }) == FavoriteResult::Written;
 }
 
 bool Favorites::write() {
-    items();
     // Rewriting a file that could not be read whole would lose the favorites it holds.
     if (!readWhole_)
         return false;
     AtomicFileWriter writer(path_);
     for (const Favorite& f : *items_)
         writer.writeLine(f.profile + "|" + f.database);
-    return writer.commit();
+    if (!writer.commit())
+        return false;
+    stamp_ = fileStamp(path_);
+    return true;
 }
 
 std::string Favorites::popupCaption(const Favorite& favorite) {

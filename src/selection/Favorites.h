@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "common/DirectoryLock.h"
+#include "common/FileStamp.h"
 
 namespace corvane {
 
@@ -19,10 +23,13 @@ enum class FavoriteResult {
     WriteFailed,  // the change is kept in memory; the file still holds the old content
     Unchanged,    // nothing to do, nothing written
     Invalid,      // a name holding "|" or a line break
+    Busy,         // another writer kept the base directory locked: nothing changed
 };
 
 // The bookmarks of favorites.bml in the base directory: profile name "|" database name a line.
-// The file is read on first use and rewritten whole, atomically, after every change.
+// The file is read on first use and rewritten whole, atomically, after every change. A change is
+// made under the base directory's lock, to the file as another program may have left it: the
+// file is read again when it is no longer the one last read or written.
 class Favorites {
 public:
     static constexpr const char* kFileName = "favorites.bml";
@@ -30,6 +37,7 @@ public:
     explicit Favorites(const std::string& baseDirectory);
 
     const std::string& path() const { return path_; }
+    void setLockWait(LockWait wait) { lockWait_ = std::move(wait); }
     // In store order; a missing or unreadable file is an empty store. A file that is there but
     // could not be read whole is never rewritten: every change then fails to be written.
     const std::vector<Favorite>& items();
@@ -53,20 +61,27 @@ public:
     // Ascending by profile name and database name run together, ignoring letter case; favorites
     // equal but for case keep their order.
     bool sort();
-    bool write();
 
     // The popup caption: profile, three blanks, database in square brackets.
     static std::string popupCaption(const Favorite& favorite);
 
 private:
+    using Change = std::function<bool(std::vector<Favorite>&)>;
+
     void load();
-    FavoriteResult writeIf(bool changed);
+    bool write();
+    // Under the lock: reads the file again when it was changed by other means, then applies
+    // change, which tells whether it changed anything, and writes.
+    FavoriteResult update(const Change& change);
     // Re-points the matching favorites, dropping those the target already holds.
     FavoriteResult repoint(const std::vector<std::string>* profiles, const std::string& source,
                            const std::string& target);
 
+    std::string directory_;
     std::string path_;
+    LockWait lockWait_;
     std::optional<std::vector<Favorite>> items_;
+    std::optional<FileStamp> stamp_;  // of the file as last read or written
     bool readWhole_ = false;
 };
 

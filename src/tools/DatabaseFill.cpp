@@ -46,6 +46,15 @@ bool memberKind(const ZipArchive::MemberInfo& info, Kind& kind) {
     return true;
 }
 
+std::string mediumKey(const Game& game) {
+    const MainMediumInfo medium = game.MainMedium();
+    return medium.file + "|" + medium.entry;
+}
+
+std::string withName(const std::string& line, const std::string& name) {
+    return name + line.substr(profileNameOfLine(line).size());
+}
+
 std::string withoutExtension(const std::string& name) {
     const size_t dot = name.rfind('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
@@ -130,6 +139,7 @@ bool DatabaseFill::addExisting(const std::vector<Game>& profiles, const Sha1Cach
                                const std::string& database) {
     for (const Game& game : profiles) {
         names_.addExisting(game.name);
+        existingMedia_.insert(mediumKey(game));
         // A hard disk in an archive is stored without its member, so its profile's SHA-1 is the
         // archive's first member's and tells nothing of the disk: an archive that already is a
         // profile's hard disk is taken to hold no new one.
@@ -175,15 +185,16 @@ void DatabaseFill::take(const HashedMedium& found, const EmulatorDatabaseSet* ti
             wanted = fileName;
         Game game;
         game.name = names_.take(wanted);
+        // The cache keys a profile's main medium; a hard disk in an archive names no member.
+        const bool cached = kind != Kind::HardDisk || entry.empty();
         if (request_.extraData && details != nullptr)
             details->apply(game, sha1, !title.empty(), fileName);
         game.machine = request_.machine;
         placeMedium(game, kind, medium.path, entry);
         scan.lines.push_back(game.ToLine());
+        scan.newProfiles.push_back(
+            {std::move(wanted), sha1, cached, cached ? std::string{} : medium.path});
         ++scan.added;
-        // The cache keys a profile's main medium; a hard disk in an archive names no member.
-        if (kind != Kind::HardDisk || entry.empty())
-            scan.sha1s.emplace_back(game.name, sha1);
     };
 
     progress_.file(medium.name);
@@ -238,6 +249,49 @@ FillScan DatabaseFill::scan(const EmulatorDatabaseSet* titles, const ProfileDeta
     scan.stopped = !runInOrder<HashedMedium>(media.size(), produce, consume,
                                              [this] { return !progress_.cancelled(); });
     return scan;
+}
+
+void DatabaseFill::settle(FillScan& scan, const std::vector<Game>& held) {
+    FillNames names;
+    std::vector<const Game*> arrivals;
+    std::unordered_set<std::string> hardDisks;
+    for (const Game& game : held) {
+        names.addExisting(game.name);
+        if (game.name.empty())
+            continue;
+        if (!existingMedia_.contains(mediumKey(game)))
+            arrivals.push_back(&game);
+        if (!game.hardDiskPrimary.empty())
+            hardDisks.insert(game.hardDiskPrimary);
+    }
+    std::unordered_set<std::string> arrivedSha1s;
+    auto produce = [&](size_t i) {
+        const MainMediumInfo medium = arrivals[i]->MainMedium();
+        return MediumSha1(medium.file, medium.entry);
+    };
+    auto consume = [&](size_t i, std::string sha1) {
+        if (!sha1.empty())
+            scan.existingSha1s.emplace_back(arrivals[i]->name, sha1);
+        arrivedSha1s.insert(std::move(sha1));
+        return true;
+    };
+    // Other writers wait for this, and the scan it completes is done: it is not stopped.
+    runInOrder<std::string>(arrivals.size(), produce, consume, [] { return true; });
+
+    size_t kept = 0;
+    for (size_t i = 0; i < scan.lines.size(); ++i) {
+        const FillScan::NewProfile& found = scan.newProfiles[i];
+        if (arrivedSha1s.contains(found.sha1) ||
+            (!found.hardDiskArchive.empty() && hardDisks.contains(found.hardDiskArchive)))
+            continue;
+        scan.lines[kept] = withName(scan.lines[i], names.take(scan.newProfiles[i].wanted));
+        if (kept != i)
+            scan.newProfiles[kept] = std::move(scan.newProfiles[i]);
+        ++kept;
+    }
+    scan.lines.resize(kept);
+    scan.newProfiles.resize(kept);
+    scan.added = static_cast<int>(kept);
 }
 
 }  // namespace corvane

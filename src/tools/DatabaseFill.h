@@ -20,11 +20,18 @@ class Sha1Cache;
 
 // What a scan found, ready to be written.
 struct FillScan {
-    std::vector<std::string> lines;  // the new profiles' database lines, in the order found
-    // SHA-1s worked out on the way, by profile name, for the cache: of the database's own
-    // profiles, and of the new ones.
+    // What a new profile's line was made from, to check it again before the write.
+    struct NewProfile {
+        std::string wanted;           // the name asked for; the line may hold it numbered
+        std::string sha1;             // of its medium
+        bool cached = false;          // the cache keeps the SHA-1 under the profile's name
+        std::string hardDiskArchive;  // the archive, when the medium is a hard disk in one
+    };
+    std::vector<std::string> lines;       // the new profiles' database lines, in the order found
+    std::vector<NewProfile> newProfiles;  // one for each line
+    // SHA-1s worked out on the way, by profile name, for the cache, of the database's own
+    // profiles; those of the new ones are in newProfiles.
     std::vector<std::pair<std::string, std::string>> existingSha1s;
-    std::vector<std::pair<std::string, std::string>> sha1s;
     int added = 0;
     int notRead = 0;  // folders and media that could not be read or stored
     bool stopped = false;
@@ -48,6 +55,13 @@ public:
     // in extra data (may be null).
     FillScan scan(const EmulatorDatabaseSet* titles, const ProfileDetails* details);
 
+    // Just before an append, with the database's profiles as they are now: another writer may
+    // have added some since addExisting. New profiles of media those hold (or of hard disks in
+    // archives that are their hard disks) are dropped, and the rest are named again, unique
+    // among the profiles held now. A database left alone gets the
+    // scan's lines unchanged.
+    void settle(FillScan& scan, const std::vector<Game>& held);
+
 private:
     void take(const HashedMedium& found, const EmulatorDatabaseSet* titles,
               const ProfileDetails* details, FillScan& scan);
@@ -57,6 +71,8 @@ private:
     FillNames names_;
     std::unordered_set<std::string> existingSha1s_;
     std::unordered_set<std::string> hardDiskPaths_;  // of the database's own profiles
+    // The main media of the profiles addExisting saw, as file "|" member.
+    std::unordered_set<std::string> existingMedia_;
     std::vector<std::pair<std::string, std::string>> existingComputed_;
 };
 

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "app/FillOperation.h"
@@ -167,6 +168,57 @@ TEST_F(FillOperationTest, AppendingSkipsKnownMediaAndKeepsNamesUnique) {
     // A backup was made before each run.
     EXPECT_EQ(readFile(dir.file("Db_0.db")), before);
     EXPECT_TRUE(std::filesystem::exists(dir.file("Db_1.db")));
+}
+
+TEST_F(FillOperationTest, AnAppendCountsWhatAnotherFillWroteWhileItScanned) {
+    // Calls write once, as the scan takes its first medium: another program's fill that
+    // finishes in the meantime.
+    class WrittenMeanwhile : public RecordingProgress {
+    public:
+        explicit WrittenMeanwhile(std::function<void()> write) : write_(std::move(write)) {}
+        void file(const std::string& name) override {
+            RecordingProgress::file(name);
+            if (write_)
+                std::exchange(write_, nullptr)();
+        }
+
+    private:
+        std::function<void()> write_;
+    };
+    dir.write("Db.db", line("Known"));
+    media.write("Game.rom", "mine");
+    media.write("Shared.rom", "shared");
+    TempDir other;
+    other.write("Game.rom", "theirs");
+    other.write("Shared.rom", "shared");
+    // Both fills take this archive: its hard disk's profile names no member.
+    TempDir both;
+    writeZip(both.file("pack.zip"),
+             {{"First.rom", "first"}, {"Hard.dsk", std::string(737281, 'h')}});
+    FillRequest theirs = existing("Db", FillMode::Append);
+    theirs.paths = {other.path(), both.path()};
+    WrittenMeanwhile progress([&] { EXPECT_EQ(run(theirs).message, "4M_ADDED_TO_DB\"Db\""); });
+
+    FillRequest mine = existing("Db", FillMode::Append);
+    mine.paths = {media.path(), both.path()};
+    const FillReport report = run(std::move(mine), progress);
+    // The other media are theirs already; Game.rom is another medium, and its name is theirs.
+    EXPECT_EQ(report.message, "1M_ADDED_TO_DB\"Db\"");
+    const std::vector<Game> got = profiles("Db");
+    ASSERT_EQ(got.size(), 6u);
+    EXPECT_EQ(got[1].name, "Game");
+    EXPECT_EQ(got[1].slot1File, other.file("Game.rom"));
+    EXPECT_EQ(got[2].name, "Shared");
+    EXPECT_EQ(got[4].name, "Hard");
+    EXPECT_EQ(got[5].name, "Game__0");
+    EXPECT_EQ(got[5].slot1File, media.file("Game.rom"));
+    EXPECT_EQ(cache.find("Game__0", "Db"), MediumSha1(media.file("Game.rom"), ""));
+    EXPECT_EQ(cache.find("Shared", "Db"), MediumSha1(other.file("Shared.rom"), ""));
+
+    // Nobody wrote this time: the second look changes nothing.
+    media.write("Late.rom", "late");
+    EXPECT_EQ(run(existing("Db", FillMode::Append)).message, "1M_ADDED_TO_DB\"Db\"");
+    EXPECT_EQ(profiles("Db").back().name, "Late");
 }
 
 TEST_F(FillOperationTest, OverwritingDropsFavoritesAndCachedSha1s) {

@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
+#include "cli/CliContext.h"
+#include "cli/CliProgram.h"
 #include "cli/FillArguments.h"
 #include "i18n/LanguageIds.h"
 #include "i18n/LanguageManager.h"
@@ -14,6 +18,7 @@
 #include "model/Game.h"
 #include "model/Settings.h"
 #include "support/FakeEmulator.h"
+#include "support/LockingProcess.h"
 #include "support/ProgramRun.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -162,6 +167,50 @@ TEST_F(CliFillTest, AFillIsTheSameAsTheLaunchersOwn) {
     EXPECT_EQ(run.out, report.message + "\n");
     EXPECT_EQ(database("Fresh"), readFile(reference.file("Fresh.db")));
     EXPECT_EQ(filesIn(base.path()), filesIn(reference.path()));
+}
+
+TEST_F(CliFillTest, AnotherWriterInTheWayIsToldOnStandardErrorAndChangesNothing) {
+    ASSERT_EQ(fill({"--new", "Coll", media.file("loose")}).status, 0);
+    const std::string before = database("Coll");
+    LockingProcess launcher(base.path());
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::atomic<bool> interrupted = false;
+    const CliContext context{.out = out,
+                             .err = err,
+                             .workingDirectory = base.path(),
+                             .interrupted = interrupted,
+                             .lockWait = {.timeout = {}, .whenBusy = {}}};
+    for (const Arguments& arguments :
+         {Arguments{"fill", "--existing", "Coll", media.path()},
+          Arguments{"fill", "--existing", "Coll", "--no-backup", media.path()},
+          Arguments{"fill", "--existing", "Coll", "--overwrite", media.path()}}) {
+        err.str("");
+        EXPECT_EQ(runCommandLine(arguments, context), 1);
+        EXPECT_EQ(err.str(), catalogueText(kLanguageEnglish, "M_ERR_BASE_DIR_BUSY") + "\n");
+    }
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(database("Coll"), before);
+    EXPECT_EQ(filesIn(base.path()), (Arguments{"Coll.db", "settings.ini"}));
+}
+
+TEST_F(CliFillTest, AFileSizeLimitFailsTheWriteWithItsMessage) {
+    ASSERT_EQ(fill({"--new", "Coll", media.file("loose")}).status, 0);
+    const std::string before = database("Coll");
+    for (int i = 0; i < 60; ++i)
+        media.write("many/Game" + std::to_string(i) + ".rom", std::to_string(i));
+    // The new database needs several times the room the limit leaves.
+    const ProgramOutput run =
+        fill({"--existing", "Coll", "--overwrite", "--no-backup", media.file("many")},
+             {.workingDirectory = base.path(),
+              .terminalColumns = 0,
+              .interruptWaiting = false,
+              .fileSizeLimit = 4096});
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, catalogueText(kLanguageEnglish, "M_ERR_FILE_IO") + "\n");
+    EXPECT_EQ(database("Coll"), before);
+    EXPECT_EQ(filesIn(base.path()), (Arguments{"Coll.db", "settings.ini"}));
 }
 
 TEST_F(CliFillTest, RefusalsAreTheLaunchersMessagesInItsLanguage) {

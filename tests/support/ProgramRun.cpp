@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -124,6 +125,15 @@ ProgramOutput runProgram(const std::string& program, const std::vector<std::stri
             ::sigaction(SIGINT, &defaultAction, nullptr);
             ::sigprocmask(SIG_BLOCK, &interrupt, nullptr);
             ::kill(::getpid(), SIGINT);
+        }
+        if (start.fileSizeLimit > 0) {
+            struct sigaction defaultAction {};
+            defaultAction.sa_handler = SIG_DFL;
+            const rlimit bytes{static_cast<rlim_t>(start.fileSizeLimit),
+                               static_cast<rlim_t>(start.fileSizeLimit)};
+            if (::sigaction(SIGXFSZ, &defaultAction, nullptr) != 0 ||
+                ::setrlimit(RLIMIT_FSIZE, &bytes) != 0)
+                ::_exit(126);
         }
         ::execv(program.c_str(), argv.data());
         ::_exit(127);

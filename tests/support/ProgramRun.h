@@ -15,6 +15,9 @@ struct ProgramStart {
     // The program starts with a Ctrl+C (SIGINT) already waiting for it: blocked, and pending,
     // which exec keeps. A program that unblocks it receives it at once.
     bool interruptWaiting = false;
+    // Files cannot grow past this many bytes (RLIMIT_FSIZE), with SIGXFSZ at its default: a
+    // program that does not ignore it is killed by its first write beyond. 0 for no limit.
+    long fileSizeLimit = 0;
 };
 
 struct ProgramOutput {

@@ -8,14 +8,14 @@
 
 namespace corvane::test {
 
-// Sets an environment variable for the scope; started programs inherit it, and the test process
-// gets its own value back afterwards.
+// Sets an environment variable for the scope, or with no value removes it; started programs
+// inherit that, and the test process gets its own value back afterwards.
 class ScopedVariable {
 public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
+    ScopedVariable(const char* name, const std::optional<std::string>& value) : name_(name) {
         if (const char* old = ::getenv(name))
             old_ = old;
-        ::setenv(name, value.c_str(), 1);
+        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
     }
     ~ScopedVariable() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
     ScopedVariable(const ScopedVariable&) = delete;

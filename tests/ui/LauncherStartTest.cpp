@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "support/ProgramRun.h"
+#include "support/ScopedVariable.h"
 #include "support/TempDir.h"
 #include "ui/PrivateRuntimeFolder.h"
 #include "ui/WindowStart.h"
@@ -145,6 +146,24 @@ TEST(LauncherStartTest, LaunchersOnTwoBaseDirectoriesEachKeepTheirWindow) {
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(readFile(report).find("listed ") != std::string::npos);
     EXPECT_TRUE(activations.isEmpty());
+}
+
+TEST(LauncherStartTest, HelpAndVersionNeedNoWindowSystem) {
+    TempDir dir;
+    const ScopedVariable noDisplay("DISPLAY", std::nullopt);
+    const ScopedVariable noWayland("WAYLAND_DISPLAY", std::nullopt);
+    const ScopedVariable noPlatform("QT_QPA_PLATFORM", std::nullopt);
+    auto run = [&dir](const std::string& argument) {
+        return runProgram(CORVANE_LAUNCHER_EXE, {argument}, {.workingDirectory = dir.path()});
+    };
+    const ProgramOutput version = run("--version");
+    EXPECT_EQ(version.status, 0) << version.err;
+    EXPECT_EQ(version.out, "Corvane Launcher " CORVANE_VERSION "\n");
+    for (const std::string asked : {"--help", "-h"}) {
+        const ProgramOutput help = run(asked);
+        EXPECT_EQ(help.status, 0) << help.err;
+        EXPECT_NE(help.out.find("--base-dir <dir>"), std::string::npos) << asked;
+    }
 }
 
 TEST(LauncherStartTest, TheCommandLineFollowsQtsConventions) {

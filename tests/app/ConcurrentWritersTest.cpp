@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Another program (a corvane-cli fill beside the launcher) writing the same base directory.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <thread>
+
+#include "app/DatabaseOperations.h"
+#include "app/FillOperation.h"
+#include "app/ProfileOperations.h"
+#include "support/FakeEmulator.h"
+#include "support/LockingProcess.h"
+#include "tools/FillProgress.h"
+
+#include "OperationsFixture.h"
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+class QuietProgress : public FillProgress {
+public:
+    void directory(const std::string&) override {}
+    void file(const std::string&) override {}
+    bool cancelled() override { return false; }
+};
+
+class ConcurrentWritersTest : public OperationsFixture {
+protected:
+    TempDir media;
+    FakeEmulator emulator;
+
+    void SetUp() override {
+        OperationsFixture::SetUp();
+        dir.write("Games.db", line("A") + line("B", "empty.rom"));
+        dir.write("Games_0.db", line("Old"));
+        ASSERT_EQ(favorites.add("A", "Games"), FavoriteResult::Written);
+        media.write("New.rom", "new");
+    }
+    void waitFor(LockWait wait) {
+        store.setLockWait(wait);
+        favorites.setLockWait(std::move(wait));
+    }
+    std::map<std::string, std::string> files() const {
+        std::map<std::string, std::string> all;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            all[entry.path().filename().string()] = readFile(entry.path().string());
+        return all;
+    }
+    OperationResult appendFill() {
+        FillOperation operation(store, favorites, cache, texts);
+        FillRequest request;
+        request.databaseName = "Games";
+        request.paths = {media.path()};
+        FillJob job = operation.prepare(std::move(request), emulator.path());
+        QuietProgress progress;
+        job.run(progress, prompter, texts);
+        return operation.finish(job).result;
+    }
+};
+
+// Answers every question and looks meanwhile whether another writer could get in.
+class ProbingPrompter : public ScriptedPrompter {
+public:
+    explicit ProbingPrompter(std::string directory) : directory_(std::move(directory)) {}
+    bool confirm(const std::string& text) override {
+        std::thread([this] {
+            lockFreeWhileAsked = DirectoryLock(directory_, {.timeout = {}, .whenBusy = {}}).held();
+        }).join();
+        return ScriptedPrompter::confirm(text);
+    }
+    bool lockFreeWhileAsked = false;
+
+private:
+    std::string directory_;
+};
+
+}  // namespace
+
+TEST_F(ConcurrentWritersTest, AWriterThatCannotGetTheLockSaysSoAndChangesNothing) {
+    waitFor({.timeout = {}, .whenBusy = {}});
+    store.setCurrentDatabase("Games");
+    const auto before = files();
+    LockingProcess other(dir.path());
+    DatabaseOperations databases(store, favorites, cache);
+    ProfileOperations profiles(store, favorites, cache);
+    Game edited = profile("A2");
+
+    EXPECT_EQ(databases.renameDatabase("Games", "Renamed"), OperationResult::Busy);
+    EXPECT_EQ(databases.deleteDatabase("Games", true), OperationResult::Busy);
+    EXPECT_EQ(databases.restoreDatabase("Games"), OperationResult::Busy);
+    EXPECT_EQ(databases.overwriteDatabase("Games", {}, OverwriteMode::Replace, true),
+              OperationResult::Busy);
+    EXPECT_EQ(profiles.removeProfiles("Games", {"A"}), OperationResult::Busy);
+    EXPECT_EQ(profiles.saveProfile(edited, "Games", "A"), OperationResult::Busy);
+    EXPECT_EQ(profiles.saveProfile(profile("C"), "Games", std::nullopt), OperationResult::Busy);
+    EXPECT_EQ(profiles.moveProfiles({profile("A")}, "Other"), OperationResult::Busy);
+    EXPECT_EQ(favorites.add("B", "Games"), FavoriteResult::Busy);
+    EXPECT_FALSE(favorites.sort());
+    EXPECT_EQ(appendFill(), OperationResult::Busy);
+    EXPECT_STREQ(resultMessageKey(OperationResult::Busy), "M_ERR_BASE_DIR_BUSY");
+
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(store.currentDatabaseName(), "Games");
+    EXPECT_EQ(favoriteList(), List{"A|Games"});
+}
+
+TEST_F(ConcurrentWritersTest, AWriterWaitsUntilTheOtherHasFinished) {
+    LockingProcess other(dir.path());
+    int toldBusy = 0;
+    waitFor({.timeout = std::chrono::minutes(1), .whenBusy = [&] {
+                 ++toldBusy;
+                 EXPECT_TRUE(other.release());
+             }});
+    ProfileOperations profiles(store, favorites, cache);
+    EXPECT_EQ(profiles.removeProfiles("Games", {"A"}), OperationResult::Done);
+    EXPECT_EQ(toldBusy, 1);
+    EXPECT_EQ(names("Games"), List{"B"});
+    EXPECT_EQ(favoriteList(), List{});
+}
+
+TEST_F(ConcurrentWritersTest, NoWriterWaitsWhileTheUserIsAsked) {
+    ProbingPrompter asking(dir.path());
+    DatabaseStore askingStore(dir.path(), asking, texts);
+    ProfileOperations profiles(askingStore, favorites, cache);
+    // B is there already: the user is asked whether it may be replaced.
+    EXPECT_EQ(profiles.saveProfile(profile("B"), "Games", std::nullopt), OperationResult::Done);
+    EXPECT_EQ(asking.confirmations.size(), 1u);
+    EXPECT_TRUE(asking.lockFreeWhileAsked);
+    EXPECT_EQ(names("Games"), (List{"A", "B"}));
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Games.db"))[1].slot1File, dir.file("abc.rom"));
+}
+
+TEST_F(ConcurrentWritersTest, FavoritesKeepWhatAnotherProgramWroteMeanwhile) {
+    Favorites elsewhere(dir.path());
+    ASSERT_EQ(elsewhere.add("B", "Games"), FavoriteResult::Written);
+    ASSERT_EQ(favorites.add("C", "Games"), FavoriteResult::Written);
+    EXPECT_EQ(Favorites(dir.path()).items(),
+              (std::vector<Favorite>{{"A", "Games"}, {"B", "Games"}, {"C", "Games"}}));
+    // A removal there is not undone by the next change here either.
+    ASSERT_EQ(elsewhere.removeDatabase("Games"), FavoriteResult::Written);
+    ASSERT_EQ(favorites.add("D", "Other"), FavoriteResult::Written);
+    EXPECT_EQ(favoriteList(), List{"D|Other"});
+}
