@@ -145,7 +145,7 @@ void DatabaseManagerDlg::applyEnabling() {
     delete_->setEnabled(any);
     deleteBackups_->setEnabled(backups);
     restore_->setEnabled(backups);
-    fill_->setEnabled(app_.launcher().isEmulatorPathValid(false));
+    fill_->setEnabled(app_.launcher().isAnyEmulatorConfigured(false));
 }
 
 std::string DatabaseManagerDlg::selectedName() const {
