@@ -112,6 +112,8 @@ void DatabaseManagerDlg::connectWidgets() {
 }
 
 void DatabaseManagerDlg::loadValues() {
+    // Another program may have made or copied in databases since the list was read.
+    app_.store().forgetDatabaseList();
     fillList({});
 }
 
