@@ -18,6 +18,9 @@ struct CliContext {
     int terminalColumns = 0;
     // Set when the user asked to stop (Ctrl+C).
     const std::atomic<bool>& interrupted;
+    // Where --user-data finds the per-user folder: XDG_DATA_HOME (empty when unset) and HOME.
+    std::string xdgDataHome;
+    std::string home;
 };
 
 }  // namespace corvane

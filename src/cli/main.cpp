@@ -2,11 +2,13 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <iostream>
 
 #include "cli/CliContext.h"
 #include "cli/CliProgram.h"
 #include "cli/InterruptWatch.h"
+#include "platform/Folders.h"
 #include "platform/WorkingDirectory.h"
 
 namespace {
@@ -25,12 +27,15 @@ int terminalColumns() {
 
 int main(int argc, char* argv[]) {
     const corvane::InterruptWatch watch;
+    const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
     const corvane::CliContext context{
         .out = std::cout,
         .err = std::cerr,
         .workingDirectory = corvane::workingDirectory(),
         .terminalColumns = terminalColumns(),
         .interrupted = watch.interrupted(),
+        .xdgDataHome = xdgDataHome ? xdgDataHome : "",
+        .home = corvane::homeFolder(),
     };
     return corvane::runCommandLine({argv + 1, argv + argc}, context);
 }
