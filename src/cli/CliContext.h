@@ -22,6 +22,9 @@ struct CliContext {
     const std::atomic<bool>& interrupted;
     // How long a write waits for another program writing in the base directory.
     LockWait lockWait = {};
+    // Where --user-data finds the per-user folder: XDG_DATA_HOME (empty when unset) and HOME.
+    std::string xdgDataHome;
+    std::string home;
 };
 
 }  // namespace corvane

@@ -102,6 +102,8 @@ FillArguments parseFillArguments(const std::vector<std::string>& arguments,
                 request.searchSubdirectories = false;
             else if (option == "--no-extra-data")
                 request.extraData = false;
+            else if (option == "--user-data")
+                parsed.userData = true;
             else
                 return refuse(FillUsage::UnknownOption, argument);
             continue;
@@ -121,6 +123,7 @@ FillArguments parseFillArguments(const std::vector<std::string>& arguments,
             return refuse(FillUsage::MissingValue, option);
         } else if (option == "--base-dir") {
             baseDirectory = *value;
+            parsed.baseDirectoryGiven = true;
         } else if (option == "--machine") {
             request.machine = *value;
             parsed.machineGiven = true;
@@ -182,7 +185,8 @@ std::string fillUsageProblem(const FillArguments& arguments) {
 }
 
 std::string fillSynopsis() {
-    return "Usage: corvane-cli fill [--base-dir DIR] (--new NAME | --existing NAME [--overwrite])\n"
+    return "Usage: corvane-cli fill [--base-dir DIR | --user-data]\n"
+           "                        (--new NAME | --existing NAME [--overwrite])\n"
            "                        [--name-from file|emulator] [--media rom,disk,tape,zip]\n"
            "                        [--machine NAME] [--no-backup] [--no-subdirs]\n"
            "                        [--no-extra-data] DIRECTORY...\n";
@@ -197,6 +201,8 @@ std::string fillHelp() {
            "\n"
            "  --base-dir DIR        the launcher's folder, with its settings.ini and databases\n"
            "                        (default: the current directory)\n"
+           "  --user-data           the per-user folder the desktop menu's launcher uses,\n"
+           "                        $XDG_DATA_HOME/corvane-launcher, made when missing\n"
            "  --new NAME            create the database NAME; without DIRECTORY it stays empty\n"
            "  --existing NAME       add to the database NAME\n"
            "  --overwrite           replace the existing database's profiles instead\n"

@@ -26,6 +26,8 @@ struct FillArguments {
     FillUsage usage = FillUsage::Run;
     std::string culprit;  // the argument or item at fault
     std::string baseDirectory;
+    bool baseDirectoryGiven = false;  // --base-dir was on the command line
+    bool userData = false;            // --user-data: the launcher's per-user data folder
     // With the dialog's defaults for what the arguments do not say; every path made full.
     FillRequest request;
     bool machineGiven = false;  // --machine was on the command line

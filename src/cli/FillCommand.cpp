@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 
+#include "app/BaseDirectoryChoice.h"
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
 #include "cli/CliContext.h"
@@ -54,10 +55,23 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     if (parsed.usage != FillUsage::Run)
         return usageError(context, fillUsageProblem(parsed));
 
+    // The launcher's own choice, so that --user-data finds the desktop start's files and a
+    // folder that is not there is named rather than failing as an I/O error later.
+    StartOptions startOptions;
+    if (parsed.baseDirectoryGiven)
+        startOptions.baseDirectory = parsed.baseDirectory;
+    startOptions.userData = parsed.userData;
+    const BaseDirectoryChoice base =
+        chooseBaseDirectory(startOptions, {.workingDirectory = context.workingDirectory,
+                                           .xdgDataHome = context.xdgDataHome,
+                                           .home = context.home});
+    if (!base.problem.empty())
+        return usageError(context, base.problem);
+
     // Before the prompter, which clears it before a message.
     std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
-    CCorvaneLauncherApp app(parsed.baseDirectory, prompter);
+    CCorvaneLauncherApp app(base.directory, prompter);
     app.loadSettings();
     app.setLockWait(context.lockWait);
     const TextSource& texts = app.texts();

@@ -3,11 +3,13 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 
 #include "cli/CliContext.h"
 #include "cli/CliProgram.h"
 #include "cli/InterruptWatch.h"
+#include "platform/Folders.h"
 #include "platform/WorkingDirectory.h"
 
 namespace {
@@ -29,12 +31,15 @@ int main(int argc, char* argv[]) {
     // file behind; ignored, the write fails and is reported and cleaned up like a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
     const corvane::InterruptWatch watch;
+    const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
     const corvane::CliContext context{
         .out = std::cout,
         .err = std::cerr,
         .workingDirectory = corvane::workingDirectory(),
         .terminalColumns = terminalColumns(),
         .interrupted = watch.interrupted(),
+        .xdgDataHome = xdgDataHome ? xdgDataHome : "",
+        .home = corvane::homeFolder(),
     };
     return corvane::runCommandLine({argv + 1, argv + argc}, context);
 }

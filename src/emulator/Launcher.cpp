@@ -17,6 +17,14 @@
 
 namespace corvane {
 
+namespace {
+
+// Long enough for an emulator to load its machine and media and refuse them, short enough that
+// a user who quits it at once is not told it failed.
+constexpr std::chrono::seconds kEarlyExitWatch{5};
+
+}  // namespace
+
 LaunchTarget Launcher::launchTarget(LaunchCommand command) {
     switch (command) {
         case LaunchCommand::SavedSettings:
@@ -124,7 +132,24 @@ bool Launcher::startEmulatorProcess(const std::string& executable,
         return true;
     if (!isAbsolutePath(executable))
         return false;
-    return starter_.start(executable, arguments.arguments());
+    // An emulator that refuses what it was given (a disk on a machine without a drive) quits at
+    // once and says why only on its standard error, which a user who started from the desktop
+    // never sees.
+    return starter_.startWatched(
+        executable, arguments.arguments(), kEarlyExitWatch,
+        [this, executable](std::optional<ProcessStarter::EarlyExit> failure) {
+            if (failure)
+                reportEarlyExit(executable, *failure);
+        });
+}
+
+void Launcher::reportEarlyExit(const std::string& executable,
+                               const ProcessStarter::EarlyExit& failure) {
+    std::string text = std::string(lastComponent(executable)) + texts_.text("M_ERR_EMUL_QUIT") +
+                       std::to_string(failure.status);
+    if (!failure.lastErrorLines.empty())
+        text += "\n\n" + failure.lastErrorLines;
+    prompter_.message(text, MessageKind::Error);
 }
 
 void Launcher::showInfoFile(const Game* profile) {

@@ -8,11 +8,11 @@
 #include "emulator/EmulatorArguments.h"
 #include "model/Game.h"
 #include "model/Settings.h"
+#include "platform/ProcessStarter.h"
 
 namespace corvane {
 
 class DesktopShell;
-class ProcessStarter;
 class Prompter;
 class TextSource;
 
@@ -72,7 +72,9 @@ public:
     bool isAnyEmulatorConfigured(bool requireDatabases) const;
 
     // Starts the profile (none: nothing happens). A failed start shows M_ERR_START_EMUL and
-    // gives false; a start cancelled in the command-line window gives true.
+    // gives false; a start cancelled in the command-line window gives true. An emulator that
+    // fails in its first seconds is reported later, with its exit status and the last lines of
+    // its standard error, where the starter delivers its reports.
     bool launch(const Game* profile, LaunchCommand command);
     // An executable that is not an absolute path is never started: an empty or relative emulator
     // folder would make it a program found in PATH or the working directory.
@@ -99,6 +101,7 @@ public:
 
 private:
     void showError(const char* key);
+    void reportEarlyExit(const std::string& executable, const ProcessStarter::EarlyExit& failure);
     std::optional<std::string> viewerProgram() const;
 
     const std::string baseDirectory_;

@@ -64,6 +64,7 @@ void LanguageCatalan::fillKeys() {
     add("M_ERROR_DELETE_DB", "S'ha produït un error en suprimir la base de dades");
     add("M_RESTORE_DB", "Voleu restaurar la base de dades ");
     add("M_ERR_START_EMUL", "S'ha produït un error en iniciar l'emulador");
+    add("M_ERR_EMUL_QUIT", " s'ha aturat de seguida, amb el codi de sortida ");
     add("M_ERR_EMUL_PATH_INVALID",
         "El camí de l'emulador no és vàlid - definiu-lo a Opcions->Configuració");
     add("M_REMOVE_SEL_ENTRY", "Voleu eliminar el perfil seleccionat?");

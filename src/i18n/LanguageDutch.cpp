@@ -64,6 +64,7 @@ void LanguageDutch::fillKeys() {
     add("M_ERROR_DELETE_DB", "Fout bij het verwijderen van de database");
     add("M_RESTORE_DB", "Database herstellen ");
     add("M_ERR_START_EMUL", "Fout bij het starten van de emulator");
+    add("M_ERR_EMUL_QUIT", " stopte meteen, met afsluitcode ");
     add("M_ERR_EMUL_PATH_INVALID",
         "Het pad naar de emulator is ongeldig - stel het in via Opties->Instellingen");
     add("M_REMOVE_SEL_ENTRY", "Geselecteerd profiel verwijderen?");

@@ -64,6 +64,7 @@ void LanguageEnglish::fillKeys() {
     add("M_ERROR_DELETE_DB", "Error deleting database");
     add("M_RESTORE_DB", "Restore database ");
     add("M_ERR_START_EMUL", "Error starting the emulator");
+    add("M_ERR_EMUL_QUIT", " quit at once, with exit status ");
     add("M_ERR_EMUL_PATH_INVALID", "Emulator path is invalid - set it in Options->Settings");
     add("M_REMOVE_SEL_ENTRY", "Remove selected profile?");
     add("M_REMOVE_SEL_ENTRIES", "Remove selected profiles?");

@@ -66,6 +66,7 @@ void LanguageFinnish::fillKeys() {
     add("M_ERROR_DELETE_DB", "Virhe poistettaessa tietokantaa");
     add("M_RESTORE_DB", "Palautetaanko tietokanta ");
     add("M_ERR_START_EMUL", "Virhe käynnistettäessä emulaattoria");
+    add("M_ERR_EMUL_QUIT", " lopetti heti, paluuarvo ");
     add("M_ERR_EMUL_PATH_INVALID",
         "Emulaattorin polku on virheellinen - aseta se kohdassa Valinnat->Asetukset");
     add("M_REMOVE_SEL_ENTRY", "Poistetaanko valittu profiili?");

@@ -64,6 +64,7 @@ void LanguageFrench::fillKeys() {
     add("M_ERROR_DELETE_DB", "Erreur lors de la suppression de la base de données");
     add("M_RESTORE_DB", "Restaurer la base de données ");
     add("M_ERR_START_EMUL", "Erreur lors du démarrage de l'émulateur");
+    add("M_ERR_EMUL_QUIT", " s'est arrêté aussitôt, avec le code de sortie ");
     add("M_ERR_EMUL_PATH_INVALID",
         "Le chemin de l'émulateur n'est pas valide - définissez-le dans Options->Paramètres");
     add("M_REMOVE_SEL_ENTRY", "Supprimer le profil sélectionné ?");

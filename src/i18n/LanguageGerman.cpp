@@ -64,6 +64,7 @@ void LanguageGerman::fillKeys() {
     add("M_ERROR_DELETE_DB", "Fehler beim Löschen der Datenbank");
     add("M_RESTORE_DB", "Datenbank wiederherstellen ");
     add("M_ERR_START_EMUL", "Fehler beim Starten des Emulators");
+    add("M_ERR_EMUL_QUIT", " wurde sofort beendet, mit dem Exit-Status ");
     add("M_ERR_EMUL_PATH_INVALID",
         "Der Emulatorpfad ist ungültig - bitte unter Optionen->Einstellungen festlegen");
     add("M_REMOVE_SEL_ENTRY", "Ausgewähltes Profil entfernen?");

@@ -64,6 +64,7 @@ void LanguageItalian::fillKeys() {
     add("M_ERROR_DELETE_DB", "Errore durante l'eliminazione del database");
     add("M_RESTORE_DB", "Ripristinare il database ");
     add("M_ERR_START_EMUL", "Errore durante l'avvio dell'emulatore");
+    add("M_ERR_EMUL_QUIT", " è terminato subito, con il codice di uscita ");
     add("M_ERR_EMUL_PATH_INVALID",
         "Il percorso dell'emulatore non è valido - impostarlo in Opzioni->Impostazioni");
     add("M_REMOVE_SEL_ENTRY", "Rimuovere il profilo selezionato?");

@@ -64,6 +64,7 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERROR_DELETE_DB", "Erro ao excluir o banco de dados");
     add("M_RESTORE_DB", "Restaurar o banco de dados ");
     add("M_ERR_START_EMUL", "Erro ao iniciar o emulador");
+    add("M_ERR_EMUL_QUIT", " terminou de imediato, com o código de saída ");
     add("M_ERR_EMUL_PATH_INVALID",
         "O caminho do emulador é inválido - defina-o em Opções->Configurações");
     add("M_REMOVE_SEL_ENTRY", "Remover o perfil selecionado?");

@@ -64,6 +64,7 @@ void LanguageSpanish::fillKeys() {
     add("M_ERROR_DELETE_DB", "Error al eliminar la base de datos");
     add("M_RESTORE_DB", "¿Desea restaurar la base de datos ");
     add("M_ERR_START_EMUL", "Error al iniciar el emulador");
+    add("M_ERR_EMUL_QUIT", " se detuvo enseguida, con el código de salida ");
     add("M_ERR_EMUL_PATH_INVALID",
         "La ruta del emulador no es válida - establézcala en Opciones->Configuración");
     add("M_REMOVE_SEL_ENTRY", "¿Desea quitar el perfil seleccionado?");

@@ -65,6 +65,7 @@ void LanguageSwedish::fillKeys() {
     add("M_ERROR_DELETE_DB", "Fel vid borttagning av databasen");
     add("M_RESTORE_DB", "Återställ databasen ");
     add("M_ERR_START_EMUL", "Fel vid start av emulatorn");
+    add("M_ERR_EMUL_QUIT", " avslutades direkt, med slutstatus ");
     add("M_ERR_EMUL_PATH_INVALID",
         "Emulatorns sökväg är ogiltig - ange den under Alternativ->Inställningar");
     add("M_REMOVE_SEL_ENTRY", "Vill du ta bort den valda profilen?");

@@ -20,6 +20,7 @@
 #include "support/FakeEmulator.h"
 #include "support/LockingProcess.h"
 #include "support/ProgramRun.h"
+#include "support/ScopedVariable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/ZipFixture.h"
@@ -287,6 +288,38 @@ TEST_F(CliFillTest, HelpVersionAndUsageErrors) {
         EXPECT_NE(run.err.find(std::string("'") + command + "'"), std::string::npos);
     }
     // Nothing was touched.
+    EXPECT_EQ(filesIn(base.path()), Arguments{"settings.ini"});
+}
+
+TEST_F(CliFillTest, UserDataIsTheDesktopLaunchersFolderAndAMissingBaseDirIsNamed) {
+    TempDir home;
+    {
+        const ScopedVariable data("XDG_DATA_HOME", home.file("xdg"));
+        const ProgramOutput run = fill({"--user-data", "--new", "Mine", media.file("loose")});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(std::filesystem::exists(home.file("xdg/corvane-launcher/Mine.db")));
+    }
+    {
+        // An empty XDG_DATA_HOME counts as unset.
+        const ScopedVariable data("XDG_DATA_HOME", "");
+        const ScopedVariable user("HOME", home.file("user"));
+        const ProgramOutput run = fill({"--new", "Mine", "--user-data", media.file("loose")});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(
+            std::filesystem::exists(home.file("user/.local/share/corvane-launcher/Mine.db")));
+    }
+
+    ProgramOutput run = fill({"--base-dir", "no/such", "--new", "Mine", media.path()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("corvane-cli fill: " + base.file("no/such") + ": no such folder\n", 0),
+              0u)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(base.file("no")));
+
+    run = fill({"--base-dir", base.path(), "--user-data", "--new", "Mine"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--base-dir and --user-data"), std::string::npos) << run.err;
     EXPECT_EQ(filesIn(base.path()), Arguments{"settings.ini"});
 }
 

@@ -138,8 +138,8 @@ TEST(FillArgumentsTest, HelpWinsOverEverythingBeforeTheEndOfOptions) {
     EXPECT_EQ(parse({"--new", "A", "--", "--help"}).usage, FillUsage::Run);
     EXPECT_NE(fillHelp().find(fillSynopsis()), std::string::npos);
     for (const char* option :
-         {"--base-dir", "--new", "--existing", "--overwrite", "--name-from", "--media", "--machine",
-          "--no-backup", "--no-subdirs", "--no-extra-data", "--help"})
+         {"--base-dir", "--user-data", "--new", "--existing", "--overwrite", "--name-from",
+          "--media", "--machine", "--no-backup", "--no-subdirs", "--no-extra-data", "--help"})
         EXPECT_NE(fillHelp().find(std::string("  ") + option), std::string::npos) << option;
 }
 

@@ -132,6 +132,21 @@ TEST_F(LauncherTest, CommandLineConfirmation) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+TEST_F(LauncherTest, AnEmulatorThatFailsInItsFirstSecondsIsReported) {
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::OpenMSX));
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::SavedSettings));
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::FMSX));
+    ASSERT_EQ(starter.watches.size(), 3u);
+    EXPECT_TRUE(prompter.messages.empty());  // a start says nothing until its watch is over
+    starter.endWatch(ProcessStarter::EarlyExit{
+        1, "error: Could not open sequencer\nFatal error: No disk drive A present"});
+    starter.endWatch(std::nullopt);  // still running, or ended well
+    starter.endWatch(ProcessStarter::EarlyExit{139, ""});
+    EXPECT_EQ(shownErrors(), (Strings{"openmsxM_ERR_EMUL_QUIT1\n\nerror: Could not open sequencer\n"
+                                      "Fatal error: No disk drive A present",
+                                      "fmsxM_ERR_EMUL_QUIT139"}));
+}
+
 TEST_F(LauncherTest, PathChecksAndAddProfile) {
     EXPECT_TRUE(launcher.isEmulatorPathValid(true));
     EXPECT_TRUE(launcher.canAddProfile(true));

@@ -8,6 +8,7 @@
 #include "support/RecordingShell.h"
 #include "support/ScopedVariable.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TaskQueue.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -18,7 +19,8 @@ namespace {
 // Starts as the launcher does, but waits for the program so its effects can be checked.
 class WaitingStarter : public PosixProcessStarter {
 public:
-    bool start(const std::string& program, const std::vector<std::string>& arguments) override {
+    bool startWatched(const std::string& program, const std::vector<std::string>& arguments,
+                      std::chrono::milliseconds, WatchHandler) override {
         status = run(program, arguments, std::chrono::seconds(60));
         return status.has_value();
     }
@@ -82,4 +84,34 @@ TEST(OpenMsxIntegration, AQuoteInAFileNameInjectsNoOption) {
     EXPECT_EQ(starter.status, std::optional<int>(0));
     EXPECT_FALSE(fileExists(victim));
     EXPECT_EQ(readFile(marker), "C-BIOS_MSX2\ncarta: {" + profile.slot1File + "}\n");
+}
+
+TEST(OpenMsxIntegration, ADiskOnAMachineWithoutADriveIsReported) {
+    if (!fileExists("/usr/bin/openmsx"))
+        GTEST_SKIP() << "openMSX is not installed";
+    TempDir dir;
+    const ScopedVariable home("HOME", dir.path());
+    const ScopedVariable video("SDL_VIDEODRIVER", "dummy");
+    const ScopedVariable audio("SDL_AUDIODRIVER", "dummy");
+
+    Game profile;
+    profile.diskAFile = dir.write("game.dsk", std::string(737280, '\0'));
+    Settings settings;
+    settings.openMsxDirectory = "/usr/bin";
+    settings.openMsxArguments = "-machine C-BIOS_MSX1";  // C-BIOS has no disk drive
+    PosixProcessStarter starter;
+    TaskQueue window;
+    starter.setReportPost(window.post());
+    RecordingShell shell;
+    ScriptedPrompter prompter;
+    KeyTextSource texts;
+    Launcher launcher(settings, starter, shell, prompter, texts);
+    ASSERT_TRUE(launcher.launch(&profile, LaunchCommand::OpenMSX));
+    const std::function<void()> report = window.next();
+    ASSERT_TRUE(report);
+    report();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    const std::string& text = prompter.messages[0].text;
+    EXPECT_TRUE(text.starts_with("openmsxM_ERR_EMUL_QUIT1\n\n")) << text;
+    EXPECT_NE(text.find("No disk drive A present"), std::string::npos) << text;
 }

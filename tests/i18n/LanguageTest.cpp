@@ -77,10 +77,11 @@ TEST(LanguageDeathTest, EnteringAnIdentifierTwiceIsCaught) {
 
 TEST(LanguageEnglishTest, Counts) {
     const LanguageEnglish english;
-    // The original keys plus four: one refuses a saved filter which would read back wrong, one
+    // The original keys plus five: one refuses a saved filter which would read back wrong, one
     // tells of files Fill Database could not read, one refuses a profile field that would split
-    // its database line, one tells that another program is writing in the base directory.
-    EXPECT_EQ(english.keys().size(), 165u);
+    // its database line, one tells that another program is writing in the base directory, one
+    // tells of an emulator that quit at once.
+    EXPECT_EQ(english.keys().size(), 166u);
     int dialogsAndLanguages = 0;
     int controls = 0;
     int menus = 0;
@@ -110,13 +111,14 @@ TEST(LanguageEnglishTest, FragmentsCarryTheirBlanks) {
     const LanguageEnglish english;
     const auto leading = [](const std::string& t) { return !t.empty() && t.front() == ' '; };
     const auto trailing = [](const std::string& t) { return !t.empty() && t.back() == ' '; };
-    EXPECT_EQ(keysWhere(english, leading),
-              (std::set<std::string>{"M_ADDED_TO_DB", "M_CREATED_DB", "M_ERR_NAME_IN_DB_EXIST",
-                                     "M_GAME_SAVED", "M_PROFILES_MODIFIED"}));
+    EXPECT_EQ(
+        keysWhere(english, leading),
+        (std::set<std::string>{"M_ADDED_TO_DB", "M_CREATED_DB", "M_ERR_EMUL_QUIT",
+                               "M_ERR_NAME_IN_DB_EXIST", "M_GAME_SAVED", "M_PROFILES_MODIFIED"}));
     EXPECT_EQ(keysWhere(english, trailing),
               (std::set<std::string>{"M_ADDED_TO_DB", "M_CREATED_DB", "M_DELETE_DB",
                                      "M_ENTER_DB_NEW_NAME", "M_ENTER_FILTER_NEW_NAME",
-                                     "M_ERR_FIELD_CHARACTERS", "M_FILL_NOT_READ",
+                                     "M_ERR_EMUL_QUIT", "M_ERR_FIELD_CHARACTERS", "M_FILL_NOT_READ",
                                      "M_REMOVE_BACKUPS_DB", "M_RESTORE_DB"}));
     for (const auto& [id, text] : english.identifiers()) {
         EXPECT_FALSE(leading(text) || trailing(text)) << id;

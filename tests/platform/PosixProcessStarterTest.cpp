@@ -7,11 +7,8 @@
 #include <sys/wait.h>
 
 #include <cerrno>
-#include <condition_variable>
-#include <deque>
 #include <filesystem>
 #include <future>
-#include <mutex>
 #include <thread>
 
 #include "common/Path.h"
@@ -20,6 +17,7 @@
 #include "support/FakeEmulator.h"
 #include "support/ScopedVariable.h"
 #include "support/ScopedWorkingDirectory.h"
+#include "support/TaskQueue.h"
 
 using namespace corvane;
 using namespace corvane::test;
@@ -108,36 +106,6 @@ TEST(PosixProcessStarter, TheLaunchersDescriptorsDoNotReachTheProgram) {
     EXPECT_NE(fds.find("0\n"), std::string::npos);
     EXPECT_EQ(fds.find(std::to_string(leaked) + "\n"), std::string::npos) << fds;
 }
-
-namespace {
-
-// The tasks a window thread would run, queued by the starter from its waiting threads.
-class TaskQueue {
-public:
-    ProcessStarter::Post post() {
-        return [this](std::function<void()> task) {
-            const std::lock_guard lock(mutex_);
-            tasks_.push_back(std::move(task));
-            arrived_.notify_all();
-        };
-    }
-    // Waits for the next task (bounded, so a lost report fails instead of hanging).
-    std::function<void()> next() {
-        std::unique_lock lock(mutex_);
-        if (!arrived_.wait_for(lock, 30s, [this] { return !tasks_.empty(); }))
-            return {};
-        std::function<void()> task = std::move(tasks_.front());
-        tasks_.pop_front();
-        return task;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::deque<std::function<void()>> tasks_;
-};
-
-}  // namespace
 
 TEST(PosixProcessStarter, BackgroundHelpersReportTheirExitWhereTheyAreTold) {
     TempDir dir;

@@ -54,4 +54,16 @@ bool endsWithoutWaitingOn(const std::vector<std::string>& fifos,
     return !stuck;
 }
 
+void releaseReaders(const std::string& fifo) {
+    // A reader waiting in open wakes when a writer has come, even one already gone.
+    const int fd = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+ReleaseOnExit::~ReleaseOnExit() {
+    for (const std::string& fifo : fifos_)
+        releaseReaders(fifo);
+}
+
 }  // namespace corvane::test

@@ -17,4 +17,21 @@ std::string makeFifo(const std::string& path);
 bool endsWithoutWaitingOn(const std::vector<std::string>& fifos,
                           const std::function<void()>& action);
 
+// Lets go of a program waiting to open the pipe for reading, without waiting itself: the program
+// goes on and reads the end of the data.
+void releaseReaders(const std::string& fifo);
+
+// releaseReaders for each pipe when the scope ends, however it ends, so that a failed check
+// leaves no program of the test waiting for ever.
+class ReleaseOnExit {
+public:
+    explicit ReleaseOnExit(std::vector<std::string> fifos) : fifos_(std::move(fifos)) {}
+    ~ReleaseOnExit();
+    ReleaseOnExit(const ReleaseOnExit&) = delete;
+    ReleaseOnExit& operator=(const ReleaseOnExit&) = delete;
+
+private:
+    std::vector<std::string> fifos_;
+};
+
 }  // namespace corvane::test

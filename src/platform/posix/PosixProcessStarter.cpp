@@ -8,142 +8,67 @@
 
 #include <cerrno>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <system_error>
 #include <thread>
 
-#include "common/Path.h"
+#include "platform/SystemTool.h"
+#include "platform/posix/ChildLaunch.h"
+#include "platform/posix/ProgramWatch.h"
 
 namespace corvane {
 
 namespace {
 
-class ArgumentVector {
-public:
-    ArgumentVector(const std::string& program, const std::vector<std::string>& arguments)
-        : strings_(arguments) {
-        strings_.insert(strings_.begin(), program);
-        for (std::string& s : strings_)
-            pointers_.push_back(s.data());
-        pointers_.push_back(nullptr);
-    }
-    char* const* get() { return pointers_.data(); }
+// Enough to say why a program stopped, few enough to read in a message.
+constexpr size_t kReportedLines = 10;
 
-private:
-    std::vector<std::string> strings_;
-    std::vector<char*> pointers_;
+// What the watching thread needs from the thread that started the program.
+struct WatchedChild {
+    pid_t pid = -1;  // -1: the start failed and there is nothing to watch
+    int errorOutput = -1;
+    std::chrono::steady_clock::time_point deadline;
 };
-
-class ErrorPipe {
-public:
-    ErrorPipe() { ok_ = ::pipe2(fds_, O_CLOEXEC) == 0; }
-    ~ErrorPipe() {
-        closeRead();
-        closeWrite();
-    }
-    ErrorPipe(const ErrorPipe&) = delete;
-    ErrorPipe& operator=(const ErrorPipe&) = delete;
-
-    bool ok() const { return ok_; }
-    int writeEnd() const { return fds_[1]; }
-    void closeRead() { closeFd(fds_[0]); }
-    void closeWrite() { closeFd(fds_[1]); }
-
-    // End of file means every write end is gone without a report: exec succeeded.
-    bool execSucceeded() {
-        int error = 0;
-        ssize_t got;
-        do {
-            got = ::read(fds_[0], &error, sizeof error);
-        } while (got < 0 && errno == EINTR);
-        return got == 0;
-    }
-
-private:
-    static void closeFd(int& fd) {
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
-    }
-    int fds_[2] = {-1, -1};
-    bool ok_ = false;
-};
-
-void reportErrno(int fd) {
-    const int error = errno;
-    [[maybe_unused]] const ssize_t ignored = ::write(fd, &error, sizeof error);
-}
-
-// Runs in the child. exec keeps a blocked signal mask and ignored signals, and the launcher's own
-// descriptors must not leak into the emulator.
-[[noreturn]] void execChild(const char* path, char* const* argv, int errorFd) {
-    sigset_t none;
-    ::sigemptyset(&none);
-    ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    ::signal(SIGPIPE, SIG_DFL);
-    if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
-        // Kernels before 5.11 lack the flag: mark each descriptor by hand.
-        const long limit = ::sysconf(_SC_OPEN_MAX);
-        const int last = limit > 0 && limit < (1 << 20) ? static_cast<int>(limit) : (1 << 16);
-        for (int fd = 3; fd < last; ++fd) {
-            const int flags = ::fcntl(fd, F_GETFD);
-            if (flags >= 0)
-                ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
-        }
-    }
-    ::execv(path, argv);
-    reportErrno(errorFd);
-    ::_exit(127);
-}
-
-void waitFor(pid_t pid, int* status) {
-    while (::waitpid(pid, status, 0) < 0 && errno == EINTR) {
-    }
-}
 
 }  // namespace
 
 bool PosixProcessStarter::start(const std::string& program,
                                 const std::vector<std::string>& arguments) {
-    // Only an absolute path names the same file wherever the launcher runs; a bare name is never
-    // searched in PATH, where an empty or relative entry would mean the working directory.
-    if (!isAbsolutePath(program))
-        return false;
-    ArgumentVector argv(program, arguments);
-    ErrorPipe pipe;
-    if (!pipe.ok())
-        return false;
-
-    const pid_t middle = ::fork();
-    if (middle < 0)
-        return false;
-    if (middle == 0) {
-        // The grandchild is orphaned at once and adopted by init, which reaps it.
-        ::setsid();
-        const pid_t grandchild = ::fork();
-        if (grandchild < 0) {
-            reportErrno(pipe.writeEnd());
-            ::_exit(127);
-        }
-        if (grandchild == 0)
-            execChild(program.c_str(), argv.get(), pipe.writeEnd());
-        ::_exit(0);
-    }
-    pipe.closeWrite();
-    int status = 0;
-    waitFor(middle, &status);
-    return pipe.execSucceeded();
+    return launchChild(program, arguments, {.detached = true, .ownSession = true}).has_value();
 }
 
 // The handlers of one starter. Without a post they run on the waiting threads, and the starter's
 // end waits for those still running; with one they run on the posting thread, which is also the
-// one that ends the starter, so a closed starter is seen there before any handler runs.
+// one that ends the starter, so a closed starter is seen there before any handler runs. The end
+// also cuts the watches short, so that the programs' standard error goes to their relays while
+// the launcher can still start them.
 struct PosixProcessStarter::Reports {
     std::mutex mutex;
     std::condition_variable idle;
     bool closed = false;
     int running = 0;
+    int watching = 0;
     Post post;
+    // Closing the write end wakes every watch at once.
+    int stopRead = -1;
+    int stopWrite = -1;
+
+    Reports() {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) == 0) {
+            stopRead = fds[0];
+            stopWrite = fds[1];
+        }
+    }
+    ~Reports() {
+        for (int fd : {stopRead, stopWrite}) {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    }
+    Reports(const Reports&) = delete;
+    Reports& operator=(const Reports&) = delete;
 
     static void deliver(const std::shared_ptr<Reports>& self, std::function<void()> report) {
         std::unique_lock lock(self->mutex);
@@ -171,10 +96,19 @@ struct PosixProcessStarter::Reports {
         return closed;
     }
 
+    void watchEnded() {
+        const std::lock_guard lock(mutex);
+        --watching;
+        idle.notify_all();
+    }
+
     void close() {
         std::unique_lock lock(mutex);
         closed = true;
-        idle.wait(lock, [this] { return running == 0; });
+        if (stopWrite >= 0)
+            ::close(stopWrite);
+        stopWrite = -1;
+        idle.wait(lock, [this] { return running == 0 && watching == 0; });
     }
 };
 
@@ -206,38 +140,79 @@ void PosixProcessStarter::runInBackground(const std::string& program,
     }
 }
 
+bool PosixProcessStarter::startWatched(const std::string& program,
+                                       const std::vector<std::string>& arguments,
+                                       std::chrono::milliseconds watch, WatchHandler done) {
+    // Looked up here: the watching thread must not read the environment while another changes it.
+    std::optional<std::string> relay = findSystemTool("cat");
+    std::promise<WatchedChild> handoff;
+    std::future<WatchedChild> started = handoff.get_future();
+    {
+        const std::lock_guard lock(reports_->mutex);
+        ++reports_->watching;
+    }
+    try {
+        // The thread exists before the program does: a program nobody waits for would stay a
+        // zombie once it ended.
+        std::thread([reports = reports_, started = std::move(started), relay = std::move(relay),
+                     done = std::move(done)]() mutable {
+            const WatchedChild child = started.get();
+            if (child.pid < 0) {
+                reports->watchEnded();
+                return;
+            }
+            ProgramWatch watch(child.pid, child.errorOutput);
+            watch.watch(child.deadline, reports->stopRead);
+            watch.handOver(relay);
+            reports->watchEnded();
+            std::optional<EarlyExit> failure;
+            if (watch.status().value_or(0) != 0)
+                failure = EarlyExit{*watch.status(), watch.tail().lastLines(kReportedLines)};
+            Reports::deliver(reports, [done = std::move(done), failure] { done(failure); });
+            watch.finish();
+        }).detach();
+    } catch (const std::system_error&) {
+        reports_->watchEnded();
+        // Without a thread to watch it, the program is started as any other.
+        return start(program, arguments);
+    }
+
+    WatchedChild child;
+    int errorPipe[2];
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0) {
+        handoff.set_value(child);
+        return false;
+    }
+    const std::optional<pid_t> pid =
+        launchChild(program, arguments, {.error = errorPipe[1], .ownSession = true});
+    ::close(errorPipe[1]);
+    if (!pid) {
+        ::close(errorPipe[0]);
+        handoff.set_value(child);
+        return false;
+    }
+    child = {.pid = *pid,
+             .errorOutput = errorPipe[0],
+             .deadline = std::chrono::steady_clock::now() + watch};
+    handoff.set_value(child);
+    return true;
+}
+
 std::optional<int> PosixProcessStarter::run(const std::string& program,
                                             const std::vector<std::string>& arguments,
                                             std::optional<std::chrono::milliseconds> timeout) {
-    if (!isAbsolutePath(program))
-        return std::nullopt;
-    ArgumentVector argv(program, arguments);
-    ErrorPipe pipe;
-    if (!pipe.ok())
-        return std::nullopt;
     const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     if (devNull < 0)
         return std::nullopt;
-
-    const pid_t child = ::fork();
-    if (child < 0) {
-        ::close(devNull);
-        return std::nullopt;
-    }
-    if (child == 0) {
-        ::dup2(devNull, STDIN_FILENO);
-        ::dup2(devNull, STDOUT_FILENO);
-        execChild(program.c_str(), argv.get(), pipe.writeEnd());
-    }
+    const std::optional<pid_t> started =
+        launchChild(program, arguments, {.input = devNull, .output = devNull});
     ::close(devNull);
-    pipe.closeWrite();
-    int status = 0;
-    if (!pipe.execSucceeded()) {
-        waitFor(child, &status);
+    if (!started)
         return std::nullopt;
-    }
+    const pid_t child = *started;
+    int status = 0;
     if (!timeout) {
-        waitFor(child, &status);
+        waitForChild(child, &status);
         return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
     }
     const auto deadline = std::chrono::steady_clock::now() + *timeout;
@@ -249,7 +224,7 @@ std::optional<int> PosixProcessStarter::run(const std::string& program,
             return std::nullopt;
         if (std::chrono::steady_clock::now() >= deadline) {
             ::kill(child, SIGKILL);
-            waitFor(child, &status);
+            waitForChild(child, &status);
             return std::nullopt;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));

@@ -7,13 +7,14 @@
 
 namespace corvane {
 
-// fork and exec: a double fork detaches started programs, and a close-on-exec pipe tells the
-// parent whether exec succeeded. A helper run in the background is waited for by a detached
-// thread of its own.
+// fork and exec: a double fork detaches started programs. A helper run in the background, and a
+// watched program, are waited for by a detached thread of their own; after its watch a program's
+// standard error is copied on to the launcher's by a relay (cat) that outlives the launcher.
 class PosixProcessStarter : public ProcessStarter {
 public:
     PosixProcessStarter();
-    // Waits for a handler that is running on a helper's thread; afterwards none runs.
+    // Waits for a handler that is running on a helper's thread, and ends the watches early;
+    // afterwards no handler runs.
     ~PosixProcessStarter() override;
     PosixProcessStarter(const PosixProcessStarter&) = delete;
     PosixProcessStarter& operator=(const PosixProcessStarter&) = delete;
@@ -22,6 +23,8 @@ public:
     void runInBackground(const std::string& program, const std::vector<std::string>& arguments,
                          std::optional<std::chrono::milliseconds> timeout,
                          ExitHandler done) override;
+    bool startWatched(const std::string& program, const std::vector<std::string>& arguments,
+                      std::chrono::milliseconds watch, WatchHandler done) override;
     void setReportPost(Post post) override;
 
     // Runs a helper and waits for it on the calling thread. The exit status as for
