@@ -75,28 +75,25 @@ CollectResult collectProfile(const ProfileForm& form, CollectMode mode) {
     if (!read.failed() && game.name.empty() && mode == CollectMode::Saving)
         read.fail("M_ERR_GAME_NAME_EMPTY");
 
-    // A slot holding a special cartridge keeps no file: the emulator would take the file first
-    // and silently ignore the cartridge the user chose.
-    if (!form.slot1.special)
-        read.typed(game.slot1File, form.slot1.medium.file, ProfileField::Slot1File);
-    if (!form.slot2.special)
-        read.typed(game.slot2File, form.slot2.medium.file, ProfileField::Slot2File);
+    // A slot's file is read whatever "Special" says: a file stored beside a special cartridge
+    // is the profile's main medium, and dropping it would lose it on a save with no change.
+    read.typed(game.slot1File, form.slot1.medium.file, ProfileField::Slot1File);
+    read.typed(game.slot2File, form.slot2.medium.file, ProfileField::Slot2File);
     read.typed(game.diskAFile, form.diskA.file, ProfileField::DiskAFile);
     read.typed(game.diskBFile, form.diskB.file, ProfileField::DiskBFile);
     read.typed(game.tapeFile, form.tape.file, ProfileField::TapeFile);
     read.typed(game.hardDiskPrimary, form.hardDiskPrimary, ProfileField::HardDiskPrimary);
     read.typed(game.hardDiskSecondary, form.hardDiskSecondary, ProfileField::HardDiskSecondary);
 
+    // The member goes with its file, so the emulator is still given the same medium.
     if (form.slot1.special)
         game.slot1Special = form.slot1.specialChoice;
-    else
-        read.member(game.slot1ZipEntry, game.slot1File, form.slot1.medium.zipEntry,
-                    ProfileField::Slot1ZipEntry, "M_ERR_SLOT1_NO_ZIP", IsRomImage, ".rom");
+    read.member(game.slot1ZipEntry, game.slot1File, form.slot1.medium.zipEntry,
+                ProfileField::Slot1ZipEntry, "M_ERR_SLOT1_NO_ZIP", IsRomImage, ".rom");
     if (form.slot2.special)
         game.slot2Special = form.slot2.specialChoice;
-    else
-        read.member(game.slot2ZipEntry, game.slot2File, form.slot2.medium.zipEntry,
-                    ProfileField::Slot2ZipEntry, "M_ERR_SLOT2_NO_ZIP", IsRomImage, ".rom");
+    read.member(game.slot2ZipEntry, game.slot2File, form.slot2.medium.zipEntry,
+                ProfileField::Slot2ZipEntry, "M_ERR_SLOT2_NO_ZIP", IsRomImage, ".rom");
     read.member(game.diskAZipEntry, game.diskAFile, form.diskA.zipEntry,
                 ProfileField::DiskAZipEntry, "M_ERR_DISKA_NO_ZIP", IsDiskImage, ".dsk");
     read.member(game.diskBZipEntry, game.diskBFile, form.diskB.zipEntry,

@@ -51,7 +51,8 @@ struct CollectResult {
 // The profile the editor's pages describe, or the catalogue key of the first check it fails.
 // Typed texts lose their blanks at either end; a "Name in ZIP" goes only with its file and gets
 // the medium's extension when it has none of its kind; a ROM slot holding a special cartridge
-// keeps no file. The Generation-MSX id is left empty: it is not the editor's to set.
+// keeps its file and member as well. The Generation-MSX id is left empty: it is not the editor's
+// to set.
 CollectResult collectProfile(const ProfileForm& form, CollectMode mode);
 
 }  // namespace corvane

@@ -16,12 +16,12 @@ bool listed(const std::vector<std::string>& list, const std::string& value) {
 
 ProfileForm::RomSlot slotOf(const std::string& file, const std::string& entry,
                             const std::string& special) {
+    // A file stored beside a special cartridge is shown too: saving must give it back.
     ProfileForm::RomSlot slot;
+    slot.medium = {file, entry};
     slot.special = !special.empty();
     if (slot.special)
         slot.specialChoice = MachineCatalogue::specialCartridgeChoice(special);
-    else
-        slot.medium = {file, entry};
     return slot;
 }
 

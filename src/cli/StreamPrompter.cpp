@@ -14,6 +14,10 @@ bool StreamPrompter::confirm(const std::string& text) {
     return false;
 }
 
+bool StreamPrompter::confirmDestructive(const std::string& text) {
+    return confirm(text);
+}
+
 MultiAnswer StreamPrompter::multiConfirm(const std::string& text) {
     message(text, MessageKind::Plain);
     return MultiAnswer::Cancel;

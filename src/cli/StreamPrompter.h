@@ -21,6 +21,7 @@ public:
 
     void message(const std::string& text, MessageKind kind) override;
     bool confirm(const std::string& text) override;
+    bool confirmDestructive(const std::string& text) override;
     MultiAnswer multiConfirm(const std::string& text) override;
     std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
 

@@ -19,6 +19,8 @@ public:
     virtual ~Prompter() = default;
     virtual void message(const std::string& text, MessageKind kind) = 0;
     virtual bool confirm(const std::string& text) = 0;
+    // A question whose Yes destroys data: No is the default answer, so Enter keeps the data.
+    virtual bool confirmDestructive(const std::string& text) = 0;
     virtual MultiAnswer multiConfirm(const std::string& text) = 0;
     virtual std::unique_ptr<Progress> progress(const std::string& caption, int range) = 0;
 };

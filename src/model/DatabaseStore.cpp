@@ -196,7 +196,8 @@ bool DatabaseStore::writeProfiles(const std::string& name, const std::vector<Gam
 SaveResult DatabaseStore::askReplace(const std::string& name, bool batch, AnswerToAll answerToAll) {
     const std::string question = "\"" + name + "\"" + texts_.text("M_ERR_NAME_IN_DB_EXIST");
     if (!batch)
-        return prompter_.confirm(question) ? SaveResult::Written : SaveResult::NotWritten;
+        return prompter_.confirmDestructive(question) ? SaveResult::Written
+                                                      : SaveResult::NotWritten;
     if (answerToAll == AnswerToAll::YesToAll)
         return SaveResult::YesToAll;
     if (answerToAll == AnswerToAll::NoToAll)

@@ -100,19 +100,23 @@ TEST(CollectProfileTest, TypedTextsAreTrimmedAndMembersGetTheirMediumsExtension)
     EXPECT_EQ(plain.tapeZipEntry, "");
 }
 
-TEST(CollectProfileTest, ASpecialCartridgeTakesTheSlotWithoutItsFile) {
+TEST(CollectProfileTest, ASpecialCartridgeKeepsTheSlotsFileAndMember) {
     ProfileForm form;
     form.name = "IDE";
-    form.slot1 = {{"x.rom", "not checked"}, true, "sunriseide"};
+    form.slot1 = {{" x.zip ", "game"}, true, "sunriseide"};
     form.slot2 = {{"y.zip", "y"}, false, "scc"};
     Game game = collected(form);
     EXPECT_EQ(game.slot1Special, "sunriseide");
-    EXPECT_EQ(game.slot1File, "");
-    EXPECT_EQ(game.slot1ZipEntry, "");
+    EXPECT_EQ(game.slot1File, "x.zip");
+    EXPECT_EQ(game.slot1ZipEntry, "game.rom");
     // An unticked slot keeps its file and never its special choice.
     EXPECT_EQ(game.slot2Special, "");
     EXPECT_EQ(game.slot2File, "y.zip");
     EXPECT_EQ(game.slot2ZipEntry, "y.rom");
+
+    // The member is checked against its file as in a slot without a special cartridge.
+    form.slot2 = {{"y.rom", "member"}, true, "scc"};
+    EXPECT_EQ(failureOf(form, CollectMode::Saving), "M_ERR_SLOT2_NO_ZIP");
 }
 
 TEST(CollectProfileTest, ValuesThatWouldSplitTheDatabaseLineAreRefusedByField) {
@@ -157,16 +161,17 @@ TEST(CollectProfileTest, ValuesThatWouldSplitTheDatabaseLineAreRefusedByField) {
     EXPECT_STREQ(collectProfile(form, CollectMode::Saving).failureKey, "M_ERR_GAME_NAME_EMPTY");
     EXPECT_EQ(collectProfile(form, CollectMode::Trying).field, ProfileField::Slot1File);
     // Hidden choices are not read: free text behind a chosen company, images of the default
-    // folder, the file of a special slot.
+    // folder. The file of a special slot is kept, so it is checked.
     ProfileForm hidden;
     hidden.name = "ok";
     hidden.companyChoice = "Konami";
     hidden.companyText = "x|y";
     hidden.image1 = "a|b";
-    hidden.slot1 = {{"a|b", ""}, true, "scc"};
     const Game game = collected(hidden);
     EXPECT_EQ(game.company, "Konami");
     EXPECT_EQ(game.image1, "");
+    hidden.slot2 = {{"a|b", ""}, true, "scc"};
+    EXPECT_EQ(collectProfile(hidden, CollectMode::Trying).field, ProfileField::Slot2File);
 }
 
 TEST(CollectProfileTest, ChoicesFlagsAndNumbersGoIntoTheirFields) {
@@ -252,16 +257,17 @@ TEST(ProfileFormTest, AStoredProfileComesBackAsItWasStored) {
     expected.generationMsxId.clear();
     EXPECT_EQ(collected(form), expected);
 
-    // Listed values are choices; a special slot shows no file.
+    // Listed values are choices; a special slot shows its file too.
     g.company = "Konami";
     g.country = "JP";
-    g.slot2File = "hidden.rom";
+    g.slot2File = "beside.rom";
     g.image1.clear();
     const ProfileForm listed = profileFormOf(g);
     EXPECT_EQ(listed.companyChoice, "Konami");
     EXPECT_EQ(listed.companyText, "");
     EXPECT_EQ(listed.countryChoice, "JP");
-    EXPECT_EQ(listed.slot2.medium.file, "");
+    EXPECT_EQ(listed.slot2.medium.file, "beside.rom");
+    EXPECT_TRUE(listed.slot2.special);
     EXPECT_FALSE(listed.specificImages);
     EXPECT_EQ(listed.image2, "2.png");
 

@@ -181,7 +181,9 @@ TEST_F(CliFillTest, AnotherWriterInTheWayIsToldOnStandardErrorAndChangesNothing)
                              .err = err,
                              .workingDirectory = base.path(),
                              .interrupted = interrupted,
-                             .lockWait = {.timeout = {}, .whenBusy = {}}};
+                             .lockWait = {.timeout = {}, .whenBusy = {}},
+                             .xdgDataHome = {},
+                             .home = {}};
     for (const Arguments& arguments :
          {Arguments{"fill", "--existing", "Coll", media.path()},
           Arguments{"fill", "--existing", "Coll", "--no-backup", media.path()},

@@ -105,7 +105,7 @@ TEST(OpenMsxIntegration, ADiskOnAMachineWithoutADriveIsReported) {
     RecordingShell shell;
     ScriptedPrompter prompter;
     KeyTextSource texts;
-    Launcher launcher(settings, starter, shell, prompter, texts);
+    Launcher launcher(dir.path(), settings, starter, shell, prompter, texts);
     ASSERT_TRUE(launcher.launch(&profile, LaunchCommand::OpenMSX));
     const std::function<void()> report = window.next();
     ASSERT_TRUE(report);

@@ -32,6 +32,10 @@ bool ScriptedPrompter::confirm(const std::string& text) {
     return answer;
 }
 
+bool ScriptedPrompter::confirmDestructive(const std::string& text) {
+    return confirm(text);
+}
+
 MultiAnswer ScriptedPrompter::multiConfirm(const std::string& text) {
     multiQuestions.push_back(text);
     if (multiAnswers.empty())

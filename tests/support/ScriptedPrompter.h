@@ -20,10 +20,12 @@ public:
 
     void message(const std::string& text, MessageKind kind) override;
     bool confirm(const std::string& text) override;
+    bool confirmDestructive(const std::string& text) override;
     MultiAnswer multiConfirm(const std::string& text) override;
     std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
 
     std::vector<Shown> messages;
+    // Every Yes/No question, whatever its default answer.
     std::vector<std::string> confirmations;
     std::vector<std::string> multiQuestions;
     std::deque<bool> confirmAnswers;

@@ -364,6 +364,44 @@ TEST_F(GameSettingsDlgTest, EditingKeepsWhatWasNotTouchedAndFavoritesFollowARena
     EXPECT_EQ(readFile(dir.file("favorites.bml")), "Renamed|Games\r\nOther|Games\r\n");
 }
 
+TEST_F(GameSettingsDlgTest, AFileBesideASpecialCartridgeIsShownAndSavedBackUnchanged) {
+    start();
+    Game g;
+    g.name = "Both";
+    g.slot1File = "/x/cart.rom";
+    g.slot1Special = "sunriseide";
+    g.slot2File = "/x/set.zip";
+    g.slot2ZipEntry = "b.mx2";
+    g.slot2Special = "scc";
+    g.hardDiskPrimary = "/x/hd.dsk";
+    g.machine = "MSX2 - C-BIOS";
+    dir.write("Games.db", g.ToLine() + "\r\n");
+    const std::string before = readFile(dir.file("Games.db"));
+
+    auto dlg = open(&g);
+    GameSettingsRomDlg* rom = dlg->rom();
+    EXPECT_TRUE(rom->specialCheck(0)->isChecked());
+    EXPECT_EQ(rom->specialBox(0)->currentText(), q("Sunrise IDE"));
+    EXPECT_EQ(rom->slotBox(0)->fileRow()->edit()->text(), q("/x/cart.rom"));
+    EXPECT_FALSE(rom->slotBox(0)->fileRow()->isEnabled());
+    EXPECT_EQ(rom->slotBox(1)->fileRow()->edit()->text(), q("/x/set.zip"));
+    EXPECT_EQ(rom->slotBox(1)->zipEntryEdit()->text(), q("b.mx2"));
+    EXPECT_TRUE(rom->specialCheck(1)->isChecked());
+    dlg->saveButton()->click();
+    EXPECT_EQ(messages(), std::vector<std::string>{"\"Both\" was saved successfully"});
+    EXPECT_EQ(readFile(dir.file("Games.db")), before);
+
+    // Unticked, the slot's file stays and the special cartridge goes.
+    dlg = open(&g);
+    dlg->rom()->specialCheck(0)->click();
+    EXPECT_TRUE(dlg->rom()->slotBox(0)->fileRow()->isEnabled());
+    dlg->saveButton()->click();
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].slot1File, "/x/cart.rom");
+    EXPECT_EQ(stored()[0].slot1Special, "");
+    EXPECT_EQ(stored()[0].slot2Special, "scc");
+}
+
 TEST_F(GameSettingsDlgTest, PagesGiveWhatTheyShowWhicheverChoiceIsMade) {
     start();
     auto dlg = open();
@@ -377,7 +415,7 @@ TEST_F(GameSettingsDlgTest, PagesGiveWhatTheyShowWhicheverChoiceIsMade) {
     CollectResult result = collectProfile(dlg->form(), CollectMode::Trying);
     ASSERT_TRUE(result.profile);
     EXPECT_EQ(result.profile->slot2Special, "scc+");
-    EXPECT_EQ(result.profile->slot2File, "");
+    EXPECT_EQ(result.profile->slot2File, "b.rom");
     rom->specialCheck(1)->click();
     EXPECT_TRUE(rom->slotBox(1)->fileRow()->isEnabled());
     EXPECT_FALSE(rom->specialBox(1)->isEnabled());

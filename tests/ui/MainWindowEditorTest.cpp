@@ -143,6 +143,26 @@ TEST_F(MainWindowEditorTest, EditOpensTheCurrentProfileAndSelectsTheSamePlaceAft
     EXPECT_EQ(prompter.messages.size(), before);
 }
 
+TEST_F(MainWindowEditorTest, AddSelectsTheSavedProfileWhereverItSorts) {
+    dir.write("Games.db", line("A") + line("c") + line("Z"));
+    start(emulator.path());
+    selectRows({2});
+    std::shared_ptr<QString> shown = renameInNextEditor(QStringLiteral("b"));
+    window->addButton()->click();
+    EXPECT_EQ(*shown, QString());
+    EXPECT_EQ(shownNames(), (QStringList{QStringLiteral("A"), QStringLiteral("b"),
+                                         QStringLiteral("c"), QStringLiteral("Z")}));
+    EXPECT_EQ(window->profileList()->currentIndex().row(), 1);
+    EXPECT_TRUE(window->editButton()->isEnabled());
+    // Else no editor would open to take the next step's answer.
+    ASSERT_EQ(selectedRow(), 1);
+
+    // The list's current line is the new one: Ctrl+E edits it.
+    shown = renameInNextEditor(QStringLiteral("b2"));
+    test::typeKey(window->profileList(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(*shown, QStringLiteral("b"));
+}
+
 TEST_F(MainWindowEditorTest, EditAndAddNeedTheEmulator) {
     dir.write("Games.db", line("A"));
     start(dir.file("no emulator"));

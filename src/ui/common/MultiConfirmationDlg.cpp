@@ -37,7 +37,12 @@ MultiConfirmationDlg::MultiConfirmationDlg(const LanguageManager& languages,
     for (const auto& choice : choices) {
         auto* button = new QPushButton(QString::fromLatin1(choice.fallback), this);
         button->setObjectName(QStringLiteral("answer%1").arg(static_cast<int>(choice.answer)));
-        button->setAutoDefault(choice.answer == MultiAnswer::Yes);
+        // Yes replaces data, so Enter alone answers No; a button given the focus takes Enter.
+        button->setAutoDefault(true);
+        if (choice.answer == MultiAnswer::No) {
+            button->setDefault(true);
+            button->setFocus();
+        }
         setCatalogueId(button, choice.id);
         const MultiAnswer answer = choice.answer;
         connect(button, &QPushButton::clicked, this, [this, answer] {

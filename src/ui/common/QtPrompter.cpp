@@ -60,8 +60,18 @@ void QtPrompter::message(const std::string& text, MessageKind kind) {
 }
 
 bool QtPrompter::confirm(const std::string& text) {
+    return ask(text, true);
+}
+
+bool QtPrompter::confirmDestructive(const std::string& text) {
+    return ask(text, false);
+}
+
+bool QtPrompter::ask(const std::string& text, bool yesByDefault) {
     return QMessageBox::question(parent_, catalogueText(*languages_, "M_CONFIRM"), fromBytes(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 yesByDefault ? QMessageBox::Yes : QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 MultiAnswer QtPrompter::multiConfirm(const std::string& text) {

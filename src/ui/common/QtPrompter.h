@@ -22,10 +22,14 @@ public:
 
     void message(const std::string& text, MessageKind kind) override;
     bool confirm(const std::string& text) override;
+    bool confirmDestructive(const std::string& text) override;
     MultiAnswer multiConfirm(const std::string& text) override;
     std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
 
 private:
+    // A Yes/No question; Enter answers Yes only when yesByDefault.
+    bool ask(const std::string& text, bool yesByDefault);
+
     const LanguageManager* languages_ = nullptr;
     QPointer<QWidget> parent_;
 };

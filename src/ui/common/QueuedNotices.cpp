@@ -16,6 +16,10 @@ bool QueuedNotices::confirm(const std::string&) {
     return false;
 }
 
+bool QueuedNotices::confirmDestructive(const std::string&) {
+    return false;
+}
+
 MultiAnswer QueuedNotices::multiConfirm(const std::string&) {
     return MultiAnswer::Cancel;
 }

@@ -17,6 +17,7 @@ public:
     void message(const std::string& text, MessageKind kind) override;
     // A worker may not wait for the window, so a question gets the answer that changes nothing.
     bool confirm(const std::string& text) override;
+    bool confirmDestructive(const std::string& text) override;
     MultiAnswer multiConfirm(const std::string& text) override;
     // The worker's own window shows where it is.
     std::unique_ptr<Progress> progress(const std::string& caption, int range) override;

@@ -33,6 +33,11 @@ bool WaitCursor::confirm(const std::string& text) {
     return prompter_.confirm(text);
 }
 
+bool WaitCursor::confirmDestructive(const std::string& text) {
+    const Lifted lifted;
+    return prompter_.confirmDestructive(text);
+}
+
 MultiAnswer WaitCursor::multiConfirm(const std::string& text) {
     const Lifted lifted;
     return prompter_.multiConfirm(text);

@@ -149,9 +149,11 @@ void GameSettingsDlg::save() {
     }
     const OperationResult result = app_.profileOperations().saveProfile(
         profile, app_.store().currentDatabaseName(), editingName);
-    if (changeMade(result))
+    if (changeMade(result)) {
+        storedName_ = profile.name;
         app_.prompter().message("\"" + profile.name + "\"" + app_.texts().text("M_GAME_SAVED"),
                                 MessageKind::Info);
+    }
     reportResult(app_.prompter(), app_.languages(), result);
     saved_ = true;
     accept();

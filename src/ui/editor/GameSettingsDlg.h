@@ -35,6 +35,8 @@ public:
 
     // A profile passed the checks on Save, so the caller's list should be loaded again.
     bool saved() const { return saved_; }
+    // The name under which Save stored the profile; empty when nothing was stored.
+    const std::string& storedName() const { return storedName_; }
     // What the pages hold now.
     ProfileForm form() const;
 
@@ -76,6 +78,7 @@ private:
     CCorvaneLauncherApp& app_;
     const Game* edited_;
     bool saved_ = false;
+    std::string storedName_;
 
     QTabWidget* tabs_ = nullptr;
     GameSettingsGeneralDlg* general_ = nullptr;

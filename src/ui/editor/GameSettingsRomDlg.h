@@ -14,7 +14,7 @@ class LanguageManager;
 class ZipMediumBox;
 
 // The editor's ROM page: each cartridge slot holds an image file, possibly inside a ZIP file,
-// or a special cartridge instead.
+// and may name a special cartridge; a file stored beside one is kept.
 class GameSettingsRomDlg : public QWidget {
     Q_OBJECT
 public:

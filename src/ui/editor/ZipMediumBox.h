@@ -22,7 +22,7 @@ public:
     void load(const ProfileForm::Medium& medium);
     // A text left as it was keeps the bytes it was loaded with.
     void store(ProfileForm::Medium& medium) const;
-    // Off while a special cartridge takes the slot.
+    // Off while a special cartridge is chosen; the box still shows and stores its medium.
     void setMediumEnabled(bool enabled);
 
     PathRow* fileRow() const { return file_; }

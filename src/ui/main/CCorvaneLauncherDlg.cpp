@@ -277,8 +277,11 @@ void CCorvaneLauncherDlg::locate(const std::string& profileName, const std::stri
     loadList();
     list_->clearSelection();
     const int row = model_->rowOfName(profileName);
-    if (row < 0)
-        return;
+    if (row >= 0)
+        showRow(row);
+}
+
+void CCorvaneLauncherDlg::showRow(int row) {
     const QModelIndex index = model_->index(row);
     list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     list_->scrollTo(index, QAbstractItemView::PositionAtTop);

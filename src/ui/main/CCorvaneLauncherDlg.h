@@ -143,6 +143,8 @@ private:
     void showFilterValues();
     // The shown profile named by the current line, when exactly one line is selected.
     const Game* singleSelectedProfile() const;
+    // Makes the line the only selected and current one, at the top of the list's view.
+    void showRow(int row);
     QAction* addMenuItem(QMenu* menu, int id);
     // The keys of every command go on its action, and the key-only commands get actions.
     void createKeys();

@@ -28,7 +28,7 @@ void CCorvaneLauncherDlg::removeSelected() {
         return;
     if (app_.flags().confirmRemove) {
         const char* key = names.size() == 1 ? "M_REMOVE_SEL_ENTRY" : "M_REMOVE_SEL_ENTRIES";
-        if (!app_.prompter().confirm(app_.texts().text(key)))
+        if (!app_.prompter().confirmDestructive(app_.texts().text(key)))
             return;
     }
     reportResult(

@@ -17,8 +17,13 @@ void CCorvaneLauncherDlg::addProfile() {
         return;
     GameSettingsDlg editor(app_, nullptr, this);
     editor.exec();
-    if (editor.saved())
-        loadList();
+    if (!editor.saved())
+        return;
+    loadList();
+    // The new profile, unless the filter hides it.
+    const int row = model_->rowOfName(editor.storedName());
+    if (!editor.storedName().empty() && row >= 0)
+        showRow(row);
 }
 
 void CCorvaneLauncherDlg::editProfile() {
@@ -36,12 +41,8 @@ void CCorvaneLauncherDlg::editProfile() {
         return;
     loadList();
     // The line at the same place, which after a rename may hold another profile.
-    if (row >= model_->rowCount())
-        return;
-    const QModelIndex index = model_->index(row);
-    list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    list_->scrollTo(index, QAbstractItemView::PositionAtTop);
-    selectionChanged();
+    if (row < model_->rowCount())
+        showRow(row);
 }
 
 }  // namespace corvane

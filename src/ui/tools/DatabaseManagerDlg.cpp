@@ -160,7 +160,8 @@ std::string DatabaseManagerDlg::selectedName() const {
 }
 
 bool DatabaseManagerDlg::confirmAbout(const char* key, const std::string& name) {
-    return app_.prompter().confirm(toBytes(textForKey(key) + quoted(name) + QLatin1Char('?')));
+    return app_.prompter().confirmDestructive(
+        toBytes(textForKey(key) + quoted(name) + QLatin1Char('?')));
 }
 
 void DatabaseManagerDlg::renameSelected() {
