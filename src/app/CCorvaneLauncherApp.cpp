@@ -77,6 +77,13 @@ const std::vector<std::string>& CCorvaneLauncherApp::machineList() {
     return machines_->machineList();
 }
 
+std::vector<std::string> CCorvaneLauncherApp::machineChoices() {
+    std::vector<std::string> machines = machineList();
+    if (machines.empty())
+        machines.push_back(MachineCatalogue::defaultMachine(machines));
+    return machines;
+}
+
 void CCorvaneLauncherApp::setSoftwareIndexListener(std::function<void()> listener) {
     indexBuild_.setListener(std::move(listener));
 }

@@ -95,6 +95,9 @@ public:
     // The usable machines of the Corvane Path, listed on first use and again after the path
     // changed, since the old installation's machines are not this one's.
     const std::vector<std::string>& machineList();
+    // The machines a chooser offers: the machine list, or MachineCatalogue::defaultMachine alone
+    // when there is none (no primary emulator), so that new profiles still get a machine.
+    std::vector<std::string> machineChoices();
     // The emulator's data of a profile, found by the SHA-1 of its main medium; null if unknown.
     const SoftwareSummary* softwareOf(const Game& game, const std::string& database);
     // The status line of a profile of the current database: company and year (its own when

@@ -85,6 +85,18 @@ bool Launcher::isEmulatorPathValid(bool requireDatabases) const {
     return EmulatorInstallation(folder(EmulatorKind::Corvane)).isValid(requireDatabases);
 }
 
+bool Launcher::isAnyEmulatorConfigured(bool requireDatabases) const {
+    if (isEmulatorPathValid(requireDatabases))
+        return true;
+    // An unset folder would name a program in whatever folder the launcher runs in.
+    for (EmulatorKind kind : {EmulatorKind::OpenMSX, EmulatorKind::FMSX}) {
+        const std::string directory = folder(kind);
+        if (!directory.empty() && fileExists(executablePath(kind)))
+            return true;
+    }
+    return false;
+}
+
 bool Launcher::launch(const Game* profile, LaunchCommand command) {
     if (!profile)
         return true;
@@ -177,15 +189,20 @@ void Launcher::exploreProfile(const Game* profile) {
 }
 
 bool Launcher::canAddProfile(bool anyDatabaseExists) {
-    if (!isEmulatorPathValid(false)) {
-        showError("M_ERR_EMUL_PATH_INVALID");
+    if (!canEditProfile())
         return false;
-    }
     if (!anyDatabaseExists) {
         showError("M_ERR_NO_DB_SEL");
         return false;
     }
     return true;
+}
+
+bool Launcher::canEditProfile() {
+    if (isAnyEmulatorConfigured(false))
+        return true;
+    showError("M_ERR_EMUL_PATH_INVALID");
+    return false;
 }
 
 ScreenshotFiles Launcher::screenshotFiles(const Game& profile) const {

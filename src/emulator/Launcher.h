@@ -66,6 +66,10 @@ public:
     std::string folder(EmulatorKind emulator) const;
     std::string executablePath(EmulatorKind emulator) const;
     bool isEmulatorPathValid(bool requireDatabases) const;
+    // Some emulator can be started: the primary emulator's installation (with requireDatabases,
+    // with its Databases folder), or the openMSX or fMSX executable in its configured folder.
+    // Building a collection needs no more than that.
+    bool isAnyEmulatorConfigured(bool requireDatabases) const;
 
     // Starts the profile (none: nothing happens). A failed start shows M_ERR_START_EMUL and
     // gives false; a start cancelled in the command-line window gives true. An emulator that
@@ -90,6 +94,8 @@ public:
     void exploreProfile(const Game* profile);
     // The checks before the editor opens on a new profile; they show their message and give false.
     bool canAddProfile(bool anyDatabaseExists);
+    // The check before the editor opens on a stored profile; shows its message and gives false.
+    bool canEditProfile();
 
     ScreenshotFiles screenshotFiles(const Game& profile) const;
 

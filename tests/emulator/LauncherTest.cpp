@@ -162,6 +162,22 @@ TEST_F(LauncherTest, PathChecksAndAddProfile) {
     EXPECT_EQ(shownErrors(), (Strings{"M_ERR_NO_DB_SEL", "M_ERR_EMUL_PATH_INVALID"}));
 }
 
+TEST_F(LauncherTest, AnotherEmulatorIsEnoughToBuildACollection) {
+    emulator.removeDatabasesDirectory();
+    EXPECT_TRUE(launcher.isAnyEmulatorConfigured(false));
+    EXPECT_FALSE(launcher.isAnyEmulatorConfigured(true));  // the primary one lacks its databases
+    settings.emulatorDirectory.clear();
+    // A folder is not enough: the program must be in it.
+    settings.fmsxDirectory = emulator.path() + "/fmsx";
+    EXPECT_FALSE(launcher.isAnyEmulatorConfigured(false));
+    EXPECT_FALSE(launcher.canEditProfile());
+    emulator.addProgram("fmsx/fmsx");
+    EXPECT_TRUE(launcher.isAnyEmulatorConfigured(true));
+    EXPECT_TRUE(launcher.canEditProfile());
+    EXPECT_TRUE(launcher.canAddProfile(true));
+    EXPECT_EQ(shownErrors(), Strings{"M_ERR_EMUL_PATH_INVALID"});
+}
+
 TEST_F(LauncherTest, InfoFileAndExplore) {
     profile.infoFile = "/docs/Knightmare manual.txt";
     settings.useDefaultViewer = true;

@@ -38,7 +38,7 @@ GameSettingsDlg::GameSettingsDlg(CCorvaneLauncherApp& app, const Game* edited, Q
 void GameSettingsDlg::createWidgets() {
     const LanguageManager& languages = app_.languages();
     tabs_ = new QTabWidget(this);
-    general_ = new GameSettingsGeneralDlg(languages, app_.machineList(), tabs_);
+    general_ = new GameSettingsGeneralDlg(languages, app_.machineChoices(), tabs_);
     rom_ = new GameSettingsRomDlg(languages, tabs_);
     disk_ = new GameSettingsDiskDlg(languages, tabs_);
     tape_ = new GameSettingsTapeDlg(languages, tabs_);

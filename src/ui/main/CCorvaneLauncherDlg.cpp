@@ -189,7 +189,7 @@ void CCorvaneLauncherDlg::applyDatabaseCountRule() {
 }
 
 void CCorvaneLauncherDlg::applyFillDatabaseRule() {
-    action(kMenuFillDatabase)->setEnabled(app_.launcher().isEmulatorPathValid(true));
+    action(kMenuFillDatabase)->setEnabled(app_.launcher().isAnyEmulatorConfigured(true));
 }
 
 void CCorvaneLauncherDlg::settingsChanged() {

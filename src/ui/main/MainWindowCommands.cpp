@@ -51,6 +51,7 @@ void CCorvaneLauncherDlg::selectAll() {
 
 void CCorvaneLauncherDlg::moveSelected() {
     DatabaseStore& store = app_.store();
+    store.forgetDatabaseList();
     std::vector<std::string> targets = store.databaseNames();
     std::erase(targets, store.currentDatabaseName());
     if (targets.empty())

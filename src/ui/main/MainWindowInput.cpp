@@ -66,6 +66,10 @@ void CCorvaneLauncherDlg::addPopupCommand(QMenu* popup, int id) {
 
 QMenu* CCorvaneLauncherDlg::buildDatabasePopup() {
     QMenu* popup = newPopup();
+    // Databases made by another program or copied in by hand show without a restart; the
+    // current database's profiles are not read again for that.
+    app_.store().forgetDatabaseList();
+    applyDatabaseCountRule();
     std::vector<std::string> names = app_.store().databaseNames();
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {

@@ -3,7 +3,6 @@
 #include <QListView>
 
 #include "app/CCorvaneLauncherApp.h"
-#include "ui/common/ErrorReport.h"
 #include "ui/editor/GameSettingsDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
@@ -31,10 +30,8 @@ void CCorvaneLauncherDlg::editProfile() {
     const Game* game = singleSelectedProfile();
     if (!game)
         return;
-    if (!app_.launcher().isEmulatorPathValid(false)) {
-        reportError(app_.prompter(), app_.languages(), "M_ERR_EMUL_PATH_INVALID");
+    if (!app_.launcher().canEditProfile())
         return;
-    }
     const int row = list_->selectionModel()->selectedRows().front().row();
     // The record is copied: the list is loaded again while the editor still refers to it.
     const Game profile = *game;

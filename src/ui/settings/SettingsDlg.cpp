@@ -29,6 +29,8 @@ SettingsDlg::SettingsDlg(CCorvaneLauncherApp& app, QWidget* parent)
 void SettingsDlg::createWidgets() {
     const LanguageManager& texts = app_.languages();
     tabs_ = new QTabWidget(this);
+    // The default database may be one another program made since the list was read.
+    app_.store().forgetDatabaseList();
     general_ = new SettingsGeneral(texts, app_.store().databaseNames(), tabs_);
     screenshots_ = new SettingsScreenshots(tabs_);
     background_ = new SettingsBackground(texts, tabs_);

@@ -129,6 +129,8 @@ void CreateDatabase::connectWidgets() {
 
 void CreateDatabase::loadValues() {
     DatabaseStore& store = app_.store();
+    // Another program may have made or copied in databases since the list was read.
+    store.forgetDatabaseList();
     std::vector<std::string> names = store.databaseNames();
     std::sort(names.begin(), names.end());
     for (const std::string& name : names)

@@ -112,6 +112,8 @@ void DatabaseManagerDlg::connectWidgets() {
 }
 
 void DatabaseManagerDlg::loadValues() {
+    // Another program may have made or copied in databases since the list was read.
+    app_.store().forgetDatabaseList();
     fillList({});
 }
 
@@ -145,7 +147,7 @@ void DatabaseManagerDlg::applyEnabling() {
     delete_->setEnabled(any);
     deleteBackups_->setEnabled(backups);
     restore_->setEnabled(backups);
-    fill_->setEnabled(app_.launcher().isEmulatorPathValid(false));
+    fill_->setEnabled(app_.launcher().isAnyEmulatorConfigured(false));
 }
 
 std::string DatabaseManagerDlg::selectedName() const {
