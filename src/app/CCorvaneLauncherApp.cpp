@@ -22,6 +22,7 @@ CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& pr
       favorites_(baseDirectory_),
       search_(store_) {
     languages_.setLanguage(0);
+    launcher_.setDefaultEmulator(readDefaultEmulator(baseDirectory_));
 }
 
 CCorvaneLauncherApp::~CCorvaneLauncherApp() {
@@ -127,6 +128,15 @@ bool CCorvaneLauncherApp::applySettings(Settings settings) {
         buildSoftwareIndex();
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
+    return true;
+}
+
+bool CCorvaneLauncherApp::applyDefaultEmulator(DefaultEmulator choice) {
+    if (choice == launcher_.defaultEmulator())
+        return true;
+    if (!writeDefaultEmulator(baseDirectory_, choice))
+        return false;
+    launcher_.setDefaultEmulator(choice);
     return true;
 }
 

@@ -47,6 +47,8 @@ public:
     // Writes settings.ini and, only when that worked, applies the new values (new software
     // database sources start building the software index again).
     bool applySettings(Settings settings);
+    // Stores the emulator LAUNCH starts beside settings.ini and, when that worked, uses it.
+    bool applyDefaultEmulator(DefaultEmulator choice);
     // Makes the desktop helpers' reports run on the thread that owns the windows.
     void setReportPost(ProcessStarter::Post post);
     // Starts indexing the software databases on a worker thread; done at start and after the

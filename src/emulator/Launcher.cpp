@@ -45,6 +45,26 @@ LaunchTarget Launcher::launchTarget(LaunchCommand command) {
     return {EmulatorKind::Corvane, std::nullopt};
 }
 
+LaunchCommand Launcher::defaultCommand() const {
+    switch (defaultEmulator_) {
+        case DefaultEmulator::Corvane:
+            return LaunchCommand::SavedSettings;
+        case DefaultEmulator::OpenMSX:
+            return LaunchCommand::OpenMSX;
+        case DefaultEmulator::FMSX:
+            return LaunchCommand::FMSX;
+        case DefaultEmulator::Automatic:
+            break;
+    }
+    if (isEmulatorPathValid(false))
+        return LaunchCommand::SavedSettings;
+    // An unset folder would name a program in whatever folder the launcher runs in.
+    const std::string openMsxFolder = folder(EmulatorKind::OpenMSX);
+    if (!openMsxFolder.empty() && fileExists(executablePath(EmulatorKind::OpenMSX)))
+        return LaunchCommand::OpenMSX;
+    return LaunchCommand::FMSX;
+}
+
 bool Launcher::isAvailable(LaunchCommand command) const {
     switch (launchTarget(command).emulator) {
         case EmulatorKind::OpenMSX:
@@ -128,7 +148,7 @@ bool Launcher::launch(const Game* profile, LaunchCommand command) {
 
 bool Launcher::startEmulatorProcess(const std::string& executable,
                                     const EmulatorArguments& arguments) {
-    if (confirm_ && !confirm_(arguments.text()))
+    if (confirm_ && !confirm_(commandLineText(executable, arguments)))
         return true;
     if (!isAbsolutePath(executable))
         return false;
@@ -141,6 +161,17 @@ bool Launcher::startEmulatorProcess(const std::string& executable,
             if (failure)
                 reportEarlyExit(executable, *failure);
         });
+}
+
+std::string Launcher::commandLineText(const std::string& executable,
+                                      const EmulatorArguments& arguments) {
+    EmulatorArguments line;
+    line.addValue(executable);
+    line.append(arguments);
+    // text() puts a blank before every argument, the program's included.
+    std::string text = line.text();
+    text.erase(0, 1);
+    return text;
 }
 
 void Launcher::reportEarlyExit(const std::string& executable,

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "emulator/DefaultEmulator.h"
 #include "emulator/EmulatorArguments.h"
 #include "model/Game.h"
 #include "model/Settings.h"
@@ -44,7 +45,8 @@ struct ScreenshotFiles {
 // relative emulator folder is taken from the base directory, whatever the working directory.
 class Launcher {
 public:
-    // Shows the arguments' text before a start; false (Cancel) starts nothing and is no error.
+    // Shows the program and its arguments before a start; false (Cancel) starts nothing and is no
+    // error.
     using ConfirmCommandLine = std::function<bool(const std::string& commandLine)>;
 
     Launcher(std::string baseDirectory, const Settings& settings, ProcessStarter& starter,
@@ -60,6 +62,11 @@ public:
     void setConfirmCommandLine(ConfirmCommandLine confirm) { confirm_ = std::move(confirm); }
 
     static LaunchTarget launchTarget(LaunchCommand command);
+    void setDefaultEmulator(DefaultEmulator choice) { defaultEmulator_ = choice; }
+    DefaultEmulator defaultEmulator() const { return defaultEmulator_; }
+    // What LAUNCH, Enter and double-click start: the saved settings on the primary emulator, or
+    // the profile on openMSX or fMSX. Automatic takes the first installed of the three.
+    LaunchCommand defaultCommand() const;
     // openMSX and fMSX need their path set.
     bool isAvailable(LaunchCommand command) const;
     // The emulator's folder setting as used: empty when unset, else from the base directory.
@@ -79,6 +86,9 @@ public:
     // An executable that is not an absolute path is never started: an empty or relative emulator
     // folder would make it a program found in PATH or the working directory.
     bool startEmulatorProcess(const std::string& executable, const EmulatorArguments& arguments);
+    // The program followed by its arguments, as the command-line window shows them.
+    static std::string commandLineText(const std::string& executable,
+                                       const EmulatorArguments& arguments);
 
     // Opens the profile's info file with the associated program or the configured viewer; a
     // failure shows M_ERR_START_VIEWER, possibly later, when the desktop reports it. Nothing
@@ -111,6 +121,7 @@ private:
     Prompter& prompter_;
     const TextSource& texts_;
     ConfirmCommandLine confirm_;
+    DefaultEmulator defaultEmulator_ = DefaultEmulator::Automatic;
 };
 
 }  // namespace corvane

@@ -540,6 +540,8 @@ void LanguageCatalan::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Navega...");
     add(1611, "Buida");
+    add(1616, "Emulador predeterminat");
+    add(1617, "Automàtic");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Carpetes a explorar");
     add(1641, "Base de dades de destinació");

@@ -539,6 +539,8 @@ void LanguageDutch::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Bladeren...");
     add(1611, "Leegmaken");
+    add(1616, "Standaardemulator");
+    add(1617, "Automatisch");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Te doorzoeken mappen");
     add(1641, "Doeldatabase");

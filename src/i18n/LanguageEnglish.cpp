@@ -529,6 +529,8 @@ void LanguageEnglish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Browse...");
     add(1611, "Eject");
+    add(1616, "Default Emulator");
+    add(1617, "Automatic");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Directories to scan");
     add(1641, "Target database");

@@ -533,6 +533,8 @@ void LanguageFinnish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Selaa...");
     add(1611, "Tyhjennä");
+    add(1616, "Oletusemulaattori");
+    add(1617, "Automaattinen");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Tutkittavat kansiot");
     add(1641, "Kohdetietokanta");

@@ -536,6 +536,8 @@ void LanguageFrench::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Parcourir...");
     add(1611, "Vider");
+    add(1616, "Émulateur par défaut");
+    add(1617, "Automatique");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Dossiers à parcourir");
     add(1641, "Base de données cible");

@@ -542,6 +542,8 @@ void LanguageGerman::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Durchsuchen...");
     add(1611, "Leeren");
+    add(1616, "Standard-Emulator");
+    add(1617, "Automatisch");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Zu durchsuchende Ordner");
     add(1641, "Zieldatenbank");

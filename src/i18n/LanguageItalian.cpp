@@ -535,6 +535,8 @@ void LanguageItalian::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Sfoglia...");
     add(1611, "Svuota");
+    add(1616, "Emulatore predefinito");
+    add(1617, "Automatico");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Cartelle da esaminare");
     add(1641, "Database di destinazione");

@@ -535,6 +535,8 @@ void LanguagePortuguese::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Procurar...");
     add(1611, "Limpar");
+    add(1616, "Emulador predefinido");
+    add(1617, "Automático");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Pastas a examinar");
     add(1641, "Banco de dados de destino");

@@ -538,6 +538,8 @@ void LanguageSpanish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Examinar...");
     add(1611, "Vaciar");
+    add(1616, "Emulador predeterminado");
+    add(1617, "Automático");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Carpetas a explorar");
     add(1641, "Base de datos de destino");

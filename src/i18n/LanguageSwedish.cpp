@@ -534,6 +534,8 @@ void LanguageSwedish::fillControlIds() {
     // Path rows of the settings pages
     add(1610, "Bläddra...");
     add(1611, "Töm");
+    add(1616, "Standardemulator");
+    add(1617, "Automatiskt");
     // Fill Database and Add to Current Database: group and row captions
     add(1640, "Mappar att söka igenom");
     add(1641, "Måldatabas");

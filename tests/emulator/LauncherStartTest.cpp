@@ -120,8 +120,11 @@ TEST_F(LauncherStartTest, EveryFieldReachesEachEmulatorAsOneArgument) {
                        settings.theme, "/fullscreen", "/machine", "MSXturboR"}));
     // The command-line window shows a text that reads back to exactly what was started.
     ASSERT_EQ(shown.size(), 4u);
-    for (size_t i = 0; i < shown.size(); ++i)
-        EXPECT_EQ(splitCommandLine(shown[i]), calls[i].arguments) << shown[i];
+    for (size_t i = 0; i < shown.size(); ++i) {
+        Strings started{calls[i].program};
+        started.insert(started.end(), calls[i].arguments.begin(), calls[i].arguments.end());
+        EXPECT_EQ(splitCommandLine(shown[i]), started) << shown[i];
+    }
     EXPECT_TRUE(prompter.messages.empty());
 }
 

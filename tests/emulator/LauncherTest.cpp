@@ -127,8 +127,12 @@ TEST_F(LauncherTest, CommandLineConfirmation) {
     answer = true;
     EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1], EmulatorHandler::corvaneArguments(profile, settings, "MSX2").text());
-    EXPECT_EQ(starter.started.at(0).arguments, splitCommandLine(shown[1]));
+    EXPECT_EQ(shown[1], "\"" + emulator.executable() + "\"" +
+                            EmulatorHandler::corvaneArguments(profile, settings, "MSX2").text());
+    Strings started{starter.started.at(0).program};
+    started.insert(started.end(), starter.started.at(0).arguments.begin(),
+                   starter.started.at(0).arguments.end());
+    EXPECT_EQ(started, splitCommandLine(shown[1]));
     EXPECT_TRUE(prompter.messages.empty());
 }
 

@@ -98,9 +98,9 @@ TEST(LanguageEnglishTest, Counts) {
     }
     EXPECT_EQ(dialogsAndLanguages, 44);
     EXPECT_EQ(menus, 46);
-    // The 174 captions of the completeness test's reference list and 24 of the launcher's own,
+    // The 174 captions of the completeness test's reference list and 26 of the launcher's own,
     // from 1600 up; windows still to come may add more, within the 233 the dialogs number.
-    EXPECT_GE(controls, 198);
+    EXPECT_GE(controls, 200);
     EXPECT_LE(controls, 233);
     for (const LanguageEntry& language : kLanguages) {
         EXPECT_TRUE(english.identifiers().contains(language.id)) << language.id;

@@ -498,7 +498,7 @@ TEST_F(GameSettingsDlgTest, LaunchTriesTheUnsavedProfileAndKeepsTheWindowOpen) {
         dialog->reject();
     });
     launchEntry(*dlg, kMenuLaunchOpenMsx)->trigger();
-    EXPECT_EQ(splitCommandLine(toBytes(shown)), (std::vector<std::string>{"-carta", rom}));
+    EXPECT_EQ(splitCommandLine(toBytes(shown)), (std::vector<std::string>{openMsx, "-carta", rom}));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(emulator.waitForCalls(3, std::chrono::milliseconds(300)).size(), 2u);
     app->flags().showCommandLine = false;

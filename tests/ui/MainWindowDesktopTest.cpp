@@ -166,8 +166,10 @@ TEST_F(MainWindowDesktopTest, LaunchShortcutsTryEmulatorsWithoutAPath) {
         press(key, Qt::ControlModifier | Qt::AltModifier);
     }
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].toStdString(), EmulatorHandler::openMsxArguments(g, app->settings()).text());
-    EXPECT_EQ(shown[1].toStdString(), EmulatorHandler::fmsxArguments(g, app->settings()).text());
+    EXPECT_EQ(shown[0].toStdString(),
+              "\"openmsx\"" + EmulatorHandler::openMsxArguments(g, app->settings()).text());
+    EXPECT_EQ(shown[1].toStdString(),
+              "\"fmsx\"" + EmulatorHandler::fmsxArguments(g, app->settings()).text());
     EXPECT_EQ(shownTexts(), std::vector<std::string>(4, "Error starting the emulator"));
     EXPECT_TRUE(emulator.waitForCalls(0).empty());
 }

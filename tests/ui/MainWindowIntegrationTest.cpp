@@ -109,9 +109,13 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
         dialog->reject();
     });
     press(window->profileList(), Qt::Key_Return);
+    // The program first, then its arguments.
     EXPECT_EQ(shown.toStdString(),
-              EmulatorHandler::corvaneArguments(g, app->settings(), {}).text());
-    EXPECT_EQ(splitCommandLine(shown.toStdString()), calls[0].arguments);
+              "\"" + emulator.executable() + "\"" +
+                  EmulatorHandler::corvaneArguments(g, app->settings(), {}).text());
+    std::vector<std::string> started{calls[0].program};
+    started.insert(started.end(), calls[0].arguments.begin(), calls[0].arguments.end());
+    EXPECT_EQ(splitCommandLine(shown.toStdString()), started);
     EXPECT_EQ(emulator.waitForCalls(2, std::chrono::milliseconds(300)).size(), 1u);
     EXPECT_TRUE(prompter.messages.empty());
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -28,6 +29,8 @@
 #include "ui/editor/GameSettingsGeneralDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
+#include "ui/settings/SettingsDlg.h"
+#include "ui/settings/SettingsEmulators.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
 #include "ui/tools/PathList.h"
@@ -47,9 +50,11 @@ std::string line(const std::string& name) {
     return game.ToLine() + "\r\n";
 }
 
-// settings.ini with no Corvane Path, the openMSX folder and the default database.
-std::string settingsFile(const std::string& openMsx, const std::string& database) {
+// settings.ini with the openMSX folder and the default database, and no Corvane Path unless given.
+std::string settingsFile(const std::string& openMsx, const std::string& database,
+                         const std::string& corvane = "") {
     std::string lines[17];
+    lines[0] = corvane;
     lines[2] = database;
     lines[11] = openMsx;
     std::string text;
@@ -70,8 +75,9 @@ protected:
                           kAbc + "</hash></rom></dump></software>\n</softwaredb>\n");
     }
 
-    void start(const std::string& openMsxFolder, const std::string& database = "Games") {
-        dir.write("settings.ini", settingsFile(openMsxFolder, database));
+    void start(const std::string& openMsxFolder, const std::string& database = "Games",
+               const std::string& corvane = "") {
+        dir.write("settings.ini", settingsFile(openMsxFolder, database, corvane));
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         window = std::make_unique<CCorvaneLauncherDlg>(*app);
         test::startWindow(*window);
@@ -223,6 +229,50 @@ TEST_F(OpenMsxOnlyWindowTest, DatabasesMadeOutsideTheWindowAppearWhereDatabasesA
     window->action(kMenuFillDatabase)->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return *fillChoices != 0; }, 60000));
     EXPECT_EQ(*fillChoices, 4);
+}
+
+TEST_F(OpenMsxOnlyWindowTest, EnterStartsTheDefaultEmulator) {
+    dir.write("Games.db", line("Game"));
+    start(openMsxFolder());
+    test::selectRows(*window, {0});
+    test::typeKey(window->profileList(), Qt::Key_Return);
+    std::vector<FakeEmulator::Call> calls = openMsx.waitForCalls(1);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].program, openMsxFolder() + "/openmsx");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(OpenMsxOnlyWindowTest, TheChoiceInSettingsOverridesThePrimaryEmulator) {
+    FakeEmulator corvane;
+    dir.write("Games.db", line("Game"));
+    start(openMsxFolder(), "Games", corvane.path());
+    test::selectRows(*window, {0});
+    // Automatic takes the primary emulator when it is installed.
+    test::typeKey(window->profileList(), Qt::Key_Return);
+    ASSERT_EQ(corvane.waitForCalls(1).size(), 1u) << testing::PrintToString(messages());
+
+    test::onNextModal([](QDialog* dialog) {
+        auto* settings = qobject_cast<SettingsDlg*>(dialog);
+        QComboBox* box = settings->emulators()->defaultEmulatorBox();
+        EXPECT_EQ(box->currentText(), QStringLiteral("Automatic"));
+        box->setCurrentIndex(box->findText(QStringLiteral("openMSX")));
+        settings->buttons()->button(QDialogButtonBox::Ok)->click();
+    });
+    window->openSettings();
+    test::selectRows(*window, {0});
+    test::typeKey(window->profileList(), Qt::Key_Return);
+    std::vector<FakeEmulator::Call> calls = openMsx.waitForCalls(1);
+    ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(messages());
+    EXPECT_EQ(calls[0].program, openMsxFolder() + "/openmsx");
+    EXPECT_EQ(corvane.waitForCalls(1).size(), 1u);
+    EXPECT_EQ(readDefaultEmulator(dir.path()), DefaultEmulator::OpenMSX);
+
+    // settings.ini keeps its fixed lines; the choice outlives a restart.
+    const std::string settingsText = test::readFile(dir.file("settings.ini"));
+    EXPECT_EQ(std::count(settingsText.begin(), settingsText.end(), '\n'), 17);
+    window.reset();
+    app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
+    EXPECT_EQ(app->launcher().defaultCommand(), LaunchCommand::OpenMSX);
 }
 
 }  // namespace

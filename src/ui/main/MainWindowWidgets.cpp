@@ -253,14 +253,14 @@ void CCorvaneLauncherDlg::connectWidgets() {
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { selectionChanged(); });
     connect(list_, &QListView::doubleClicked, this,
-            [this] { launch(LaunchCommand::SavedSettings); });
+            [this] { launch(app_.launcher().defaultCommand()); });
     for (size_t i = 0; i < filterPanels_.size(); ++i) {
         const auto criterion = static_cast<FilterCriterion>(i);
         connect(filterPanels_[i], &SelectorPanel::popupRequested, this,
                 [this, criterion, i] { popupUnder(buildValueMenu(criterion), filterPanels_[i]); });
     }
     connect(launchButton_, &QPushButton::clicked, this,
-            [this] { launch(LaunchCommand::SavedSettings); });
+            [this] { launch(app_.launcher().defaultCommand()); });
     connect(removeButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::removeSelected);
     setCommand(kKeyAddProfile, [this] { addProfile(); });
     connect(addButton_, &QPushButton::clicked, action(kKeyAddProfile), &QAction::trigger);
@@ -291,7 +291,6 @@ void CCorvaneLauncherDlg::connectWidgets() {
     for (const auto& [id, mode] : markItems)
         setCommand(id, [this, m = mode] { chooseMark(m); });
     const std::pair<int, LaunchCommand> launchItems[] = {
-        {kMenuLaunchSaved, LaunchCommand::SavedSettings},
         {kMenuLaunchMsx, LaunchCommand::GenericMSX},
         {kMenuLaunchMsx2, LaunchCommand::GenericMSX2},
         {kMenuLaunchMsx2Plus, LaunchCommand::GenericMSX2Plus},
@@ -300,6 +299,8 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuLaunchFmsx, LaunchCommand::FMSX}};
     for (const auto& [id, command] : launchItems)
         setCommand(id, [this, c = command] { launch(c); });
+    // Enter too: the emulator chosen in Settings, decided when it is used.
+    setCommand(kMenuLaunchSaved, [this] { launch(app_.launcher().defaultCommand()); });
 
     const std::pair<int, void (CCorvaneLauncherDlg::*)()> commands[] = {
         {kMenuSetFilters, &CCorvaneLauncherDlg::setFilters},

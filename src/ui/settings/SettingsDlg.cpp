@@ -62,6 +62,7 @@ void SettingsDlg::loadValues() {
     screenshots_->loadValues(settings);
     background_->loadValues(settings);
     emulators_->loadValues(settings);
+    emulators_->loadDefaultEmulator(app_.launcher().defaultEmulator());
     language_->loadValues(settings);
 }
 
@@ -74,7 +75,8 @@ void SettingsDlg::accept() {
     emulators_->storeValues(settings);
     language_->storeValues(settings);
     const bool directoryChanged = settings.emulatorDirectory != app_.settings().emulatorDirectory;
-    if (!app_.applySettings(settings)) {
+    if (!app_.applySettings(settings) ||
+        !app_.applyDefaultEmulator(emulators_->defaultEmulator())) {
         reportError(app_.prompter(), app_.languages(), "M_ERR_FILE_IO");
         return;
     }

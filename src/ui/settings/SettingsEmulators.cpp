@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/settings/SettingsEmulators.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -55,6 +57,21 @@ SettingsEmulators::SettingsEmulators(const LanguageManager& languages, QWidget* 
 void SettingsEmulators::createWidgets(const LanguageManager& languages) {
     const QString chooserCaption = catalogueText(languages, "M_SEL_DIR");
     auto* layout = new QVBoxLayout(this);
+    auto* defaultGroup = new QGroupBox(QStringLiteral("Default Emulator"), this);
+    CLocalized::setCatalogueId(defaultGroup, kIdDefaultEmulator);
+    defaultEmulator_ = new QComboBox(defaultGroup);
+    // Program names stay as they are in every language; the item data is the stored choice.
+    defaultEmulator_->addItem(fromBytes(languages.textForId(kIdAutomaticEmulator)),
+                              static_cast<int>(DefaultEmulator::Automatic));
+    defaultEmulator_->addItem(QStringLiteral("Corvane"),
+                              static_cast<int>(DefaultEmulator::Corvane));
+    defaultEmulator_->addItem(QStringLiteral("openMSX"),
+                              static_cast<int>(DefaultEmulator::OpenMSX));
+    defaultEmulator_->addItem(QStringLiteral("fMSX"), static_cast<int>(DefaultEmulator::FMSX));
+    auto* defaultLayout = new QHBoxLayout(defaultGroup);
+    defaultLayout->addWidget(defaultEmulator_);
+    defaultLayout->addStretch(1);
+    layout->addWidget(defaultGroup);
     layout->addWidget(emulatorGroup(QStringLiteral("openMSX Settings"),
                                     {kIdOpenMsxSettings, kIdOpenMsxPath, kIdOpenMsxArguments},
                                     chooserCaption, openMsxPath_, openMsxArguments_, this));
@@ -70,6 +87,14 @@ void SettingsEmulators::loadValues(const Settings& settings) {
     openMsxArguments_->setText(fromBytes(settings.openMsxArguments));
     fmsxPath_->edit()->setText(fromBytes(settings.fmsxDirectory));
     fmsxArguments_->setText(fromBytes(settings.fmsxArguments));
+}
+
+void SettingsEmulators::loadDefaultEmulator(DefaultEmulator choice) {
+    defaultEmulator_->setCurrentIndex(defaultEmulator_->findData(static_cast<int>(choice)));
+}
+
+DefaultEmulator SettingsEmulators::defaultEmulator() const {
+    return static_cast<DefaultEmulator>(defaultEmulator_->currentData().toInt());
 }
 
 void SettingsEmulators::storeValues(Settings& settings) const {

@@ -3,8 +3,10 @@
 
 #include <QWidget>
 
+#include "emulator/DefaultEmulator.h"
 #include "model/Settings.h"
 
+class QComboBox;
 class QLineEdit;
 
 namespace corvane {
@@ -12,7 +14,7 @@ namespace corvane {
 class LanguageManager;
 class PathRow;
 
-// Folders and default arguments of openMSX and fMSX.
+// The emulator LAUNCH starts, and the folders and default arguments of openMSX and fMSX.
 class SettingsEmulators : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +22,11 @@ public:
 
     void loadValues(const Settings& settings);
     void storeValues(Settings& settings) const;
+    // Not part of settings.ini: stored in a file of its own.
+    void loadDefaultEmulator(DefaultEmulator choice);
+    DefaultEmulator defaultEmulator() const;
 
+    QComboBox* defaultEmulatorBox() const { return defaultEmulator_; }
     PathRow* openMsxPath() const { return openMsxPath_; }
     QLineEdit* openMsxArguments() const { return openMsxArguments_; }
     PathRow* fmsxPath() const { return fmsxPath_; }
@@ -30,6 +36,7 @@ private:
     void createWidgets(const LanguageManager& languages);
 
     Settings loaded_;
+    QComboBox* defaultEmulator_ = nullptr;
     PathRow* openMsxPath_ = nullptr;
     QLineEdit* openMsxArguments_ = nullptr;
     PathRow* fmsxPath_ = nullptr;

@@ -31,6 +31,8 @@ inline constexpr int kIdOpenMsxArguments = 1284;
 inline constexpr int kIdFmsxSettings = 1460;
 inline constexpr int kIdFmsxPath = 1464;
 inline constexpr int kIdFmsxArguments = 1465;
+inline constexpr int kIdDefaultEmulator = 1616;
+inline constexpr int kIdAutomaticEmulator = 1617;
 
 inline constexpr int kIdLanguageLabel = 1354;
 
@@ -62,6 +64,8 @@ inline constexpr int kSettingsIds[] = {kDlgSettings,
                                        kIdFmsxSettings,
                                        kIdFmsxPath,
                                        kIdFmsxArguments,
+                                       kIdDefaultEmulator,
+                                       kIdAutomaticEmulator,
                                        kIdLanguageLabel,
                                        kIdBrowse,
                                        kIdEject};
