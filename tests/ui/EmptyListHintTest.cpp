@@ -53,10 +53,11 @@ TEST(EmptyListHintTest, ShownOverAnEmptyListOnlyAndNeverARow) {
     ScriptedPrompter prompter;
     CCorvaneLauncherApp app(dir.path(), prompter);
     CCorvaneLauncherDlg window(app);
-    startWindow(window);
-
     QLabel* hint = hintOf(window);
     ASSERT_NE(hint, nullptr);
+    // Nothing is claimed of a list that has not been loaded yet.
+    EXPECT_TRUE(hint->isHidden());
+    startWindow(window);
     EXPECT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->text(), catalogueText(app.languages(), "M_EMPTY_LIST_HINT"));
     EXPECT_EQ(window.profileModel()->rowCount(), 0);

@@ -26,7 +26,8 @@ EmptyListHint::EmptyListHint(QAbstractItemView* view) : QLabel(view->viewport())
     connect(model, &QAbstractItemModel::rowsRemoved, this, &EmptyListHint::follow);
     connect(model, &QAbstractItemModel::layoutChanged, this, &EmptyListHint::follow);
     fit();
-    follow();
+    // Before the first list is loaded the model's emptiness tells nothing about the database.
+    hide();
 }
 
 bool EmptyListHint::eventFilter(QObject* watched, QEvent* event) {

@@ -12,7 +12,8 @@ namespace corvane {
 class EmptyListHint : public QLabel {
     Q_OBJECT
 public:
-    // The view must have its model already; the hint follows that model's rows.
+    // The view must have its model already; the hint follows that model's rows from its first
+    // reset on.
     explicit EmptyListHint(QAbstractItemView* view);
 
 protected:
