@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CCorvaneLauncherApp.h"
 
+#include <cstdlib>
+
+#include "app/FirstStart.h"
 #include "common/Prompter.h"
 #include "media/MediumSize.h"
 #include "model/DatabaseName.h"
@@ -113,7 +116,12 @@ std::string CCorvaneLauncherApp::statusLine(const Game& game) {
 }
 
 void CCorvaneLauncherApp::loadSettings() {
-    settings_ = corvane::loadSettings(baseDirectory_);
+    if (isFirstStart(baseDirectory_)) {
+        const char* searchPath = std::getenv("PATH");
+        settings_ = firstStartSettings(searchPath ? searchPath : "");
+    } else {
+        settings_ = corvane::loadSettings(baseDirectory_);
+    }
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
 }

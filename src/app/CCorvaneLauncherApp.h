@@ -42,7 +42,8 @@ public:
                         std::unique_ptr<DesktopShell> shell = nullptr);
     ~CCorvaneLauncherApp();
 
-    // Reads settings.ini, makes the default database current and selects the language.
+    // Reads settings.ini (or, when there is none yet, takes the first-start values without
+    // writing them), makes the default database current and selects the language.
     void loadSettings();
     // Writes settings.ini and, only when that worked, applies the new values (new software
     // database sources start building the software index again).

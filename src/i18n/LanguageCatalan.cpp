@@ -189,6 +189,9 @@ void LanguageCatalan::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual o més gran");
     add("FILTER_YR_EQ_L", "Igual o més petit");
+    add("M_EMPTY_LIST_HINT",
+        "Aquesta llista és buida. Deixeu anar aquí fitxers de suports o carpetes, o feu servir "
+        "«Omple la base de dades».");
     add("M_ERR_FILTER_COMMA", "No es pot desar un filtre amb una coma en un text personalitzat");
 }
 

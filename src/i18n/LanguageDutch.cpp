@@ -187,6 +187,9 @@ void LanguageDutch::fillKeys() {
     add("FILTER_YR_EQ", "Gelijk");
     add("FILTER_YR_EQ_G", "Gelijk of groter");
     add("FILTER_YR_EQ_L", "Gelijk of kleiner");
+    add("M_EMPTY_LIST_HINT",
+        "Deze lijst is leeg. Sleep mediabestanden of mappen hierheen, of gebruik “Database "
+        "vullen”.");
     add("M_ERR_FILTER_COMMA",
         "Een filter met een komma in een eigen tekst kan niet worden opgeslagen");
 }

@@ -184,6 +184,8 @@ void LanguageEnglish::fillKeys() {
     add("FILTER_YR_EQ", "Equal");
     add("FILTER_YR_EQ_G", "Equal or greater");
     add("FILTER_YR_EQ_L", "Equal or less");
+    add("M_EMPTY_LIST_HINT",
+        "This list is empty. Drop media files or folders here, or use Fill Database.");
     add("M_ERR_FILTER_COMMA", "A filter with a comma in a Custom text cannot be saved");
 }
 

@@ -187,6 +187,9 @@ void LanguageFinnish::fillKeys() {
     add("FILTER_YR_EQ", "Yhtä kuin");
     add("FILTER_YR_EQ_G", "Yhtä suuri tai suurempi");
     add("FILTER_YR_EQ_L", "Yhtä suuri tai pienempi");
+    add("M_EMPTY_LIST_HINT",
+        "Luettelo on tyhjä. Pudota tähän mediatiedostoja tai kansioita tai käytä toimintoa ”Täytä "
+        "tietokanta”.");
     add("M_ERR_FILTER_COMMA", "Suodatinta, jonka omassa tekstissä on pilkku, ei voi tallentaa");
 }
 

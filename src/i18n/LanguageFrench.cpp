@@ -186,6 +186,9 @@ void LanguageFrench::fillKeys() {
     add("FILTER_YR_EQ", "Égal");
     add("FILTER_YR_EQ_G", "Égal ou supérieur");
     add("FILTER_YR_EQ_L", "Égal ou inférieur");
+    add("M_EMPTY_LIST_HINT",
+        "Cette liste est vide. Déposez ici des fichiers de supports ou des dossiers, ou utilisez "
+        "« Remplir la base de données ».");
     add("M_ERR_FILTER_COMMA",
         "Impossible d'enregistrer un filtre dont un texte personnalisé contient une virgule");
 }

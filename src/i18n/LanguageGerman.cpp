@@ -188,6 +188,9 @@ void LanguageGerman::fillKeys() {
     add("FILTER_YR_EQ", "Gleich");
     add("FILTER_YR_EQ_G", "Gleich oder größer");
     add("FILTER_YR_EQ_L", "Gleich oder kleiner");
+    add("M_EMPTY_LIST_HINT",
+        "Diese Liste ist leer. Ziehen Sie Mediendateien oder Ordner hierher oder verwenden Sie "
+        "„Datenbank füllen“.");
     add("M_ERR_FILTER_COMMA",
         "Ein Filter mit einem Komma in einem eigenen Text kann nicht gespeichert werden");
 }

@@ -186,6 +186,9 @@ void LanguageItalian::fillKeys() {
     add("FILTER_YR_EQ", "Uguale");
     add("FILTER_YR_EQ_G", "Uguale o maggiore");
     add("FILTER_YR_EQ_L", "Uguale o minore");
+    add("M_EMPTY_LIST_HINT",
+        "Questo elenco è vuoto. Trascina qui file di supporti o cartelle, oppure usa «Riempi "
+        "database».");
     add("M_ERR_FILTER_COMMA",
         "Impossibile salvare un filtro con una virgola in un testo personalizzato");
 }

@@ -186,6 +186,9 @@ void LanguagePortuguese::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual ou maior");
     add("FILTER_YR_EQ_L", "Igual ou menor");
+    add("M_EMPTY_LIST_HINT",
+        "Esta lista está vazia. Solte aqui arquivos de mídia ou pastas, ou use “Preencher banco de "
+        "dados”.");
     add("M_ERR_FILTER_COMMA",
         "Não é possível salvar um filtro com uma vírgula em um texto personalizado");
 }

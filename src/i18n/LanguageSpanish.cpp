@@ -187,6 +187,9 @@ void LanguageSpanish::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual o mayor");
     add("FILTER_YR_EQ_L", "Igual o menor");
+    add("M_EMPTY_LIST_HINT",
+        "Esta lista está vacía. Suelte aquí archivos de soportes o carpetas, o use «Llenar base de "
+        "datos».");
     add("M_ERR_FILTER_COMMA",
         "No se puede guardar un filtro con una coma en un texto personalizado");
 }

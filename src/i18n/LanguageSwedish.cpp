@@ -186,6 +186,8 @@ void LanguageSwedish::fillKeys() {
     add("FILTER_YR_EQ", "Lika med");
     add("FILTER_YR_EQ_G", "Lika med eller större");
     add("FILTER_YR_EQ_L", "Lika med eller mindre");
+    add("M_EMPTY_LIST_HINT",
+        "Listan är tom. Släpp mediefiler eller mappar här, eller använd ”Fyll databas”.");
     add("M_ERR_FILTER_COMMA", "Ett filter med kommatecken i en egen text kan inte sparas");
 }
 

@@ -32,6 +32,7 @@ class BackgroundWidget;
 class CCorvaneLauncherApp;
 class IndicatorLight;
 class ProfileListModel;
+class EmptyListHint;
 class SelectorPanel;
 
 // The main window: the profiles of the current database, the selector panels, menus and the
@@ -168,6 +169,7 @@ private:
 
     BackgroundWidget* background_ = nullptr;
     QListView* list_ = nullptr;
+    EmptyListHint* emptyHint_ = nullptr;
     ProfileListModel* model_ = nullptr;
     SelectorPanel* databasePanel_ = nullptr;
     SelectorPanel* countPanel_ = nullptr;

@@ -22,6 +22,7 @@
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/CommandKeys.h"
+#include "ui/main/EmptyListHint.h"
 #include "ui/main/IndicatorLight.h"
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
@@ -78,6 +79,7 @@ void CCorvaneLauncherDlg::createWidgets() {
     list_->setUniformItemSizes(true);
     list_->viewport()->installEventFilter(this);
     list_->setMinimumSize(360, 320);
+    emptyHint_ = new EmptyListHint(list_);
 
     progress_ = new QProgressBar(background_);
     progress_->hide();
@@ -344,6 +346,7 @@ void CCorvaneLauncherDlg::retranslate() {
         it.value()->setText(caption);
     }
     CLocalized::localize(this, kNoCatalogueTitle, languages);
+    emptyHint_->setText(catalogueText(languages, "M_EMPTY_LIST_HINT"));
     setWindowTitle(QStringLiteral("Corvane Launcher"));
     showFilterValues();
 }
