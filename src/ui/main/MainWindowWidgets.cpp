@@ -27,6 +27,7 @@
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowPieces.h"
 #include "ui/resources/Artwork.h"
 
 namespace corvane {
@@ -71,37 +72,14 @@ void CCorvaneLauncherDlg::createWidgets() {
     }
 
     model_ = new ProfileListModel(this);
-    list_ = new QListView(background_);
-    list_->setObjectName(QStringLiteral("profileList"));
-    list_->setModel(model_);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setUniformItemSizes(true);
-    list_->viewport()->installEventFilter(this);
-    list_->setMinimumSize(360, 320);
+    list_ = profileListView(background_, model_, this);
     emptyHint_ = new EmptyListHint(list_);
 
     progress_ = new QProgressBar(background_);
     progress_->hide();
-    status_ = new QLabel(background_);
-    status_->setObjectName(QStringLiteral("statusLine"));
-    status_->setFrameShape(QFrame::StyledPanel);
-    status_->setAutoFillBackground(true);
-    status_->setTextFormat(Qt::PlainText);
-    status_->setMinimumHeight(status_->fontMetrics().height() + 8);
+    status_ = newStatusLine(background_);
 
-    auto* lights = new QHBoxLayout;
-    lights->setSpacing(2);
-    for (const std::string& name : soundNames()) {
-        indicators_.push_back(new IndicatorLight(fromBytes(name), background_));
-        lights->addWidget(indicators_.back());
-    }
-    lights->addSpacing(10);
-    for (const std::string& name : generationNames()) {
-        indicators_.push_back(new IndicatorLight(fromBytes(name), background_));
-        lights->addWidget(indicators_.back());
-    }
-    lights->addStretch();
+    QHBoxLayout* lights = indicatorRow(background_, indicators_);
 
     const auto commandButton = [this](int id, const char* fallback) {
         auto* button = new QPushButton(QString::fromLatin1(fallback), background_);
@@ -133,16 +111,7 @@ void CCorvaneLauncherDlg::createWidgets() {
     for (QToolButton* button : {filtersButton_, searchButton_, favoritesButton_})
         buttons->addWidget(button);
 
-    screenshotPane_ = new QWidget(background_);
-    auto* shots = new QVBoxLayout(screenshotPane_);
-    shots->setContentsMargins(0, 0, 0, 0);
-    for (QLabel*& shot : screenshots_) {
-        shot = new QLabel(screenshotPane_);
-        shot->setFixedSize(kScreenshotSize);
-        shot->setPixmap(defaultScreenshot(kScreenshotSize));
-        shots->addWidget(shot);
-    }
-    shots->addStretch();
+    screenshotPane_ = screenshotColumn(background_, screenshots_, kScreenshotSize);
 
     auto* left = new QVBoxLayout;
     left->addLayout(top);
