@@ -132,6 +132,9 @@ void LanguageCatalan::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "Els valors SHA1 no coincideixen");
     add("M_ERR_PATCH_SRC_TOO_BIG", "El fitxer d'origen és massa gran per apedaçar-lo");
     add("M_ADJUSTED_ALL_PATHS", "El camí relatiu actual s'ha ajustat correctament");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "Els camins dels suports no comparteixen cap carpeta comuna, així que no hi ha cap camí "
+        "relatiu actual per ajustar. No s'ha canviat res.");
     add("PR_SEARCH_LAUNCHER", "S'està cercant al Launcher...");
     add("PR_SEARCH_CORVANE", "S'està cercant a les bases de dades de Corvane...");
     add("PR_GENERATE_CSV", "S'està generant el fitxer CSV...");

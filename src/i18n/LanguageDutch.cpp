@@ -129,6 +129,9 @@ void LanguageDutch::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "SHA1-waarden komen niet overeen");
     add("M_ERR_PATCH_SRC_TOO_BIG", "Bronbestand is te groot om te patchen");
     add("M_ADJUSTED_ALL_PATHS", "Huidig relatief pad is aangepast");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "De paden van de media hebben geen gemeenschappelijke map, dus er is geen huidig relatief "
+        "pad om aan te passen. Er is niets gewijzigd.");
     add("PR_SEARCH_LAUNCHER", "Launcher doorzoeken...");
     add("PR_SEARCH_CORVANE", "Corvane-databases doorzoeken...");
     add("PR_GENERATE_CSV", "CSV-bestand genereren...");

@@ -127,6 +127,9 @@ void LanguageEnglish::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "SHA1 values do not match");
     add("M_ERR_PATCH_SRC_TOO_BIG", "Source file too big to be patched");
     add("M_ADJUSTED_ALL_PATHS", "Adjusted current relative path successfully");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "The media paths share no common folder, so there is no current relative path to adjust. "
+        "Nothing was changed.");
     add("PR_SEARCH_LAUNCHER", "Searching Launcher...");
     add("PR_SEARCH_CORVANE", "Searching Corvane databases...");
     add("PR_GENERATE_CSV", "Generating CSV file...");

@@ -130,6 +130,9 @@ void LanguageFinnish::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "SHA1-arvot eivät täsmää");
     add("M_ERR_PATCH_SRC_TOO_BIG", "Lähdetiedosto on liian suuri paikattavaksi");
     add("M_ADJUSTED_ALL_PATHS", "Nykyinen suhteellinen polku muutettiin onnistuneesti");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "Mediatiedostojen poluilla ei ole yhteistä kansiota, joten nykyistä suhteellista polkua ei "
+        "voi muuttaa. Mitään ei muutettu.");
     add("PR_SEARCH_LAUNCHER", "Haetaan Launcher-tietokannoista...");
     add("PR_SEARCH_CORVANE", "Haetaan Corvane-tietokannoista...");
     add("PR_GENERATE_CSV", "Luodaan CSV-tiedostoa...");

@@ -129,6 +129,9 @@ void LanguageFrench::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "Les valeurs SHA1 ne correspondent pas");
     add("M_ERR_PATCH_SRC_TOO_BIG", "Le fichier source est trop volumineux pour être corrigé");
     add("M_ADJUSTED_ALL_PATHS", "Le chemin relatif actuel a été ajusté avec succès");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "Les chemins des supports n'ont aucun dossier en commun : il n'y a donc pas de chemin "
+        "relatif actuel à ajuster. Rien n'a été modifié.");
     add("PR_SEARCH_LAUNCHER", "Recherche dans le Lanceur...");
     add("PR_SEARCH_CORVANE", "Recherche dans les bases de données Corvane...");
     add("PR_GENERATE_CSV", "Génération du fichier CSV...");

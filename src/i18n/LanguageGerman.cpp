@@ -130,6 +130,9 @@ void LanguageGerman::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "SHA1-Werte stimmen nicht überein");
     add("M_ERR_PATCH_SRC_TOO_BIG", "Quelldatei ist zu groß zum Patchen");
     add("M_ADJUSTED_ALL_PATHS", "Aktueller relativer Pfad wurde erfolgreich angepasst");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "Die Pfade der Medien haben keinen gemeinsamen Ordner, daher gibt es keinen aktuellen "
+        "relativen Pfad zum Anpassen. Es wurde nichts geändert.");
     add("PR_SEARCH_LAUNCHER", "Launcher wird durchsucht...");
     add("PR_SEARCH_CORVANE", "Corvane-Datenbanken werden durchsucht...");
     add("PR_GENERATE_CSV", "CSV-Datei wird erstellt...");

@@ -129,6 +129,9 @@ void LanguageItalian::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "I valori SHA1 non corrispondono");
     add("M_ERR_PATCH_SRC_TOO_BIG", "Il file di origine è troppo grande per applicarvi la patch");
     add("M_ADJUSTED_ALL_PATHS", "Il percorso relativo corrente è stato regolato correttamente");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "I percorsi dei supporti non hanno alcuna cartella in comune, quindi non c'è un percorso "
+        "relativo corrente da regolare. Non è stato modificato nulla.");
     add("PR_SEARCH_LAUNCHER", "Ricerca nel Launcher...");
     add("PR_SEARCH_CORVANE", "Ricerca nei database Corvane...");
     add("PR_GENERATE_CSV", "Generazione del file CSV...");

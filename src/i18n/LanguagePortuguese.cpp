@@ -129,6 +129,9 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "Os valores SHA1 não coincidem");
     add("M_ERR_PATCH_SRC_TOO_BIG", "O arquivo de origem é grande demais para aplicar o patch");
     add("M_ADJUSTED_ALL_PATHS", "O caminho relativo atual foi ajustado com sucesso");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "Os caminhos das mídias não têm nenhuma pasta em comum, portanto não há caminho relativo "
+        "atual para ajustar. Nada foi alterado.");
     add("PR_SEARCH_LAUNCHER", "Pesquisando no Launcher...");
     add("PR_SEARCH_CORVANE", "Pesquisando nos bancos de dados do Corvane...");
     add("PR_GENERATE_CSV", "Gerando o arquivo CSV...");

@@ -130,6 +130,9 @@ void LanguageSpanish::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "Los valores SHA1 no coinciden");
     add("M_ERR_PATCH_SRC_TOO_BIG", "El archivo de origen es demasiado grande para parchearlo");
     add("M_ADJUSTED_ALL_PATHS", "La ruta relativa actual se ha ajustado correctamente");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "Las rutas de los soportes no comparten ninguna carpeta común, así que no hay ninguna ruta "
+        "relativa actual que ajustar. No se ha cambiado nada.");
     add("PR_SEARCH_LAUNCHER", "Buscando en el Launcher...");
     add("PR_SEARCH_CORVANE", "Buscando en las bases de datos de Corvane...");
     add("PR_GENERATE_CSV", "Generando el archivo CSV...");

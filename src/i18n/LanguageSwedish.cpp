@@ -129,6 +129,9 @@ void LanguageSwedish::fillKeys() {
     add("M_ERR_PATCH_SHA1_NOT_MATCH", "SHA1-värdena stämmer inte överens");
     add("M_ERR_PATCH_SRC_TOO_BIG", "Källfilen är för stor för att patchas");
     add("M_ADJUSTED_ALL_PATHS", "Den aktuella relativa sökvägen har justerats");
+    add("M_ERR_NO_RELATIVE_PATH",
+        "Mediernas sökvägar har ingen gemensam mapp, så det finns ingen aktuell relativ sökväg att "
+        "justera. Inget har ändrats.");
     add("PR_SEARCH_LAUNCHER", "Söker i Launcher...");
     add("PR_SEARCH_CORVANE", "Söker i Corvane-databaserna...");
     add("PR_GENERATE_CSV", "Skapar CSV-fil...");

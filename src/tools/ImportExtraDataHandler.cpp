@@ -45,21 +45,74 @@ int32_t idOf(std::string_view text) {
     return static_cast<int32_t>(std::clamp<long>(id, INT32_MIN, INT32_MAX));
 }
 
-// Generation flags, sound flags, genres ("g1" or "g1|g2") and screenshot suffix.
-void readDataLine(std::string_view line, ExtraDataRecord& record) {
+// Generation flags, sound flags, genres ("g1" or "g1|g2") and screenshot suffix. False for a
+// line without the four fields: the record's data line is missing and this is likely its SHA-1
+// line, whose hex digits would otherwise be taken for flags.
+bool readDataLine(std::string_view line, ExtraDataRecord& record) {
     const std::vector<std::string_view> fields = split(line, ',');
-    const auto field = [&fields](size_t i) { return i < fields.size() ? fields[i] : ""; };
-    record.generation = eightBits(field(0));
-    record.sound = eightBits(field(1));
-    const std::string_view genres = field(2);
+    if (fields.size() < 4)
+        return false;
+    record.generation = eightBits(fields[0]);
+    record.sound = eightBits(fields[1]);
+    const std::string_view genres = fields[2];
     const size_t bar = genres.find('|');
     record.genre1 = eightBits(genres.substr(0, bar));
     record.genre2 = bar == std::string_view::npos ? 0 : eightBits(genres.substr(bar + 1));
-    record.suffix.assign(field(3));
+    record.suffix.assign(fields[3]);
+    return true;
 }
 
 int storableGenre(uint8_t genre) {
     return genre <= kLargestStorableGenre ? genre : 0;
+}
+
+bool isLinkedId(int32_t id) {
+    return id >= kFirstLinkedId && id <= kLastLinkedId;
+}
+
+// Overwrite replaces the profile's flags by the record's, Merge adds the record's; nothing for
+// Skip.
+std::optional<long> mergedFlags(MergeMode mode, long own, uint8_t record) {
+    switch (mode) {
+        case MergeMode::Skip:
+            break;
+        case MergeMode::Overwrite:
+            return record;
+        case MergeMode::Merge:
+            return own | record;
+    }
+    return std::nullopt;
+}
+
+// Merge fills the profile's free genre places and keeps the genres it has.
+bool mergeGenres(MergeMode mode, Game& game, const ExtraDataRecord& record) {
+    const int genre1 = storableGenre(record.genre1);
+    const int genre2 = storableGenre(record.genre2);
+    switch (mode) {
+        case MergeMode::Skip:
+            return false;
+        case MergeMode::Overwrite:
+            game.genre1 = genre1;
+            game.genre2 = genre2;
+            return true;
+        case MergeMode::Merge:
+            if (game.genre1 == 0) {
+                game.genre1 = genre1;
+                if (game.genre2 == 0)
+                    game.genre2 = genre2;
+                return true;
+            }
+            if (game.genre2 == 0) {
+                game.genre2 = genre1;
+                return true;
+            }
+            return false;
+    }
+    return false;
+}
+
+bool wanted(SetMode mode, const std::string& current) {
+    return mode == SetMode::Overwrite || (mode == SetMode::SetIfEmpty && current.empty());
 }
 
 }  // namespace
@@ -95,8 +148,8 @@ bool ImportExtraDataHandler::Load() {
             case Expect::Record:
                 break;
             case Expect::DataLine:
-                readDataLine(line, pending);
-                expect = Expect::Sha1Line;
+                // A record without its data line is dropped with the lines up to the next "#".
+                expect = readDataLine(line, pending) ? Expect::Sha1Line : Expect::Record;
                 break;
             case Expect::Sha1Line:
                 addRecord(pending, line);
@@ -129,7 +182,7 @@ const ExtraDataRecord* ImportExtraDataHandler::Find(std::string_view sha1) const
 }
 
 std::string ImportExtraDataHandler::GenerationMsxLink(int32_t id) {
-    if (id < kFirstLinkedId || id > kLastLinkedId)
+    if (!isLinkedId(id))
         return {};
     return generationMsxLink(std::to_string(id));
 }
@@ -165,6 +218,48 @@ bool ImportExtraDataHandler::ApplyToNewProfile(Game& game, const std::string& sh
         game.image2 = (*screenshots)[1];
     }
     return true;
+}
+
+bool ImportExtraDataHandler::ImportIntoProfile(Game& game, const ExtraDataRecord& record,
+                                               const ExtraDataOptions& options) const {
+    bool changed = false;
+    if (const auto flags =
+            mergedFlags(options.generation, game.generationValue(), record.generation)) {
+        game.setGenerationValue(*flags);
+        changed = true;
+    }
+    if (const auto flags = mergedFlags(options.sound, game.soundByte(), record.sound)) {
+        game.setSoundValue(*flags);
+        changed = true;
+    }
+    changed |= mergeGenres(options.genre, game, record);
+
+    if (isLinkedId(record.id)) {
+        std::string id = std::to_string(record.id);
+        if (game.generationMsxId != id) {
+            game.generationMsxId = std::move(id);
+            changed = true;
+        }
+        if (wanted(options.infoFile, game.infoFile)) {
+            game.infoFile = GenerationMsxLink(record.id);
+            changed = true;
+        }
+    }
+
+    if (record.id > 0 && wanted(options.screenshots, game.image1)) {
+        const std::optional<std::array<std::string, 2>> screenshots = ScreenshotPaths(record);
+        if (screenshots && isRegularFile((*screenshots)[0])) {
+            game.image1 = (*screenshots)[0];
+            game.image2 = (*screenshots)[1];
+            changed = true;
+        } else if (options.screenshots == SetMode::Overwrite) {
+            // The record's screenshots are gone: the profile must not keep another record's.
+            game.image1.clear();
+            game.image2.clear();
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 bool ImportExtraDataHandler::MachineFromGeneration(Game& game, const std::string& sha1) const {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/ExtraDataOptions.h"
+
 namespace corvane {
 
 class Game;
@@ -45,6 +47,11 @@ public:
     // Gives a profile being created the generation, sound, genres, Generation-MSX id and link
     // and screenshots of its record. False, changing nothing, when the SHA-1 has no record.
     bool ApplyToNewProfile(Game& game, const std::string& sha1) const;
+    // Changes an existing profile by its record as the options say. True when the change counts:
+    // a chosen generation, sound or genre mode counts whatever it changed, a new Generation-MSX
+    // id counts, and so does setting the link or setting or emptying the screenshots.
+    bool ImportIntoProfile(Game& game, const ExtraDataRecord& record,
+                           const ExtraDataOptions& options) const;
     // Sets the profile's machine from the lowest generation of its record. False, changing
     // nothing, without a record or without a generation in it.
     bool MachineFromGeneration(Game& game, const std::string& sha1) const;

@@ -205,3 +205,34 @@ TEST(ImportExtraData, MachineFollowsTheLowestGeneration) {
     EXPECT_EQ(machineOf('e'), "unchanged");
     EXPECT_EQ(machineOf('f'), "unchanged");
 }
+
+TEST(ImportExtraData, MalformedRecordsGiveNoDataToTheirSha1s) {
+    TempDir dir;
+    // 1: its data line is missing, so its SHA-1 line must not be read as data, nor the wrapped
+    //    SHA-1 line after it as its SHA-1s.
+    // 2: letters where numbers belong read as 0, digits up to the first non-digit count.
+    // 3: listed under two records; the first keeps it, the second keeps its other SHA-1.
+    // 4: empty SHA-1 items are no SHA-1s; a line of nothing but "|" gives no record.
+    // 5: the last record ends before its SHA-1 line.
+    dir.write("extra-data.dat", "#1\n3" + sha('1').substr(1) + "|" + sha('a') + "\n" + sha('b') +
+                                    "\n" + record("2", "two,12abc,x|3y,", sha('c')) +
+                                    record("3", "1,1,1,", sha('d')) +
+                                    record("30", "8,8,8,", "|" + sha('d') + "|" + sha('e')) +
+                                    record("4", "4,4,4,", "||") + "#5\n2,2,2,\n-- end\n\n");
+    const ImportExtraDataHandler handler(dir.path(), true);
+    EXPECT_EQ(handler.Find(sha('1')), nullptr);
+    EXPECT_EQ(handler.Find(sha('a')), nullptr);
+    EXPECT_EQ(handler.Find(sha('b')), nullptr);
+    const ExtraDataRecord* c = handler.Find(sha('c'));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->generation, 0);
+    EXPECT_EQ(c->sound, 12);
+    EXPECT_EQ(c->genre1, 0);
+    EXPECT_EQ(c->genre2, 3);
+    ASSERT_NE(handler.Find(sha('d')), nullptr);
+    EXPECT_EQ(handler.Find(sha('d'))->id, 3);
+    ASSERT_NE(handler.Find(sha('e')), nullptr);
+    EXPECT_EQ(handler.Find(sha('e'))->id, 30);
+    EXPECT_EQ(handler.Find(""), nullptr);
+    EXPECT_EQ(handler.size(), 3u);
+}
