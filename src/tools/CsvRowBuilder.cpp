@@ -2,6 +2,7 @@
 #include "tools/CsvRowBuilder.h"
 
 #include <array>
+#include <optional>
 
 #include "common/TextDecoding.h"
 #include "common/TextSource.h"
