@@ -103,4 +103,36 @@ std::u32string decodeText(std::string_view bytes) {
     return out;
 }
 
+void appendUtf8(char32_t u, std::string& out) {
+    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+    if (u < 0x80) {
+        out.push_back(byte(u));
+    } else if (u < 0x800) {
+        out.push_back(byte(0xC0 | (u >> 6)));
+        out.push_back(byte(0x80 | (u & 0x3F)));
+    } else if (u < 0x10000) {
+        out.push_back(byte(0xE0 | (u >> 12)));
+        out.push_back(byte(0x80 | ((u >> 6) & 0x3F)));
+        out.push_back(byte(0x80 | (u & 0x3F)));
+    } else {
+        out.push_back(byte(0xF0 | (u >> 18)));
+        out.push_back(byte(0x80 | ((u >> 12) & 0x3F)));
+        out.push_back(byte(0x80 | ((u >> 6) & 0x3F)));
+        out.push_back(byte(0x80 | (u & 0x3F)));
+    }
+}
+
+std::string utf8Text(std::string_view bytes) {
+    if (isValidUtf8(bytes)) {
+        if (bytes.starts_with(kByteOrderMark))
+            bytes.remove_prefix(kByteOrderMark.size());
+        return std::string(bytes);
+    }
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (char c : bytes)
+        appendUtf8(windows1252CodePoint(static_cast<unsigned char>(c)), out);
+    return out;
+}
+
 }  // namespace corvane

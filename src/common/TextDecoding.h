@@ -20,4 +20,10 @@ char16_t windows1252CodePoint(unsigned char byte);
 // The same into a buffer the caller reuses, replacing its content.
 void decodeText(std::string_view bytes, std::u32string& out);
 
+// The bytes as UTF-8 text, read the way decodeText reads them: valid UTF-8 comes back unchanged
+// (but for a leading byte order mark), anything else is taken as Windows-1252.
+std::string utf8Text(std::string_view bytes);
+// Appends the UTF-8 form of one code point.
+void appendUtf8(char32_t codePoint, std::string& out);
+
 }  // namespace corvane

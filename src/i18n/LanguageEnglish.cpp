@@ -167,6 +167,30 @@ void LanguageEnglish::fillKeys() {
     add("CSV_TITLE_IN_CORVANE_DB", "Title in Corvane Database");
     add("CSV_ROM_START", "ROM Start");
     add("CSV_DISK_TAPE_START_COMMAND", "Disk / Tape Start Command");
+    // The file's other column titles, which dialogs also show under identifiers: the export,
+    // away from the dialogs, reads keys only.
+    add("CSV_LAUNCHER_DATABASE", "Launcher Database");
+    add("CSV_MACHINE", "Machine");
+    add("CSV_SLOT1", "Slot 1");
+    add("CSV_SLOT2", "Slot 2");
+    add("CSV_DISKA", "Disk A");
+    add("CSV_DISKB", "Disk B");
+    add("CSV_TAPE", "Tape");
+    add("CSV_IMAGE1", "Image 1");
+    add("CSV_IMAGE2", "Image 2");
+    add("CSV_OPENMSX_ARGUMENTS", "openMSX Arguments");
+    add("CSV_FMSX_ARGUMENTS", "fMSX Arguments");
+    add("CSV_SHA1", "SHA1");
+    add("CSV_SYSTEM", "System");
+    add("CSV_COMPANY", "Company");
+    add("CSV_YEAR", "Year");
+    add("CSV_COUNTRY", "Country");
+    add("CSV_GOOD_MSX", "Good MSX");
+    add("CSV_MAPPER", "Mapper");
+    add("CSV_REMARK", "Remark");
+    add("CSV_GENERATION", "Generation");
+    add("CSV_SOUND", "Sound");
+    add("CSV_GENRE", "Genre");
     add("BR", "Brazil");
     add("CA", "Canada");
     add("GB", "England");
