@@ -76,7 +76,7 @@ std::string mediaShown(const FillMedia& media) {
 
 // A switch that turns one of the request's flags off.
 Row offSwitch(std::string name, std::string help, bool FillRequest::*flag) {
-    return {.spec = {.name = std::move(name), .placeholder = "", .help = std::move(help)},
+    return {.entry = {.name = std::move(name), .placeholder = "", .help = std::move(help)},
             .set = [flag](FillArguments& arguments, const std::string&, std::string&) {
                 arguments.request.*flag = false;
                 return true;
@@ -85,41 +85,41 @@ Row offSwitch(std::string name, std::string help, bool FillRequest::*flag) {
 
 std::vector<Row> fillRows() {
     return {
-        {.spec = {.name = "--new",
-                  .placeholder = "NAME",
-                  .help = "create the database NAME; without DIRECTORY it stays empty"},
+        {.entry = {.name = "--new",
+                   .placeholder = "NAME",
+                   .help = "create the database NAME; without DIRECTORY it stays empty"},
          .set = [](FillArguments& a, const std::string& v,
                    std::string& p) { return takeTarget(a, FillTarget::New, v, p); }},
-        {.spec = {.name = "--existing", .placeholder = "NAME", .help = "add to the database NAME"},
+        {.entry = {.name = "--existing", .placeholder = "NAME", .help = "add to the database NAME"},
          .set = [](FillArguments& a, const std::string& v,
                    std::string& p) { return takeTarget(a, FillTarget::Existing, v, p); }},
-        {.spec = {.name = "--overwrite",
-                  .placeholder = "",
-                  .help = "replace the existing database's profiles instead"},
+        {.entry = {.name = "--overwrite",
+                   .placeholder = "",
+                   .help = "replace the existing database's profiles instead"},
          .set =
              [](FillArguments& a, const std::string&, std::string&) {
                  a.overwrite = true;
                  return true;
              }},
-        {.spec = {.name = "--name-from",
-                  .placeholder = "file|emulator",
-                  .help = "name profiles after their file or after the title the emulator's "
-                          "software databases give"},
+        {.entry = {.name = "--name-from",
+                   .placeholder = "file|emulator",
+                   .help = "name profiles after their file or after the title the emulator's "
+                           "software databases give"},
          .set = takeNaming,
          .shownDefault =
              [](const FillArguments& a) {
                  return a.request.naming == FillNaming::FileName ? "file" : "emulator";
              }},
-        {.spec = {.name = "--media",
-                  .placeholder = "LIST",
-                  .help = "the loose files to take, a comma list of rom, disk, tape, zip; with "
-                          "zip, every medium inside archives"},
+        {.entry = {.name = "--media",
+                   .placeholder = "LIST",
+                   .help = "the loose files to take, a comma list of rom, disk, tape, zip; with "
+                           "zip, every medium inside archives"},
          .set = takeMedia,
          .shownDefault = [](const FillArguments& a) { return mediaShown(a.request.media); }},
-        {.spec = {.name = "--machine",
-                  .placeholder = "NAME",
-                  .help = "the machine of the new profiles",
-                  .needsText = true},
+        {.entry = {.name = "--machine",
+                   .placeholder = "NAME",
+                   .help = "the machine of the new profiles",
+                   .needsText = true},
          .set =
              [](FillArguments& a, const std::string& v, std::string&) {
                  a.request.machine = v;

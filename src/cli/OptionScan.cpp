@@ -11,8 +11,8 @@ namespace {
 constexpr size_t kTextColumn = 24;
 constexpr size_t kLineWidth = 84;
 
-const std::vector<OptionSpec>& leadingCommonSpecs() {
-    static const std::vector<OptionSpec> specs = {
+const std::vector<OptionEntry>& leadingCommonEntries() {
+    static const std::vector<OptionEntry> entries = {
         {.name = "--base-dir",
          .placeholder = "DIR",
          .help = "the launcher's folder, with its settings.ini and databases (default: the "
@@ -23,35 +23,35 @@ const std::vector<OptionSpec>& leadingCommonSpecs() {
          .help = "the per-user folder the desktop menu's launcher uses, "
                  "$XDG_DATA_HOME/corvane-launcher, made when missing"},
     };
-    return specs;
+    return entries;
 }
 
-const OptionSpec kHelpSpec{.name = "--help", .placeholder = "", .help = "show this help"};
+const OptionEntry kHelpEntry{.name = "--help", .placeholder = "", .help = "show this help"};
 
 bool asksForHelp(const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
         if (argument == "--")
             return false;
-        if (argument == kHelpSpec.name)
+        if (argument == kHelpEntry.name)
             return true;
     }
     return false;
 }
 
-// The spec of an option and where it is: the command's own (index into specs) or common.
+// The entry of an option and where it is: the command's own (index into entries) or common.
 struct Found {
-    const OptionSpec* spec = nullptr;
+    const OptionEntry* entry = nullptr;
     std::optional<size_t> commandIndex;
 };
 
-Found findOption(const std::vector<OptionSpec>& specs, const std::string& name) {
-    for (size_t i = 0; i < specs.size(); ++i)
-        if (specs[i].name == name)
-            return {&specs[i], i};
-    for (const OptionSpec& spec : leadingCommonSpecs())
-        if (spec.name == name)
-            return {&spec, std::nullopt};
-    return kHelpSpec.name == name ? Found{&kHelpSpec, std::nullopt} : Found{};
+Found findOption(const std::vector<OptionEntry>& entries, const std::string& name) {
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].name == name)
+            return {&entries[i], i};
+    for (const OptionEntry& entry : leadingCommonEntries())
+        if (entry.name == name)
+            return {&entry, std::nullopt};
+    return kHelpEntry.name == name ? Found{&kHelpEntry, std::nullopt} : Found{};
 }
 
 // An option the command does not have, or a value given to one that takes none.
@@ -96,22 +96,22 @@ std::string wrapped(const std::string& text) {
     return out + "\n";
 }
 
-std::string helpEntry(const OptionSpec& spec, const std::optional<std::string>& shownDefault) {
-    std::string head = "  " + spec.name;
-    if (!spec.placeholder.empty())
-        head += " " + spec.placeholder;
+std::string helpLines(const OptionEntry& entry, const std::optional<std::string>& shownDefault) {
+    std::string head = "  " + entry.name;
+    if (!entry.placeholder.empty())
+        head += " " + entry.placeholder;
     head += head.size() < kTextColumn ? std::string(kTextColumn - head.size(), ' ')
                                       : "\n" + std::string(kTextColumn, ' ');
     return head +
-           wrapped(shownDefault ? spec.help + " (default: " + *shownDefault + ")" : spec.help);
+           wrapped(shownDefault ? entry.help + " (default: " + *shownDefault + ")" : entry.help);
 }
 
 }  // namespace
 
 OptionScan scanOptions(
-    const std::vector<OptionSpec>& specs, const std::vector<std::string>& arguments,
+    const std::vector<OptionEntry>& entries, const std::vector<std::string>& arguments,
     const std::string& workingDirectory, CommonOptions& common,
-    const std::function<bool(size_t spec, const std::string& value, std::string& problem)>& take,
+    const std::function<bool(size_t entry, const std::string& value, std::string& problem)>& take,
     const std::function<void(std::string path)>& addPath) {
     if (asksForHelp(arguments))
         return {.help = true, .problem = {}};
@@ -137,15 +137,15 @@ OptionScan scanOptions(
             option = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        const Found found = findOption(specs, option);
-        if (found.spec == nullptr || (found.spec->placeholder.empty() && value))
+        const Found found = findOption(entries, option);
+        if (found.entry == nullptr || (found.entry->placeholder.empty() && value))
             return {.help = false, .problem = refusedOption(argument)};
-        if (!found.spec->placeholder.empty() && !value) {
+        if (!found.entry->placeholder.empty() && !value) {
             if (i + 1 == arguments.size())
                 return {.help = false, .problem = missingValue(option)};
             value = arguments[++i];
         }
-        if (found.spec->needsText && value->empty())
+        if (found.entry->needsText && value->empty())
             return {.help = false, .problem = missingValue(option)};
         std::string problem;
         if (!found.commandIndex)
@@ -160,14 +160,14 @@ OptionScan scanOptions(
     return {};
 }
 
-std::string optionList(const std::vector<OptionSpec>& specs,
+std::string optionList(const std::vector<OptionEntry>& entries,
                        const std::vector<std::optional<std::string>>& shownDefaults) {
     std::string out;
-    for (const OptionSpec& spec : leadingCommonSpecs())
-        out += helpEntry(spec, std::nullopt);
-    for (size_t i = 0; i < specs.size(); ++i)
-        out += helpEntry(specs[i], i < shownDefaults.size() ? shownDefaults[i] : std::nullopt);
-    return out + helpEntry(kHelpSpec, std::nullopt);
+    for (const OptionEntry& entry : leadingCommonEntries())
+        out += helpLines(entry, std::nullopt);
+    for (size_t i = 0; i < entries.size(); ++i)
+        out += helpLines(entries[i], i < shownDefaults.size() ? shownDefaults[i] : std::nullopt);
+    return out + helpLines(kHelpEntry, std::nullopt);
 }
 
 }  // namespace corvane

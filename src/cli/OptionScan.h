@@ -9,7 +9,7 @@
 namespace corvane {
 
 // What the help and the parser know of one option.
-struct OptionSpec {
+struct OptionEntry {
     std::string name;         // "--media"
     std::string placeholder;  // what its value stands for ("LIST"); empty for a switch
     std::string help;
@@ -35,14 +35,14 @@ struct OptionScan {
 // options; "-" alone and anything not starting with "-" is a path, made full from the working
 // directory and handed to addPath once every option was taken (a null addPath takes none).
 OptionScan scanOptions(
-    const std::vector<OptionSpec>& specs, const std::vector<std::string>& arguments,
+    const std::vector<OptionEntry>& entries, const std::vector<std::string>& arguments,
     const std::string& workingDirectory, CommonOptions& common,
-    const std::function<bool(size_t spec, const std::string& value, std::string& problem)>& take,
+    const std::function<bool(size_t entry, const std::string& value, std::string& problem)>& take,
     const std::function<void(std::string path)>& addPath);
 
-// The option list of a help text: --base-dir and --user-data, the specs each with the default
+// The option list of a help text: --base-dir and --user-data, the entries each with the default
 // shown beside it when there is one, and --help.
-std::string optionList(const std::vector<OptionSpec>& specs,
+std::string optionList(const std::vector<OptionEntry>& entries,
                        const std::vector<std::optional<std::string>>& shownDefaults);
 
 }  // namespace corvane

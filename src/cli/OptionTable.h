@@ -14,7 +14,7 @@ namespace corvane {
 // fill, starting from Values{}: the same defaults as the dialog's.
 template <class Values>
 struct OptionRow {
-    OptionSpec spec;
+    OptionEntry entry;
     // Takes the option's value (empty for a switch) into the values; false with the line that
     // says what is wrong when it is not one the option takes.
     std::function<bool(Values&, const std::string& value, std::string& problem)> set;
@@ -44,14 +44,14 @@ ParsedOptions<Values> parseOptions(const OptionTable<Values>& table,
                                    const std::vector<std::string>& arguments,
                                    const std::string& workingDirectory) {
     ParsedOptions<Values> parsed;
-    std::vector<OptionSpec> specs;
+    std::vector<OptionEntry> entries;
     for (const OptionRow<Values>& row : table.rows)
-        specs.push_back(row.spec);
+        entries.push_back(row.entry);
     std::function<void(std::string)> addPath;
     if (table.addPath)
         addPath = [&](std::string path) { table.addPath(parsed.values, std::move(path)); };
     const OptionScan scan = scanOptions(
-        specs, arguments, workingDirectory, parsed.common,
+        entries, arguments, workingDirectory, parsed.common,
         [&](size_t row, const std::string& value, std::string& problem) {
             return table.rows[row].set(parsed.values, value, problem);
         },
@@ -66,14 +66,14 @@ ParsedOptions<Values> parseOptions(const OptionTable<Values>& table,
 template <class Values>
 std::string optionHelp(const OptionTable<Values>& table) {
     const Values defaults{};
-    std::vector<OptionSpec> specs;
+    std::vector<OptionEntry> entries;
     std::vector<std::optional<std::string>> shown;
     for (const OptionRow<Values>& row : table.rows) {
-        specs.push_back(row.spec);
+        entries.push_back(row.entry);
         shown.push_back(row.shownDefault ? std::optional(row.shownDefault(defaults))
                                          : std::nullopt);
     }
-    return optionList(specs, shown);
+    return optionList(entries, shown);
 }
 
 }  // namespace corvane

@@ -149,7 +149,7 @@ TEST(FillArgumentsTest, HelpWinsOverEverythingBeforeTheEndOfOptions) {
         << help;
     // Every option of the table is in the synopsis a usage error repeats.
     for (const OptionRow<FillArguments>& row : fillOptions().rows)
-        EXPECT_NE(fillSynopsis().find(row.spec.name), std::string::npos) << row.spec.name;
+        EXPECT_NE(fillSynopsis().find(row.entry.name), std::string::npos) << row.entry.name;
 }
 
 TEST(ArgumentPathTest, RelativeToTheWorkingDirectoryAndTidied) {

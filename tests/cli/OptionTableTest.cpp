@@ -28,13 +28,13 @@ bool takeCount(Sample& s, const std::string& value, std::string& problem) {
 
 OptionTable<Sample> sampleTable(bool takesPaths) {
     std::vector<OptionRow<Sample>> rows = {
-        {.spec = {.name = "--count", .placeholder = "N", .help = "how many", .needsText = true},
+        {.entry = {.name = "--count", .placeholder = "N", .help = "how many", .needsText = true},
          .set = takeCount,
          .shownDefault = [](const Sample& s) { return std::to_string(s.count); }},
-        {.spec = {.name = "--quiet",
-                  .placeholder = "",
-                  .help = "say nothing at all while the work goes on, however long it takes "
-                          "and whatever it finds on the way"},
+        {.entry = {.name = "--quiet",
+                   .placeholder = "",
+                   .help = "say nothing at all while the work goes on, however long it takes "
+                           "and whatever it finds on the way"},
          .set = [](Sample& s, const std::string&, std::string&) { return s.quiet = true; }}};
     OptionTable<Sample> table{.rows = std::move(rows), .addPath = nullptr};
     if (takesPaths)
