@@ -25,6 +25,8 @@ struct CliContext {
     // Where --user-data finds the per-user folder: XDG_DATA_HOME (empty when unset) and HOME.
     std::string xdgDataHome;
     std::string home;
+    // PATH, where a first start looks for openMSX.
+    std::string searchPath = {};
 };
 
 }  // namespace corvane

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/OperationResult.h"
+
 namespace corvane {
 
 // What corvane-cli's exit status tells a script.
@@ -14,5 +16,10 @@ enum class ExitStatus {
 inline int exitCode(ExitStatus status) {
     return static_cast<int>(status);
 }
+
+// The status of a run that was allowed to start, for every command alike. Only a run that the
+// user stopped, and that therefore did nothing, is Interrupted: one that got to its end says
+// how it ended, even when Ctrl+C came too late to stop it.
+ExitStatus exitStatusOf(OperationResult result, bool interrupted);
 
 }  // namespace corvane

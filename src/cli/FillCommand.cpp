@@ -5,11 +5,10 @@
 #include <optional>
 #include <set>
 
-#include "app/BaseDirectoryChoice.h"
-#include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
 #include "cli/CliContext.h"
 #include "cli/CliFillProgress.h"
+#include "cli/CliWorkspace.h"
 #include "cli/ExitStatus.h"
 #include "cli/FillArguments.h"
 #include "cli/ProgressLine.h"
@@ -19,12 +18,6 @@
 namespace corvane {
 
 namespace {
-
-int usageError(const CliContext& context, const std::string& problem) {
-    context.err << "corvane-cli fill: " << problem << '\n'
-                << fillSynopsis() << "Try 'corvane-cli fill --help' for more.\n";
-    return exitCode(ExitStatus::Usage);
-}
 
 bool hasRepeatedPath(const std::vector<std::string>& paths) {
     std::set<std::string> seen;
@@ -44,54 +37,63 @@ std::optional<std::string> unknownMachineProblem(const std::vector<std::string>&
     return problem;
 }
 
+int refused(const CliContext& context, const TextSource& texts, const std::string& key) {
+    context.err << texts.text(key) << '\n';
+    return exitCode(ExitStatus::Failed);
+}
+
+// The checks of a request, in the dialog's order; the exit status when one fails.
+std::optional<int> checkFill(const CliContext& context, CliWorkspace& workspace,
+                             FillOperation& operation, FillArguments& arguments) {
+    FillRequest& request = arguments.request;
+    // The dialog's list never takes a directory twice.
+    if (hasRepeatedPath(request.paths))
+        return refused(context, workspace.texts(), "M_ERR_DIR_EXIST");
+    const std::vector<std::string>& machines = workspace.machineList();
+    if (!arguments.machineGiven)
+        request.machine = MachineCatalogue::defaultMachine(machines);
+    else if (auto problem = unknownMachineProblem(machines, request.machine))
+        return usageError(context, fillText(), *problem);
+    if (const std::optional<std::string> key = operation.refusal(request))
+        return refused(context, workspace.texts(), *key);
+    return std::nullopt;
+}
+
+// The completion message on standard output, the others on standard error; the exit status.
+int reportFill(const CliContext& context, const TextSource& texts, const FillReport& report) {
+    const ExitStatus status = exitStatusOf(report.result, context.interrupted);
+    // Only a stop leaves nothing done; the database is as it was.
+    if (report.result == OperationResult::NothingDone)
+        return exitCode(status);
+    if (!report.message.empty())
+        context.out << report.message << '\n' << std::flush;
+    if (!report.notReadMessage.empty())
+        context.err << report.notReadMessage << '\n';
+    if (const char* key = resultMessageKey(report.result))
+        context.err << texts.text(key) << '\n';
+    // A script must not take an unwritten report for success.
+    return exitCode(status == ExitStatus::Done && !context.out ? ExitStatus::Failed : status);
+}
+
 }  // namespace
 
 int runFillCommand(const std::vector<std::string>& arguments, const CliContext& context) {
-    FillArguments parsed = parseFillArguments(arguments, context.workingDirectory);
-    if (parsed.usage == FillUsage::Help) {
-        context.out << fillHelp();
-        return exitCode(ExitStatus::Done);
-    }
-    if (parsed.usage != FillUsage::Run)
-        return usageError(context, fillUsageProblem(parsed));
-
-    // The launcher's own choice, so that --user-data finds the desktop start's files and a
-    // folder that is not there is named rather than failing as an I/O error later.
-    StartOptions startOptions;
-    if (parsed.baseDirectoryGiven)
-        startOptions.baseDirectory = parsed.baseDirectory;
-    startOptions.userData = parsed.userData;
-    const BaseDirectoryChoice base =
-        chooseBaseDirectory(startOptions, {.workingDirectory = context.workingDirectory,
-                                           .xdgDataHome = context.xdgDataHome,
-                                           .home = context.home});
+    ParsedOptions<FillArguments> parsed = parseFillArguments(arguments, context.workingDirectory);
+    if (auto status =
+            answeredWithoutRun(context, fillText(), fillHelp(), parsed.help, parsed.problem))
+        return *status;
+    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
     if (!base.problem.empty())
-        return usageError(context, base.problem);
+        return usageError(context, fillText(), base.problem);
 
     // Before the prompter, which clears it before a message.
     std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
-    CCorvaneLauncherApp app(base.directory, prompter);
-    app.loadSettings();
-    app.setLockWait(context.lockWait);
-    const TextSource& texts = app.texts();
-    const std::string corvanePath = app.corvanePath();
-    auto refuse = [&](const std::string& key) {
-        context.err << texts.text(key) << '\n';
-        return exitCode(ExitStatus::Failed);
-    };
-
-    // The dialog's list never takes a directory twice.
-    if (hasRepeatedPath(parsed.request.paths))
-        return refuse("M_ERR_DIR_EXIST");
-    const std::vector<std::string>& machines = app.machineList();
-    if (!parsed.machineGiven)
-        parsed.request.machine = MachineCatalogue::defaultMachine(machines);
-    else if (auto problem = unknownMachineProblem(machines, parsed.request.machine))
-        return usageError(context, *problem);
-    FillOperation operation(app.store(), app.favorites(), app.sha1Cache(), texts);
-    if (const std::optional<std::string> refused = operation.refusal(parsed.request))
-        return refuse(*refused);
+    CliWorkspace workspace(base.directory, prompter, context);
+    const TextSource& texts = workspace.texts();
+    FillOperation operation(workspace.store(), workspace.favorites(), workspace.sha1Cache(), texts);
+    if (const std::optional<int> status = checkFill(context, workspace, operation, parsed.values))
+        return *status;
 
     if (context.terminalColumns > 0) {
         line.emplace(context.err, context.terminalColumns);
@@ -99,23 +101,11 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     }
     CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
                              texts.text("L_SCANNING"));
-    FillJob job = operation.prepare(std::move(parsed.request), app.softwareSources());
+    FillJob job = operation.prepare(std::move(parsed.values.request), workspace.softwareSources());
     job.run(progress, prompter, texts);
     if (line)
         line->clear();
-    const FillReport report = operation.finish(job);
-    // Only a stop leaves nothing done; the database is as it was.
-    if (report.result == OperationResult::NothingDone)
-        return exitCode(context.interrupted ? ExitStatus::Interrupted : ExitStatus::Failed);
-
-    if (!report.message.empty())
-        context.out << report.message << '\n' << std::flush;
-    if (!report.notReadMessage.empty())
-        context.err << report.notReadMessage << '\n';
-    if (const char* key = resultMessageKey(report.result))
-        return refuse(key);
-    // A script must not take an unwritten report for success.
-    return exitCode(context.out ? ExitStatus::Done : ExitStatus::Failed);
+    return reportFill(context, texts, operation.finish(job));
 }
 
 }  // namespace corvane

@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     const corvane::InterruptWatch watch;
     const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
+    const char* searchPath = std::getenv("PATH");
     const corvane::CliContext context{
         .out = std::cout,
         .err = std::cerr,
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
         .interrupted = watch.interrupted(),
         .xdgDataHome = xdgDataHome ? xdgDataHome : "",
         .home = corvane::homeFolder(),
+        .searchPath = searchPath ? searchPath : "",
     };
     return corvane::runCommandLine({argv + 1, argv + argc}, context);
 }

@@ -14,15 +14,17 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-FillArguments parse(const Arguments& arguments) {
+ParsedOptions<FillArguments> parse(const Arguments& arguments) {
     return parseFillArguments(arguments, "/home/user/games");
 }
 
 TEST(FillArgumentsTest, DefaultsAreTheDialogs) {
-    const FillArguments parsed = parse({"--new", "Fresh"});
-    ASSERT_EQ(parsed.usage, FillUsage::Run);
-    EXPECT_EQ(parsed.baseDirectory, "/home/user/games");
-    const FillRequest& request = parsed.request;
+    const ParsedOptions<FillArguments> parsed = parse({"--new", "Fresh"});
+    ASSERT_FALSE(parsed.help);
+    ASSERT_EQ(parsed.problem, "");
+    EXPECT_EQ(parsed.common.baseDirectory, std::nullopt);
+    EXPECT_FALSE(parsed.common.userData);
+    const FillRequest& request = parsed.values.request;
     EXPECT_EQ(request.target, FillTarget::New);
     EXPECT_EQ(request.databaseName, "Fresh");
     EXPECT_TRUE(request.paths.empty());
@@ -34,22 +36,24 @@ TEST(FillArgumentsTest, DefaultsAreTheDialogs) {
     EXPECT_TRUE(request.searchSubdirectories);
     EXPECT_TRUE(request.extraData);
     EXPECT_FALSE(request.dropped);
-    EXPECT_FALSE(parsed.machineGiven);
+    EXPECT_FALSE(parsed.values.machineGiven);
 
-    const FillArguments existing = parse({"roms", "--existing", "Db"});
-    ASSERT_EQ(existing.usage, FillUsage::Run);
-    EXPECT_EQ(existing.request.target, FillTarget::Existing);
-    EXPECT_EQ(existing.request.mode, FillMode::Append);
-    EXPECT_EQ(existing.request.paths, Arguments{"/home/user/games/roms"});
+    const ParsedOptions<FillArguments> existing =
+        parse({"roms", "--existing", "Db", "--user-data"});
+    ASSERT_EQ(existing.problem, "");
+    EXPECT_TRUE(existing.common.userData);
+    EXPECT_EQ(existing.values.request.target, FillTarget::Existing);
+    EXPECT_EQ(existing.values.request.mode, FillMode::Append);
+    EXPECT_EQ(existing.values.request.paths, Arguments{"/home/user/games/roms"});
 }
 
 TEST(FillArgumentsTest, EveryOptionAndFullPaths) {
-    const FillArguments parsed =
+    const ParsedOptions<FillArguments> parsed =
         parse({"--existing=My Db", "--overwrite", "--name-from", "emulator", "--media=disk,tape",
                "--machine", "Philips NMS 8250", "--no-backup", "--no-subdirs", "--no-extra-data",
                "--base-dir", "../launcher/", "a//b/./", "/abs/./x/", "-", "--", "--help", "-x"});
-    ASSERT_EQ(parsed.usage, FillUsage::Run) << fillUsageProblem(parsed);
-    const FillRequest& request = parsed.request;
+    ASSERT_EQ(parsed.problem, "");
+    const FillRequest& request = parsed.values.request;
     EXPECT_EQ(request.databaseName, "My Db");
     EXPECT_EQ(request.mode, FillMode::Overwrite);
     EXPECT_EQ(request.naming, FillNaming::Emulator);
@@ -58,23 +62,23 @@ TEST(FillArgumentsTest, EveryOptionAndFullPaths) {
     EXPECT_TRUE(request.media.tape);
     EXPECT_FALSE(request.media.zip);
     EXPECT_EQ(request.machine, "Philips NMS 8250");
-    EXPECT_TRUE(parsed.machineGiven);
+    EXPECT_TRUE(parsed.values.machineGiven);
     EXPECT_FALSE(request.backup);
     EXPECT_FALSE(request.searchSubdirectories);
     EXPECT_FALSE(request.extraData);
     // The folder before ".." is not there to resolve it.
-    EXPECT_EQ(parsed.baseDirectory, "/home/user/games/../launcher");
+    EXPECT_EQ(parsed.common.baseDirectory, "/home/user/games/../launcher");
     EXPECT_EQ(request.paths, (Arguments{"/home/user/games/a/b", "/abs/x", "/home/user/games/-",
                                         "/home/user/games/--help", "/home/user/games/-x"}));
     // A name that starts like an option is a name after --new.
-    EXPECT_EQ(parse({"--new", "--odd"}).request.databaseName, "--odd");
+    EXPECT_EQ(parse({"--new", "--odd"}).values.request.databaseName, "--odd");
 }
 
 TEST(FillArgumentsTest, MediaSubsets) {
     auto media = [](const std::string& list) {
-        const FillArguments parsed = parse({"--new", "Db", "--media", list});
-        EXPECT_EQ(parsed.usage, FillUsage::Run) << list;
-        const FillMedia m = parsed.request.media;
+        const ParsedOptions<FillArguments> parsed = parse({"--new", "Db", "--media", list});
+        EXPECT_EQ(parsed.problem, "") << list;
+        const FillMedia m = parsed.values.request.media;
         return std::string(m.rom ? "r" : "") + (m.disk ? "d" : "") + (m.tape ? "t" : "") +
                (m.zip ? "z" : "");
     };
@@ -86,61 +90,66 @@ TEST(FillArgumentsTest, MediaSubsets) {
 }
 
 TEST(FillArgumentsTest, UsageErrorsSayWhatIsWrong) {
-    struct Case {
-        Arguments arguments;
-        FillUsage usage;
-        std::string culprit;
-        std::string said;  // part of the problem line
+    const std::string media = "--media takes rom, disk, tape, zip separated by commas, ";
+    const std::vector<std::pair<Arguments, std::string>> cases = {
+        {{"--new", "Db", "--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"--new", "Db", "-n"}, "unknown option '-n'"},
+        {{"--new", "Db", "--no-backup=yes"}, "option '--no-backup' takes no value"},
+        {{"--new", "Db", "--user-data=yes"}, "option '--user-data' takes no value"},
+        {{"--new", "Db", "--frob=x"}, "option '--frob' takes no value"},
+        {{"--new"}, "option '--new' needs a value"},
+        {{"--existing", "Db", "dir", "--media"}, "option '--media' needs a value"},
+        {{"--new", "Db", "--machine="}, "option '--machine' needs a value"},
+        {{"--new", "Db", "--base-dir", ""}, "option '--base-dir' needs a value"},
+        {{"--new", "Db", "--base-dir"}, "option '--base-dir' needs a value"},
+        {{"dir"}, "name the database: --new NAME or --existing NAME"},
+        {{"--overwrite", "dir"}, "name the database: --new NAME or --existing NAME"},
+        {{"--new", "A", "--existing", "B", "dir"},
+         "name one database, once: --new NAME or --existing NAME"},
+        // The first problem met wins over those of later arguments.
+        {{"--existing", "A", "--existing", "B", "--frob"},
+         "name one database, once: --new NAME or --existing NAME"},
+        {{"--frob", "--existing", "A", "--existing", "B"}, "unknown option '--frob'"},
+        {{"--new", "A", "--overwrite"}, "--overwrite goes with --existing"},
+        {{"--new", "A", "--name-from", "title"}, "--name-from takes file or emulator, not 'title'"},
+        {{"--new", "A", "--name-from="}, "--name-from takes file or emulator, not ''"},
+        {{"--new", "A", "--media", ""}, media + "without empty items"},
+        {{"--new", "A", "--media", "rom,,disk"}, media + "without empty items"},
+        {{"--new", "A", "--media", "rom,"}, media + "without empty items"},
+        {{"--new", "A", "--media", "rom,cart"}, media + "not 'cart'"},
+        {{"--new", "A", "--media", "ROM"}, media + "not 'ROM'"},
+        {{"--existing", "Db"}, "give at least one DIRECTORY to add to an existing database"},
+        {{"--existing", "Db", "--"}, "give at least one DIRECTORY to add to an existing database"},
     };
-    const std::vector<Case> cases = {
-        {{"--new", "Db", "--frobnicate"}, FillUsage::UnknownOption, "--frobnicate", "unknown"},
-        {{"--new", "Db", "-n"}, FillUsage::UnknownOption, "-n", "'-n'"},
-        {{"--new", "Db", "--no-backup=yes"},
-         FillUsage::UnknownOption,
-         "--no-backup=yes",
-         "'--no-backup' takes no value"},
-        {{"--new"}, FillUsage::MissingValue, "--new", "'--new' needs a value"},
-        {{"--existing", "Db", "dir", "--media"}, FillUsage::MissingValue, "--media", "--media"},
-        {{"--new", "Db", "--machine="}, FillUsage::MissingValue, "--machine", "--machine"},
-        {{"--new", "Db", "--base-dir", ""}, FillUsage::MissingValue, "--base-dir", "--base-dir"},
-        {{"dir"}, FillUsage::NoTarget, "", "--new NAME or --existing NAME"},
-        {{"--overwrite", "dir"}, FillUsage::NoTarget, "", "--existing NAME"},
-        {{"--new", "A", "--existing", "B", "dir"}, FillUsage::TwoTargets, "--existing", "one"},
-        {{"--existing", "A", "--existing", "B", "d"}, FillUsage::TwoTargets, "--existing", "one"},
-        {{"--new", "A", "--overwrite"},
-         FillUsage::OverwriteWithoutExisting,
-         "--overwrite",
-         "--existing"},
-        {{"--new", "A", "--name-from", "title"}, FillUsage::BadNameFrom, "title", "'title'"},
-        {{"--new", "A", "--name-from="}, FillUsage::BadNameFrom, "", "file or emulator"},
-        {{"--new", "A", "--media", ""}, FillUsage::BadMedia, "", "empty"},
-        {{"--new", "A", "--media", "rom,,disk"}, FillUsage::BadMedia, "", "empty"},
-        {{"--new", "A", "--media", "rom,"}, FillUsage::BadMedia, "", "empty"},
-        {{"--new", "A", "--media", "rom,cart"}, FillUsage::BadMedia, "cart", "'cart'"},
-        {{"--new", "A", "--media", "ROM"}, FillUsage::BadMedia, "ROM", "'ROM'"},
-        {{"--existing", "Db"}, FillUsage::NoDirectory, "", "DIRECTORY"},
-        {{"--existing", "Db", "--"}, FillUsage::NoDirectory, "", "DIRECTORY"},
-    };
-    for (const Case& c : cases) {
-        const FillArguments parsed = parse(c.arguments);
-        const std::string shown = ::testing::PrintToString(c.arguments);
-        EXPECT_EQ(parsed.usage, c.usage) << shown;
-        EXPECT_EQ(parsed.culprit, c.culprit) << shown;
-        EXPECT_NE(fillUsageProblem(parsed).find(c.said), std::string::npos)
-            << shown << ": " << fillUsageProblem(parsed);
+    for (const auto& [arguments, problem] : cases) {
+        const ParsedOptions<FillArguments> parsed = parse(arguments);
+        EXPECT_FALSE(parsed.help);
+        EXPECT_EQ(parsed.problem, problem) << ::testing::PrintToString(arguments);
     }
 }
 
 TEST(FillArgumentsTest, HelpWinsOverEverythingBeforeTheEndOfOptions) {
-    EXPECT_EQ(parse({"--help"}).usage, FillUsage::Help);
-    EXPECT_EQ(parse({"--frobnicate", "--new", "A", "--existing", "B", "--help"}).usage,
-              FillUsage::Help);
-    EXPECT_EQ(parse({"--new", "A", "--", "--help"}).usage, FillUsage::Run);
-    EXPECT_NE(fillHelp().find(fillSynopsis()), std::string::npos);
+    EXPECT_TRUE(parse({"--help"}).help);
+    EXPECT_TRUE(parse({"--frobnicate", "--new", "A", "--existing", "B", "--help"}).help);
+    const ParsedOptions<FillArguments> ended = parse({"--new", "A", "--", "--help"});
+    EXPECT_FALSE(ended.help);
+    EXPECT_EQ(ended.problem, "");
+    EXPECT_EQ(parse({"--new", "A", "--help=1"}).problem, "option '--help' takes no value");
+    const std::string help = fillHelp();
+    EXPECT_EQ(help.find(fillSynopsis()), 0u);
     for (const char* option :
          {"--base-dir", "--user-data", "--new", "--existing", "--overwrite", "--name-from",
           "--media", "--machine", "--no-backup", "--no-subdirs", "--no-extra-data", "--help"})
-        EXPECT_NE(fillHelp().find(std::string("  ") + option), std::string::npos) << option;
+        EXPECT_NE(help.find(std::string("\n  ") + option + " "), std::string::npos) << option;
+    // The defaults shown are the request's own.
+    EXPECT_NE(help.find("(default: file)"), std::string::npos) << help;
+    EXPECT_NE(help.find("(default: all)"), std::string::npos) << help;
+    EXPECT_NE(help.find("(default: " + std::string(MachineCatalogue::kUsualMachine) + ", or"),
+              std::string::npos)
+        << help;
+    // Every option of the table is in the synopsis a usage error repeats.
+    for (const OptionRow<FillArguments>& row : fillOptions().rows)
+        EXPECT_NE(fillSynopsis().find(row.entry.name), std::string::npos) << row.entry.name;
 }
 
 TEST(ArgumentPathTest, RelativeToTheWorkingDirectoryAndTidied) {

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CliCommands.h"
+
+#include "cli/FillCommand.h"
+
+namespace corvane {
+
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands = {
+        {.name = "fill",
+         .summary = "make profiles of the media found in directories",
+         .run = runFillCommand},
+    };
+    return commands;
+}
+
+}  // namespace corvane

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CliWorkspace.h"
+
+#include "app/FirstStart.h"
+#include "cli/CliContext.h"
+#include "common/Path.h"
+#include "platform/Folders.h"
+
+namespace corvane {
+
+namespace {
+
+Settings startSettings(const std::string& baseDirectory, const std::string& searchPath) {
+    return isFirstStart(baseDirectory) ? firstStartSettings(searchPath)
+                                       : loadSettings(baseDirectory);
+}
+
+}  // namespace
+
+BaseDirectoryChoice CliWorkspace::chooseDirectory(const CommonOptions& options,
+                                                  const CliContext& context) {
+    return chooseBaseDirectory(
+        {.baseDirectory = options.baseDirectory, .userData = options.userData},
+        {.workingDirectory = context.workingDirectory,
+         .xdgDataHome = context.xdgDataHome,
+         .home = context.home});
+}
+
+CliWorkspace::CliWorkspace(std::string baseDirectory, Prompter& prompter, const CliContext& context)
+    : baseDirectory_(std::move(baseDirectory)),
+      prompter_(prompter),
+      settings_(startSettings(baseDirectory_, context.searchPath)),
+      store_(baseDirectory_, prompter_, languages_),
+      favorites_(baseDirectory_) {
+    languages_.setLanguage(settings_.languageId);
+    store_.setCurrentDatabase(settings_.defaultDatabaseName);
+    store_.setLockWait(context.lockWait);
+    favorites_.setLockWait(context.lockWait);
+}
+
+std::string CliWorkspace::corvanePath() const {
+    return pathFrom(baseDirectory_, settings_.emulatorDirectory);
+}
+
+SoftwareSources CliWorkspace::softwareSources() const {
+    return {corvanePath(), pathFrom(baseDirectory_, settings_.openMsxDirectory), homeFolder()};
+}
+
+const std::vector<std::string>& CliWorkspace::machineList() {
+    if (!machines_)
+        machines_.emplace(corvanePath());
+    return machines_->machineList();
+}
+
+const SoftwareIndex& CliWorkspace::softwareIndex() {
+    if (!softwareIndex_) {
+        softwareIndex_.emplace();
+        softwareIndex_->build(softwareSources(), prompter_, languages_);
+    }
+    return *softwareIndex_;
+}
+
+}  // namespace corvane
