@@ -7,7 +7,6 @@
 #include "common/Prompter.h"
 #include "media/MediumSize.h"
 #include "model/DatabaseName.h"
-#include "platform/Folders.h"
 #include "platform/Platform.h"
 
 namespace corvane {
@@ -43,7 +42,7 @@ std::string CCorvaneLauncherApp::corvanePath() const {
 }
 
 SoftwareSources CCorvaneLauncherApp::softwareSources() const {
-    return {corvanePath(), launcher_.folder(EmulatorKind::OpenMSX), homeFolder()};
+    return softwareSourcesOf(baseDirectory_, settings_);
 }
 
 void CCorvaneLauncherApp::buildSoftwareIndex() {
@@ -116,12 +115,8 @@ std::string CCorvaneLauncherApp::statusLine(const Game& game) {
 }
 
 void CCorvaneLauncherApp::loadSettings() {
-    if (isFirstStart(baseDirectory_)) {
-        const char* searchPath = std::getenv("PATH");
-        settings_ = firstStartSettings(searchPath ? searchPath : "");
-    } else {
-        settings_ = corvane::loadSettings(baseDirectory_);
-    }
+    const char* searchPath = std::getenv("PATH");
+    settings_ = startSettings(baseDirectory_, searchPath ? searchPath : "");
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
 }

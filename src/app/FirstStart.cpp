@@ -20,4 +20,9 @@ Settings firstStartSettings(const std::string& searchPath) {
     return settings;
 }
 
+Settings startSettings(const std::string& baseDirectory, const std::string& searchPath) {
+    return isFirstStart(baseDirectory) ? firstStartSettings(searchPath)
+                                       : loadSettings(baseDirectory);
+}
+
 }  // namespace corvane

@@ -15,4 +15,7 @@ bool isFirstStart(const std::string& baseDirectory);
 // platform openMSX is usually installed and no viewer is configured.
 Settings firstStartSettings(const std::string& searchPath);
 
+// The settings a start works with: a first start's, or those of settings.ini.
+Settings startSettings(const std::string& baseDirectory, const std::string& searchPath);
+
 }  // namespace corvane

@@ -3,19 +3,9 @@
 
 #include "app/FirstStart.h"
 #include "cli/CliContext.h"
-#include "common/Path.h"
-#include "platform/Folders.h"
+#include "emulator/Launcher.h"
 
 namespace corvane {
-
-namespace {
-
-Settings startSettings(const std::string& baseDirectory, const std::string& searchPath) {
-    return isFirstStart(baseDirectory) ? firstStartSettings(searchPath)
-                                       : loadSettings(baseDirectory);
-}
-
-}  // namespace
 
 BaseDirectoryChoice CliWorkspace::chooseDirectory(const CommonOptions& options,
                                                   const CliContext& context) {
@@ -39,11 +29,11 @@ CliWorkspace::CliWorkspace(std::string baseDirectory, Prompter& prompter, const 
 }
 
 std::string CliWorkspace::corvanePath() const {
-    return pathFrom(baseDirectory_, settings_.emulatorDirectory);
+    return emulatorFolder(baseDirectory_, settings_, EmulatorKind::Corvane);
 }
 
 SoftwareSources CliWorkspace::softwareSources() const {
-    return {corvanePath(), pathFrom(baseDirectory_, settings_.openMsxDirectory), homeFolder()};
+    return softwareSourcesOf(baseDirectory_, settings_);
 }
 
 const std::vector<std::string>& CliWorkspace::machineList() {

@@ -12,6 +12,7 @@
 #include "emulator/EmulatorInstallation.h"
 #include "platform/DesktopShell.h"
 #include "platform/ExecutableName.h"
+#include "platform/Folders.h"
 #include "platform/ProcessStarter.h"
 #include "platform/SystemTool.h"
 
@@ -77,16 +78,26 @@ bool Launcher::isAvailable(LaunchCommand command) const {
     return true;
 }
 
-std::string Launcher::folder(EmulatorKind emulator) const {
+std::string emulatorFolder(const std::string& baseDirectory, const Settings& settings,
+                           EmulatorKind emulator) {
     switch (emulator) {
         case EmulatorKind::OpenMSX:
-            return pathFrom(baseDirectory_, settings_.openMsxDirectory);
+            return pathFrom(baseDirectory, settings.openMsxDirectory);
         case EmulatorKind::FMSX:
-            return pathFrom(baseDirectory_, settings_.fmsxDirectory);
+            return pathFrom(baseDirectory, settings.fmsxDirectory);
         case EmulatorKind::Corvane:
             break;
     }
-    return pathFrom(baseDirectory_, settings_.emulatorDirectory);
+    return pathFrom(baseDirectory, settings.emulatorDirectory);
+}
+
+SoftwareSources softwareSourcesOf(const std::string& baseDirectory, const Settings& settings) {
+    return {emulatorFolder(baseDirectory, settings, EmulatorKind::Corvane),
+            emulatorFolder(baseDirectory, settings, EmulatorKind::OpenMSX), homeFolder()};
+}
+
+std::string Launcher::folder(EmulatorKind emulator) const {
+    return emulatorFolder(baseDirectory_, settings_, emulator);
 }
 
 std::string Launcher::executablePath(EmulatorKind emulator) const {

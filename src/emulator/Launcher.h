@@ -7,6 +7,7 @@
 
 #include "emulator/DefaultEmulator.h"
 #include "emulator/EmulatorArguments.h"
+#include "emulator/SoftwareSources.h"
 #include "model/Game.h"
 #include "model/Settings.h"
 #include "platform/ProcessStarter.h"
@@ -34,6 +35,12 @@ struct LaunchTarget {
     EmulatorKind emulator;
     std::optional<std::string> machine;  // replaces the profile's machine when set
 };
+
+// The emulator's folder setting as used: empty when unset, else from the base directory.
+std::string emulatorFolder(const std::string& baseDirectory, const Settings& settings,
+                           EmulatorKind emulator);
+// Where the software databases are read from with these settings.
+SoftwareSources softwareSourcesOf(const std::string& baseDirectory, const Settings& settings);
 
 struct ScreenshotFiles {
     std::string image1;
