@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/IPSPatcherHandler.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,22 +29,30 @@ std::optional<std::string> readAtMost(const std::string& path, std::size_t limit
     const int fd = openRegularFile(path);
     if (fd < 0)
         return std::nullopt;
-    std::string content;
-    std::string buffer(std::size_t{1} << 20, '\0');
+    // Read straight into the result, sized from the file with one byte to spare, so the end
+    // shows without growing it.
+    struct stat status {};
+    const std::size_t expected = ::fstat(fd, &status) == 0 && status.st_size > 0
+                                     ? static_cast<std::size_t>(status.st_size)
+                                     : 0;
+    std::string content(std::min(limit, std::max<std::size_t>(expected + 1, 64 * 1024)), '\0');
+    std::size_t filled = 0;
     bool ok = true;
-    while (content.size() < limit) {
-        const std::size_t want = std::min(buffer.size(), limit - content.size());
-        const ssize_t got = ::read(fd, buffer.data(), want);
+    while (filled < limit) {
+        if (filled == content.size())
+            content.resize(std::min(limit, content.size() * 2));
+        const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
         if (got < 0 && errno == EINTR)
             continue;
         ok = got >= 0;
         if (got <= 0)
             break;
-        content.append(buffer.data(), static_cast<std::size_t>(got));
+        filled += static_cast<std::size_t>(got);
     }
     ::close(fd);
     if (!ok)
         return std::nullopt;
+    content.resize(filled);
     return content;
 }
 
