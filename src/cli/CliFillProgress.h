@@ -2,24 +2,29 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
-#include "tools/FillProgress.h"
+#include "common/Progress.h"
 
 namespace corvane {
 
 class ProgressLine;
 
 // A fill run from the command line: where it is goes to a terminal line when there is one, and
-// the run stops once the user has asked for it.
-class CliFillProgress : public FillProgress {
+// the run stops once the user has asked for it. Called on the thread that runs the fill.
+class CliFillProgress : public Progress {
 public:
     // line may be null (standard error is not a terminal); caption starts the line.
     CliFillProgress(const std::atomic<bool>& interrupted, ProgressLine* line, std::string caption);
 
-    void directory(const std::string& path) override;
-    void file(const std::string& name) override;
-    bool cancelled() override;
+    // A terminal line has no bar.
+    void setRange(std::int64_t) override {}
+    void setPosition(std::int64_t) override {}
+    // The folder, then the file within it.
+    void setStatus(const std::string& path) override;
+    void setDetail(const std::string& name) override;
+    bool cancelled() const override;
 
 private:
     void show();

@@ -100,18 +100,20 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
                              texts.text("L_SCANNING"));
     FillJob job = operation.prepare(std::move(parsed.request), app.softwareSources());
-    job.run(progress, prompter, texts);
+    job.run(progress);
     if (line)
         line->clear();
-    const FillReport report = operation.finish(job);
+    const ToolReport report = operation.finish(job);
+    for (const std::string& notice : report.notices)
+        prompter.message(notice, MessageKind::Plain);
     // Only a stop leaves nothing done; the database is as it was.
     if (report.result == OperationResult::NothingDone)
         return exitCode(context.interrupted ? ExitStatus::Interrupted : ExitStatus::Failed);
 
     if (!report.message.empty())
         context.out << report.message << '\n' << std::flush;
-    if (!report.notReadMessage.empty())
-        context.err << report.notReadMessage << '\n';
+    for (const std::string& note : report.notes)
+        context.err << note << '\n';
     if (const char* key = resultMessageKey(report.result))
         return refuse(key);
     // A script must not take an unwritten report for success.
