@@ -11,12 +11,14 @@ CliFillProgress::CliFillProgress(const std::atomic<bool>& interrupted, ProgressL
     : interrupted_(interrupted), line_(line), caption_(std::move(caption)) {}
 
 void CliFillProgress::setStatus(const std::string& path) {
+    std::lock_guard lock(mutex_);
     directory_ = path;
     file_.clear();
     show();
 }
 
 void CliFillProgress::setDetail(const std::string& name) {
+    std::lock_guard lock(mutex_);
     file_ = name;
     show();
 }

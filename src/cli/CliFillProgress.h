@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "common/Progress.h"
@@ -12,7 +13,7 @@ namespace corvane {
 class ProgressLine;
 
 // A fill run from the command line: where it is goes to a terminal line when there is one, and
-// the run stops once the user has asked for it. Called on the thread that runs the fill.
+// the run stops once the user has asked for it.
 class CliFillProgress : public Progress {
 public:
     // line may be null (standard error is not a terminal); caption starts the line.
@@ -27,11 +28,14 @@ public:
     bool cancelled() const override;
 
 private:
+    // Under mutex_.
     void show();
 
     const std::atomic<bool>& interrupted_;
     ProgressLine* line_;
     std::string caption_;
+    std::mutex mutex_;
+    // Under mutex_.
     std::string directory_;
     std::string file_;
 };

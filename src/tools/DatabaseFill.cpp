@@ -228,6 +228,7 @@ FillScan DatabaseFill::scan(const EmulatorDatabaseSet* titles, const ProfileDeta
         return scan;
     }
     const std::vector<FoundMedium>& media = walk.found();
+    progress_.setRange(static_cast<std::int64_t>(media.size()));
     std::string shownDirectory;
     auto produce = [this, &media](size_t i) {
         HashedMedium found;
@@ -248,6 +249,7 @@ FillScan DatabaseFill::scan(const EmulatorDatabaseSet* titles, const ProfileDeta
             progress_.setStatus(shownDirectory);
         }
         take(found, titles, details, scan);
+        progress_.setPosition(static_cast<std::int64_t>(i) + 1);
         return !progress_.cancelled();
     };
     scan.stopped = !runInOrder<HashedMedium>(media.size(), produce, consume,

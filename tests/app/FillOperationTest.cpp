@@ -32,8 +32,8 @@ namespace {
 class RecordingProgress : public Progress {
 public:
     explicit RecordingProgress(int stopAfterFiles = -1) : stopAfter_(stopAfterFiles) {}
-    void setRange(std::int64_t) override {}
-    void setPosition(std::int64_t) override {}
+    void setRange(std::int64_t total) override { range = total; }
+    void setPosition(std::int64_t done) override { position = done; }
     void setStatus(const std::string& path) override { directories.push_back(path); }
     void setDetail(const std::string& name) override {
         files.push_back(name);
@@ -42,6 +42,8 @@ public:
     bool cancelled() const override { return stopAfter_ >= 0 && fileCount_ >= stopAfter_; }
     std::vector<std::string> directories;
     std::vector<std::string> files;
+    std::int64_t range = -1;
+    std::int64_t position = -1;
 
 private:
     int stopAfter_;
@@ -317,6 +319,9 @@ TEST_F(FillOperationTest, StoppingLeavesEveryDatabaseAsItWas) {
         EXPECT_EQ(report.result, OperationResult::NothingDone);
         EXPECT_EQ(report.message, "");
         EXPECT_EQ(progress.files.size(), 10u);
+        // The bar counts media: the stop came after the tenth of fifty.
+        EXPECT_EQ(progress.range, 50);
+        EXPECT_EQ(progress.position, 10);
         EXPECT_EQ(readFile(dir.file("Db.db")), before);
     }
     RecordingProgress progress(3);
