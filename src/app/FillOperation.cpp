@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "app/NoticeKeys.h"
 #include "common/AtomicFile.h"
 #include "common/LineReader.h"
+#include "common/Path.h"
 #include "common/TextSource.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "model/DatabaseName.h"
@@ -19,11 +21,12 @@
 
 namespace corvane {
 
-FillJob::FillJob(FillRequest request, DatabaseStore& store, SoftwareSources sources,
-                 Sha1Cache known)
+FillJob::FillJob(FillRequest request, std::string directory, LockWait lockWait,
+                 SoftwareSources sources, Sha1Cache known)
     : request_(std::move(request)),
-      store_(store),
-      path_(store.databasePath(request_.databaseName)),
+      directory_(std::move(directory)),
+      lockWait_(std::move(lockWait)),
+      path_(joinPath(directory_, request_.databaseName + ".db")),
       sources_(std::move(sources)),
       known_(std::move(known)) {}
 
@@ -67,7 +70,7 @@ bool FillJob::appends() const {
 }
 
 OperationResult FillJob::write(DatabaseFill& fill) {
-    const DirectoryLock lock = store_.lockDirectory();
+    const DirectoryLock lock = lockDirectory();
     if (!lock.held())
         return lockFailure(lock, OperationResult::FileError);
     if (appends()) {
@@ -87,14 +90,18 @@ OperationResult FillJob::write(DatabaseFill& fill) {
     return out.commit() ? OperationResult::Done : OperationResult::FileError;
 }
 
-void FillJob::run(FillProgress& progress, Prompter& notices, const TextSource& texts) {
+void FillJob::run(Progress& progress) {
+    // Its own view of the base directory: nothing of the owner's crosses to this thread.
+    NoticeKeys notices;
     if (request_.target == FillTarget::Existing && request_.backup) {
-        const DirectoryLock lock = store_.lockDirectory();
+        DatabaseStore store(directory_, notices, notices);
+        store.setLockWait(lockWait_);
+        const DirectoryLock lock = lockDirectory();
         if (!lock.held()) {
             result_ = lockFailure(lock, OperationResult::BackupFailed);
             return;
         }
-        if (store_.backupDatabase(request_.databaseName) == BackupResult::Failed) {
+        if (store.backupDatabase(request_.databaseName) == BackupResult::Failed) {
             result_ = OperationResult::BackupFailed;
             return;
         }
@@ -105,10 +112,11 @@ void FillJob::run(FillProgress& progress, Prompter& notices, const TextSource& t
         result_ = OperationResult::FileError;
         return;
     }
-    const EmulatorDatabaseSet titles(sources_, notices, texts);
+    const EmulatorDatabaseSet titles(sources_, notices, notices);
+    noticeKeys_ = notices.keys();
     std::optional<FillDetails> details;
     if (request_.extraData)
-        details.emplace(store_.directory());
+        details.emplace(directory_);
     scan_ = fill.scan(&titles, details ? &*details : nullptr);
     if (scan_.stopped) {
         result_ = OperationResult::NothingDone;
@@ -152,15 +160,26 @@ std::optional<std::string> FillOperation::refusal(FillRequest& request) {
     return std::nullopt;
 }
 
-FillJob FillOperation::prepare(FillRequest request, const SoftwareSources& sources) {
-    return FillJob(std::move(request), store_, sources, cache_);
+std::vector<std::string> FillOperation::databaseNames() {
+    store_.forgetDatabaseList();
+    return store_.databaseNames();
 }
 
-FillReport FillOperation::finish(const FillJob& job) {
-    FillReport report;
+const std::string& FillOperation::currentDatabase() const {
+    return store_.currentDatabaseName();
+}
+
+FillJob FillOperation::prepare(FillRequest request, const SoftwareSources& sources) {
+    return FillJob(std::move(request), store_.directory(), store_.lockWait(), sources, cache_);
+}
+
+ToolReport FillOperation::finish(const FillJob& job) {
+    ToolReport report;
     report.result = job.result();
+    for (const std::string& key : job.noticeKeys())
+        report.notices.push_back(texts_.text(key));
     if (job.scan().notRead > 0)
-        report.notReadMessage = texts_.text("M_FILL_NOT_READ") + std::to_string(job.scan().notRead);
+        report.notes.push_back(texts_.text("M_FILL_NOT_READ") + std::to_string(job.scan().notRead));
     const FillRequest& request = job.request();
     const std::string& name = request.databaseName;
     // The database's own profiles were hashed whatever became of the run.

@@ -3,8 +3,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/OperationResult.h"
+#include "app/ToolReport.h"
+#include "common/DirectoryLock.h"
 #include "emulator/SoftwareSources.h"
 #include "media/Sha1Cache.h"
 #include "tools/DatabaseFill.h"
@@ -14,23 +17,23 @@ namespace corvane {
 
 class DatabaseStore;
 class Favorites;
-class FillProgress;
-class Prompter;
+class Progress;
 class TextSource;
 
-// One run of Fill Database with all it needs, so that it can run on a worker thread: it
-// touches only files (the backup, the media, the target database) and its own copies.
+// One run of Fill Database with all it needs, so that it can run on a worker thread: it holds
+// only values and touches only files (the backup, the media, the target database).
 class FillJob {
 public:
-    FillJob(FillRequest request, DatabaseStore& store, SoftwareSources sources, Sha1Cache known);
+    // directory is the base directory, lockWait how its lock is waited for.
+    FillJob(FillRequest request, std::string directory, LockWait lockWait, SoftwareSources sources,
+            Sha1Cache known);
 
     // Backs up, reads what an appended database holds, scans, and writes the database: a new or
     // overwritten one is written beside the old and put in its place at the end, an appended one
     // gets its new lines at the end, checked again against what the database holds by then. The
     // backup and the write hold the base directory's lock; the scan does not. Stopped or failed,
-    // no database changes. Only message() of
-    // notices is called (M_ERR_NO_CORVANE_DB), from the running thread.
-    void run(FillProgress& progress, Prompter& notices, const TextSource& texts);
+    // no database changes. The notices met on the way are kept for the report.
+    void run(Progress& progress);
 
     const FillRequest& request() const { return request_; }
     // Done, NothingDone when stopped, BackupFailed, FileError, or Busy when another writer kept
@@ -39,27 +42,24 @@ public:
     const FillScan& scan() const { return scan_; }
     // Adds to the database's profiles rather than replacing them.
     bool appends() const;
+    // Catalogue keys of what the run came across (M_ERR_NO_CORVANE_DB), in order.
+    const std::vector<std::string>& noticeKeys() const { return noticeKeys_; }
 
 private:
     bool readExisting(DatabaseFill& fill);
     OperationResult write(DatabaseFill& fill);
 
+    DirectoryLock lockDirectory() const { return DirectoryLock(directory_, lockWait_); }
+
     FillRequest request_;
-    DatabaseStore& store_;
+    std::string directory_;
+    LockWait lockWait_;
     std::string path_;
     SoftwareSources sources_;
     Sha1Cache known_;
     OperationResult result_ = OperationResult::NothingDone;
     FillScan scan_;
-};
-
-// What the user reads after a fill.
-struct FillReport {
-    OperationResult result = OperationResult::NothingDone;
-    std::string message;  // the completion message, once the database was written
-    // How many folders and media were passed over because they could not be read (or named in
-    // a database line), as a sentence; empty when none were.
-    std::string notReadMessage;
+    std::vector<std::string> noticeKeys_;
 };
 
 // Fill Database as the windows and the command line use it: the checks of a request, the job
@@ -73,12 +73,19 @@ public:
     // reads them; none when it can. A new database's name is trimmed in place.
     std::optional<std::string> refusal(FillRequest& request);
 
+    // The databases a fill can add to, read from the folder again, since another program may
+    // have made or copied in some; and the current one.
+    std::vector<std::string> databaseNames();
+    const std::string& currentDatabase() const;
+
     // Takes what the job needs from the owner's state.
     FillJob prepare(FillRequest request, const SoftwareSources& sources);
 
     // On the owner's thread once the job has run. After a completed run the target is the
-    // current database.
-    FillReport finish(const FillJob& job);
+    // current database. The message is the completion message, once the database was written;
+    // its one note tells how many folders and media were passed over because they could not be
+    // read (or named in a database line), when any were.
+    ToolReport finish(const FillJob& job);
 
 private:
     DatabaseStore& store_;

@@ -2,7 +2,7 @@
 #include "app/ProfileListLoader.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 #include <filesystem>
 
 #include "common/LineReader.h"
@@ -17,8 +17,9 @@ std::optional<std::vector<std::string>> loadProfileList(
     // One pass: the progress range is the file's size in kilobytes, the position what was read.
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const int total = error ? 0 : static_cast<int>(std::min<std::uintmax_t>(size / 1024, INT_MAX));
-    progress.setRange(0, total);
+    const std::int64_t total =
+        error ? 0 : static_cast<std::int64_t>(std::min<std::uintmax_t>(size / 1024, INT64_MAX));
+    progress.setRange(total);
     std::vector<std::string> shown;
     std::string line;
     std::uintmax_t bytesRead = 0;
@@ -28,10 +29,8 @@ std::optional<std::vector<std::string>> loadProfileList(
         bytesRead += line.size() + 2;
         if (line.empty())
             continue;
-        if (++loaded % 20 == 0) {
-            progress.setPos(static_cast<int>(std::min<std::uintmax_t>(bytesRead / 1024, total)));
-            progress.pump();
-        }
+        if (++loaded % 20 == 0)
+            progress.setPosition(std::min(static_cast<std::int64_t>(bytesRead / 1024), total));
         // Without a test to pass, a line need not become a record at all.
         if (accept) {
             game.FromLine(line);
@@ -40,7 +39,7 @@ std::optional<std::vector<std::string>> loadProfileList(
         }
         shown.push_back(line);
     }
-    progress.setPos(total);
+    progress.setPosition(total);
     return shown;
 }
 

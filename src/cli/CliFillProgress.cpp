@@ -10,18 +10,20 @@ CliFillProgress::CliFillProgress(const std::atomic<bool>& interrupted, ProgressL
                                  std::string caption)
     : interrupted_(interrupted), line_(line), caption_(std::move(caption)) {}
 
-void CliFillProgress::directory(const std::string& path) {
+void CliFillProgress::setStatus(const std::string& path) {
+    std::lock_guard lock(mutex_);
     directory_ = path;
     file_.clear();
     show();
 }
 
-void CliFillProgress::file(const std::string& name) {
+void CliFillProgress::setDetail(const std::string& name) {
+    std::lock_guard lock(mutex_);
     file_ = name;
     show();
 }
 
-bool CliFillProgress::cancelled() {
+bool CliFillProgress::cancelled() const {
     return interrupted_.load();
 }
 

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
+#include <mutex>
 #include <string>
 
-#include "tools/FillProgress.h"
+#include "common/Progress.h"
 
 namespace corvane {
 
@@ -12,21 +14,28 @@ class ProgressLine;
 
 // A fill run from the command line: where it is goes to a terminal line when there is one, and
 // the run stops once the user has asked for it.
-class CliFillProgress : public FillProgress {
+class CliFillProgress : public Progress {
 public:
     // line may be null (standard error is not a terminal); caption starts the line.
     CliFillProgress(const std::atomic<bool>& interrupted, ProgressLine* line, std::string caption);
 
-    void directory(const std::string& path) override;
-    void file(const std::string& name) override;
-    bool cancelled() override;
+    // A terminal line has no bar.
+    void setRange(std::int64_t) override {}
+    void setPosition(std::int64_t) override {}
+    // The folder, then the file within it.
+    void setStatus(const std::string& path) override;
+    void setDetail(const std::string& name) override;
+    bool cancelled() const override;
 
 private:
+    // Under mutex_.
     void show();
 
     const std::atomic<bool>& interrupted_;
     ProgressLine* line_;
     std::string caption_;
+    std::mutex mutex_;
+    // Under mutex_.
     std::string directory_;
     std::string file_;
 };

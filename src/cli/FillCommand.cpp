@@ -13,6 +13,7 @@
 #include "cli/FillArguments.h"
 #include "cli/ProgressLine.h"
 #include "cli/StreamPrompter.h"
+#include "cli/ToolRunReport.h"
 #include "emulator/MachineCatalogue.h"
 
 namespace corvane {
@@ -60,20 +61,6 @@ std::optional<int> checkFill(const CliContext& context, CliWorkspace& workspace,
 }
 
 // The completion message on standard output, the others on standard error; the exit status.
-int reportFill(const CliContext& context, const TextSource& texts, const FillReport& report) {
-    const ExitStatus status = exitStatusOf(report.result, context.interrupted);
-    // Only a stop leaves nothing done; the database is as it was.
-    if (report.result == OperationResult::NothingDone)
-        return exitCode(status);
-    if (!report.message.empty())
-        context.out << report.message << '\n' << std::flush;
-    if (!report.notReadMessage.empty())
-        context.err << report.notReadMessage << '\n';
-    if (const char* key = resultMessageKey(report.result))
-        context.err << texts.text(key) << '\n';
-    // A script must not take an unwritten report for success.
-    return exitCode(status == ExitStatus::Done && !context.out ? ExitStatus::Failed : status);
-}
 
 }  // namespace
 
@@ -102,10 +89,10 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
                              texts.text("L_SCANNING"));
     FillJob job = operation.prepare(std::move(parsed.values.request), workspace.softwareSources());
-    job.run(progress, prompter, texts);
+    job.run(progress);
     if (line)
         line->clear();
-    return reportFill(context, texts, operation.finish(job));
+    return reportToolRun(context, texts, operation.finish(job));
 }
 
 }  // namespace corvane

@@ -23,8 +23,4 @@ MultiAnswer StreamPrompter::multiConfirm(const std::string& text) {
     return MultiAnswer::Cancel;
 }
 
-std::unique_ptr<Progress> StreamPrompter::progress(const std::string&, int) {
-    return std::make_unique<NoProgress>();
-}
-
 }  // namespace corvane

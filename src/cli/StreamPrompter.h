@@ -23,7 +23,6 @@ public:
     bool confirm(const std::string& text) override;
     bool confirmDestructive(const std::string& text) override;
     MultiAnswer multiConfirm(const std::string& text) override;
-    std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
 
 private:
     std::ostream& stream_;

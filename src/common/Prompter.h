@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
 #include <string>
-
-#include "common/Progress.h"
 
 namespace corvane {
 
@@ -22,7 +19,6 @@ public:
     // A question whose Yes destroys data: No is the default answer, so Enter keeps the data.
     virtual bool confirmDestructive(const std::string& text) = 0;
     virtual MultiAnswer multiConfirm(const std::string& text) = 0;
-    virtual std::unique_ptr<Progress> progress(const std::string& caption, int range) = 0;
 };
 
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "common/RegularFile.h"
+#include "media/CancelCheck.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
@@ -328,7 +329,7 @@ void CSHADigest::Final() {
     text_[40] = '\0';
 }
 
-bool CSHADigest::HashFile(const std::string& path) {
+bool CSHADigest::HashFile(const std::string& path, CancelCheck* cancel) {
     Reset();
     const FileDescriptor file(openRegularFile(path));
     if (file.get() < 0)
@@ -348,7 +349,8 @@ bool CSHADigest::HashFile(const std::string& path) {
         const ssize_t got = ::read(file.get(), buffer.get(), want);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0 || !Update(buffer.get(), static_cast<std::size_t>(got))) {
+        if (got <= 0 || (cancel != nullptr && !cancel->keepGoing(static_cast<std::size_t>(got))) ||
+            !Update(buffer.get(), static_cast<std::size_t>(got))) {
             Reset();
             return false;
         }

@@ -8,6 +8,8 @@
 
 namespace corvane {
 
+class CancelCheck;
+
 // SHA-1 (FIPS 180-1) of a byte stream. The digest text is 40 upper-case hexadecimal digits;
 // callers lower-case it before storing or comparing.
 class CSHADigest {
@@ -30,8 +32,8 @@ public:
     bool Update(const void* data, std::size_t count);
     void Final();
     // Reset, hash the whole file, Final. False (and an empty text) when the file cannot be
-    // opened or read.
-    bool HashFile(const std::string& path);
+    // opened or read, or when cancel (may be null) stops the read.
+    bool HashFile(const std::string& path, CancelCheck* cancel = nullptr);
     // Empty until Final has run.
     std::string DigestText() const { return std::string(text_.data()); }
 

@@ -19,6 +19,13 @@ struct SearchHit {
     bool operator==(const SearchHit&) const = default;
 };
 
+// One search as values, so that it can run on any thread: the text and the databases to read.
+struct SearchPlan {
+    std::string text;
+    std::string directory;
+    std::vector<std::string> files;  // database file names, in list order
+};
+
 // Finds profiles by part of their name in every launcher database, whatever the filter, and
 // remembers the last text searched for this run.
 class ProfileSearch {
@@ -28,10 +35,17 @@ public:
     // Trimmed; empty until the first search.
     const std::string& lastText() const { return lastText_; }
 
-    // Trims blanks off both ends of the typed text and remembers it; nothing when that leaves it
-    // empty. Otherwise the profiles whose names hold the text, ignoring letter case (beyond ASCII
-    // too, names in UTF-8 or Windows-1252 alike), sorted by name ignoring case (databases in list
-    // order for equal names). Progress is told every 20 profiles; a search runs to its end.
+    // On the owner's thread: trims blanks off both ends of the typed text and remembers it;
+    // nothing to search when that leaves it empty.
+    std::optional<SearchPlan> plan(std::string_view typed);
+
+    // On any thread, touching only the databases' files: the profiles whose names hold the text,
+    // ignoring letter case (beyond ASCII too, names in UTF-8 or Windows-1252 alike), sorted by
+    // name ignoring case (databases in list order for equal names). Each database is reported
+    // as the status and the profiles read every 20; nothing when the user cancels.
+    static std::optional<std::vector<SearchHit>> run(const SearchPlan& plan, Progress& progress);
+
+    // Both steps at once; nothing when there is nothing to search or the search was cancelled.
     std::optional<std::vector<SearchHit>> find(std::string_view typed, Progress& progress);
     std::optional<std::vector<SearchHit>> find(std::string_view typed) {
         NoProgress none;

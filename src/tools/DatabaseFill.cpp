@@ -2,13 +2,14 @@
 #include "tools/DatabaseFill.h"
 
 #include "common/AsciiCase.h"
+#include "common/Progress.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "media/CSHADigest.h"
+#include "media/CancelCheck.h"
 #include "media/MediaHash.h"
 #include "media/Sha1Cache.h"
 #include "media/ZipArchive.h"
 #include "model/Game.h"
-#include "tools/FillProgress.h"
 #include "tools/InOrderWorkers.h"
 #include "tools/MediaWalk.h"
 #include "tools/ProfileDetails.h"
@@ -92,8 +93,8 @@ std::string titleOf(const EmulatorDatabaseSet* titles, const std::string& sha1) 
 }
 
 // The media members of an archive, hashed as they are read. A member that cannot be read ends
-// the archive, as the members after it may be just as damaged.
-void hashArchive(const std::string& path, HashedMedium& found) {
+// the archive, as the members after it may be just as damaged; so does a stop.
+void hashArchive(const std::string& path, HashedMedium& found, CancelCheck& cancel) {
     ZipArchive archive;
     if (!archive.open(path))
         return;
@@ -118,9 +119,10 @@ void hashArchive(const std::string& path, HashedMedium& found) {
             continue;
         }
         CSHADigest digest;
-        const bool read = archive.readCurrent([&digest](const std::uint8_t* data, size_t count) {
-            return digest.Update(data, count);
-        });
+        const bool read =
+            archive.readCurrent([&digest, &cancel](const std::uint8_t* data, size_t count) {
+                return cancel.keepGoing(count) && digest.Update(data, count);
+            });
         if (!read) {
             found.incomplete = true;
             return;
@@ -132,7 +134,7 @@ void hashArchive(const std::string& path, HashedMedium& found) {
 
 }  // namespace
 
-DatabaseFill::DatabaseFill(FillRequest request, FillProgress& progress)
+DatabaseFill::DatabaseFill(FillRequest request, Progress& progress)
     : request_(std::move(request)), progress_(progress) {}
 
 bool DatabaseFill::addExisting(const std::vector<Game>& profiles, const Sha1Cache& known,
@@ -152,7 +154,8 @@ bool DatabaseFill::addExisting(const std::vector<Game>& profiles, const Sha1Cach
         if (!sha1.empty())
             return std::make_pair(std::move(sha1), false);
         const MainMediumInfo medium = game.MainMedium();
-        return std::make_pair(MediumSha1(medium.file, medium.entry), true);
+        CancelCheck cancel(progress_);
+        return std::make_pair(MediumSha1(medium.file, medium.entry, &cancel), true);
     };
     auto consume = [&](size_t i, std::pair<std::string, bool> result) {
         const Game& game = profiles[i];
@@ -197,7 +200,7 @@ void DatabaseFill::take(const HashedMedium& found, const EmulatorDatabaseSet* ti
         ++scan.added;
     };
 
-    progress_.file(medium.name);
+    progress_.setDetail(medium.name);
     if (medium.kind != Kind::Zip) {
         if (!found.read) {
             ++scan.notRead;
@@ -225,15 +228,17 @@ FillScan DatabaseFill::scan(const EmulatorDatabaseSet* titles, const ProfileDeta
         return scan;
     }
     const std::vector<FoundMedium>& media = walk.found();
+    progress_.setRange(static_cast<std::int64_t>(media.size()));
     std::string shownDirectory;
-    auto produce = [&media](size_t i) {
+    auto produce = [this, &media](size_t i) {
         HashedMedium found;
         found.medium = &media[i];
+        CancelCheck cancel(progress_);
         if (media[i].kind == Kind::Zip)
-            hashArchive(media[i].path, found);
+            hashArchive(media[i].path, found, cancel);
         else {
             // Every file has a digest, the empty one too: none means it could not be read.
-            found.sha1 = MediumSha1(media[i].path, {});
+            found.sha1 = MediumSha1(media[i].path, {}, &cancel);
             found.read = !found.sha1.empty();
         }
         return found;
@@ -241,9 +246,10 @@ FillScan DatabaseFill::scan(const EmulatorDatabaseSet* titles, const ProfileDeta
     auto consume = [&](size_t i, HashedMedium found) {
         if (media[i].directory != shownDirectory) {
             shownDirectory = media[i].directory;
-            progress_.directory(shownDirectory);
+            progress_.setStatus(shownDirectory);
         }
         take(found, titles, details, scan);
+        progress_.setPosition(static_cast<std::int64_t>(i) + 1);
         return !progress_.cancelled();
     };
     scan.stopped = !runInOrder<HashedMedium>(media.size(), produce, consume,

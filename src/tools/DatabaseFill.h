@@ -12,10 +12,10 @@
 namespace corvane {
 
 class EmulatorDatabaseSet;
-class FillProgress;
 class Game;
 struct HashedMedium;
 class ProfileDetails;
+class Progress;
 class Sha1Cache;
 
 // What a scan found, ready to be written.
@@ -38,11 +38,13 @@ struct FillScan {
 };
 
 // Makes a profile of every medium found under a fill's paths that the database does not hold
-// yet. Files are hashed on every processor at once; the profiles come out in the order a single
-// thread would give, so names and lines never depend on timing. Touches no file but the media.
+// yet. Folders are reported as the status and files as the detail. Files are hashed on every
+// processor at once, each stopping part-way when the user cancels; the profiles come out in the
+// order a single thread would give, so names and lines never depend on timing. Touches no file but
+// the media.
 class DatabaseFill {
 public:
-    DatabaseFill(FillRequest request, FillProgress& progress);
+    DatabaseFill(FillRequest request, Progress& progress);
 
     // An appended database's profiles: their names are taken, and media with their SHA-1s are
     // not added again, nor hard disks in archives that are their hard disks. SHA-1s the cache
@@ -67,7 +69,7 @@ private:
               const ProfileDetails* details, FillScan& scan);
 
     FillRequest request_;
-    FillProgress& progress_;
+    Progress& progress_;
     FillNames names_;
     std::unordered_set<std::string> existingSha1s_;
     std::unordered_set<std::string> hardDiskPaths_;  // of the database's own profiles

@@ -9,8 +9,8 @@
 
 #include "common/DirectoryListing.h"
 #include "common/Path.h"
+#include "common/Progress.h"
 #include "model/Game.h"
-#include "tools/FillProgress.h"
 
 namespace corvane {
 
@@ -52,7 +52,7 @@ bool isFolderIn(const std::string& directory, const std::string& name) {
 
 }  // namespace
 
-MediaWalk::MediaWalk(const FillMedia& media, bool subdirectories, FillProgress& progress)
+MediaWalk::MediaWalk(const FillMedia& media, bool subdirectories, Progress& progress)
     : media_(media), subdirectories_(subdirectories), progress_(progress) {}
 
 void MediaWalk::add(const std::string& path) {
@@ -86,7 +86,7 @@ void MediaWalk::scan(const std::string& directory) {
     }
     if (!visited_.emplace(status.st_dev, status.st_ino).second)
         return;
-    progress_.directory(directory);
+    progress_.setStatus(directory);
     const auto names = listDirectory(directory);
     if (!names) {
         ++notRead_;
@@ -109,7 +109,7 @@ void MediaWalk::scan(const std::string& directory) {
             if (subdirectories_) {
                 scan(path);
                 if (!stopped_)
-                    progress_.directory(directory);
+                    progress_.setStatus(directory);
             }
             continue;
         }

@@ -12,7 +12,7 @@
 
 namespace corvane {
 
-class FillProgress;
+class Progress;
 
 // A file the fill makes profiles of: one medium, or an archive whose media it looks at.
 struct FoundMedium {
@@ -34,9 +34,10 @@ bool classifyMedium(const std::string& name, std::uint64_t size, const FillMedia
 // Finds the media files under the paths of a fill, in order: each folder's entries by name,
 // a subfolder's files where the subfolder stands. Unreadable folders and media files are
 // counted and passed over; a folder reached twice (through a symbolic link) is scanned once.
+// The folder being scanned is reported as the status.
 class MediaWalk {
 public:
-    MediaWalk(const FillMedia& media, bool subdirectories, FillProgress& progress);
+    MediaWalk(const FillMedia& media, bool subdirectories, Progress& progress);
 
     // A folder is scanned; anything else is looked at as one file.
     void add(const std::string& path);
@@ -53,7 +54,7 @@ private:
 
     FillMedia media_;
     bool subdirectories_;
-    FillProgress& progress_;
+    Progress& progress_;
     std::vector<FoundMedium> found_;
     std::set<std::pair<std::uint64_t, std::uint64_t>> visited_;  // device and inode
     int notRead_ = 0;

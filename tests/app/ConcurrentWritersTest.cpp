@@ -9,9 +9,9 @@
 #include "app/DatabaseOperations.h"
 #include "app/FillOperation.h"
 #include "app/ProfileOperations.h"
+#include "common/Progress.h"
 #include "support/FakeEmulator.h"
 #include "support/LockingProcess.h"
-#include "tools/FillProgress.h"
 
 #include "OperationsFixture.h"
 
@@ -19,13 +19,6 @@ using namespace corvane;
 using namespace corvane::test;
 
 namespace {
-
-class QuietProgress : public FillProgress {
-public:
-    void directory(const std::string&) override {}
-    void file(const std::string&) override {}
-    bool cancelled() override { return false; }
-};
 
 class ConcurrentWritersTest : public OperationsFixture {
 protected:
@@ -55,8 +48,8 @@ protected:
         request.databaseName = "Games";
         request.paths = {media.path()};
         FillJob job = operation.prepare(std::move(request), emulator.path());
-        QuietProgress progress;
-        job.run(progress, prompter, texts);
+        NoProgress progress;
+        job.run(progress);
         return operation.finish(job).result;
     }
 };

@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 
+#include <atomic>
 #include <climits>
 #include <filesystem>
 #include <functional>
@@ -12,12 +13,12 @@
 
 #include "app/FillOperation.h"
 #include "common/AsciiCase.h"
+#include "common/Progress.h"
 #include "media/CSHADigest.h"
 #include "media/MediaHash.h"
 #include "support/ChildProcess.h"
 #include "support/FakeEmulator.h"
 #include "support/ZipFixture.h"
-#include "tools/FillProgress.h"
 
 #include "OperationsFixture.h"
 
@@ -26,20 +27,27 @@ using namespace corvane::test;
 
 namespace {
 
-// Records what a run shows and asks for a stop after a given number of files.
-class RecordingProgress : public FillProgress {
+// Records what a run shows and asks for a stop after a given number of files. The hashing
+// threads ask too, so the count they read is atomic.
+class RecordingProgress : public Progress {
 public:
     explicit RecordingProgress(int stopAfterFiles = -1) : stopAfter_(stopAfterFiles) {}
-    void directory(const std::string& path) override { directories.push_back(path); }
-    void file(const std::string& name) override { files.push_back(name); }
-    bool cancelled() override {
-        return stopAfter_ >= 0 && static_cast<int>(files.size()) >= stopAfter_;
+    void setRange(std::int64_t total) override { range = total; }
+    void setPosition(std::int64_t done) override { position = done; }
+    void setStatus(const std::string& path) override { directories.push_back(path); }
+    void setDetail(const std::string& name) override {
+        files.push_back(name);
+        ++fileCount_;
     }
+    bool cancelled() const override { return stopAfter_ >= 0 && fileCount_ >= stopAfter_; }
     std::vector<std::string> directories;
     std::vector<std::string> files;
+    std::int64_t range = -1;
+    std::int64_t position = -1;
 
 private:
     int stopAfter_;
+    std::atomic<int> fileCount_{0};
 };
 
 std::string sha1Of(const std::string& bytes) {
@@ -69,16 +77,16 @@ protected:
         request.paths = {media.path()};
         return request;
     }
-    FillReport run(FillRequest request, RecordingProgress& progress) {
+    ToolReport run(FillRequest request, RecordingProgress& progress) {
         if (auto refused = operation.refusal(request)) {
             ADD_FAILURE() << "refused: " << *refused;
             return {};
         }
         FillJob job = operation.prepare(std::move(request), emulator.path());
-        job.run(progress, prompter, texts);
+        job.run(progress);
         return operation.finish(job);
     }
-    FillReport run(FillRequest request) {
+    ToolReport run(FillRequest request) {
         RecordingProgress progress;
         return run(std::move(request), progress);
     }
@@ -90,7 +98,7 @@ protected:
     void expectAnAppendAddsNothing() {
         const std::string before = readFile(dir.file("Db.db"));
         cache.dropDatabase("Db");
-        const FillReport report = run(existing("Db", FillMode::Append));
+        const ToolReport report = run(existing("Db", FillMode::Append));
         EXPECT_EQ(report.message, "M_ERR_NO_ADDED_TO_DB\"Db\"");
         EXPECT_EQ(readFile(dir.file("Db.db")), before);
     }
@@ -103,10 +111,10 @@ TEST_F(FillOperationTest, NamesKindsAndTheDiskSizeLimit) {
     media.write("Big.DSK", std::string(737281, 'h'));
     media.write("notes.txt", "not a medium");
     media.write("README", "no extension");
-    const FillReport report = run(newDatabase("  Fresh ", {media.path()}));
+    const ToolReport report = run(newDatabase("  Fresh ", {media.path()}));
     ASSERT_EQ(report.result, OperationResult::Done);
     EXPECT_EQ(report.message, "FreshM_CREATED_DB4");
-    EXPECT_EQ(report.notReadMessage, "");
+    EXPECT_TRUE(report.notes.empty());
     const std::vector<Game> got = profiles("Fresh");
     ASSERT_EQ(got.size(), 4u);
     // By name, letter case folded: Big.DSK, Game.cas, Game.dsk, Game.rom.
@@ -154,7 +162,7 @@ TEST_F(FillOperationTest, AppendingSkipsKnownMediaAndKeepsNamesUnique) {
     media.write("abc.rom", "abc");  // the same bytes as the database's own Known
     const std::string before = line("Known") + line("Game") + line("Game__0", "empty.rom");
     dir.write("Db.db", before);
-    FillReport report = run(existing("Db", FillMode::Append));
+    ToolReport report = run(existing("Db", FillMode::Append));
     EXPECT_EQ(report.message, "M_ERR_NO_ADDED_TO_DB\"Db\"");
     EXPECT_EQ(readFile(dir.file("Db.db")), before);
     EXPECT_EQ(cache.find("Known", "Db"), kAbcSha1);
@@ -176,8 +184,8 @@ TEST_F(FillOperationTest, AnAppendCountsWhatAnotherFillWroteWhileItScanned) {
     class WrittenMeanwhile : public RecordingProgress {
     public:
         explicit WrittenMeanwhile(std::function<void()> write) : write_(std::move(write)) {}
-        void file(const std::string& name) override {
-            RecordingProgress::file(name);
+        void setDetail(const std::string& name) override {
+            RecordingProgress::setDetail(name);
             if (write_)
                 std::exchange(write_, nullptr)();
         }
@@ -201,7 +209,7 @@ TEST_F(FillOperationTest, AnAppendCountsWhatAnotherFillWroteWhileItScanned) {
 
     FillRequest mine = existing("Db", FillMode::Append);
     mine.paths = {media.path(), both.path()};
-    const FillReport report = run(std::move(mine), progress);
+    const ToolReport report = run(std::move(mine), progress);
     // The other media are theirs already; Game.rom is another medium, and its name is theirs.
     EXPECT_EQ(report.message, "1M_ADDED_TO_DB\"Db\"");
     const std::vector<Game> got = profiles("Db");
@@ -231,7 +239,7 @@ TEST_F(FillOperationTest, OverwritingDropsFavoritesAndCachedSha1s) {
     media.write("New.rom", "new");
     FillRequest request = existing("Db", FillMode::Overwrite);
     request.backup = false;
-    const FillReport report = run(std::move(request));
+    const ToolReport report = run(std::move(request));
     EXPECT_EQ(report.message, "DbM_CREATED_DB1");
     ASSERT_EQ(profiles("Db").size(), 1u);
     EXPECT_EQ(profiles("Db")[0].name, "New");
@@ -307,10 +315,13 @@ TEST_F(FillOperationTest, StoppingLeavesEveryDatabaseAsItWas) {
     dir.write("Db.db", before);
     for (FillMode mode : {FillMode::Append, FillMode::Overwrite}) {
         RecordingProgress progress(10);
-        const FillReport report = run(existing("Db", mode), progress);
+        const ToolReport report = run(existing("Db", mode), progress);
         EXPECT_EQ(report.result, OperationResult::NothingDone);
         EXPECT_EQ(report.message, "");
         EXPECT_EQ(progress.files.size(), 10u);
+        // The bar counts media: the stop came after the tenth of fifty.
+        EXPECT_EQ(progress.range, 50);
+        EXPECT_EQ(progress.position, 10);
         EXPECT_EQ(readFile(dir.file("Db.db")), before);
     }
     RecordingProgress progress(3);
@@ -327,13 +338,14 @@ TEST_F(FillOperationTest, UnreadableAndUnstorableFilesArePassedOverAndCounted) {
     std::filesystem::create_directory_symlink(media.path(), media.file("sub/loop"));
     std::filesystem::create_symlink(media.file("gone.rom"), media.file("dangling.rom"));
     ::chmod(media.file("locked").c_str(), 0);
-    const FillReport report = run(newDatabase("Some", {media.path(), media.file("missing")}));
+    const ToolReport report = run(newDatabase("Some", {media.path(), media.file("missing")}));
     ::chmod(media.file("locked").c_str(), 0755);
     const std::vector<Game> got = profiles("Some");
     ASSERT_EQ(got.size(), runningAsRoot() ? 2u : 1u);
     EXPECT_EQ(got.back().name, "ok");
     // The dangling link, the missing path, the "|" and, unless root, the locked folder.
-    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ" + std::to_string(runningAsRoot() ? 3 : 4));
+    EXPECT_EQ(report.notes, std::vector<std::string>{"M_FILL_NOT_READ" +
+                                                     std::to_string(runningAsRoot() ? 3 : 4)});
 }
 
 TEST_F(FillOperationTest, RefusalsInTheirOrder) {
@@ -374,7 +386,7 @@ TEST_F(FillOperationTest, RefusalsInTheirOrder) {
     fresh.machine = "MSX2";
     RecordingProgress progress;
     FillJob job = operation.prepare(fresh, emulator.path());
-    job.run(progress, prompter, texts);
+    job.run(progress);
     EXPECT_EQ(operation.finish(job).message, "EmptyM_CREATED_DB0");
     EXPECT_EQ(readFile(dir.file("Empty.db")), "");
 }
@@ -390,7 +402,7 @@ TEST_F(FillOperationTest, AFullDiskIsReportedAndChangesNothing) {
         EXPECT_TRUE(passesWithFileSizeLimit(room, [&] {
             FillRequest request = existing("Db", mode);
             request.backup = false;
-            const FillReport report = run(std::move(request));
+            const ToolReport report = run(std::move(request));
             return report.result == OperationResult::FileError && report.message.empty() &&
                    store.currentDatabaseName().empty();
         }));
@@ -424,10 +436,10 @@ TEST_F(FillOperationTest, ArchiveMembersAreFoundAgainByTheirExactNames) {
                                      {"twice.rom", "first"},
                                      {"twice.rom", "second"}});
     dir.write("Db.db", "");
-    const FillReport report = run(existing("Db", FillMode::Append));
+    const ToolReport report = run(existing("Db", FillMode::Append));
     EXPECT_EQ(report.message, "4M_ADDED_TO_DB\"Db\"");
     // The second "twice.rom" could never be told from the first.
-    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ1");
+    EXPECT_EQ(report.notes, std::vector<std::string>{"M_FILL_NOT_READ1"});
     for (const Game& game : profiles("Db")) {
         ASSERT_TRUE(bytes.contains(game.slot1ZipEntry)) << game.slot1ZipEntry;
         EXPECT_EQ(MediumSha1(game.slot1File, game.slot1ZipEntry),
@@ -446,9 +458,9 @@ TEST_F(FillOperationTest, AMemberNameHoldingANulIsPassedOver) {
          at = archive.find("cut#short", at))
         archive[at + 3] = '\0';
     media.write("odd.zip", archive);
-    const FillReport report = run(newDatabase("Odd", {media.path()}));
+    const ToolReport report = run(newDatabase("Odd", {media.path()}));
     EXPECT_EQ(report.message, "OddM_CREATED_DB1");
-    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ1");
+    EXPECT_EQ(report.notes, std::vector<std::string>{"M_FILL_NOT_READ1"});
     EXPECT_EQ(readFile(dir.file("Odd.db")).find('\0'), std::string::npos);
 }
 
@@ -473,13 +485,13 @@ TEST_F(FillOperationTest, AFolderPathTooLongToUseIsCountedAsPassedOver) {
         }
     } cleanup{parent, part};
 
-    const FillReport report = run(newDatabase("Deep", {media.path()}));
+    const ToolReport report = run(newDatabase("Deep", {media.path()}));
     EXPECT_EQ(report.message, "DeepM_CREATED_DB1");
-    EXPECT_EQ(report.notReadMessage, "M_FILL_NOT_READ1");
+    EXPECT_EQ(report.notes, std::vector<std::string>{"M_FILL_NOT_READ1"});
     // Not searched, the folder is not missed.
     FillRequest flat = newDatabase("Flat", {deepest});
     flat.searchSubdirectories = false;
-    EXPECT_EQ(run(flat).notReadMessage, "");
+    EXPECT_TRUE(run(flat).notes.empty());
 }
 
 }  // namespace

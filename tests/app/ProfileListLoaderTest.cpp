@@ -9,11 +9,14 @@ using namespace corvane;
 using namespace corvane::test;
 
 namespace {
-struct Recorded : NoProgress {
-    int high = -1;
-    std::vector<int> positions;
-    void setRange(int, int h) override { high = h; }
-    void setPos(int pos) override { positions.push_back(pos); }
+struct Recorded : Progress {
+    std::int64_t high = -1;
+    std::vector<std::int64_t> positions;
+    void setRange(std::int64_t total) override { high = total; }
+    void setPosition(std::int64_t done) override { positions.push_back(done); }
+    void setStatus(const std::string&) override {}
+    void setDetail(const std::string&) override {}
+    bool cancelled() const override { return false; }
 };
 }  // namespace
 
@@ -35,7 +38,7 @@ TEST(ProfileListLoaderTest, KeepsAcceptedLinesInFileOrderAndEndsItsProgress) {
     EXPECT_EQ((*lines)[7], "Game 8|x.rom");
     EXPECT_EQ(lines->back(), "Last|y.rom");
     // The range is the file's size in kilobytes; positions never pass it and the last is the end.
-    EXPECT_EQ(progress.high, static_cast<int>(content.size() / 1024));
+    EXPECT_EQ(progress.high, static_cast<std::int64_t>(content.size() / 1024));
     ASSERT_FALSE(progress.positions.empty());
     EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
     EXPECT_EQ(progress.positions.back(), progress.high);

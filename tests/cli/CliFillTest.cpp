@@ -12,6 +12,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliProgram.h"
 #include "cli/FillArguments.h"
+#include "common/Progress.h"
 #include "i18n/LanguageIds.h"
 #include "i18n/LanguageManager.h"
 #include "media/MediaHash.h"
@@ -24,7 +25,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/ZipFixture.h"
-#include "tools/FillProgress.h"
 
 using namespace corvane;
 using namespace corvane::test;
@@ -32,13 +32,6 @@ using namespace corvane::test;
 namespace {
 
 using Arguments = std::vector<std::string>;
-
-class NeverStopped : public FillProgress {
-public:
-    void directory(const std::string&) override {}
-    void file(const std::string&) override {}
-    bool cancelled() override { return false; }
-};
 
 std::string catalogueText(int language, const std::string& key) {
     LanguageManager languages;
@@ -93,15 +86,15 @@ protected:
     }
 
     // The same fill as the launcher's windows run it, on another base directory.
-    static FillReport fillInProcess(const std::string& baseDirectory, FillRequest request) {
+    static ToolReport fillInProcess(const std::string& baseDirectory, FillRequest request) {
         ScriptedPrompter prompter;
         CCorvaneLauncherApp app(baseDirectory, prompter);
         app.loadSettings();
         FillOperation operation(app.store(), app.favorites(), app.sha1Cache(), app.texts());
         EXPECT_EQ(operation.refusal(request), std::nullopt);
         FillJob job = operation.prepare(std::move(request), app.settings().emulatorDirectory);
-        NeverStopped progress;
-        job.run(progress, prompter, app.texts());
+        NoProgress progress;
+        job.run(progress);
         return operation.finish(job);
     }
     static FillRequest request(FillTarget target, const std::string& database, Arguments paths) {
@@ -132,7 +125,7 @@ TEST_F(CliFillTest, AFillIsTheSameAsTheLaunchersOwn) {
              {.workingDirectory = media.path()});
     FillRequest same = request(FillTarget::New, "Fresh", {media.path()});
     same.naming = FillNaming::Emulator;
-    FillReport report = fillInProcess(reference.path(), same);
+    ToolReport report = fillInProcess(reference.path(), same);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(report.message, "Fresh was created. Number of profiles: 5");
     EXPECT_EQ(run.out, report.message + "\n");

@@ -30,13 +30,20 @@ TEST(ProfileSearchTest, FindsPartsOfNamesInEveryDatabaseIgnoringCaseAndOuterBlan
     DatabaseStore store(dir.path(), prompter, texts);
     ProfileSearch search(store);
 
-    struct Pumps : NoProgress {
-        std::vector<int> positions;
-        void setPos(int pos) override { positions.push_back(pos); }
+    struct Recorded : Progress {
+        std::vector<std::int64_t> positions;
+        std::vector<std::string> statuses;
+        bool stop = false;
+        void setRange(std::int64_t) override {}
+        void setPosition(std::int64_t done) override { positions.push_back(done); }
+        void setStatus(const std::string& text) override { statuses.push_back(text); }
+        void setDetail(const std::string&) override {}
+        bool cancelled() const override { return stop; }
     } progress;
     const auto hits = search.find("  mAn\t ", progress);
     EXPECT_EQ(search.lastText(), "mAn");
-    EXPECT_EQ(progress.positions, std::vector<int>{20});  // 35 profiles
+    EXPECT_EQ(progress.positions, std::vector<std::int64_t>{20});  // 35 profiles
+    EXPECT_EQ(progress.statuses, (std::vector<std::string>{"Arcade", "Konami"}));
     ASSERT_TRUE(hits);
     EXPECT_EQ(*hits, (std::vector<SearchHit>{{"batman", "Arcade"},
                                              {"MAN OF WAR", "Konami"},
@@ -49,6 +56,11 @@ TEST(ProfileSearchTest, FindsPartsOfNamesInEveryDatabaseIgnoringCaseAndOuterBlan
 
     EXPECT_FALSE(search.find("   "));
     EXPECT_EQ(search.lastText(), "");
+
+    // A cancelled search gives nothing, not the hits found before the stop.
+    progress.stop = true;
+    EXPECT_FALSE(search.find("man", progress));
+    EXPECT_EQ(search.lastText(), "man");
 }
 
 TEST(ProfileSearchTest, NamesInEitherEncodingMatchIgnoringCaseBeyondAscii) {

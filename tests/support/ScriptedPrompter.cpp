@@ -3,22 +3,6 @@
 
 namespace corvane::test {
 
-namespace {
-class ScriptedProgress : public Progress {
-public:
-    explicit ScriptedProgress(ScriptedPrompter& owner) : owner_(owner) {}
-    void setRange(int, int) override {}
-    void setPos(int) override {}
-    bool pump() override {
-        ++owner_.pumps;
-        return owner_.cancelAfterPumps >= 0 && owner_.pumps >= owner_.cancelAfterPumps;
-    }
-
-private:
-    ScriptedPrompter& owner_;
-};
-}  // namespace
-
 void ScriptedPrompter::message(const std::string& text, MessageKind kind) {
     messages.push_back({text, kind});
 }
@@ -43,11 +27,6 @@ MultiAnswer ScriptedPrompter::multiConfirm(const std::string& text) {
     const MultiAnswer answer = multiAnswers.front();
     multiAnswers.pop_front();
     return answer;
-}
-
-std::unique_ptr<Progress> ScriptedPrompter::progress(const std::string& caption, int) {
-    progressCaptions.push_back(caption);
-    return std::make_unique<ScriptedProgress>(*this);
 }
 
 }  // namespace corvane::test

@@ -22,7 +22,6 @@ public:
     bool confirm(const std::string& text) override;
     bool confirmDestructive(const std::string& text) override;
     MultiAnswer multiConfirm(const std::string& text) override;
-    std::unique_ptr<Progress> progress(const std::string& caption, int range) override;
 
     std::vector<Shown> messages;
     // Every Yes/No question, whatever its default answer.
@@ -30,9 +29,6 @@ public:
     std::vector<std::string> multiQuestions;
     std::deque<bool> confirmAnswers;
     std::deque<MultiAnswer> multiAnswers;
-    std::vector<std::string> progressCaptions;
-    int pumps = 0;
-    int cancelAfterPumps = -1;  // pump() reports cancel once this many pumps have run
 };
 
 // Texts resolve to the key itself, so tests compare keys.

@@ -16,9 +16,9 @@
 #include "ui/ChooserAndDrop.h"
 #include "ui/FillFixture.h"
 #include "ui/KeyPress.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/TextCodec.h"
 #include "ui/tools/PathList.h"
-#include "ui/tools/ScanningWindow.h"
 
 namespace corvane {
 namespace {
@@ -37,7 +37,7 @@ protected:
     std::unique_ptr<CreateDatabase> open() {
         if (!app)
             startApp();
-        auto dlg = std::make_unique<CreateDatabase>(*app);
+        auto dlg = std::make_unique<CreateDatabase>(setup(), app->prompter(), app->languages());
         dlg->show();
         return dlg;
     }
@@ -166,7 +166,7 @@ TEST_F(CreateDatabaseTest, AFillMakesTheDatabaseCurrentAndSaysWhatItDid) {
     EXPECT_EQ(prompter.messages[0].kind, MessageKind::Message);
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->run().scanningWindow(), nullptr);
+    EXPECT_EQ(dlg->run().progressWindow(), nullptr);
     EXPECT_EQ(app->store().currentDatabaseName(), "Fresh");
     std::vector<std::string> names = profileNames("Fresh");
     std::sort(names.begin(), names.end());
@@ -196,35 +196,31 @@ TEST_F(CreateDatabaseTest, CancelInTheMiddleLeavesTheDatabaseAndTheDialogAsTheyW
     dlg->directories()->addPath(media.path());
     dlg->backup()->setChecked(false);
     test::FirstFileGate gate;
-    dlg->run().setFileObserver(gate.observer());
-    std::optional<OperationResult> result = runToEnd(dlg->run(), [&] {
-        QTest::mouseClick(dlg->okButton(), Qt::LeftButton);
-        gate.waitUntilReached();
-        ScanningWindow* scanning = dlg->run().scanningWindow();
-        EXPECT_NE(scanning, nullptr);
-        if (scanning) {
-            EXPECT_TRUE(scanning->isVisible());
-            EXPECT_EQ(scanning->windowTitle(), QStringLiteral("Scanning..."));
-            EXPECT_EQ(scanning->windowModality(), Qt::ApplicationModal);
-            EXPECT_FALSE(dlg->isEnabled());
-            EXPECT_TRUE(scanning->cancelButton()->isEnabled());
-            // Escape asks for what Cancel does.
-            test::typeKey(scanning, Qt::Key_Escape);
-            EXPECT_TRUE(scanning->cancelled());
-            EXPECT_FALSE(scanning->cancelButton()->isEnabled());
-        }
-        // Never left waiting, or the run could not end.
-        gate.release();
-    });
+    bool acted = false;
+    dlg->run().setWindowSetup(gate.setup([&](ProgressWindow& scanning) {
+        acted = true;
+        EXPECT_TRUE(scanning.isVisible());
+        EXPECT_EQ(scanning.windowTitle(), QStringLiteral("Scanning..."));
+        EXPECT_EQ(scanning.windowModality(), Qt::ApplicationModal);
+        EXPECT_FALSE(dlg->isEnabled());
+        EXPECT_TRUE(scanning.cancelButton()->isEnabled());
+        // Escape asks for what Cancel does.
+        test::typeKey(&scanning, Qt::Key_Escape);
+        EXPECT_TRUE(scanning.cancelled());
+        EXPECT_FALSE(scanning.cancelButton()->isEnabled());
+    }));
+    std::optional<OperationResult> result =
+        runToEnd(dlg->run(), [&] { QTest::mouseClick(dlg->okButton(), Qt::LeftButton); });
+    EXPECT_TRUE(acted);
     EXPECT_EQ(result, OperationResult::NothingDone);
     EXPECT_TRUE(shownTexts().empty());
     EXPECT_EQ(readFile(dir.file("Games.db")), line("Kept"));
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_TRUE(dlg->isEnabled());
-    EXPECT_EQ(dlg->run().scanningWindow(), nullptr);
+    EXPECT_EQ(dlg->run().progressWindow(), nullptr);
 
     // The dialog can run again.
-    dlg->run().setFileObserver({});
+    dlg->run().setWindowSetup({});
     EXPECT_EQ(pressOk(*dlg), OperationResult::Done);
     EXPECT_EQ(shownTexts(),
               std::vector<std::string>{"40 new profiles were added to database \"Games\""});
@@ -262,45 +258,6 @@ TEST_F(CreateDatabaseTest, NoticesOfTheRunAreShownOnTheWindowsThread) {
     ASSERT_EQ(prompter.threads.size(), 2u);
     EXPECT_EQ(prompter.threads[0], std::this_thread::get_id());
     EXPECT_EQ(readFile(dir.file("Empty.db")), "");
-}
-
-TEST(ScanningWindowTest, LongFoldersAreShownByTheirEnds) {
-    EXPECT_EQ(ScanningWindow::shownDirectory(QStringLiteral("/short/folder")),
-              QStringLiteral("/short/folder"));
-    const QString thirtyNine(39, QLatin1Char('a'));
-    EXPECT_EQ(ScanningWindow::shownDirectory(thirtyNine), thirtyNine);
-    // 38 characters stay whole, 44 do not.
-    EXPECT_EQ(
-        ScanningWindow::shownDirectory(QStringLiteral("/home/user/MSX collection/Konami/Games")),
-        QStringLiteral("/home/user/MSX collection/Konami/Games"));
-    EXPECT_EQ(ScanningWindow::shownDirectory(
-                  QStringLiteral("/home/user/MSX collection/Konami/Games/Disks")),
-              QStringLiteral("/home/user/MSX  ... ami/Games/Disks"));
-    // Characters, not bytes nor halves of one: each 😀 is one.
-    QString wide;
-    for (int i = 0; i < 40; ++i)
-        wide += QString::fromUcs4(U"\U0001F600", 1);
-    const QString fifteen = wide.left(30);
-    EXPECT_EQ(ScanningWindow::shownDirectory(wide), fifteen + QStringLiteral(" ... ") + fifteen);
-}
-
-TEST_F(CreateDatabaseTest, TheScanningWindowShowsTheLatestTextsReportedFromAnotherThread) {
-    startApp();
-    ScanningWindow window(app->languages(), QStringLiteral("Scanning..."));
-    std::thread fill([&window] {
-        window.directory("/first");
-        window.file("first.rom");
-        window.directory("/media/caf\xe9");
-        window.file("Game \xe9.rom");
-    });
-    fill.join();
-    window.show();
-    window.refresh();
-    EXPECT_EQ(window.directoryLine()->text(), QStringLiteral("/media/caf\u00e9"));
-    EXPECT_EQ(window.fileLine()->text(), QStringLiteral("Game \u00e9.rom"));
-    EXPECT_FALSE(window.cancelled());
-    QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
-    EXPECT_TRUE(window.cancelled());
 }
 
 }  // namespace

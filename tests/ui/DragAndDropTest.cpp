@@ -12,9 +12,9 @@
 
 #include "ui/ChooserAndDrop.h"
 #include "ui/FillFixture.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/TextCodec.h"
 #include "ui/tools/PathList.h"
-#include "ui/tools/ScanningWindow.h"
 
 namespace corvane {
 namespace {
@@ -23,7 +23,7 @@ class DragAndDropTest : public test::FillFixture {
 protected:
     std::unique_ptr<DragAndDrop> open(const std::vector<std::string>& paths) {
         startApp();
-        auto dlg = std::make_unique<DragAndDrop>(*app, paths);
+        auto dlg = std::make_unique<DragAndDrop>(setup(), app->prompter(), app->languages(), paths);
         dlg->show();
         return dlg;
     }
@@ -93,16 +93,15 @@ TEST_F(DragAndDropTest, AddAppendsFilesAndFoldersToTheCurrentDatabase) {
     EXPECT_EQ(dlg->paths()->paths(), (std::vector<std::string>{single, folder}));
     dlg->backup()->setChecked(false);
     test::FirstFileGate gate;
-    dlg->run().setFileObserver(gate.observer());
-    const std::optional<OperationResult> result = runToEnd(dlg->run(), [&] {
-        QTest::mouseClick(dlg->addButton(), Qt::LeftButton);
-        gate.waitUntilReached();
-        EXPECT_NE(dlg->run().scanningWindow(), nullptr);
-        if (ScanningWindow* scanning = dlg->run().scanningWindow()) {
-            EXPECT_EQ(scanning->windowTitle(), QStringLiteral("Adding files..."));
-        }
-        gate.release();
-    });
+    bool acted = false;
+    dlg->run().setWindowSetup(gate.setup([&](ProgressWindow& window) {
+        acted = true;
+        EXPECT_EQ(dlg->run().progressWindow(), &window);
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Adding files..."));
+    }));
+    const std::optional<OperationResult> result =
+        runToEnd(dlg->run(), [&] { QTest::mouseClick(dlg->addButton(), Qt::LeftButton); });
+    EXPECT_TRUE(acted);
     EXPECT_EQ(result, OperationResult::Done);
     EXPECT_EQ(shownTexts(),
               std::vector<std::string>{"3 new profiles were added to database \"Games\""});

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -13,12 +15,15 @@
 #include <vector>
 
 #include "app/CCorvaneLauncherApp.h"
+#include "app/FillOperation.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
-#include "ui/tools/FillRun.h"
+#include "ui/common/ProgressWindow.h"
+#include "ui/tools/FillChoices.h"
+#include "ui/tools/ToolRun.h"
 
 namespace corvane::test {
 
@@ -32,19 +37,36 @@ public:
     std::vector<std::thread::id> threads;
 };
 
-// Holds a run at its first file until released, so that a test acts while it is in the middle.
+// Holds a run at its first file while the test acts on the window's thread, with the progress
+// window shown, so that a test acts while the run is in the middle.
 class FirstFileGate {
 public:
-    // For FillRun::setFileObserver; called on the worker.
-    std::function<void()> observer() {
-        return [this] {
-            std::unique_lock lock(mutex_);
-            if (reached_)
-                return;
-            reached_ = true;
-            changed_.notify_all();
-            changed_.wait(lock, [this] { return released_; });
+    // For ToolRun::setWindowSetup: act runs once the window has appeared and the run has reached
+    // its first file; the run goes on when act has returned.
+    std::function<void(ProgressWindow&)> setup(std::function<void(ProgressWindow&)> act) {
+        return [this, act = std::move(act)](ProgressWindow& window) {
+            window.setAppearDelay(std::chrono::milliseconds(0));
+            window.setDetailObserver([this] { holdFirst(); });
+            QObject::connect(
+                &window, &ProgressWindow::appeared, &window,
+                [this, act, &window] {
+                    waitUntilReached();
+                    act(window);
+                    release();
+                },
+                Qt::QueuedConnection);
         };
+    }
+
+private:
+    // On the worker.
+    void holdFirst() {
+        std::unique_lock lock(mutex_);
+        if (reached_)
+            return;
+        reached_ = true;
+        changed_.notify_all();
+        changed_.wait(lock, [this] { return released_; });
     }
     void waitUntilReached() {
         std::unique_lock lock(mutex_);
@@ -56,7 +78,6 @@ public:
         changed_.notify_all();
     }
 
-private:
     std::mutex mutex_;
     std::condition_variable changed_;
     bool reached_ = false;
@@ -82,7 +103,11 @@ protected:
     void startApp() {
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         app->loadSettings();
+        fill = std::make_unique<FillOperation>(app->store(), app->favorites(), app->sha1Cache(),
+                                               app->texts());
     }
+    // What the main window hands to a fill dialog.
+    FillSetup setup() { return {*fill, app->softwareSources(), app->machineList()}; }
     static std::string line(const std::string& name, const std::string& rom = {}) {
         Game game;
         game.name = name;
@@ -102,13 +127,13 @@ protected:
         return texts;
     }
     // Runs what click starts to its end; none when no run ended.
-    static std::optional<OperationResult> runToEnd(FillRun& run,
+    static std::optional<OperationResult> runToEnd(ToolRun& run,
                                                    const std::function<void()>& click) {
         std::optional<OperationResult> result;
         QObject context;
-        QObject::connect(&run, &FillRun::ended, &context,
+        QObject::connect(&run, &ToolRun::ended, &context,
                          [&result](OperationResult ended) { result = ended; });
-        QSignalSpy ended(&run, &FillRun::ended);
+        QSignalSpy ended(&run, &ToolRun::ended);
         click();
         if (ended.isEmpty() && !ended.wait(60000))
             return std::nullopt;
@@ -120,6 +145,7 @@ protected:
     FakeEmulator emulator;
     ThreadRecordingPrompter prompter;
     std::unique_ptr<CCorvaneLauncherApp> app;
+    std::unique_ptr<FillOperation> fill;
 };
 
 }  // namespace corvane::test

@@ -15,6 +15,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/TreeRows.h"
+#include "ui/common/ProgressWindow.h"
 
 namespace corvane {
 namespace {
@@ -91,6 +92,26 @@ TEST_F(SearchDlgTest, ReopeningShowsTheLastTextAndBlankTextOnlyEmptiesTheList) {
     EXPECT_EQ(second->foundCount()->text(), QStringLiteral("1"));
     EXPECT_TRUE(second->question()->isVisible());
     EXPECT_FALSE(second->okButton()->isEnabled());
+}
+
+TEST_F(SearchDlgTest, TheSearchRunsBehindAProgressWindowWhoseCancelStopsIt) {
+    auto dlg = open();
+    int windows = 0;
+    dlg->setWindowSetup([&](ProgressWindow& window) {
+        ++windows;
+        EXPECT_EQ(window.parentWidget(), dlg.get());
+        EXPECT_EQ(window.windowTitle(), dlg->windowTitle());
+        window.reject();  // cancelled before the first database is read
+    });
+    QTest::keyClicks(dlg->nameEdit(), QStringLiteral("man"));
+    QTest::mouseClick(dlg->findButton(), Qt::LeftButton);
+    EXPECT_EQ(windows, 1);
+    EXPECT_EQ(dlg->results()->topLevelItemCount(), 0);
+
+    dlg->setWindowSetup({});
+    QTest::mouseClick(dlg->findButton(), Qt::LeftButton);
+    EXPECT_EQ(dlg->results()->topLevelItemCount(), 5);
+    EXPECT_EQ(windows, 1);
 }
 
 }  // namespace

@@ -4,37 +4,10 @@
 #include <QMessageBox>
 
 #include "i18n/LanguageManager.h"
-#include "ui/common/EventPump.h"
 #include "ui/common/MultiConfirmationDlg.h"
-#include "ui/common/ProgressBarDlg.h"
 #include "ui/common/TextCodec.h"
 
 namespace corvane {
-
-namespace {
-
-// The progress window is modal, so the events it lets run bring input only to its Cancel.
-class DialogProgress : public Progress {
-public:
-    DialogProgress(const LanguageManager& languages, const QString& caption, int range,
-                   QWidget* parent)
-        : dialog_(languages, caption, parent) {
-        dialog_.setRange(0, range);
-        dialog_.show();
-        pumpEvents(QEventLoop::AllEvents);
-    }
-    void setRange(int low, int high) override { dialog_.setRange(low, high); }
-    void setPos(int pos) override { dialog_.setPos(pos); }
-    bool pump() override {
-        pumpEvents(QEventLoop::AllEvents);
-        return dialog_.cancelled();
-    }
-
-private:
-    ProgressBarDlg dialog_;
-};
-
-}  // namespace
 
 void QtPrompter::message(const std::string& text, MessageKind kind) {
     const QString body = fromBytes(text);
@@ -76,10 +49,6 @@ bool QtPrompter::ask(const std::string& text, bool yesByDefault) {
 
 MultiAnswer QtPrompter::multiConfirm(const std::string& text) {
     return MultiConfirmationDlg::ask(*languages_, fromBytes(text), parent_);
-}
-
-std::unique_ptr<Progress> QtPrompter::progress(const std::string& caption, int range) {
-    return std::make_unique<DialogProgress>(*languages_, fromBytes(caption), range, parent_);
 }
 
 }  // namespace corvane

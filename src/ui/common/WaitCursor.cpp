@@ -43,9 +43,4 @@ MultiAnswer WaitCursor::multiConfirm(const std::string& text) {
     return prompter_.multiConfirm(text);
 }
 
-// A progress window shows the work going on; the wait cursor stays.
-std::unique_ptr<Progress> WaitCursor::progress(const std::string& caption, int range) {
-    return prompter_.progress(caption, range);
-}
-
 }  // namespace corvane

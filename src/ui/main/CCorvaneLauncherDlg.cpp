@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <chrono>
+#include <climits>
 #include <utility>
 
 #include "app/CCorvaneLauncherApp.h"
@@ -46,11 +47,13 @@ class WindowLoadProgress : public Progress {
 public:
     explicit WindowLoadProgress(QProgressBar* bar) : bar_(bar) { timer_.start(); }
     ~WindowLoadProgress() override { bar_->hide(); }
-    void setRange(int low, int high) override {
-        bar_->setRange(low, high);
-        bar_->setValue(low);
+    // Called on the window's thread only: the load runs there.
+    void setRange(std::int64_t total) override {
+        bar_->setRange(0, static_cast<int>(std::min<std::int64_t>(total, INT_MAX)));
+        bar_->setValue(0);
     }
-    void setPos(int loaded) override {
+    void setPosition(std::int64_t done) override {
+        const int loaded = static_cast<int>(std::min<std::int64_t>(done, bar_->maximum()));
         // Repainting the bar for every step would cost more than the load itself.
         const int step = std::max(1, bar_->maximum() / 200);
         if (loaded - bar_->value() >= step || loaded == bar_->maximum())
@@ -58,7 +61,9 @@ public:
         if (bar_->isHidden() && timer_.elapsed() > 100)
             showNow(bar_);
     }
-    bool pump() override { return false; }
+    void setStatus(const std::string&) override {}
+    void setDetail(const std::string&) override {}
+    bool cancelled() const override { return false; }
 
 private:
     QProgressBar* bar_;

@@ -85,7 +85,9 @@ void CCorvaneLauncherDlg::manageDatabases() {
 }
 
 void CCorvaneLauncherDlg::fillDatabase() {
-    CreateDatabase dialog(app_, this);
+    FillOperation fill(app_.store(), app_.favorites(), app_.sha1Cache(), app_.texts());
+    CreateDatabase dialog({fill, app_.softwareSources(), app_.machineList()}, app_.prompter(),
+                          app_.languages(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The filled database is the current one now, and may be the first there is.

@@ -59,7 +59,9 @@ void CCorvaneLauncherDlg::dropEvent(QDropEvent* event) {
 }
 
 void CCorvaneLauncherDlg::addDroppedFiles(const std::vector<std::string>& paths) {
-    DragAndDrop dialog(app_, paths, this);
+    FillOperation fill(app_.store(), app_.favorites(), app_.sha1Cache(), app_.texts());
+    DragAndDrop dialog({fill, app_.softwareSources(), app_.machineList()}, app_.prompter(),
+                       app_.languages(), paths, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     loadList();

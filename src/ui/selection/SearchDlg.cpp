@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/DialogIds.h"
-#include "ui/common/EventPump.h"
+#include "ui/common/ProgressWindow.h"
 #include "ui/common/TextCodec.h"
 #include "ui/selection/NameDatabaseTree.h"
 #include "ui/selection/SelectionIds.h"
@@ -93,28 +93,18 @@ void SearchDlg::loadValues() {
     ok_->setEnabled(false);
 }
 
-namespace {
-// Lets the window repaint while databases are read; input waits until the search is done.
-class ScanProgress : public Progress {
-public:
-    void setRange(int, int) override {}
-    void setPos(int) override {}
-    bool pump() override {
-        pumpEvents(QEventLoop::ExcludeUserInputEvents);
-        return false;
-    }
-};
-}  // namespace
-
 void SearchDlg::find() {
     results_->clear();
     hits_.clear();
-    // Paint the window while many databases are read, but take no input meanwhile.
-    setEnabled(false);
-    ScanProgress progress;
-    const std::optional<std::vector<SearchHit>> hits =
-        search_.find(toBytes(name_->text()), progress);
-    setEnabled(true);
+    std::optional<std::vector<SearchHit>> hits;
+    if (const std::optional<SearchPlan> plan = search_.plan(toBytes(name_->text()))) {
+        // Many databases take a while: they are read on a worker behind the progress window.
+        ProgressWindow window(languages(), windowTitle(), this);
+        if (windowSetup_)
+            windowSetup_(window);
+        window.run(
+            [&hits, &plan](Progress& progress) { hits = ProfileSearch::run(*plan, progress); });
+    }
     name_->setFocus();
     ok_->setEnabled(false);
     if (!hits)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,8 @@ class QPushButton;
 class QTreeWidget;
 
 namespace corvane {
+
+class ProgressWindow;
 
 // Finds profiles by part of their name in every database. OK hands back the chosen hit, which
 // the main window locates; the last search text lives in the ProfileSearch the caller owns.
@@ -33,6 +36,10 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
 
     void accept() override;
+    // Called with each search's progress window before it starts; lets a test act on it.
+    void setWindowSetup(std::function<void(ProgressWindow&)> setup) {
+        windowSetup_ = std::move(setup);
+    }
 
 public slots:
     void find();
@@ -46,6 +53,7 @@ private:
     ProfileSearch& search_;
     std::vector<SearchHit> hits_;
     std::optional<SearchHit> chosen_;
+    std::function<void(ProgressWindow&)> windowSetup_;
 
     QLineEdit* name_ = nullptr;
     QPushButton* find_ = nullptr;

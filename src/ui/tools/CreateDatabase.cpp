@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/CCorvaneLauncherApp.h"
+#include "app/FillOperation.h"
 #include "ui/common/CaptionedControl.h"
 #include "ui/common/ItemBytes.h"
 #include "ui/common/OkCancelButtons.h"
@@ -29,8 +29,12 @@ namespace {
 constexpr int kNewNameLength = 25;
 }  // namespace
 
-CreateDatabase::CreateDatabase(CCorvaneLauncherApp& app, QWidget* parent)
-    : CLocalized(kDlgFillDatabase, app.languages(), parent), app_(app), run_(app, this) {
+CreateDatabase::CreateDatabase(FillSetup setup, Prompter& prompter,
+                               const LanguageManager& languages, QWidget* parent)
+    : CLocalized(kDlgFillDatabase, languages, parent),
+      setup_(std::move(setup)),
+      prompter_(prompter),
+      run_(prompter, languages, this) {
     createWidgets();
     connectWidgets();
     loadValues();
@@ -93,7 +97,7 @@ void CreateDatabase::createWidgets() {
     naming_ = createNamingCombo(languages(), this);
     namingLabel->setBuddy(naming_);
     auto* machineLabel = captioned<QLabel>(this, "Machine :", kIdMachineLabel);
-    machine_ = createMachineCombo(app_.machineList(), this);
+    machine_ = createMachineCombo(setup_.machines, this);
     machineLabel->setBuddy(machine_);
     extraData_ = tickedBox(this, "Import extra profile data", kIdExtraData);
     auto* options = new QGridLayout;
@@ -118,7 +122,7 @@ void CreateDatabase::createWidgets() {
 
 void CreateDatabase::connectWidgets() {
     connect(addDirectory_, &QPushButton::clicked, this,
-            [this] { directories_->addChosenDirectory(app_.prompter(), languages()); });
+            [this] { directories_->addChosenDirectory(prompter_, languages()); });
     connect(remove_, &QPushButton::clicked, directories_, &PathList::removeSelected);
     connect(existing_, &QRadioButton::toggled, this, &CreateDatabase::applyTargetRule);
     // Choosing New is choosing to type its name.
@@ -128,14 +132,12 @@ void CreateDatabase::connectWidgets() {
 }
 
 void CreateDatabase::loadValues() {
-    DatabaseStore& store = app_.store();
-    // Another program may have made or copied in databases since the list was read.
-    store.forgetDatabaseList();
-    std::vector<std::string> names = store.databaseNames();
+    std::vector<std::string> names = setup_.operation.databaseNames();
     std::sort(names.begin(), names.end());
     for (const std::string& name : names)
         databases_->addItem(fromBytes(name), itemBytes(name));
-    databases_->setCurrentIndex(databases_->findData(itemBytes(store.currentDatabaseName())));
+    databases_->setCurrentIndex(
+        databases_->findData(itemBytes(setup_.operation.currentDatabase())));
     // Without a database there is nothing to add to.
     existing_->setEnabled(!names.empty());
     (names.empty() ? new_ : existing_)->setChecked(true);
@@ -177,7 +179,8 @@ FillRequest CreateDatabase::request() const {
 }
 
 void CreateDatabase::startFill() {
-    run_.start(request(), "L_SCANNING");
+    std::optional<FillJob> job;
+    run_.run(fillSteps(setup_, request(), job), "L_SCANNING");
 }
 
 }  // namespace corvane

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "ui/common/CLocalized.h"
-#include "ui/tools/FillRun.h"
+#include "ui/tools/FillChoices.h"
+#include "ui/tools/ToolRun.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +15,7 @@ class QRadioButton;
 
 namespace corvane {
 
-class CCorvaneLauncherApp;
+class Prompter;
 class PathList;
 
 // Fill Database: scans folders for media and makes a profile of each, into a new database or an
@@ -22,7 +23,8 @@ class PathList;
 class CreateDatabase : public CLocalized {
     Q_OBJECT
 public:
-    explicit CreateDatabase(CCorvaneLauncherApp& app, QWidget* parent = nullptr);
+    CreateDatabase(FillSetup setup, Prompter& prompter, const LanguageManager& languages,
+                   QWidget* parent = nullptr);
 
     PathList* directories() const { return directories_; }
     QPushButton* addDirectoryButton() const { return addDirectory_; }
@@ -41,7 +43,7 @@ public:
     QCheckBox* extraData() const { return extraData_; }
     QPushButton* okButton() const;
     QPushButton* cancelButton() const;
-    FillRun& run() { return run_; }
+    ToolRun& run() { return run_; }
 
 public slots:
     // Checks the choices and starts the run; the dialog stays open when they are refused.
@@ -54,7 +56,8 @@ private:
     void applyTargetRule();
     FillRequest request() const;
 
-    CCorvaneLauncherApp& app_;
+    FillSetup setup_;
+    Prompter& prompter_;
     PathList* directories_ = nullptr;
     QPushButton* addDirectory_ = nullptr;
     QPushButton* remove_ = nullptr;
@@ -71,8 +74,7 @@ private:
     QComboBox* machine_ = nullptr;
     QCheckBox* extraData_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
-    // Last, so that a run still going ends before the controls go.
-    FillRun run_;
+    ToolRun run_;
 };
 
 }  // namespace corvane

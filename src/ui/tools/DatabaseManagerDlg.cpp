@@ -208,7 +208,9 @@ void DatabaseManagerDlg::restoreSelected() {
 }
 
 void DatabaseManagerDlg::fillDatabase() {
-    CreateDatabase dialog(app_, this);
+    FillOperation fill(app_.store(), app_.favorites(), app_.sha1Cache(), app_.texts());
+    CreateDatabase dialog({fill, app_.softwareSources(), app_.machineList()}, app_.prompter(),
+                          languages(), this);
     dialog.exec();
     fillList({});
 }

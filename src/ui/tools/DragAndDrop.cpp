@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CCorvaneLauncherApp.h"
+#include "app/FillOperation.h"
 #include "ui/common/CaptionedControl.h"
 #include "ui/common/DialogIds.h"
 #include "ui/tools/DragAndDropIds.h"
@@ -20,9 +20,12 @@
 
 namespace corvane {
 
-DragAndDrop::DragAndDrop(CCorvaneLauncherApp& app, const std::vector<std::string>& paths,
-                         QWidget* parent)
-    : CLocalized(kDlgAddToCurrentDatabase, app.languages(), parent), app_(app), run_(app, this) {
+DragAndDrop::DragAndDrop(FillSetup setup, Prompter& prompter, const LanguageManager& languages,
+                         const std::vector<std::string>& paths, QWidget* parent)
+    : CLocalized(kDlgAddToCurrentDatabase, languages, parent),
+      setup_(std::move(setup)),
+      prompter_(prompter),
+      run_(prompter, languages, this) {
     createWidgets();
     connectWidgets();
     loadValues(paths);
@@ -55,7 +58,7 @@ void DragAndDrop::createWidgets() {
     naming_ = createNamingCombo(languages(), this);
     namingLabel->setBuddy(naming_);
     auto* machineLabel = captioned<QLabel>(this, "Machine :", kIdMachineLabel);
-    machine_ = createMachineCombo(app_.machineList(), this);
+    machine_ = createMachineCombo(setup_.machines, this);
     machineLabel->setBuddy(machine_);
     auto* options = new QGridLayout;
     options->addWidget(subdirectories_, 0, 0, 1, 2);
@@ -83,9 +86,9 @@ void DragAndDrop::createWidgets() {
 
 void DragAndDrop::connectWidgets() {
     connect(addFile_, &QPushButton::clicked, this,
-            [this] { paths_->addChosenFile(app_.prompter(), languages()); });
+            [this] { paths_->addChosenFile(prompter_, languages()); });
     connect(addDirectory_, &QPushButton::clicked, this,
-            [this] { paths_->addChosenDirectory(app_.prompter(), languages()); });
+            [this] { paths_->addChosenDirectory(prompter_, languages()); });
     connect(remove_, &QPushButton::clicked, paths_, &PathList::removeSelected);
     connect(buttons_, &QDialogButtonBox::accepted, this, &DragAndDrop::startFill);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -103,14 +106,15 @@ void DragAndDrop::startFill() {
     request.paths = paths_->paths();
     request.searchSubdirectories = subdirectories_->isChecked();
     request.target = FillTarget::Existing;
-    request.databaseName = app_.store().currentDatabaseName();
+    request.databaseName = setup_.operation.currentDatabase();
     request.mode = FillMode::Append;
     request.naming = chosenNaming(naming_);
     request.backup = backup_->isChecked();
     request.media = {};
     request.machine = chosenMachine(machine_);
     request.extraData = extraData_->isChecked();
-    run_.start(std::move(request), "M_ADDING_FILES");
+    std::optional<FillJob> job;
+    run_.run(fillSteps(setup_, std::move(request), job), "M_ADDING_FILES");
 }
 
 }  // namespace corvane

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "ui/common/CLocalized.h"
-#include "ui/tools/FillRun.h"
+#include "ui/tools/FillChoices.h"
+#include "ui/tools/ToolRun.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +15,7 @@ class QPushButton;
 
 namespace corvane {
 
-class CCorvaneLauncherApp;
+class Prompter;
 class PathList;
 
 // Add to Current Database: files and folders dropped on the main window, and more chosen here,
@@ -22,8 +23,8 @@ class PathList;
 class DragAndDrop : public CLocalized {
     Q_OBJECT
 public:
-    DragAndDrop(CCorvaneLauncherApp& app, const std::vector<std::string>& paths,
-                QWidget* parent = nullptr);
+    DragAndDrop(FillSetup setup, Prompter& prompter, const LanguageManager& languages,
+                const std::vector<std::string>& paths, QWidget* parent = nullptr);
 
     PathList* paths() const { return paths_; }
     QPushButton* addFileButton() const { return addFile_; }
@@ -36,7 +37,7 @@ public:
     QComboBox* machine() const { return machine_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* cancelButton() const { return cancel_; }
-    FillRun& run() { return run_; }
+    ToolRun& run() { return run_; }
 
 public slots:
     // Starts the run; the dialog stays open when there is nothing to add.
@@ -47,7 +48,8 @@ private:
     void connectWidgets();
     void loadValues(const std::vector<std::string>& paths);
 
-    CCorvaneLauncherApp& app_;
+    FillSetup setup_;
+    Prompter& prompter_;
     PathList* paths_ = nullptr;
     QPushButton* addFile_ = nullptr;
     QPushButton* addDirectory_ = nullptr;
@@ -60,8 +62,7 @@ private:
     QPushButton* add_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
-    // Last, so that a run still going ends before the controls go.
-    FillRun run_;
+    ToolRun run_;
 };
 
 }  // namespace corvane

@@ -40,4 +40,14 @@ std::string chosenMachine(const QComboBox* combo) {
     return bytesOfItem(combo->currentData());
 }
 
+ToolSteps fillSteps(FillSetup& setup, FillRequest request, std::optional<FillJob>& job) {
+    FillOperation& fill = setup.operation;
+    ToolSteps steps{fill.refusal(request), {}, {}};
+    if (!steps.refusal)
+        job.emplace(fill.prepare(std::move(request), setup.sources));
+    steps.job = [&job](Progress& progress) { job->run(progress); };
+    steps.finish = [&fill, &job] { return fill.finish(*job); };
+    return steps;
+}
+
 }  // namespace corvane

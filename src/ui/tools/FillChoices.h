@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/FillOperation.h"
+#include "emulator/SoftwareSources.h"
 #include "tools/FillRequest.h"
+#include "ui/tools/ToolRun.h"
 
 class QComboBox;
 class QWidget;
@@ -12,6 +16,18 @@ class QWidget;
 namespace corvane {
 
 class LanguageManager;
+
+// What Fill Database and the drop dialog work with: the use case, where the software databases
+// that name profiles are, and the emulator's machines to choose from.
+struct FillSetup {
+    FillOperation& operation;
+    SoftwareSources sources;
+    std::vector<std::string> machines;
+};
+
+// The runner's steps for one fill of the request: its refusal, or the job kept in job (which
+// must outlive the run) and what follows it.
+ToolSteps fillSteps(FillSetup& setup, FillRequest request, std::optional<FillJob>& job);
 
 // The choices Fill Database and the drop dialog share.
 

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/OperationResult.h"
+
+namespace corvane {
+
+// What the user reads once a tool has run, every text already in the current language.
+struct ToolReport {
+    OperationResult result = OperationResult::NothingDone;
+    // After a change: what was done.
+    std::string message;
+    // After a change: lines under the message.
+    std::vector<std::string> notes;
+    // Whatever the result, each on its own and before anything else: what the run came across
+    // on its way (a missing software database).
+    std::vector<std::string> notices;
+};
+
+}  // namespace corvane

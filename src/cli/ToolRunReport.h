@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/ToolReport.h"
+
+namespace corvane {
+
+class TextSource;
+struct CliContext;
+
+// Tells what a tool's run came to, as every command does: its notices and notes on standard
+// error, the completion message on standard output, the failure's message on standard error.
+// Gives the exit status.
+int reportToolRun(const CliContext& context, const TextSource& texts, const ToolReport& report);
+
+}  // namespace corvane
