@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/CCorvaneLauncherApp.h"
@@ -118,6 +119,20 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
     EXPECT_EQ(splitCommandLine(shown.toStdString()), started);
     EXPECT_EQ(emulator.waitForCalls(2, std::chrono::milliseconds(300)).size(), 1u);
     EXPECT_TRUE(prompter.messages.empty());
+    // The preview was the window's launch's own: a start made elsewhere shows none.
+    bool previewed = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&previewed] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            previewed = true;
+            dialog->reject();
+        }
+    });
+    watch.start(10);
+    app->launcher().launch(&g, LaunchCommand::SavedSettings);
+    watch.stop();
+    EXPECT_FALSE(previewed);
+    EXPECT_EQ(emulator.waitForCalls(2).size(), 2u);
 
     // openMSX has no path set: its menu entry is off, but its key still tries the start.
     const QRect first = window->profileList()->visualRect(window->profileModel()->index(0));
