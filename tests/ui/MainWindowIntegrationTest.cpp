@@ -32,6 +32,7 @@
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowPopups.h"
 #include "ui/settings/SettingsDlg.h"
 #include "ui/settings/SettingsLanguage.h"
 
@@ -175,7 +176,7 @@ TEST_F(MainWindowIntegrationTest, FilterMenusFavoritesAndLocate) {
     start(emulator.path());
     ASSERT_EQ(rows(), 2);
 
-    QMenu* companies = window->buildValueMenu(FilterCriterion::Company);
+    QMenu* companies = window->popups().values(FilterCriterion::Company);
     QAction* konamiItem = nullptr;
     for (QAction* item : companies->actions())
         if (item->text() == QStringLiteral("Konami"))
@@ -216,7 +217,7 @@ TEST_F(MainWindowIntegrationTest, FilterMenusFavoritesAndLocate) {
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(app->favorites().items()[0].database, "Other");
 
-    QMenu* favorites = window->buildFavoritesPopup();
+    QMenu* favorites = window->popups().favorites();
     ASSERT_GE(favorites->actions().size(), 1);
     favorites->actions()[0]->trigger();
     delete favorites;

@@ -29,6 +29,7 @@
 #include "ui/editor/GameSettingsGeneralDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
+#include "ui/main/WindowPopups.h"
 #include "ui/settings/SettingsDlg.h"
 #include "ui/settings/SettingsEmulators.h"
 #include "ui/tools/CreateDatabase.h"
@@ -200,7 +201,7 @@ TEST_F(OpenMsxOnlyWindowTest, DatabasesMadeOutsideTheWindowAppearWhereDatabasesA
     dir.write("Games.db", line("A"));
     start(openMsxFolder());
     auto popupNames = [this] {
-        std::unique_ptr<QMenu> popup(window->buildDatabasePopup());
+        std::unique_ptr<QMenu> popup(window->popups().database());
         QStringList names;
         for (QAction* item : popup->actions()) {
             if (item->isCheckable())

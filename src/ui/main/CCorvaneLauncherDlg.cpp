@@ -14,8 +14,10 @@
 #include <utility>
 
 #include "app/CCorvaneLauncherApp.h"
+#include "app/CommandRules.h"
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
+#include "ui/common/AvailabilityTip.h"
 #include "ui/common/MainThreadPost.h"
 #include "ui/common/PictureFile.h"
 #include "ui/common/TextCodec.h"
@@ -24,7 +26,10 @@
 #include "ui/main/MarkColour.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowKeys.h"
+#include "ui/main/WindowPopups.h"
 #include "ui/resources/Artwork.h"
+#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -72,6 +77,7 @@ CCorvaneLauncherDlg::CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* pare
     setWindowTitle(QStringLiteral("Corvane Launcher"));
     setWindowIcon(applicationIcon());
     createWidgets();
+    addCommands();
     createMenus();
     connectWidgets();
     setAcceptDrops(true);
@@ -96,8 +102,7 @@ void CCorvaneLauncherDlg::initialise() {
     databasePanel_->setValue(fromBytes(app_.store().currentDatabaseName()));
     showFilterValues();
     applyRunFlags();
-    applyDatabaseCountRule();
-    applyFillDatabaseRule();
+    applyCommandRules();
     applyBackground();
     applyScreenshotLayout();
     // The window is shown before a large database fills the list and while the software
@@ -177,19 +182,27 @@ void CCorvaneLauncherDlg::applyScreenshotLayout() {
     resize(minimumSizeHint().expandedTo(QSize(480, 600)));
 }
 
-void CCorvaneLauncherDlg::applyDatabaseCountRule() {
-    const bool any = !app_.store().databaseList().empty();
-    for (int id : {kMenuConfirmRemove, kMenuShowCommandLine, kMenuMarkProfiles, kMenuFilters,
-                   kMenuSearch, kMenuOrganizeFavorites})
-        action(id)->setEnabled(any);
+void CCorvaneLauncherDlg::applyCommandRules() {
+    const LanguageManager& languages = app_.languages();
+    const Availability database = databaseRule(app_.store());
+    for (int id :
+         {kMenuConfirmRemove, kMenuShowCommandLine, kMenuMarkProfiles, kMenuFilters, kMenuSearch})
+        applyAvailability(action(id), database, languages);
     for (QToolButton* button : {filtersButton_, searchButton_, favoritesButton_})
-        button->setEnabled(any);
+        applyAvailability(button, database, languages, button->text());
     for (SelectorPanel* panel : filterPanels_)
-        panel->button()->setEnabled(any);
+        applyAvailability(panel->button(), database, languages);
+    for (const ToolRow& row : toolTable())
+        if (row.rule)
+            applyAvailability(action(row.menuId), row.rule(app_), languages);
 }
 
-void CCorvaneLauncherDlg::applyFillDatabaseRule() {
-    action(kMenuFillDatabase)->setEnabled(app_.launcher().isAnyEmulatorConfigured(true));
+void CCorvaneLauncherDlg::applyButtonRules(size_t selected, const Game* one) {
+    const LanguageManager& languages = app_.languages();
+    applyAvailability(launchButton_, oneProfileRule(selected, one), languages);
+    applyAvailability(editButton_, oneProfileRule(selected, one), languages);
+    applyAvailability(removeButton_, profilesRule(selected), languages);
+    applyAvailability(infoButton_, infoRule(selected, one), languages);
 }
 
 void CCorvaneLauncherDlg::settingsChanged() {
@@ -198,8 +211,7 @@ void CCorvaneLauncherDlg::settingsChanged() {
     retranslate();
     loadList();
     applyRunFlags();
-    applyDatabaseCountRule();
-    applyFillDatabaseRule();
+    applyCommandRules();
     applyScreenshotLayout();
     update();
 }
@@ -227,8 +239,7 @@ void CCorvaneLauncherDlg::loadList() {
     if (app_.filter().usesSoftwareData())
         waitForSoftwareIndex();
     model_->clear();
-    for (QPushButton* button : {launchButton_, removeButton_, editButton_, infoButton_})
-        button->setEnabled(false);
+    applyButtonRules(0, nullptr);
     databasePanel_->setValue(fromBytes(app_.store().currentDatabaseName()));
     clearProfileDetails();
     showFilterValues();
@@ -264,11 +275,6 @@ void CCorvaneLauncherDlg::loadList() {
     if (first)
         QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::softwareIndexFinished,
                                   Qt::QueuedConnection);
-}
-
-void CCorvaneLauncherDlg::switchDatabase(const std::string& name) {
-    app_.store().setCurrentDatabase(name);
-    loadList();
 }
 
 void CCorvaneLauncherDlg::locate(const std::string& profileName, const std::string& database) {
@@ -327,16 +333,11 @@ void CCorvaneLauncherDlg::selectionChanged() {
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return;
-    removeButton_->setEnabled(true);
     clearProfileDetails();
-    const bool one = rows.size() == 1;
-    launchButton_->setEnabled(one);
-    editButton_->setEnabled(one);
-    infoButton_->setEnabled(false);
     const Game* game = singleSelectedProfile();
+    applyButtonRules(static_cast<size_t>(rows.size()), game);
     if (!game)
         return;
-    infoButton_->setEnabled(!game->infoFile.empty());
     showScreenshots(*game);
     status_->setText(fromBytes(app_.statusLine(*game)));
     for (int i = 0; i < kSoundCount; ++i)

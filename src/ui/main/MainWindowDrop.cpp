@@ -63,7 +63,7 @@ void CCorvaneLauncherDlg::addDroppedFiles(const std::vector<std::string>& paths)
     if (dialog.exec() != QDialog::Accepted)
         return;
     loadList();
-    applyDatabaseCountRule();
+    applyCommandRules();
 }
 
 }  // namespace corvane
