@@ -19,7 +19,6 @@
 #include "i18n/MenuIds.h"
 #include "ui/common/AvailabilityTip.h"
 #include "ui/common/MainThreadPost.h"
-#include "ui/common/PictureFile.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/IndicatorLight.h"
@@ -27,6 +26,7 @@
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
 #include "ui/main/WindowKeys.h"
+#include "ui/main/WindowPieces.h"
 #include "ui/main/WindowPopups.h"
 #include "ui/resources/Artwork.h"
 #include "ui/tools/ToolTable.h"
@@ -103,7 +103,7 @@ void CCorvaneLauncherDlg::initialise() {
     showFilterValues();
     applyRunFlags();
     applyCommandRules();
-    applyBackground();
+    background_->applySettings(app_.mutableSettings());
     applyScreenshotLayout();
     // The window is shown before a large database fills the list and while the software
     // databases are read, so neither keeps it away.
@@ -157,22 +157,6 @@ void CCorvaneLauncherDlg::applyRunFlags() {
     action(kMenuMarkMissingGenre)->setChecked(flags.markMode == ProfileMark::MissingGenre);
 }
 
-void CCorvaneLauncherDlg::applyBackground() {
-    Settings& settings = app_.mutableSettings();
-    if (!settings.customBackground) {
-        background_->useDefault();
-        return;
-    }
-    BackgroundWidget::Layout layout = BackgroundWidget::Layout::Centred;
-    if (settings.backgroundLayout == kLayoutStretched)
-        layout = BackgroundWidget::Layout::Stretched;
-    if (settings.backgroundLayout == kLayoutTiled)
-        layout = BackgroundWidget::Layout::Tiled;
-    // A picture that cannot be loaded switches the custom background off for this run only.
-    if (!background_->useCustom(settings.backgroundImage, layout))
-        settings.customBackground = false;
-}
-
 void CCorvaneLauncherDlg::applyScreenshotLayout() {
     const Settings& settings = app_.settings();
     screenshotPane_->setVisible(settings.screenshotsOn);
@@ -207,7 +191,7 @@ void CCorvaneLauncherDlg::applyButtonRules(size_t selected, const Game* one) {
 
 void CCorvaneLauncherDlg::settingsChanged() {
     app_.filter() = FilterState{};
-    applyBackground();
+    background_->applySettings(app_.mutableSettings());
     retranslate();
     loadList();
     applyRunFlags();
@@ -314,21 +298,6 @@ const Game* CCorvaneLauncherDlg::singleSelectedProfile() const {
     return line ? model_->findByName(line->name) : nullptr;
 }
 
-void CCorvaneLauncherDlg::showScreenshots(const Game& game) {
-    const Settings& settings = app_.settings();
-    if (!settings.screenshotsOn)
-        return;
-    const ScreenshotFiles files = app_.launcher().screenshotFiles(game);
-    const std::string* names[2] = {&files.image1, &files.image2};
-    for (int i = 0; i < 2; ++i) {
-        QPixmap picture;
-        if (!loadPictureFile(picture, *names[i]))
-            picture = defaultScreenshot(kScreenshotSize);
-        screenshots_[i]->setPixmap(
-            picture.scaled(kScreenshotSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
-}
-
 void CCorvaneLauncherDlg::selectionChanged() {
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
     if (rows.isEmpty())
@@ -338,7 +307,8 @@ void CCorvaneLauncherDlg::selectionChanged() {
     applyButtonRules(static_cast<size_t>(rows.size()), game);
     if (!game)
         return;
-    showScreenshots(*game);
+    if (app_.settings().screenshotsOn)
+        showScreenshotFiles(screenshots_, app_.launcher().screenshotFiles(*game), kScreenshotSize);
     status_->setText(fromBytes(app_.statusLine(*game)));
     for (int i = 0; i < kSoundCount; ++i)
         indicators_[static_cast<size_t>(i)]->setLit(game->sound[i]);

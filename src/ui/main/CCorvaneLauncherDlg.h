@@ -124,7 +124,6 @@ private:
     // Files can be dropped once there is a current database to add them to.
     bool acceptsDrops();
     void applyScreenshotLayout();
-    void applyBackground();
     void applyRunFlags();
     // The application has already applied the values and rebuilt what depends on them.
     void settingsChanged();
@@ -135,7 +134,6 @@ private:
     void softwareIndexFinished();
     // For a filter on the emulator's data: blocks until the index is in place.
     void waitForSoftwareIndex();
-    void showScreenshots(const Game& game);
     void showFilterValues();
     // The shown profile named by the current line, when exactly one line is selected.
     const Game* singleSelectedProfile() const;

@@ -3,7 +3,6 @@
 #include "ui/main/CCorvaneLauncherDlg.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -17,13 +16,11 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
 #include "i18n/MenuLayout.h"
-#include "model/ValueLists.h"
 #include "ui/common/CLocalized.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/CommandKeys.h"
 #include "ui/main/EmptyListHint.h"
-#include "ui/main/IndicatorLight.h"
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/MarkColour.h"
 #include "ui/main/MenuBuilder.h"
@@ -42,16 +39,6 @@ namespace {
 // The window's title is its name in every language.
 constexpr int kNoCatalogueTitle = 0;
 
-struct FilterPanelCaption {
-    int id;
-    const char* fallback;
-};
-// The eight filter panels, in the order they are laid out.
-constexpr FilterPanelCaption kFilterPanels[] = {
-    {kIdMediumPanel, "MEDIUM"}, {kIdSystemPanel, "SYSTEM"},   {kIdCompanyPanel, "COMPANY"},
-    {kIdYearPanel, "YEAR"},     {kIdCountryPanel, "COUNTRY"}, {kIdGenerationPanel, "GENERATION"},
-    {kIdSoundPanel, "SOUND"},   {kIdGenrePanel, "GENRE"}};
-
 }  // namespace
 
 void CCorvaneLauncherDlg::createWidgets() {
@@ -65,16 +52,7 @@ void CCorvaneLauncherDlg::createWidgets() {
     top->addWidget(databasePanel_, 3);
     top->addWidget(countPanel_, 1);
 
-    auto* filters = new QGridLayout;
-    filters->setSpacing(4);
-    int column = 0;
-    for (const FilterPanelCaption& caption : kFilterPanels) {
-        auto* panel =
-            new SelectorPanel(caption.id, QString::fromLatin1(caption.fallback), true, background_);
-        filters->addWidget(panel, column / 4, column % 4);
-        filterPanels_.push_back(panel);
-        ++column;
-    }
+    QGridLayout* filters = filterPanelGrid(background_, filterPanels_);
 
     model_ = new ProfileListModel(this);
     list_ = profileListView(background_, model_, this);
@@ -86,29 +64,14 @@ void CCorvaneLauncherDlg::createWidgets() {
 
     QHBoxLayout* lights = indicatorRow(background_, indicators_);
 
-    const auto commandButton = [this](int id, const char* fallback) {
-        auto* button = new QPushButton(QString::fromLatin1(fallback), background_);
-        CLocalized::setCatalogueId(button, id);
-        button->setFocusPolicy(Qt::TabFocus);
-        return button;
-    };
-    launchButton_ = commandButton(kIdLaunchButton, "LAUNCH");
-    removeButton_ = commandButton(kIdRemoveButton, "REMOVE");
-    addButton_ = commandButton(kIdAddButton, "ADD");
-    editButton_ = commandButton(kIdEditButton, "EDIT");
-    infoButton_ = commandButton(kIdInfoButton, "INFO");
-    const auto toolButton = [this](int id, const char* fallback, const QIcon& icon) {
-        auto* button = new QToolButton(background_);
-        button->setIcon(icon);
-        button->setIconSize(QSize(24, 24));
-        button->setToolTip(QString::fromLatin1(fallback));
-        CLocalized::setCatalogueId(button, id);
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        return button;
-    };
-    filtersButton_ = toolButton(kIdFiltersButton, "Filters", filtersIcon());
-    searchButton_ = toolButton(kIdSearchButton, "Search", searchIcon());
-    favoritesButton_ = toolButton(kIdFavoritesButton, "Favorites", favoritesIcon());
+    launchButton_ = commandButton(background_, kIdLaunchButton, "LAUNCH");
+    removeButton_ = commandButton(background_, kIdRemoveButton, "REMOVE");
+    addButton_ = commandButton(background_, kIdAddButton, "ADD");
+    editButton_ = commandButton(background_, kIdEditButton, "EDIT");
+    infoButton_ = commandButton(background_, kIdInfoButton, "INFO");
+    filtersButton_ = iconButton(background_, kIdFiltersButton, "Filters", filtersIcon());
+    searchButton_ = iconButton(background_, kIdSearchButton, "Search", searchIcon());
+    favoritesButton_ = iconButton(background_, kIdFavoritesButton, "Favorites", favoritesIcon());
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {launchButton_, removeButton_, addButton_, editButton_, infoButton_})
         buttons->addWidget(button);
