@@ -29,7 +29,7 @@ ProfileForm::RomSlot slotOf(const std::string& file, const std::string& entry,
 
 ProfileForm newProfileForm() {
     ProfileForm form;
-    form.machine = kNewProfileMachine;
+    form.machine = MachineCatalogue::kUsualMachine;
     return form;
 }
 

@@ -52,10 +52,7 @@ struct ProfileForm {
     int genre2 = 0;
 };
 
-// The machine a new profile starts with.
-inline constexpr const char* kNewProfileMachine = "MSX2 - C-BIOS";
-
-// The pages of a new profile.
+// The pages of a new profile; its machine is the usual one of the catalogue.
 ProfileForm newProfileForm();
 // The pages of a stored profile. A company or country that is not in its list becomes free text.
 ProfileForm profileFormOf(const Game& profile);

@@ -128,17 +128,18 @@ bool Launcher::isAnyEmulatorConfigured(bool requireDatabases) const {
     return false;
 }
 
-bool Launcher::launch(const Game* profile, LaunchCommand command) {
+bool Launcher::launch(const Game* profile, LaunchCommand command,
+                      const ConfirmCommandLine& confirm) {
     if (!profile)
         return true;
     const LaunchTarget target = launchTarget(command);
     // The primary emulator is handed paths inside its installation (special cartridges).
     Settings settings = settings_;
     settings.emulatorDirectory = folder(EmulatorKind::Corvane);
-    const EmulatorHandler handler(settings,
-                                  [this](const std::string& exe, const EmulatorArguments& args) {
-                                      return startEmulatorProcess(exe, args);
-                                  });
+    const EmulatorHandler handler(
+        settings, [this, &confirm](const std::string& exe, const EmulatorArguments& args) {
+            return startEmulatorProcess(exe, args, confirm);
+        });
     const std::string executable = executablePath(target.emulator);
     bool started = false;
     switch (target.emulator) {
@@ -158,8 +159,9 @@ bool Launcher::launch(const Game* profile, LaunchCommand command) {
 }
 
 bool Launcher::startEmulatorProcess(const std::string& executable,
-                                    const EmulatorArguments& arguments) {
-    if (confirm_ && !confirm_(commandLineText(executable, arguments)))
+                                    const EmulatorArguments& arguments,
+                                    const ConfirmCommandLine& confirm) {
+    if (confirm && !confirm(commandLineText(executable, arguments)))
         return true;
     if (!isAbsolutePath(executable))
         return false;

@@ -65,9 +65,6 @@ public:
           prompter_(prompter),
           texts_(texts) {}
 
-    // Set while "Show Command Line Output" is checked, cleared otherwise.
-    void setConfirmCommandLine(ConfirmCommandLine confirm) { confirm_ = std::move(confirm); }
-
     static LaunchTarget launchTarget(LaunchCommand command);
     void setDefaultEmulator(DefaultEmulator choice) { defaultEmulator_ = choice; }
     DefaultEmulator defaultEmulator() const { return defaultEmulator_; }
@@ -85,14 +82,16 @@ public:
     // Building a collection needs no more than that.
     bool isAnyEmulatorConfigured(bool requireDatabases) const;
 
-    // Starts the profile (none: nothing happens). A failed start shows M_ERR_START_EMUL and
-    // gives false; a start cancelled in the command-line window gives true. An emulator that
+    // Starts the profile (none: nothing happens). With confirm (while "Show Command Line
+    // Output" is checked) the command line is shown first. A failed start shows M_ERR_START_EMUL
+    // and gives false; a start cancelled in the command-line window gives true. An emulator that
     // fails in its first seconds is reported later, with its exit status and the last lines of
     // its standard error, where the starter delivers its reports.
-    bool launch(const Game* profile, LaunchCommand command);
+    bool launch(const Game* profile, LaunchCommand command, const ConfirmCommandLine& confirm = {});
     // An executable that is not an absolute path is never started: an empty or relative emulator
     // folder would make it a program found in PATH or the working directory.
-    bool startEmulatorProcess(const std::string& executable, const EmulatorArguments& arguments);
+    bool startEmulatorProcess(const std::string& executable, const EmulatorArguments& arguments,
+                              const ConfirmCommandLine& confirm = {});
     // The program followed by its arguments, as the command-line window shows them.
     static std::string commandLineText(const std::string& executable,
                                        const EmulatorArguments& arguments);
@@ -127,7 +126,6 @@ private:
     DesktopShell& shell_;
     Prompter& prompter_;
     const TextSource& texts_;
-    ConfirmCommandLine confirm_;
     DefaultEmulator defaultEmulator_ = DefaultEmulator::Automatic;
 };
 

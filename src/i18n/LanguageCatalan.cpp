@@ -214,6 +214,16 @@ void LanguageCatalan::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual o més gran");
     add("FILTER_YR_EQ_L", "Igual o més petit");
+    add("M_NEED_EMULATOR_PATH", "Indiqueu el camí d'openMSX, fMSX o Corvane a ");
+    add("M_NEED_OPENMSX_PATH", "Indiqueu el camí d'openMSX a ");
+    add("M_NEED_FMSX_PATH", "Indiqueu el camí de fMSX a ");
+    add("M_NEED_DATABASE",
+        "Cal una base de dades: primer creeu-ne una amb Omple la base de dades o Crea una base de "
+        "dades buida");
+    add("M_NEED_SECOND_DATABASE", "Cal una segona base de dades on moure els perfils");
+    add("M_NEED_INFO_FILE", "Aquest perfil no té fitxer d'informació");
+    add("M_NEED_ONE_PROFILE", "Seleccioneu un perfil");
+    add("M_NEED_PROFILES", "Seleccioneu un o més perfils");
     add("M_EMPTY_LIST_HINT",
         "Aquesta llista és buida. Deixeu anar aquí fitxers de suports o carpetes, o feu servir "
         "«Omple la base de dades».");

@@ -212,6 +212,16 @@ void LanguageDutch::fillKeys() {
     add("FILTER_YR_EQ", "Gelijk");
     add("FILTER_YR_EQ_G", "Gelijk of groter");
     add("FILTER_YR_EQ_L", "Gelijk of kleiner");
+    add("M_NEED_EMULATOR_PATH", "Stel het pad van openMSX, fMSX of Corvane in bij ");
+    add("M_NEED_OPENMSX_PATH", "Stel het pad van openMSX in bij ");
+    add("M_NEED_FMSX_PATH", "Stel het pad van fMSX in bij ");
+    add("M_NEED_DATABASE",
+        "Vereist een database: maak er eerst een met Database vullen of Lege database maken");
+    add("M_NEED_SECOND_DATABASE",
+        "Vereist een tweede database om de profielen naar te verplaatsen");
+    add("M_NEED_INFO_FILE", "Dit profiel heeft geen infobestand");
+    add("M_NEED_ONE_PROFILE", "Selecteer één profiel");
+    add("M_NEED_PROFILES", "Selecteer een of meer profielen");
     add("M_EMPTY_LIST_HINT",
         "Deze lijst is leeg. Sleep mediabestanden of mappen hierheen, of gebruik “Database "
         "vullen”.");

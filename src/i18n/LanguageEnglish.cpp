@@ -211,6 +211,15 @@ void LanguageEnglish::fillKeys() {
     add("FILTER_YR_EQ", "Equal");
     add("FILTER_YR_EQ_G", "Equal or greater");
     add("FILTER_YR_EQ_L", "Equal or less");
+    add("M_NEED_EMULATOR_PATH", "Set the openMSX, fMSX or Corvane path in ");
+    add("M_NEED_OPENMSX_PATH", "Set the openMSX path in ");
+    add("M_NEED_FMSX_PATH", "Set the fMSX path in ");
+    add("M_NEED_DATABASE",
+        "Needs a database: make one first with Fill Database or Create Empty Database");
+    add("M_NEED_SECOND_DATABASE", "Needs a second database to move the profiles to");
+    add("M_NEED_INFO_FILE", "This profile has no info file");
+    add("M_NEED_ONE_PROFILE", "Select one profile");
+    add("M_NEED_PROFILES", "Select one or more profiles");
     add("M_EMPTY_LIST_HINT",
         "This list is empty. Drop media files or folders here, or use Fill Database.");
     add("M_ERR_FILTER_COMMA", "A filter with a comma in a Custom text cannot be saved");

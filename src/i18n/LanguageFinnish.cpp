@@ -212,6 +212,16 @@ void LanguageFinnish::fillKeys() {
     add("FILTER_YR_EQ", "Yhtä kuin");
     add("FILTER_YR_EQ_G", "Yhtä suuri tai suurempi");
     add("FILTER_YR_EQ_L", "Yhtä suuri tai pienempi");
+    add("M_NEED_EMULATOR_PATH", "Aseta openMSX-, fMSX- tai Corvane-polku kohdassa ");
+    add("M_NEED_OPENMSX_PATH", "Aseta openMSX-polku kohdassa ");
+    add("M_NEED_FMSX_PATH", "Aseta fMSX-polku kohdassa ");
+    add("M_NEED_DATABASE",
+        "Tarvitaan tietokanta: luo ensin sellainen komennolla Täytä tietokanta tai Luo tyhjä "
+        "tietokanta");
+    add("M_NEED_SECOND_DATABASE", "Tarvitaan toinen tietokanta, johon profiilit siirretään");
+    add("M_NEED_INFO_FILE", "Tällä profiililla ei ole tietotiedostoa");
+    add("M_NEED_ONE_PROFILE", "Valitse yksi profiili");
+    add("M_NEED_PROFILES", "Valitse yksi tai useampi profiili");
     add("M_EMPTY_LIST_HINT",
         "Luettelo on tyhjä. Pudota tähän mediatiedostoja tai kansioita tai käytä toimintoa ”Täytä "
         "tietokanta”.");

@@ -211,6 +211,17 @@ void LanguageFrench::fillKeys() {
     add("FILTER_YR_EQ", "Égal");
     add("FILTER_YR_EQ_G", "Égal ou supérieur");
     add("FILTER_YR_EQ_L", "Égal ou inférieur");
+    add("M_NEED_EMULATOR_PATH", "Définissez le chemin d'openMSX, fMSX ou Corvane dans ");
+    add("M_NEED_OPENMSX_PATH", "Définissez le chemin d'openMSX dans ");
+    add("M_NEED_FMSX_PATH", "Définissez le chemin de fMSX dans ");
+    add("M_NEED_DATABASE",
+        "Une base de données est nécessaire : créez-en d'abord une avec Remplir la base de données "
+        "ou Créer une base de données vide");
+    add("M_NEED_SECOND_DATABASE",
+        "Une deuxième base de données est nécessaire pour y déplacer les profils");
+    add("M_NEED_INFO_FILE", "Ce profil n'a pas de fichier d'information");
+    add("M_NEED_ONE_PROFILE", "Sélectionnez un profil");
+    add("M_NEED_PROFILES", "Sélectionnez un ou plusieurs profils");
     add("M_EMPTY_LIST_HINT",
         "Cette liste est vide. Déposez ici des fichiers de supports ou des dossiers, ou utilisez "
         "« Remplir la base de données ».");

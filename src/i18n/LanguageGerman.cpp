@@ -213,6 +213,17 @@ void LanguageGerman::fillKeys() {
     add("FILTER_YR_EQ", "Gleich");
     add("FILTER_YR_EQ_G", "Gleich oder größer");
     add("FILTER_YR_EQ_L", "Gleich oder kleiner");
+    add("M_NEED_EMULATOR_PATH", "Legen Sie den Pfad von openMSX, fMSX oder Corvane fest unter ");
+    add("M_NEED_OPENMSX_PATH", "Legen Sie den openMSX-Pfad fest unter ");
+    add("M_NEED_FMSX_PATH", "Legen Sie den fMSX-Pfad fest unter ");
+    add("M_NEED_DATABASE",
+        "Benötigt eine Datenbank: erstellen Sie zuerst eine mit Datenbank füllen oder Leere "
+        "Datenbank erstellen");
+    add("M_NEED_SECOND_DATABASE",
+        "Benötigt eine zweite Datenbank, in die die Profile verschoben werden");
+    add("M_NEED_INFO_FILE", "Dieses Profil hat keine Infodatei");
+    add("M_NEED_ONE_PROFILE", "Wählen Sie ein Profil aus");
+    add("M_NEED_PROFILES", "Wählen Sie ein oder mehrere Profile aus");
     add("M_EMPTY_LIST_HINT",
         "Diese Liste ist leer. Ziehen Sie Mediendateien oder Ordner hierher oder verwenden Sie "
         "„Datenbank füllen“.");

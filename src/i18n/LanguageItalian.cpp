@@ -211,6 +211,15 @@ void LanguageItalian::fillKeys() {
     add("FILTER_YR_EQ", "Uguale");
     add("FILTER_YR_EQ_G", "Uguale o maggiore");
     add("FILTER_YR_EQ_L", "Uguale o minore");
+    add("M_NEED_EMULATOR_PATH", "Imposta il percorso di openMSX, fMSX o Corvane in ");
+    add("M_NEED_OPENMSX_PATH", "Imposta il percorso di openMSX in ");
+    add("M_NEED_FMSX_PATH", "Imposta il percorso di fMSX in ");
+    add("M_NEED_DATABASE",
+        "Serve un database: creane prima uno con Riempi database o Crea database vuoto");
+    add("M_NEED_SECOND_DATABASE", "Serve un secondo database in cui spostare i profili");
+    add("M_NEED_INFO_FILE", "Questo profilo non ha un file informativo");
+    add("M_NEED_ONE_PROFILE", "Seleziona un profilo");
+    add("M_NEED_PROFILES", "Seleziona uno o più profili");
     add("M_EMPTY_LIST_HINT",
         "Questo elenco è vuoto. Trascina qui file di supporti o cartelle, oppure usa «Riempi "
         "database».");

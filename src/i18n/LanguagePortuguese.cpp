@@ -211,6 +211,16 @@ void LanguagePortuguese::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual ou maior");
     add("FILTER_YR_EQ_L", "Igual ou menor");
+    add("M_NEED_EMULATOR_PATH", "Defina o caminho do openMSX, fMSX ou Corvane em ");
+    add("M_NEED_OPENMSX_PATH", "Defina o caminho do openMSX em ");
+    add("M_NEED_FMSX_PATH", "Defina o caminho do fMSX em ");
+    add("M_NEED_DATABASE",
+        "É preciso um banco de dados: crie um primeiro com Preencher banco de dados ou Criar banco "
+        "de dados vazio");
+    add("M_NEED_SECOND_DATABASE", "É preciso um segundo banco de dados para onde mover os perfis");
+    add("M_NEED_INFO_FILE", "Este perfil não tem arquivo de informações");
+    add("M_NEED_ONE_PROFILE", "Selecione um perfil");
+    add("M_NEED_PROFILES", "Selecione um ou mais perfis");
     add("M_EMPTY_LIST_HINT",
         "Esta lista está vazia. Solte aqui arquivos de mídia ou pastas, ou use “Preencher banco de "
         "dados”.");

@@ -212,6 +212,17 @@ void LanguageSpanish::fillKeys() {
     add("FILTER_YR_EQ", "Igual");
     add("FILTER_YR_EQ_G", "Igual o mayor");
     add("FILTER_YR_EQ_L", "Igual o menor");
+    add("M_NEED_EMULATOR_PATH", "Indique la ruta de openMSX, fMSX o Corvane en ");
+    add("M_NEED_OPENMSX_PATH", "Indique la ruta de openMSX en ");
+    add("M_NEED_FMSX_PATH", "Indique la ruta de fMSX en ");
+    add("M_NEED_DATABASE",
+        "Se necesita una base de datos: cree una primero con Llenar base de datos o Crear base de "
+        "datos vacía");
+    add("M_NEED_SECOND_DATABASE",
+        "Se necesita una segunda base de datos a la que mover los perfiles");
+    add("M_NEED_INFO_FILE", "Este perfil no tiene archivo de información");
+    add("M_NEED_ONE_PROFILE", "Seleccione un perfil");
+    add("M_NEED_PROFILES", "Seleccione uno o más perfiles");
     add("M_EMPTY_LIST_HINT",
         "Esta lista está vacía. Suelte aquí archivos de soportes o carpetas, o use «Llenar base de "
         "datos».");

@@ -211,6 +211,15 @@ void LanguageSwedish::fillKeys() {
     add("FILTER_YR_EQ", "Lika med");
     add("FILTER_YR_EQ_G", "Lika med eller större");
     add("FILTER_YR_EQ_L", "Lika med eller mindre");
+    add("M_NEED_EMULATOR_PATH", "Ange sökvägen till openMSX, fMSX eller Corvane under ");
+    add("M_NEED_OPENMSX_PATH", "Ange sökvägen till openMSX under ");
+    add("M_NEED_FMSX_PATH", "Ange sökvägen till fMSX under ");
+    add("M_NEED_DATABASE",
+        "Kräver en databas: skapa först en med Fyll databas eller Skapa tom databas");
+    add("M_NEED_SECOND_DATABASE", "Kräver en andra databas att flytta profilerna till");
+    add("M_NEED_INFO_FILE", "Den här profilen har ingen infofil");
+    add("M_NEED_ONE_PROFILE", "Välj en profil");
+    add("M_NEED_PROFILES", "Välj en eller flera profiler");
     add("M_EMPTY_LIST_HINT",
         "Listan är tom. Släpp mediefiler eller mappar här, eller använd ”Fyll databas”.");
     add("M_ERR_FILTER_COMMA", "Ett filter med kommatecken i en egen text kan inte sparas");

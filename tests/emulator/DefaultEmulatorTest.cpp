@@ -72,14 +72,14 @@ TEST(DefaultEmulatorTest, AutomaticTakesTheFirstInstalledEmulator) {
 
     // The command-line window is shown the program before its arguments.
     bool asked = false;
-    launcher.setConfirmCommandLine([&](const std::string& line) {
+    const auto confirm = [&](const std::string& line) {
         EXPECT_EQ(line, "\"" + openMsx + "\" -carta \"/media/a b.rom\"");
         asked = true;
         return false;
-    });
+    };
     Game profile;
     profile.slot1File = "/media/a b.rom";
-    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::OpenMSX));
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::OpenMSX, confirm));
     EXPECT_TRUE(asked);
     EXPECT_TRUE(starter.started.empty());
 }

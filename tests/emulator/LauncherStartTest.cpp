@@ -74,14 +74,14 @@ TEST_F(LauncherStartTest, EveryFieldReachesEachEmulatorAsOneArgument) {
     g.fmsxArguments = "-ram 8 `id`";
 
     Strings shown;
-    launcher.setConfirmCommandLine([&shown](const std::string& line) {
+    const auto confirm = [&shown](const std::string& line) {
         shown.push_back(line);
         return true;
-    });
+    };
     // One start at a time: started programs run concurrently and would log in any order.
     std::vector<FakeEmulator::Call> calls;
     const auto launch = [&](const Game& profile, LaunchCommand command) {
-        ASSERT_TRUE(launcher.launch(&profile, command));
+        ASSERT_TRUE(launcher.launch(&profile, command, confirm));
         calls = emulator.waitForCalls(calls.size() + 1);
     };
     launch(g, LaunchCommand::SavedSettings);

@@ -118,15 +118,20 @@ TEST_F(LauncherTest, AnEmptyFolderIsNeverStartedARelativeOneIsInTheBaseDirectory
 TEST_F(LauncherTest, CommandLineConfirmation) {
     Strings shown;
     bool answer = false;
-    launcher.setConfirmCommandLine([&](const std::string& line) {
+    const Launcher::ConfirmCommandLine confirm = [&](const std::string& line) {
         shown.push_back(line);
         return answer;
-    });
-    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));  // Cancel is no error
+    };
+    // Cancel is no error.
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2, confirm));
     EXPECT_TRUE(starter.started.empty());
     answer = true;
-    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2, confirm));
     ASSERT_EQ(shown.size(), 2u);
+    // The preview belongs to the launch it was given to: the next one shows none.
+    EXPECT_TRUE(launcher.launch(&profile, LaunchCommand::GenericMSX2));
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(starter.started.size(), 2u);
     EXPECT_EQ(shown[1], "\"" + emulator.executable() + "\"" +
                             EmulatorHandler::corvaneArguments(profile, settings, "MSX2").text());
     Strings started{starter.started.at(0).program};

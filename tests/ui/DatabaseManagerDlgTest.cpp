@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/ToolTable.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +89,7 @@ protected:
     std::unique_ptr<DatabaseManagerDlg> open() {
         app = std::make_unique<CCorvaneLauncherApp>(dir.path(), prompter);
         app->loadSettings();
-        auto dlg = std::make_unique<DatabaseManagerDlg>(*app);
+        auto dlg = makeDatabaseManager({*app, nullptr});
         dlg->show();
         return dlg;
     }

@@ -28,6 +28,7 @@
 #include "ui/editor/GameSettingsGeneralDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 namespace {
@@ -118,7 +119,8 @@ protected:
 
 TEST_F(DestroyingQuestionsTest, EnterKeepsDatabasesAndBackupsInTheDatabaseManager) {
     app->loadSettings();
-    DatabaseManagerDlg dlg(*app);
+    const auto manager = makeDatabaseManager({*app, nullptr});
+    DatabaseManagerDlg& dlg = *manager;
     prompter.setParentWindow(&dlg);
     dlg.show();
     test::clickTreeRow(dlg.list(), 0);

@@ -16,6 +16,7 @@
 #include "ui/common/TextCodec.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
+#include "ui/main/WindowPopups.h"
 
 using namespace corvane;
 using namespace corvane::test;
@@ -33,7 +34,7 @@ QLabel* hintOf(const CCorvaneLauncherDlg& window) {
 }
 
 void pickDatabase(CCorvaneLauncherDlg& window, const QString& name) {
-    std::unique_ptr<QMenu> popup(window.buildDatabasePopup());
+    std::unique_ptr<QMenu> popup(window.popups().database());
     for (QAction* entry : popup->actions())
         if (entry->text() == name)
             entry->trigger();

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/CCorvaneLauncherApp.h"
@@ -31,6 +32,7 @@
 #include "ui/main/MainWindowIds.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowPopups.h"
 #include "ui/settings/SettingsDlg.h"
 #include "ui/settings/SettingsLanguage.h"
 
@@ -118,6 +120,20 @@ TEST_F(MainWindowIntegrationTest, EnterStartsTheEmulatorWithExactlyTheBuiltArgum
     EXPECT_EQ(splitCommandLine(shown.toStdString()), started);
     EXPECT_EQ(emulator.waitForCalls(2, std::chrono::milliseconds(300)).size(), 1u);
     EXPECT_TRUE(prompter.messages.empty());
+    // The preview was the window's launch's own: a start made elsewhere shows none.
+    bool previewed = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&previewed] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            previewed = true;
+            dialog->reject();
+        }
+    });
+    watch.start(10);
+    app->launcher().launch(&g, LaunchCommand::SavedSettings);
+    watch.stop();
+    EXPECT_FALSE(previewed);
+    EXPECT_EQ(emulator.waitForCalls(2).size(), 2u);
 
     // openMSX has no path set: its menu entry is off, but its key still tries the start.
     const QRect first = window->profileList()->visualRect(window->profileModel()->index(0));
@@ -160,7 +176,7 @@ TEST_F(MainWindowIntegrationTest, FilterMenusFavoritesAndLocate) {
     start(emulator.path());
     ASSERT_EQ(rows(), 2);
 
-    QMenu* companies = window->buildValueMenu(FilterCriterion::Company);
+    QMenu* companies = window->popups().values(FilterCriterion::Company);
     QAction* konamiItem = nullptr;
     for (QAction* item : companies->actions())
         if (item->text() == QStringLiteral("Konami"))
@@ -201,7 +217,7 @@ TEST_F(MainWindowIntegrationTest, FilterMenusFavoritesAndLocate) {
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(app->favorites().items()[0].database, "Other");
 
-    QMenu* favorites = window->buildFavoritesPopup();
+    QMenu* favorites = window->popups().favorites();
     ASSERT_GE(favorites->actions().size(), 1);
     favorites->actions()[0]->trigger();
     delete favorites;

@@ -17,6 +17,7 @@
 #include "ui/WindowStart.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowPopups.h"
 
 namespace corvane {
 namespace {
@@ -169,7 +170,7 @@ TEST_F(MainWindowLookTest, DatabasePopupChecksTheCurrentDatabase) {
     dir.write("Games.db", "");
     dir.write("Arcade.db", "");
     start(kLanguageEnglish);
-    std::unique_ptr<QMenu> popup(window->buildDatabasePopup());
+    std::unique_ptr<QMenu> popup(window->popups().database());
     const QList<QAction*> items = popup->actions();
     ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[0]->text(), QStringLiteral("Arcade"));

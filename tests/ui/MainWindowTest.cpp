@@ -36,6 +36,7 @@
 #include "ui/main/IndicatorLight.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowPopups.h"
 
 using namespace corvane;
 using namespace corvane::test;
@@ -85,7 +86,7 @@ TEST_F(MainWindowTest, StartsEmptyWithoutSettingsOrDatabases) {
     EXPECT_FALSE(window->action(kMenuMarkProfiles)->isEnabled());
     EXPECT_FALSE(window->action(kMenuConfirmRemove)->isEnabled());
     EXPECT_TRUE(window->action(kMenuConfirmRemove)->isChecked());
-    QMenu* popup = window->buildDatabasePopup();
+    QMenu* popup = window->popups().database();
     ASSERT_EQ(popup->actions().size(), 1);
     EXPECT_EQ(popup->actions().front()->text(), QStringLiteral("&Create Empty Database..."));
     delete popup;
@@ -106,7 +107,7 @@ TEST_F(MainWindowTest, ListsSortedNamesWithCountsAndDecodesOldBytes) {
     EXPECT_EQ(window->databasePanel()->value(), QStringLiteral("Games"));
     EXPECT_TRUE(window->action(kMenuMarkProfiles)->isEnabled());
 
-    QMenu* popup = window->buildDatabasePopup();
+    QMenu* popup = window->popups().database();
     ASSERT_EQ(popup->actions().size(), 4);
     EXPECT_EQ(popup->actions()[1]->text(), QStringLiteral("Other"));
     popup->actions()[1]->trigger();
@@ -265,7 +266,7 @@ TEST_F(MainWindowTest, WindowKeysActWithTheirMenusOffButNotUnderADialog) {
         popupOpened = QApplication::activePopupWidget() != nullptr;
         dialog->reject();
     });
-    window->createEmptyDatabase();
+    window->action(kMenuCreateEmptyDatabase)->trigger();
     EXPECT_FALSE(popupOpened);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
@@ -393,17 +394,17 @@ TEST_F(MainWindowTest, CreateEmptyDatabaseOutcomes) {
                                        std::string(250, 'n')};
     for (const std::string& name : bad) {
         typeAndAccept(name);
-        window->createEmptyDatabase();
+        window->action(kMenuCreateEmptyDatabase)->trigger();
         ASSERT_FALSE(prompter.messages.empty()) << name;
         EXPECT_EQ(prompter.messages.back().text, "Invalid name") << name;
     }
     EXPECT_EQ(prompter.messages.size(), bad.size());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("Demo.db.db"))));
     typeAndAccept("  Games ");
-    window->createEmptyDatabase();
+    window->action(kMenuCreateEmptyDatabase)->trigger();
     EXPECT_EQ(prompter.messages.back().text, "Database name already exists");
     typeAndAccept("  New One ");
-    window->createEmptyDatabase();
+    window->action(kMenuCreateEmptyDatabase)->trigger();
     EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.file("New One.db"))));
     EXPECT_EQ(app->store().currentDatabaseName(), "Games");
     EXPECT_EQ(prompter.messages.size(), bad.size() + 1);

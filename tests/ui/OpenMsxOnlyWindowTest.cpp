@@ -6,11 +6,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <algorithm>
 #include <functional>
@@ -29,8 +34,12 @@
 #include "ui/editor/GameSettingsGeneralDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/ProfileListModel.h"
+#include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowPopups.h"
+#include "ui/settings/PathRow.h"
 #include "ui/settings/SettingsDlg.h"
 #include "ui/settings/SettingsEmulators.h"
+#include "ui/settings/SettingsLanguage.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
 #include "ui/tools/PathList.h"
@@ -196,11 +205,48 @@ TEST_F(OpenMsxOnlyWindowTest, AFolderWithoutTheProgramIsNoEmulator) {
               std::vector<std::string>{"Emulator path is invalid - set it in Options->Settings"});
 }
 
+TEST_F(OpenMsxOnlyWindowTest, ADisabledCommandTellsWhatItNeedsUntilTheNeedIsMet) {
+    start(dir.path(), "");  // a folder without openmsx, and no database
+    QAction* fill = window->action(kMenuFillDatabase);
+    QMenu* menu = window->menuBar()->actions().at(1)->menu();
+    menu->popup(QPoint(0, 0));
+    const auto hover = [menu](QAction* entry) {
+        const QPoint point = menu->actionGeometry(entry).center();
+        QHelpEvent help(QEvent::ToolTip, point, menu->mapToGlobal(point));
+        QApplication::sendEvent(menu, &help);
+        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+    };
+    // An enabled entry shows no tooltip; a disabled one names the menus as they are captioned.
+    EXPECT_EQ(hover(window->action(kMenuCreateEmptyDatabase)), "");
+    EXPECT_FALSE(fill->isEnabled());
+    EXPECT_EQ(hover(fill), "Set the openMSX, fMSX or Corvane path in Options > Settings");
+    menu->close();
+    EXPECT_EQ(window->filterPanel(FilterCriterion::Company)->button()->toolTip().toStdString(),
+              "Needs a database: make one first with Fill Database or Create Empty Database");
+    EXPECT_EQ(window->launchButton()->toolTip(), QStringLiteral("Select one profile"));
+
+    test::onNextModal([this](QDialog* dialog) {
+        auto* settings = qobject_cast<SettingsDlg*>(dialog);
+        ASSERT_NE(settings, nullptr);
+        settings->emulators()->openMsxPath()->edit()->setText(
+            QString::fromStdString(openMsxFolder()));
+        settings->language()->list()->setCurrentRow(3);  // Finnish
+        settings->buttons()->button(QDialogButtonBox::Ok)->click();
+    });
+    window->openSettings();
+    EXPECT_TRUE(fill->isEnabled());
+    EXPECT_EQ(fill->toolTip(), fill->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    EXPECT_EQ(window->launchButton()->toolTip(), QStringLiteral("Valitse yksi profiili"));
+    EXPECT_EQ(window->filterPanel(FilterCriterion::Company)->button()->toolTip().toStdString(),
+              "Tarvitaan tietokanta: luo ensin sellainen komennolla Täytä tietokanta tai Luo tyhjä "
+              "tietokanta");
+}
+
 TEST_F(OpenMsxOnlyWindowTest, DatabasesMadeOutsideTheWindowAppearWhereDatabasesAreChosen) {
     dir.write("Games.db", line("A"));
     start(openMsxFolder());
     auto popupNames = [this] {
-        std::unique_ptr<QMenu> popup(window->buildDatabasePopup());
+        std::unique_ptr<QMenu> popup(window->popups().database());
         QStringList names;
         for (QAction* item : popup->actions()) {
             if (item->isCheckable())

@@ -165,17 +165,13 @@ void GameSettingsDlg::launch(LaunchCommand command) {
         reportFailure(collected);
         return;
     }
-    Launcher& launcher = app_.launcher();
+    Launcher::ConfirmCommandLine confirm;
     if (app_.flags().showCommandLine)
-        launcher.setConfirmCommandLine([this](const std::string& arguments) {
+        confirm = [this](const std::string& arguments) {
             CommandLineOutputDlg dialog(app_.languages(), fromBytes(arguments), this);
             return dialog.exec() == QDialog::Accepted;
-        });
-    else
-        launcher.setConfirmCommandLine({});
-    launcher.launch(&*collected.profile, command);
-    // The window that would show the next command line may be gone by then.
-    launcher.setConfirmCommandLine({});
+        };
+    app_.launcher().launch(&*collected.profile, command, confirm);
 }
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "model/Settings.h"
 #include "ui/common/PictureFile.h"
 #include "ui/resources/Artwork.h"
 
@@ -52,6 +53,20 @@ void BackgroundWidget::paintEvent(QPaintEvent* event) {
                          custom_);
             break;
     }
+}
+
+void BackgroundWidget::applySettings(Settings& settings) {
+    if (!settings.customBackground) {
+        useDefault();
+        return;
+    }
+    Layout layout = Layout::Centred;
+    if (settings.backgroundLayout == kLayoutStretched)
+        layout = Layout::Stretched;
+    if (settings.backgroundLayout == kLayoutTiled)
+        layout = Layout::Tiled;
+    if (!useCustom(settings.backgroundImage, layout))
+        settings.customBackground = false;
 }
 
 }  // namespace corvane

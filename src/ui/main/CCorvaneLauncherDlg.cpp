@@ -15,17 +15,22 @@
 #include <utility>
 
 #include "app/CCorvaneLauncherApp.h"
+#include "app/CommandRules.h"
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
+#include "ui/common/AvailabilityTip.h"
 #include "ui/common/MainThreadPost.h"
-#include "ui/common/PictureFile.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/IndicatorLight.h"
 #include "ui/main/MarkColour.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowKeys.h"
+#include "ui/main/WindowPieces.h"
+#include "ui/main/WindowPopups.h"
 #include "ui/resources/Artwork.h"
+#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -77,6 +82,7 @@ CCorvaneLauncherDlg::CCorvaneLauncherDlg(CCorvaneLauncherApp& app, QWidget* pare
     setWindowTitle(QStringLiteral("Corvane Launcher"));
     setWindowIcon(applicationIcon());
     createWidgets();
+    addCommands();
     createMenus();
     connectWidgets();
     setAcceptDrops(true);
@@ -101,9 +107,8 @@ void CCorvaneLauncherDlg::initialise() {
     databasePanel_->setValue(fromBytes(app_.store().currentDatabaseName()));
     showFilterValues();
     applyRunFlags();
-    applyDatabaseCountRule();
-    applyFillDatabaseRule();
-    applyBackground();
+    applyCommandRules();
+    background_->applySettings(app_.mutableSettings());
     applyScreenshotLayout();
     // The window is shown before a large database fills the list and while the software
     // databases are read, so neither keeps it away.
@@ -157,22 +162,6 @@ void CCorvaneLauncherDlg::applyRunFlags() {
     action(kMenuMarkMissingGenre)->setChecked(flags.markMode == ProfileMark::MissingGenre);
 }
 
-void CCorvaneLauncherDlg::applyBackground() {
-    Settings& settings = app_.mutableSettings();
-    if (!settings.customBackground) {
-        background_->useDefault();
-        return;
-    }
-    BackgroundWidget::Layout layout = BackgroundWidget::Layout::Centred;
-    if (settings.backgroundLayout == kLayoutStretched)
-        layout = BackgroundWidget::Layout::Stretched;
-    if (settings.backgroundLayout == kLayoutTiled)
-        layout = BackgroundWidget::Layout::Tiled;
-    // A picture that cannot be loaded switches the custom background off for this run only.
-    if (!background_->useCustom(settings.backgroundImage, layout))
-        settings.customBackground = false;
-}
-
 void CCorvaneLauncherDlg::applyScreenshotLayout() {
     const Settings& settings = app_.settings();
     screenshotPane_->setVisible(settings.screenshotsOn);
@@ -182,29 +171,36 @@ void CCorvaneLauncherDlg::applyScreenshotLayout() {
     resize(minimumSizeHint().expandedTo(QSize(480, 600)));
 }
 
-void CCorvaneLauncherDlg::applyDatabaseCountRule() {
-    const bool any = !app_.store().databaseList().empty();
-    for (int id : {kMenuConfirmRemove, kMenuShowCommandLine, kMenuMarkProfiles, kMenuFilters,
-                   kMenuSearch, kMenuOrganizeFavorites})
-        action(id)->setEnabled(any);
+void CCorvaneLauncherDlg::applyCommandRules() {
+    const LanguageManager& languages = app_.languages();
+    const Availability database = databaseRule(app_.store());
+    for (int id :
+         {kMenuConfirmRemove, kMenuShowCommandLine, kMenuMarkProfiles, kMenuFilters, kMenuSearch})
+        applyAvailability(action(id), database, languages);
     for (QToolButton* button : {filtersButton_, searchButton_, favoritesButton_})
-        button->setEnabled(any);
+        applyAvailability(button, database, languages, button->text());
     for (SelectorPanel* panel : filterPanels_)
-        panel->button()->setEnabled(any);
+        applyAvailability(panel->button(), database, languages);
+    for (const ToolRow& row : toolTable())
+        if (row.rule)
+            applyAvailability(action(row.menuId), row.rule(app_), languages);
 }
 
-void CCorvaneLauncherDlg::applyFillDatabaseRule() {
-    action(kMenuFillDatabase)->setEnabled(app_.launcher().isAnyEmulatorConfigured(true));
+void CCorvaneLauncherDlg::applyButtonRules(size_t selected, const Game* one) {
+    const LanguageManager& languages = app_.languages();
+    applyAvailability(launchButton_, oneProfileRule(selected, one), languages);
+    applyAvailability(editButton_, oneProfileRule(selected, one), languages);
+    applyAvailability(removeButton_, profilesRule(selected), languages);
+    applyAvailability(infoButton_, infoRule(selected, one), languages);
 }
 
 void CCorvaneLauncherDlg::settingsChanged() {
     app_.filter() = FilterState{};
-    applyBackground();
+    background_->applySettings(app_.mutableSettings());
     retranslate();
     loadList();
     applyRunFlags();
-    applyDatabaseCountRule();
-    applyFillDatabaseRule();
+    applyCommandRules();
     applyScreenshotLayout();
     update();
 }
@@ -232,8 +228,7 @@ void CCorvaneLauncherDlg::loadList() {
     if (app_.filter().usesSoftwareData())
         waitForSoftwareIndex();
     model_->clear();
-    for (QPushButton* button : {launchButton_, removeButton_, editButton_, infoButton_})
-        button->setEnabled(false);
+    applyButtonRules(0, nullptr);
     databasePanel_->setValue(fromBytes(app_.store().currentDatabaseName()));
     clearProfileDetails();
     showFilterValues();
@@ -269,11 +264,6 @@ void CCorvaneLauncherDlg::loadList() {
     if (first)
         QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::softwareIndexFinished,
                                   Qt::QueuedConnection);
-}
-
-void CCorvaneLauncherDlg::switchDatabase(const std::string& name) {
-    app_.store().setCurrentDatabase(name);
-    loadList();
 }
 
 void CCorvaneLauncherDlg::locate(const std::string& profileName, const std::string& database) {
@@ -313,36 +303,17 @@ const Game* CCorvaneLauncherDlg::singleSelectedProfile() const {
     return line ? model_->findByName(line->name) : nullptr;
 }
 
-void CCorvaneLauncherDlg::showScreenshots(const Game& game) {
-    const Settings& settings = app_.settings();
-    if (!settings.screenshotsOn)
-        return;
-    const ScreenshotFiles files = app_.launcher().screenshotFiles(game);
-    const std::string* names[2] = {&files.image1, &files.image2};
-    for (int i = 0; i < 2; ++i) {
-        QPixmap picture;
-        if (!loadPictureFile(picture, *names[i]))
-            picture = defaultScreenshot(kScreenshotSize);
-        screenshots_[i]->setPixmap(
-            picture.scaled(kScreenshotSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
-}
-
 void CCorvaneLauncherDlg::selectionChanged() {
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return;
-    removeButton_->setEnabled(true);
     clearProfileDetails();
-    const bool one = rows.size() == 1;
-    launchButton_->setEnabled(one);
-    editButton_->setEnabled(one);
-    infoButton_->setEnabled(false);
     const Game* game = singleSelectedProfile();
+    applyButtonRules(static_cast<size_t>(rows.size()), game);
     if (!game)
         return;
-    infoButton_->setEnabled(!game->infoFile.empty());
-    showScreenshots(*game);
+    if (app_.settings().screenshotsOn)
+        showScreenshotFiles(screenshots_, app_.launcher().screenshotFiles(*game), kScreenshotSize);
     status_->setText(fromBytes(app_.statusLine(*game)));
     for (int i = 0; i < kSoundCount; ++i)
         indicators_[static_cast<size_t>(i)]->setLit(game->sound[i]);

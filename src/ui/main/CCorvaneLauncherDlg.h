@@ -2,9 +2,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMap>
 #include <QSize>
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,12 +12,12 @@
 #include "model/Game.h"
 #include "selection/FilterState.h"
 #include "ui/common/QtTranslations.h"
+#include "ui/main/WindowCommands.h"
 
 class QAction;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
-class QKeyEvent;
 class QLabel;
 class QListView;
 class QMenu;
@@ -34,6 +33,9 @@ class IndicatorLight;
 class ProfileListModel;
 class EmptyListHint;
 class SelectorPanel;
+struct ToolRow;
+class WindowKeys;
+class WindowPopups;
 
 // The main window: the profiles of the current database, the selector panels, menus and the
 // commands on the selected profiles.
@@ -56,7 +58,7 @@ public:
     SelectorPanel* countPanel() const { return countPanel_; }
     SelectorPanel* filterPanel(FilterCriterion criterion) const;
     QLabel* statusLine() const { return status_; }
-    QAction* action(int id) const { return actions_.value(id); }
+    QAction* action(int id) const { return commands_.action(id); }
     QMenu* contextMenu() const { return contextMenu_; }
     QPushButton* launchButton() const { return launchButton_; }
     QPushButton* removeButton() const { return removeButton_; }
@@ -69,21 +71,15 @@ public:
     // The context menu as prepared for a right click at a point of the list's viewport;
     // nullptr when no menu opens there.
     QMenu* prepareContextMenu(const QPoint& viewportPos);
-    // The popups as they open; each deletes itself when closed. What an item does runs after the
-    // popup has closed.
-    QMenu* buildDatabasePopup();
-    QMenu* buildValueMenu(FilterCriterion criterion);
-    QMenu* buildSavedFiltersPopup();
-    QMenu* buildFavoritesPopup();
+    WindowPopups& popups() const { return *popups_; }
+    // Enables the commands that need a database or an emulator, or tells what they need.
+    void applyCommandRules();
 
 public slots:
     void removeSelected();
     void copySelected();
     void selectAll();
     void moveSelected();
-    void createEmptyDatabase();
-    void manageDatabases();
-    void fillDatabase();
     // Opens Add to Current Database with the paths, as a drop on the window does.
     void addDroppedFiles(const std::vector<std::string>& paths);
     void chooseMark(ProfileMark mode);
@@ -97,13 +93,9 @@ public slots:
     void addProfile();
     void editProfile();
     void openSettings();
-    void setFilters();
     void resetFilters();
-    void organizeFilters();
-    void organizeFavorites();
     void search();
     void help();
-    void about();
 
 signals:
     // The list has been loaded from the current database.
@@ -120,16 +112,18 @@ protected:
 
 private:
     void createWidgets();
+    // What every menu entry and key runs, the tools' rows among them.
+    void addCommands();
     void createMenus();
     void connectWidgets();
     void retranslate();
-    void applyDatabaseCountRule();
-    // Fill Database needs the primary emulator and its software databases' folder.
-    void applyFillDatabaseRule();
+    // Opens the tool and refreshes what its row names when it changed something.
+    void runTool(const ToolRow& row);
+    // LAUNCH, REMOVE, EDIT and INFO for the selection.
+    void applyButtonRules(size_t selected, const Game* one);
     // Files can be dropped once there is a current database to add them to.
     bool acceptsDrops();
     void applyScreenshotLayout();
-    void applyBackground();
     void applyRunFlags();
     // The application has already applied the values and rebuilt what depends on them.
     void settingsChanged();
@@ -140,27 +134,11 @@ private:
     void softwareIndexFinished();
     // For a filter on the emulator's data: blocks until the index is in place.
     void waitForSoftwareIndex();
-    void showScreenshots(const Game& game);
     void showFilterValues();
     // The shown profile named by the current line, when exactly one line is selected.
     const Game* singleSelectedProfile() const;
     // Makes the line the only selected and current one, at the top of the list's view.
     void showRow(int row);
-    QAction* addMenuItem(QMenu* menu, int id);
-    // The keys of every command go on its action, and the key-only commands get actions.
-    void createKeys();
-    // What a menu entry or key runs; reached also by a key whose entry is disabled.
-    void setCommand(int id, std::function<void()> command);
-    bool handleKey(QObject* watched, QKeyEvent* key);
-    // A widget inside one of the popups this window opened.
-    bool isOwnPopup(const QObject* object) const;
-    bool runCommandOfKey(const QKeyEvent* key, bool inList);
-    void switchDatabase(const std::string& name);
-    void popupUnder(QMenu* menu, QWidget* anchor);
-    QMenu* newPopup();
-    QAction* addPopupItem(QMenu* popup, const QString& text, std::function<void()> command);
-    // One of the window's own commands, with its caption and state.
-    void addPopupCommand(QMenu* popup, int id);
     bool confirmCommandLine(const std::string& arguments);
 
     static constexpr QSize kScreenshotSize{272, 240};
@@ -188,10 +166,10 @@ private:
     std::vector<IndicatorLight*> indicators_;
     QProgressBar* progress_ = nullptr;
     QMenu* contextMenu_ = nullptr;
-    QMenu* launchMenu_ = nullptr;
-    QMenu* menuTitles_[4] = {nullptr, nullptr, nullptr, nullptr};
-    QMap<int, QAction*> actions_;
-    QMap<int, std::function<void()>> commands_;
+    std::vector<QMenu*> menuTitles_;
+    WindowCommands commands_;
+    std::unique_ptr<WindowKeys> keys_;
+    std::unique_ptr<WindowPopups> popups_;
     // Qt's standard buttons and choosers speak the catalogue's language.
     QtTranslations qtTranslations_;
     // From initialise until the first load, which waits for the window to be shown.

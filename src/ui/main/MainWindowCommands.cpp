@@ -10,15 +10,13 @@
 #include "i18n/MenuIds.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
-#include "ui/common/UserInputDlg.h"
 #include "ui/common/UserInputDropdownDlg.h"
-#include "ui/main/AboutDlg.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
 #include "ui/main/MainWindowIds.h"
+#include "ui/main/MarkColour.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/settings/SettingsDlg.h"
-#include "ui/tools/CreateDatabase.h"
-#include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -67,44 +65,20 @@ void CCorvaneLauncherDlg::moveSelected() {
     loadList();
 }
 
-void CCorvaneLauncherDlg::createEmptyDatabase() {
-    const std::optional<QString> typed = UserInputDlg::ask(
-        app_.languages(), catalogueText(app_.texts(), "M_ENTER_DB_NAME"), QString(), this);
-    if (!typed)
+void CCorvaneLauncherDlg::runTool(const ToolRow& row) {
+    if (!row.open(ToolContext{app_, this}))
         return;
-    if (app_.createEmptyDatabase(toBytes(*typed)))
-        applyDatabaseCountRule();
-}
-
-void CCorvaneLauncherDlg::manageDatabases() {
-    DatabaseManagerDlg dialog(app_, this);
-    dialog.exec();
-    // Databases may have gone, been renamed or restored, the current one among them.
-    loadList();
-    applyDatabaseCountRule();
-}
-
-void CCorvaneLauncherDlg::fillDatabase() {
-    FillOperation fill(app_.store(), app_.favorites(), app_.sha1Cache(), app_.texts());
-    CreateDatabase dialog({fill, app_.softwareSources(), app_.machineList()}, app_.prompter(),
-                          app_.languages(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // The filled database is the current one now, and may be the first there is.
-    loadList();
-    applyDatabaseCountRule();
+    if (row.refresh.list)
+        loadList();
+    if (row.refresh.databaseRule)
+        applyCommandRules();
 }
 
 void CCorvaneLauncherDlg::chooseMark(ProfileMark mode) {
     RunFlags& flags = app_.flags();
     const bool wasOn = flags.markMode == mode;
     flags.markMode = wasOn ? ProfileMark::None : mode;
-    const std::pair<int, ProfileMark> items[] = {
-        {kMenuMarkInvalid, ProfileMark::Invalid},
-        {kMenuMarkMissingGeneration, ProfileMark::MissingGeneration},
-        {kMenuMarkMissingSound, ProfileMark::MissingSound},
-        {kMenuMarkMissingGenre, ProfileMark::MissingGenre}};
-    for (const auto& [id, itemMode] : items)
+    for (const auto& [id, itemMode] : kMarkEntries)
         action(id)->setChecked(flags.markMode == itemMode);
     loadList();
 }
@@ -113,11 +87,6 @@ void CCorvaneLauncherDlg::openSettings() {
     SettingsDlg dialog(app_, this);
     if (dialog.exec() == QDialog::Accepted)
         settingsChanged();
-}
-
-void CCorvaneLauncherDlg::about() {
-    AboutDlg dialog(app_.languages(), this);
-    dialog.exec();
 }
 
 }  // namespace corvane

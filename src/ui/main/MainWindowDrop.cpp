@@ -2,35 +2,13 @@
 // Files and folders dropped on the main window go to Add to Current Database.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 
 #include "app/CCorvaneLauncherApp.h"
 #include "ui/main/CCorvaneLauncherDlg.h"
+#include "ui/main/DroppedPaths.h"
 #include "ui/tools/DragAndDrop.h"
 
 namespace corvane {
-
-namespace {
-
-// The local paths of a drop in its order, as the bytes the file system knows them by: the
-// percent-encoded path of a file URL is those bytes, UTF-8 or not.
-std::vector<std::string> droppedPaths(const QMimeData* mime) {
-    std::vector<std::string> paths;
-    if (!mime || !mime->hasUrls())
-        return paths;
-    for (const QUrl& url : mime->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        const QByteArray bytes =
-            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        if (!bytes.isEmpty())
-            paths.emplace_back(bytes.constData(), static_cast<size_t>(bytes.size()));
-    }
-    return paths;
-}
-
-}  // namespace
 
 bool CCorvaneLauncherDlg::acceptsDrops() {
     DatabaseStore& store = app_.store();
@@ -65,7 +43,7 @@ void CCorvaneLauncherDlg::addDroppedFiles(const std::vector<std::string>& paths)
     if (dialog.exec() != QDialog::Accepted)
         return;
     loadList();
-    applyDatabaseCountRule();
+    applyCommandRules();
 }
 
 }  // namespace corvane

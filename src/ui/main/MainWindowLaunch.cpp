@@ -20,15 +20,12 @@ void CCorvaneLauncherDlg::launch(LaunchCommand command) {
         return;
     // A disabled menu entry cannot call this, but its shortcut still does: an emulator without
     // a path then fails to start and says so.
-    Launcher& launcher = app_.launcher();
+    Launcher::ConfirmCommandLine confirm;
     if (app_.flags().showCommandLine)
-        launcher.setConfirmCommandLine(
-            [this](const std::string& arguments) { return confirmCommandLine(arguments); });
-    else
-        launcher.setConfirmCommandLine({});
+        confirm = [this](const std::string& arguments) { return confirmCommandLine(arguments); };
     // The record is copied: a dialog shown while launching may reload the list.
     const Game profile = *game;
-    launcher.launch(&profile, command);
+    app_.launcher().launch(&profile, command, confirm);
 }
 
 void CCorvaneLauncherDlg::showInfo() {

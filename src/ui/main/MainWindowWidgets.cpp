@@ -3,7 +3,6 @@
 #include "ui/main/CCorvaneLauncherDlg.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -17,18 +16,21 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "i18n/MenuIds.h"
 #include "i18n/MenuLayout.h"
-#include "model/ValueLists.h"
 #include "ui/common/CLocalized.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
 #include "ui/main/CommandKeys.h"
 #include "ui/main/EmptyListHint.h"
-#include "ui/main/IndicatorLight.h"
 #include "ui/main/MainWindowIds.h"
+#include "ui/main/MarkColour.h"
+#include "ui/main/MenuBuilder.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/main/SelectorPanel.h"
+#include "ui/main/WindowKeys.h"
 #include "ui/main/WindowPieces.h"
+#include "ui/main/WindowPopups.h"
 #include "ui/resources/Artwork.h"
+#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -36,16 +38,6 @@ namespace {
 
 // The window's title is its name in every language.
 constexpr int kNoCatalogueTitle = 0;
-
-struct FilterPanelCaption {
-    int id;
-    const char* fallback;
-};
-// The eight filter panels, in the order they are laid out.
-constexpr FilterPanelCaption kFilterPanels[] = {
-    {kIdMediumPanel, "MEDIUM"}, {kIdSystemPanel, "SYSTEM"},   {kIdCompanyPanel, "COMPANY"},
-    {kIdYearPanel, "YEAR"},     {kIdCountryPanel, "COUNTRY"}, {kIdGenerationPanel, "GENERATION"},
-    {kIdSoundPanel, "SOUND"},   {kIdGenrePanel, "GENRE"}};
 
 }  // namespace
 
@@ -60,16 +52,7 @@ void CCorvaneLauncherDlg::createWidgets() {
     top->addWidget(databasePanel_, 3);
     top->addWidget(countPanel_, 1);
 
-    auto* filters = new QGridLayout;
-    filters->setSpacing(4);
-    int column = 0;
-    for (const FilterPanelCaption& caption : kFilterPanels) {
-        auto* panel =
-            new SelectorPanel(caption.id, QString::fromLatin1(caption.fallback), true, background_);
-        filters->addWidget(panel, column / 4, column % 4);
-        filterPanels_.push_back(panel);
-        ++column;
-    }
+    QGridLayout* filters = filterPanelGrid(background_, filterPanels_);
 
     model_ = new ProfileListModel(this);
     list_ = profileListView(background_, model_, this);
@@ -81,29 +64,14 @@ void CCorvaneLauncherDlg::createWidgets() {
 
     QHBoxLayout* lights = indicatorRow(background_, indicators_);
 
-    const auto commandButton = [this](int id, const char* fallback) {
-        auto* button = new QPushButton(QString::fromLatin1(fallback), background_);
-        CLocalized::setCatalogueId(button, id);
-        button->setFocusPolicy(Qt::TabFocus);
-        return button;
-    };
-    launchButton_ = commandButton(kIdLaunchButton, "LAUNCH");
-    removeButton_ = commandButton(kIdRemoveButton, "REMOVE");
-    addButton_ = commandButton(kIdAddButton, "ADD");
-    editButton_ = commandButton(kIdEditButton, "EDIT");
-    infoButton_ = commandButton(kIdInfoButton, "INFO");
-    const auto toolButton = [this](int id, const char* fallback, const QIcon& icon) {
-        auto* button = new QToolButton(background_);
-        button->setIcon(icon);
-        button->setIconSize(QSize(24, 24));
-        button->setToolTip(QString::fromLatin1(fallback));
-        CLocalized::setCatalogueId(button, id);
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        return button;
-    };
-    filtersButton_ = toolButton(kIdFiltersButton, "Filters", filtersIcon());
-    searchButton_ = toolButton(kIdSearchButton, "Search", searchIcon());
-    favoritesButton_ = toolButton(kIdFavoritesButton, "Favorites", favoritesIcon());
+    launchButton_ = commandButton(background_, kIdLaunchButton, "LAUNCH");
+    removeButton_ = commandButton(background_, kIdRemoveButton, "REMOVE");
+    addButton_ = commandButton(background_, kIdAddButton, "ADD");
+    editButton_ = commandButton(background_, kIdEditButton, "EDIT");
+    infoButton_ = commandButton(background_, kIdInfoButton, "INFO");
+    filtersButton_ = iconButton(background_, kIdFiltersButton, "Filters", filtersIcon());
+    searchButton_ = iconButton(background_, kIdSearchButton, "Search", searchIcon());
+    favoritesButton_ = iconButton(background_, kIdFavoritesButton, "Favorites", favoritesIcon());
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {launchButton_, removeButton_, addButton_, editButton_, infoButton_})
         buttons->addWidget(button);
@@ -126,141 +94,59 @@ void CCorvaneLauncherDlg::createWidgets() {
     layout->addWidget(screenshotPane_);
 }
 
-QAction* CCorvaneLauncherDlg::addMenuItem(QMenu* menu, int id) {
-    QAction* action = menu->addAction(QString());
-    action->setData(id);
-    actions_.insert(id, action);
-    return action;
-}
-
 void CCorvaneLauncherDlg::createMenus() {
-    for (QMenu*& title : menuTitles_)
-        title = menuBar()->addMenu(QString());
-    QMenu* options = menuTitles_[0];
-    addMenuItem(options, kMenuConfirmRemove)->setCheckable(true);
-    addMenuItem(options, kMenuShowCommandLine)->setCheckable(true);
-    QMenu* marks = options->addMenu(QString());
-    actions_.insert(kMenuMarkProfiles, marks->menuAction());
-    addMenuItem(marks, kMenuMarkInvalid)->setCheckable(true);
-    marks->addSeparator();
-    for (int id : {kMenuMarkMissingGeneration, kMenuMarkMissingSound, kMenuMarkMissingGenre})
-        addMenuItem(marks, id)->setCheckable(true);
-    options->addSeparator();
-    QMenu* filters = options->addMenu(QString());
-    actions_.insert(kMenuFilters, filters->menuAction());
-    addMenuItem(filters, kMenuSetFilters);
-    addMenuItem(filters, kMenuResetFilters);
-    addMenuItem(filters, kMenuOrganizeFilters);
-    options->addSeparator();
-    addMenuItem(options, kMenuSettings);
-
-    QMenu* action = menuTitles_[1];
-    addMenuItem(action, kMenuSearch);
-    addMenuItem(action, kMenuOrganizeFavorites);
-    action->addSeparator();
-    addMenuItem(action, kMenuCreateEmptyDatabase);
-    addMenuItem(action, kMenuFillDatabase);
-    // The emulator may have come or gone since the entry was last set.
-    connect(action, &QMenu::aboutToShow, this, &CCorvaneLauncherDlg::applyFillDatabaseRule);
-
-    addMenuItem(menuTitles_[2], kMenuDatabaseManager);
-
-    QMenu* help = menuTitles_[3];
-    addMenuItem(help, kMenuHelpTopics);
-    help->addSeparator();
-    addMenuItem(help, kMenuAbout);
-
-    contextMenu_ = new QMenu(this);
-    launchMenu_ = contextMenu_->addMenu(QString());
-    actions_.insert(kMenuLaunch, launchMenu_->menuAction());
-    addMenuItem(launchMenu_, kMenuLaunchSaved);
-    launchMenu_->addSeparator();
-    for (int id : {kMenuLaunchMsx, kMenuLaunchMsx2, kMenuLaunchMsx2Plus, kMenuLaunchTurboR})
-        addMenuItem(launchMenu_, id);
-    launchMenu_->addSeparator();
-    addMenuItem(launchMenu_, kMenuLaunchOpenMsx);
-    addMenuItem(launchMenu_, kMenuLaunchFmsx);
-    addMenuItem(contextMenu_, kMenuRemove);
-    addMenuItem(contextMenu_, kMenuEdit);
-    addMenuItem(contextMenu_, kMenuInfo);
-    contextMenu_->addSeparator();
-    addMenuItem(contextMenu_, kMenuCopy);
-    addMenuItem(contextMenu_, kMenuMove);
-    addMenuItem(contextMenu_, kMenuAddToFavorites);
-    addMenuItem(contextMenu_, kMenuExplore);
-    contextMenu_->addSeparator();
-    addMenuItem(contextMenu_, kMenuSelectAll);
-    contextMenu_->addSeparator();
-    addMenuItem(contextMenu_, kMenuProperties);
-
-    createKeys();
-}
-
-void CCorvaneLauncherDlg::createKeys() {
-    for (int id : {kKeyDatabasePopup, kKeySavedFiltersPopup, kKeyFavoritesPopup, kKeyAddProfile})
-        actions_.insert(id, new QAction(this));
-    for (const CommandKey& entry : kCommandKeys) {
-        QAction* command = action(entry.command);
-        // Further keys of a command follow its first, which its menu entry shows.
-        QList<QKeySequence> keys = command->shortcuts();
-        keys.append(QKeySequence(entry.key));
-        command->setShortcuts(keys);
-        if (entry.scope == KeyScope::List) {
-            command->setShortcutContext(Qt::WidgetShortcut);
-            list_->addAction(command);
-        } else {
-            command->setShortcutContext(Qt::WindowShortcut);
-            QWidget::addAction(command);
-        }
-    }
-}
-
-void CCorvaneLauncherDlg::setCommand(int id, std::function<void()> command) {
-    connect(action(id), &QAction::triggered, this, [command] { command(); });
-    commands_.insert(id, std::move(command));
+    MenuBuilder builder(commands_, this);
+    menuTitles_ = builder.buildMenuBar(menuBar());
+    contextMenu_ = builder.buildContextMenu();
+    // The emulators or databases may have come or gone since the entries were last set.
+    for (QMenu* title : menuTitles_)
+        connect(title, &QMenu::aboutToShow, this, &CCorvaneLauncherDlg::applyCommandRules);
+    keys_ = std::make_unique<WindowKeys>(this, list_, commands_);
+    keys_->install();
+    popups_ = std::make_unique<WindowPopups>(*this, app_, commands_);
 }
 
 void CCorvaneLauncherDlg::connectWidgets() {
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { selectionChanged(); });
-    connect(list_, &QListView::doubleClicked, this,
-            [this] { launch(app_.launcher().defaultCommand()); });
+    connect(list_, &QListView::doubleClicked, action(kMenuLaunchSaved), &QAction::trigger);
     for (size_t i = 0; i < filterPanels_.size(); ++i) {
         const auto criterion = static_cast<FilterCriterion>(i);
-        connect(filterPanels_[i], &SelectorPanel::popupRequested, this,
-                [this, criterion, i] { popupUnder(buildValueMenu(criterion), filterPanels_[i]); });
+        connect(filterPanels_[i], &SelectorPanel::popupRequested, this, [this, criterion, i] {
+            WindowPopups::showUnder(popups_->values(criterion), filterPanels_[i]);
+        });
     }
-    connect(launchButton_, &QPushButton::clicked, this,
-            [this] { launch(app_.launcher().defaultCommand()); });
-    connect(removeButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::removeSelected);
-    setCommand(kKeyAddProfile, [this] { addProfile(); });
-    connect(addButton_, &QPushButton::clicked, action(kKeyAddProfile), &QAction::trigger);
-    connect(editButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::editProfile);
-    connect(infoButton_, &QPushButton::clicked, this, &CCorvaneLauncherDlg::showInfo);
-    connect(searchButton_, &QToolButton::clicked, this, &CCorvaneLauncherDlg::search);
+    const std::pair<QAbstractButton*, int> buttons[] = {{launchButton_, kMenuLaunchSaved},
+                                                        {removeButton_, kMenuRemove},
+                                                        {addButton_, kKeyAddProfile},
+                                                        {editButton_, kMenuEdit},
+                                                        {infoButton_, kMenuInfo},
+                                                        {searchButton_, kMenuSearch},
+                                                        {filtersButton_, kKeySavedFiltersPopup},
+                                                        {favoritesButton_, kKeyFavoritesPopup}};
+    // A button runs its command whatever the state of the command's menu entry.
+    for (const auto& [button, id] : buttons)
+        connect(button, &QAbstractButton::clicked, this, [this, id] { commands_.run(id); });
+    connect(databasePanel_, &SelectorPanel::popupRequested, this,
+            [this] { commands_.run(kKeyDatabasePopup); });
+}
 
-    setCommand(kKeyDatabasePopup, [this] { popupUnder(buildDatabasePopup(), databasePanel_); });
-    setCommand(kKeySavedFiltersPopup,
-               [this] { popupUnder(buildSavedFiltersPopup(), filtersButton_); });
-    setCommand(kKeyFavoritesPopup, [this] { popupUnder(buildFavoritesPopup(), favoritesButton_); });
-    connect(databasePanel_, &SelectorPanel::popupRequested, action(kKeyDatabasePopup),
-            &QAction::trigger);
-    connect(filtersButton_, &QToolButton::clicked, action(kKeySavedFiltersPopup),
-            &QAction::trigger);
-    connect(favoritesButton_, &QToolButton::clicked, action(kKeyFavoritesPopup), &QAction::trigger);
-
+void CCorvaneLauncherDlg::addCommands() {
+    commands_.add(kKeyAddProfile, [this] { addProfile(); });
+    commands_.add(kKeyDatabasePopup,
+                  [this] { WindowPopups::showUnder(popups_->database(), databasePanel_); });
+    commands_.add(kKeySavedFiltersPopup,
+                  [this] { WindowPopups::showUnder(popups_->savedFilters(), filtersButton_); });
+    commands_.add(kKeyFavoritesPopup,
+                  [this] { WindowPopups::showUnder(popups_->favorites(), favoritesButton_); });
     // The user's choice sets the flag; the window checking the entry from the flag does not.
-    connect(action(kMenuConfirmRemove), &QAction::triggered, this,
-            [this](bool on) { app_.flags().confirmRemove = on; });
-    connect(action(kMenuShowCommandLine), &QAction::triggered, this,
-            [this](bool on) { app_.flags().showCommandLine = on; });
-    const std::pair<int, ProfileMark> markItems[] = {
-        {kMenuMarkInvalid, ProfileMark::Invalid},
-        {kMenuMarkMissingGeneration, ProfileMark::MissingGeneration},
-        {kMenuMarkMissingSound, ProfileMark::MissingSound},
-        {kMenuMarkMissingGenre, ProfileMark::MissingGenre}};
-    for (const auto& [id, mode] : markItems)
-        setCommand(id, [this, m = mode] { chooseMark(m); });
+    commands_.add(kMenuConfirmRemove,
+                  [this] { app_.flags().confirmRemove = action(kMenuConfirmRemove)->isChecked(); });
+    commands_.add(kMenuShowCommandLine, [this] {
+        app_.flags().showCommandLine = action(kMenuShowCommandLine)->isChecked();
+    });
+    for (const auto& [id, mode] : kMarkEntries)
+        commands_.add(id, [this, m = mode] { chooseMark(m); });
     const std::pair<int, LaunchCommand> launchItems[] = {
         {kMenuLaunchMsx, LaunchCommand::GenericMSX},
         {kMenuLaunchMsx2, LaunchCommand::GenericMSX2},
@@ -269,22 +155,14 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuLaunchOpenMsx, LaunchCommand::OpenMSX},
         {kMenuLaunchFmsx, LaunchCommand::FMSX}};
     for (const auto& [id, command] : launchItems)
-        setCommand(id, [this, c = command] { launch(c); });
-    // Enter too: the emulator chosen in Settings, decided when it is used.
-    setCommand(kMenuLaunchSaved, [this] { launch(app_.launcher().defaultCommand()); });
-
+        commands_.add(id, [this, c = command] { launch(c); });
+    // Enter, LAUNCH and a double click too: the emulator chosen in Settings, decided when used.
+    commands_.add(kMenuLaunchSaved, [this] { launch(app_.launcher().defaultCommand()); });
     const std::pair<int, void (CCorvaneLauncherDlg::*)()> commands[] = {
-        {kMenuSetFilters, &CCorvaneLauncherDlg::setFilters},
         {kMenuResetFilters, &CCorvaneLauncherDlg::resetFilters},
-        {kMenuOrganizeFilters, &CCorvaneLauncherDlg::organizeFilters},
         {kMenuSettings, &CCorvaneLauncherDlg::openSettings},
         {kMenuSearch, &CCorvaneLauncherDlg::search},
-        {kMenuOrganizeFavorites, &CCorvaneLauncherDlg::organizeFavorites},
-        {kMenuCreateEmptyDatabase, &CCorvaneLauncherDlg::createEmptyDatabase},
-        {kMenuDatabaseManager, &CCorvaneLauncherDlg::manageDatabases},
-        {kMenuFillDatabase, &CCorvaneLauncherDlg::fillDatabase},
         {kMenuHelpTopics, &CCorvaneLauncherDlg::help},
-        {kMenuAbout, &CCorvaneLauncherDlg::about},
         {kMenuRemove, &CCorvaneLauncherDlg::removeSelected},
         {kMenuEdit, &CCorvaneLauncherDlg::editProfile},
         {kMenuInfo, &CCorvaneLauncherDlg::showInfo},
@@ -295,7 +173,9 @@ void CCorvaneLauncherDlg::connectWidgets() {
         {kMenuProperties, &CCorvaneLauncherDlg::showProperties},
         {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
     for (const auto& [id, slot] : commands)
-        setCommand(id, [this, s = slot] { (this->*s)(); });
+        commands_.add(id, [this, s = slot] { (this->*s)(); });
+    for (const ToolRow& row : toolTable())
+        commands_.add(row.menuId, [this, &row] { runTool(row); });
 }
 
 void CCorvaneLauncherDlg::retranslate() {
@@ -303,17 +183,7 @@ void CCorvaneLauncherDlg::retranslate() {
     qtTranslations_.select(languages.currentId());
     for (size_t i = 0; i < kMenuBarTitleKeys.size(); ++i)
         menuTitles_[i]->setTitle(catalogueText(languages, kMenuBarTitleKeys[i]));
-    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
-        if (it.key() < kFirstMenuId)
-            continue;  // a key-only command has no entry to caption
-        QString caption = fromBytes(languages.textForId(it.key()));
-        // Every menu, popups included, shows the key after a tab, named in English in every
-        // language as the captions always named it.
-        const QKeySequence key = it.value()->shortcut();
-        if (!key.isEmpty())
-            caption += QLatin1Char('\t') + key.toString(QKeySequence::PortableText);
-        it.value()->setText(caption);
-    }
+    commands_.retranslate(languages);
     CLocalized::localize(this, kNoCatalogueTitle, languages);
     emptyHint_->setText(catalogueText(languages, "M_EMPTY_LIST_HINT"));
     setWindowTitle(QStringLiteral("Corvane Launcher"));

@@ -10,14 +10,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/CCorvaneLauncherApp.h"
 #include "common/Prompter.h"
 #include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
+#include "ui/common/AvailabilityTip.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
-#include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerIds.h"
 
 namespace corvane {
@@ -37,8 +36,14 @@ QString quoted(const std::string& name) {
 
 }  // namespace
 
-DatabaseManagerDlg::DatabaseManagerDlg(CCorvaneLauncherApp& app, QWidget* parent)
-    : CLocalized(kDlgDatabaseManager, app.languages(), parent), app_(app) {
+DatabaseManagerDlg::DatabaseManagerDlg(DatabaseOperations operations, DatabaseStore& store,
+                                       const LanguageManager& languages, Prompter& prompter,
+                                       FillCommand fill, QWidget* parent)
+    : CLocalized(kDlgDatabaseManager, languages, parent),
+      operations_(operations),
+      store_(store),
+      prompter_(prompter),
+      fill_(std::move(fill)) {
     createWidgets();
     connectWidgets();
     loadValues();
@@ -68,7 +73,7 @@ void DatabaseManagerDlg::createWidgets() {
     delete_ = actionButton(this, "Delete Database", kIdDeleteDatabase);
     deleteBackups_ = actionButton(this, "Delete Backups", kIdDeleteBackups);
     restore_ = actionButton(this, "Restore Database", kIdRestoreDatabase);
-    fill_ = actionButton(this, "Fill Database", kIdFillDatabase);
+    fillButton_ = actionButton(this, "Fill Database", kIdFillDatabase);
     close_ = new QPushButton(QStringLiteral("Close"), this);
     CLocalized::setCatalogueId(close_, kIdClose);
     close_->setDefault(true);
@@ -90,7 +95,7 @@ void DatabaseManagerDlg::createWidgets() {
     grid->setColumnStretch(0, 1);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {rename_, delete_, deleteBackups_, restore_, fill_})
+    for (QPushButton* button : {rename_, delete_, deleteBackups_, restore_, fillButton_})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(stats);
@@ -107,18 +112,18 @@ void DatabaseManagerDlg::connectWidgets() {
     connect(deleteBackups_, &QPushButton::clicked, this,
             &DatabaseManagerDlg::deleteSelectedBackups);
     connect(restore_, &QPushButton::clicked, this, &DatabaseManagerDlg::restoreSelected);
-    connect(fill_, &QPushButton::clicked, this, &DatabaseManagerDlg::fillDatabase);
+    connect(fillButton_, &QPushButton::clicked, this, &DatabaseManagerDlg::fillDatabase);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void DatabaseManagerDlg::loadValues() {
     // Another program may have made or copied in databases since the list was read.
-    app_.store().forgetDatabaseList();
+    store_.forgetDatabaseList();
     fillList({});
 }
 
 void DatabaseManagerDlg::fillList(const std::string& select) {
-    counts_ = countDatabases(app_.store());
+    counts_ = countDatabases(store_);
     list_->clear();
     for (const DatabaseCount& row : counts_.databases) {
         auto* item = new QTreeWidgetItem(list_, {fromBytes(row.name), QString::number(row.profiles),
@@ -147,7 +152,7 @@ void DatabaseManagerDlg::applyEnabling() {
     delete_->setEnabled(any);
     deleteBackups_->setEnabled(backups);
     restore_->setEnabled(backups);
-    fill_->setEnabled(app_.launcher().isAnyEmulatorConfigured(false));
+    applyAvailability(fillButton_, fill_.rule(), languages());
 }
 
 std::string DatabaseManagerDlg::selectedName() const {
@@ -160,8 +165,7 @@ std::string DatabaseManagerDlg::selectedName() const {
 }
 
 bool DatabaseManagerDlg::confirmAbout(const char* key, const std::string& name) {
-    return app_.prompter().confirmDestructive(
-        toBytes(textForKey(key) + quoted(name) + QLatin1Char('?')));
+    return prompter_.confirmDestructive(toBytes(textForKey(key) + quoted(name) + QLatin1Char('?')));
 }
 
 void DatabaseManagerDlg::renameSelected() {
@@ -174,8 +178,8 @@ void DatabaseManagerDlg::renameSelected() {
     if (!typed)
         return;
     const std::string typedName = toBytes(*typed);
-    const OperationResult result = app_.databaseOperations().renameDatabase(name, typedName);
-    reportResult(app_.prompter(), languages(), result);
+    const OperationResult result = operations_.renameDatabase(name, typedName);
+    reportResult(prompter_, languages(), result);
     // Once the files moved the database is listed under its new name, whatever the favorites did.
     fillList(changeMade(result) ? validDatabaseName(typedName).value_or(name) : name);
 }
@@ -184,8 +188,7 @@ void DatabaseManagerDlg::deleteSelected() {
     const std::string name = selectedName();
     if (name.empty() || !confirmAbout("M_DELETE_DB", name))
         return;
-    reportResult(app_.prompter(), languages(),
-                 app_.databaseOperations().deleteDatabase(name, true));
+    reportResult(prompter_, languages(), operations_.deleteDatabase(name, true));
     // A database that could not go stays listed, unselected like the rest.
     fillList({});
 }
@@ -194,8 +197,7 @@ void DatabaseManagerDlg::deleteSelectedBackups() {
     const std::string name = selectedName();
     if (name.empty() || !confirmAbout("M_REMOVE_BACKUPS_DB", name))
         return;
-    reportResult(app_.prompter(), languages(),
-                 app_.databaseOperations().deleteDatabase(name, false));
+    reportResult(prompter_, languages(), operations_.deleteDatabase(name, false));
     fillList(name);
 }
 
@@ -203,15 +205,12 @@ void DatabaseManagerDlg::restoreSelected() {
     const std::string name = selectedName();
     if (name.empty() || !confirmAbout("M_RESTORE_DB", name))
         return;
-    reportResult(app_.prompter(), languages(), app_.databaseOperations().restoreDatabase(name));
+    reportResult(prompter_, languages(), operations_.restoreDatabase(name));
     fillList(name);
 }
 
 void DatabaseManagerDlg::fillDatabase() {
-    FillOperation fill(app_.store(), app_.favorites(), app_.sha1Cache(), app_.texts());
-    CreateDatabase dialog({fill, app_.softwareSources(), app_.machineList()}, app_.prompter(),
-                          languages(), this);
-    dialog.exec();
+    fill_.open(this);
     fillList({});
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "app/CommandRules.h"
+#include "app/DatabaseOperations.h"
 #include "model/DatabaseCounts.h"
 #include "ui/common/CLocalized.h"
 
@@ -12,7 +15,8 @@ class QTreeWidget;
 
 namespace corvane {
 
-class CCorvaneLauncherApp;
+class DatabaseStore;
+class Prompter;
 
 // The launcher databases with their profile and backup counts and the totals: rename, delete,
 // delete the backups of, or restore one, or fill one. The files, favorites, cached SHA-1s and the
@@ -20,7 +24,15 @@ class CCorvaneLauncherApp;
 class DatabaseManagerDlg : public CLocalized {
     Q_OBJECT
 public:
-    explicit DatabaseManagerDlg(CCorvaneLauncherApp& app, QWidget* parent = nullptr);
+    // The Fill button: when it is enabled, and how it opens Fill Database over this dialog.
+    struct FillCommand {
+        std::function<Availability()> rule;
+        std::function<void(QWidget* parent)> open;
+    };
+
+    DatabaseManagerDlg(DatabaseOperations operations, DatabaseStore& store,
+                       const LanguageManager& languages, Prompter& prompter, FillCommand fill,
+                       QWidget* parent = nullptr);
 
     // Name, profiles and backups, one row per database in listing order.
     QTreeWidget* list() const { return list_; }
@@ -28,7 +40,7 @@ public:
     QPushButton* deleteButton() const { return delete_; }
     QPushButton* deleteBackupsButton() const { return deleteBackups_; }
     QPushButton* restoreButton() const { return restore_; }
-    QPushButton* fillButton() const { return fill_; }
+    QPushButton* fillButton() const { return fillButton_; }
     QPushButton* closeButton() const { return close_; }
     QLabel* totalDatabases() const { return totals_[0]; }
     QLabel* totalProfiles() const { return totals_[1]; }
@@ -54,14 +66,17 @@ private:
     // The question about the selected database: the text of key, the name in quotes, "?".
     bool confirmAbout(const char* key, const std::string& name);
 
-    CCorvaneLauncherApp& app_;
+    DatabaseOperations operations_;
+    DatabaseStore& store_;
+    Prompter& prompter_;
+    FillCommand fill_;
     DatabaseCounts counts_;
     QTreeWidget* list_ = nullptr;
     QPushButton* rename_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* deleteBackups_ = nullptr;
     QPushButton* restore_ = nullptr;
-    QPushButton* fill_ = nullptr;
+    QPushButton* fillButton_ = nullptr;
     QPushButton* close_ = nullptr;
     QLabel* totals_[3] = {nullptr, nullptr, nullptr};
 };

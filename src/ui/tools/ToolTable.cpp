@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/tools/ToolTable.h"
+
+#include "app/CCorvaneLauncherApp.h"
+#include "app/FillOperation.h"
+#include "i18n/MenuIds.h"
+#include "ui/common/TextCodec.h"
+#include "ui/common/UserInputDlg.h"
+#include "ui/main/AboutDlg.h"
+#include "ui/selection/FiltersDlg.h"
+#include "ui/selection/OrganizeFavoritesDlg.h"
+#include "ui/selection/OrganizeFiltersDlg.h"
+#include "ui/tools/CreateDatabase.h"
+#include "ui/tools/DatabaseManagerDlg.h"
+
+namespace corvane {
+
+namespace {
+
+bool openCreateEmptyDatabase(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    const std::optional<QString> typed = UserInputDlg::ask(
+        app.languages(), catalogueText(app.texts(), "M_ENTER_DB_NAME"), QString(), context.parent);
+    return typed && app.createEmptyDatabase(toBytes(*typed));
+}
+
+// The filled database is the current one afterwards, and may be the first there is.
+bool openFillDatabase(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    FillOperation fill(app.store(), app.favorites(), app.sha1Cache(), app.texts());
+    CreateDatabase dialog({fill, app.softwareSources(), app.machineList()}, app.prompter(),
+                          app.languages(), context.parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// Databases may have gone, been renamed or restored, the current one among them.
+bool openDatabaseManager(const ToolContext& context) {
+    makeDatabaseManager(context)->exec();
+    return true;
+}
+
+bool openSetFilters(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    FiltersDlg dialog(app.filter(), app.filterValues(), app.savedFilters(), app.languages(),
+                      app.prompter(), context.parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    app.filter() = dialog.chosenState();
+    return true;
+}
+
+bool openOrganizeFilters(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    OrganizeFiltersDlg dialog(app.savedFilters(), app.languages(), app.prompter(), context.parent);
+    dialog.exec();
+    return false;
+}
+
+bool openOrganizeFavorites(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    OrganizeFavoritesDlg dialog(app.favorites(), app.languages(), app.prompter(), context.parent);
+    dialog.exec();
+    return false;
+}
+
+bool openAbout(const ToolContext& context) {
+    AboutDlg dialog(context.app.languages(), context.parent);
+    dialog.exec();
+    return false;
+}
+
+Availability fillRule(CCorvaneLauncherApp& app) {
+    return fillDatabaseRule(app.launcher(), true);
+}
+
+Availability needsDatabase(CCorvaneLauncherApp& app) {
+    return databaseRule(app.store());
+}
+
+}  // namespace
+
+const std::vector<ToolRow>& toolTable() {
+    static const std::vector<ToolRow> rows{
+        {kMenuCreateEmptyDatabase, nullptr, openCreateEmptyDatabase, {false, true}},
+        {kMenuFillDatabase, fillRule, openFillDatabase, {true, true}},
+        {kMenuDatabaseManager, nullptr, openDatabaseManager, {true, true}},
+        {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
+        {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
+        {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
+        {kMenuAbout, nullptr, openAbout, {}},
+    };
+    return rows;
+}
+
+std::unique_ptr<DatabaseManagerDlg> makeDatabaseManager(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    DatabaseManagerDlg::FillCommand fill{[&app] { return fillDatabaseRule(app.launcher(), false); },
+                                         [&app](QWidget* parent) {
+                                             openFillDatabase({app, parent});
+                                         }};
+    return std::make_unique<DatabaseManagerDlg>(app.databaseOperations(), app.store(),
+                                                app.languages(), app.prompter(), std::move(fill),
+                                                context.parent);
+}
+
+}  // namespace corvane
