@@ -77,6 +77,12 @@ std::array<std::string_view, 11> softwareColumns(const Game& game,
 CsvRowBuilder::CsvRowBuilder(const TextSource& texts, const EmulatorDatabaseSet& software)
     : texts_(texts), software_(software) {}
 
+std::vector<std::string_view> CsvRowBuilder::textKeys() {
+    std::vector<std::string_view> keys(kCaptionKeys.begin(), kCaptionKeys.end());
+    keys.insert(keys.end(), {"MEDIUM_ROM", "MEDIUM_DISK", "MEDIUM_TAPE", "MEDIUM_HARDDISK"});
+    return keys;
+}
+
 std::string CsvRowBuilder::headerLine() const {
     std::string line;
     for (std::string_view key : kCaptionKeys) {
