@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliCommands.h"
 
+#include "cli/CsvExportCommand.h"
 #include "cli/FillCommand.h"
 
 namespace corvane {
@@ -10,6 +11,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "fill",
          .summary = "make profiles of the media found in directories",
          .run = runFillCommand},
+        {.name = "export-csv",
+         .summary = "write the profiles of one database or of all to a CSV file",
+         .run = runCsvExportCommand},
     };
     return commands;
 }

@@ -2,6 +2,7 @@
 #include "ui/tools/ToolTable.h"
 
 #include "app/CCorvaneLauncherApp.h"
+#include "app/CsvExportOperation.h"
 #include "app/FillOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
@@ -12,6 +13,7 @@
 #include "ui/selection/OrganizeFiltersDlg.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/ExportCSVDlg.h"
 
 namespace corvane {
 
@@ -37,6 +39,16 @@ bool openFillDatabase(const ToolContext& context) {
 bool openDatabaseManager(const ToolContext& context) {
     makeDatabaseManager(context)->exec();
     return true;
+}
+
+// Only the SHA-1 cache learns something; the window shows nothing of it.
+bool openExportCsv(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    CsvExportOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ExportCSVDlg dialog({operation, app.softwareSources()}, app.prompter(), app.languages(),
+                        context.parent);
+    dialog.exec();
+    return false;
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -88,6 +100,7 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
         {kMenuAbout, nullptr, openAbout, {}},
+        {kMenuExportCsv, needsDatabase, openExportCsv, {}},
     };
     return rows;
 }
