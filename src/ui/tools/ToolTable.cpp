@@ -3,6 +3,7 @@
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
+#include "app/IpsOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
@@ -12,6 +13,7 @@
 #include "ui/selection/OrganizeFiltersDlg.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/IPSCenterDlg.h"
 
 namespace corvane {
 
@@ -63,6 +65,15 @@ bool openOrganizeFavorites(const ToolContext& context) {
     return false;
 }
 
+// Patches files, never a database: nothing of the window changes.
+bool openIpsCenter(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    IpsOperation operation(app.texts());
+    IPSCenterDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    dialog.exec();
+    return false;
+}
+
 bool openAbout(const ToolContext& context) {
     AboutDlg dialog(context.app.languages(), context.parent);
     dialog.exec();
@@ -88,6 +99,7 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
         {kMenuAbout, nullptr, openAbout, {}},
+        {kMenuIpsCenter, nullptr, openIpsCenter, {}},
     };
     return rows;
 }
