@@ -2,6 +2,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/FillCommand.h"
+#include "cli/IpsCommand.h"
 
 namespace corvane {
 
@@ -10,6 +11,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "fill",
          .summary = "make profiles of the media found in directories",
          .run = runFillCommand},
+        {.name = "ips",
+         .summary = "apply an IPS patch to a ROM or disk image",
+         .run = runIpsCommand},
     };
     return commands;
 }
