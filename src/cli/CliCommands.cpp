@@ -3,6 +3,7 @@
 
 #include "cli/FillCommand.h"
 #include "cli/IpsCommand.h"
+#include "cli/OtherDumpsCommand.h"
 
 namespace corvane {
 
@@ -14,6 +15,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "ips",
          .summary = "apply an IPS patch to a ROM or disk image",
          .run = runIpsCommand},
+        {.name = "other-dumps",
+         .summary = "list the profiles holding other dumps of a profile's software",
+         .run = runOtherDumpsCommand},
     };
     return commands;
 }
