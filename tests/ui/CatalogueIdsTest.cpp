@@ -21,6 +21,8 @@
 #include "ui/tools/CreateDatabaseIds.h"
 #include "ui/tools/DatabaseManagerIds.h"
 #include "ui/tools/DragAndDropIds.h"
+#include "ui/tools/IPSCenterIds.h"
+#include "ui/tools/OtherDumpsIds.h"
 
 namespace corvane {
 namespace {
@@ -53,6 +55,8 @@ std::vector<IdTable> uiIdTables() {
             {"CreateDatabaseIds", kCreateDatabaseIds},
             {"DragAndDropIds", kDragAndDropIds},
             {"EditorIds", kEditorIds},
+            {"IPSCenterIds", kIpsCenterIds},
+            {"OtherDumpsIds", kOtherDumpsIds},
             {"language names", languages}};
 }
 
