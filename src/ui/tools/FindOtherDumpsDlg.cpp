@@ -52,6 +52,10 @@ void FindOtherDumpsDlg::createWidgets() {
     known_ = shownField(this);
     find_ = captioned<QPushButton>(this, "Find Other Dumps in Launcher", kIdFindOtherDumps);
     find_->setAutoDefault(false);
+    // Hidden after the search, it keeps its place so that the fields do not jump.
+    QSizePolicy keepPlace = find_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    find_->setSizePolicy(keepPlace);
     auto* foundLabel =
         captioned<QLabel>(this, "Other dumps found in Launcher:", kIdOtherDumpsFound);
     list_ = new QTreeWidget(this);
