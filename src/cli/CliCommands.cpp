@@ -3,6 +3,8 @@
 
 #include "cli/CsvExportCommand.h"
 #include "cli/FillCommand.h"
+#include "cli/IpsCommand.h"
+#include "cli/OtherDumpsCommand.h"
 
 namespace corvane {
 
@@ -14,6 +16,12 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "export-csv",
          .summary = "write the profiles of one database or of all to a CSV file",
          .run = runCsvExportCommand},
+        {.name = "ips",
+         .summary = "apply an IPS patch to a ROM or disk image",
+         .run = runIpsCommand},
+        {.name = "other-dumps",
+         .summary = "list the profiles holding other dumps of a profile's software",
+         .run = runOtherDumpsCommand},
     };
     return commands;
 }

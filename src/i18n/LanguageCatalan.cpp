@@ -140,6 +140,7 @@ void LanguageCatalan::fillKeys() {
     add("PR_GENERATE_CSV", "S'està generant el fitxer CSV...");
     add("PR_IMPORT_EXTRA_DATA", "S'estan important dades addicionals...");
     add("PR_SET_MACHINE", "S'està definint la màquina...");
+    add("PR_PATCH", "S'està aplicant el pedaç...");
     add("scc", "Cartutx SCC");
     add("scc+", "Cartutx SCC+");
     add("fmpac", "Cartutx FM-PAC");

@@ -137,6 +137,7 @@ void LanguageFrench::fillKeys() {
     add("PR_GENERATE_CSV", "Génération du fichier CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importation des données supplémentaires...");
     add("PR_SET_MACHINE", "Définition de la machine...");
+    add("PR_PATCH", "Application du correctif...");
     add("scc", "Cartouche SCC");
     add("scc+", "Cartouche SCC+");
     add("fmpac", "Cartouche FM-PAC");

@@ -138,6 +138,7 @@ void LanguageGerman::fillKeys() {
     add("PR_GENERATE_CSV", "CSV-Datei wird erstellt...");
     add("PR_IMPORT_EXTRA_DATA", "Zusatzdaten werden importiert...");
     add("PR_SET_MACHINE", "Maschine wird festgelegt...");
+    add("PR_PATCH", "Patch wird angewendet...");
     add("scc", "SCC-Modul");
     add("scc+", "SCC+-Modul");
     add("fmpac", "FM-PAC-Modul");

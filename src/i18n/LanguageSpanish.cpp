@@ -138,6 +138,7 @@ void LanguageSpanish::fillKeys() {
     add("PR_GENERATE_CSV", "Generando el archivo CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importando datos adicionales...");
     add("PR_SET_MACHINE", "Estableciendo la máquina...");
+    add("PR_PATCH", "Aplicando el parche...");
     add("scc", "Cartucho SCC");
     add("scc+", "Cartucho SCC+");
     add("fmpac", "Cartucho FM-PAC");

@@ -137,6 +137,7 @@ void LanguageSwedish::fillKeys() {
     add("PR_GENERATE_CSV", "Skapar CSV-fil...");
     add("PR_IMPORT_EXTRA_DATA", "Importerar extra data...");
     add("PR_SET_MACHINE", "Anger maskin...");
+    add("PR_PATCH", "Tillämpar patch...");
     add("scc", "SCC-kassett");
     add("scc+", "SCC+-kassett");
     add("fmpac", "FM-PAC-kassett");

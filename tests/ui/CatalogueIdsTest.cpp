@@ -22,6 +22,8 @@
 #include "ui/tools/DatabaseManagerIds.h"
 #include "ui/tools/DragAndDropIds.h"
 #include "ui/tools/ExportCSVIds.h"
+#include "ui/tools/IPSCenterIds.h"
+#include "ui/tools/OtherDumpsIds.h"
 
 namespace corvane {
 namespace {
@@ -55,6 +57,8 @@ std::vector<IdTable> uiIdTables() {
             {"DragAndDropIds", kDragAndDropIds},
             {"ExportCSVIds", kExportCsvIds},
             {"EditorIds", kEditorIds},
+            {"IPSCenterIds", kIpsCenterIds},
+            {"OtherDumpsIds", kOtherDumpsIds},
             {"language names", languages}};
 }
 

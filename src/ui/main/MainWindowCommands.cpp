@@ -66,7 +66,12 @@ void CCorvaneLauncherDlg::moveSelected() {
 }
 
 void CCorvaneLauncherDlg::runTool(const ToolRow& row) {
-    if (!row.open(ToolContext{app_, this}))
+    const ToolContext context{app_, this, singleSelectedProfile(),
+                              [this](const std::string& profile, const std::string& database) {
+                                  locate(profile, database);
+                              },
+                              [this] { waitForSoftwareIndex(); }};
+    if (!row.open(context))
         return;
     if (row.refresh.list)
         loadList();

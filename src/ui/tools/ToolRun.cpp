@@ -36,7 +36,7 @@ std::optional<OperationResult> ToolRun::run(const ToolSteps& steps, const char* 
     outcome = steps.finish();
     dialog_->setEnabled(true);
     report(outcome);
-    if (changeMade(outcome.result))
+    if (changeMade(outcome.result) && steps.closeAfterChange)
         dialog_->accept();
     emit ended(outcome.result);
     return outcome.result;
@@ -49,9 +49,14 @@ void ToolRun::report(const ToolReport& report) {
         std::string text = report.message;
         for (const std::string& note : report.notes)
             text += "\n" + note;
-        prompter_.message(text, MessageKind::Message);
+        // A search has its findings to show, not a message.
+        if (!text.empty())
+            prompter_.message(text, MessageKind::Message);
     }
-    reportResult(prompter_, languages_, report.result);
+    if (!report.error.empty())
+        prompter_.message(report.error, MessageKind::Error);
+    else
+        reportResult(prompter_, languages_, report.result);
 }
 
 }  // namespace corvane

@@ -4,7 +4,10 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "app/CsvExportOperation.h"
 #include "app/FillOperation.h"
+#include "app/IpsOperation.h"
+#include "app/OtherDumpsOperation.h"
 #include "i18n/MenuIds.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/main/AboutDlg.h"
@@ -14,6 +17,8 @@
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
 #include "ui/tools/ExportCSVDlg.h"
+#include "ui/tools/FindOtherDumpsDlg.h"
+#include "ui/tools/IPSCenterDlg.h"
 
 namespace corvane {
 
@@ -75,6 +80,38 @@ bool openOrganizeFavorites(const ToolContext& context) {
     return false;
 }
 
+// Patches files, never a database: nothing of the window changes.
+bool openIpsCenter(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    IpsOperation operation(app.texts());
+    IPSCenterDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    dialog.exec();
+    return false;
+}
+
+// Shows the chosen profile in the window, which is all it changes.
+bool openOtherDumps(const ToolContext& context) {
+    if (!context.profile)
+        return false;
+    CCorvaneLauncherApp& app = context.app;
+    if (context.awaitSoftwareIndex)
+        context.awaitSoftwareIndex();
+    OtherDumpsOperation operation(app.store(), app.sha1Cache(), app.softwareIndex());
+    OtherDumpsRequest request =
+        operation.requestFor(*context.profile, app.store().currentDatabaseName());
+    if (request.sha1.empty()) {
+        reportError(app.prompter(), app.languages(), "M_INVALID_PROFILE");
+        return false;
+    }
+    FindOtherDumpsDlg dialog(operation, std::move(request), app.prompter(), app.languages(),
+                             context.parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (const std::optional<OtherDump> chosen = dialog.chosen(); chosen && context.locate)
+        context.locate(chosen->profile, chosen->database);
+    return false;
+}
+
 bool openAbout(const ToolContext& context) {
     AboutDlg dialog(context.app.languages(), context.parent);
     dialog.exec();
@@ -101,6 +138,8 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
         {kMenuAbout, nullptr, openAbout, {}},
         {kMenuExportCsv, needsDatabase, openExportCsv, {}},
+        {kMenuIpsCenter, nullptr, openIpsCenter, {}},
+        {kMenuOtherDumps, nullptr, openOtherDumps, {}},
     };
     return rows;
 }
