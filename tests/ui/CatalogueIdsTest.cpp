@@ -21,6 +21,7 @@
 #include "ui/tools/CreateDatabaseIds.h"
 #include "ui/tools/DatabaseManagerIds.h"
 #include "ui/tools/DragAndDropIds.h"
+#include "ui/tools/ExtraDataIds.h"
 
 namespace corvane {
 namespace {
@@ -53,6 +54,7 @@ std::vector<IdTable> uiIdTables() {
             {"CreateDatabaseIds", kCreateDatabaseIds},
             {"DragAndDropIds", kDragAndDropIds},
             {"EditorIds", kEditorIds},
+            {"ExtraDataIds", kExtraDataIds},
             {"language names", languages}};
 }
 

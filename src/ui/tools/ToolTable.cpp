@@ -3,6 +3,7 @@
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
+#include "app/ImportExtraDataOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
@@ -12,6 +13,8 @@
 #include "ui/selection/OrganizeFiltersDlg.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/ImportExtraDataDlg.h"
+#include "ui/tools/SetExtraDataDlg.h"
 
 namespace corvane {
 
@@ -37,6 +40,14 @@ bool openFillDatabase(const ToolContext& context) {
 bool openDatabaseManager(const ToolContext& context) {
     makeDatabaseManager(context)->exec();
     return true;
+}
+
+// A run that failed part-way may have written some databases already.
+bool openImportExtraData(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ImportExtraDataDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    return dialog.exec() == QDialog::Accepted || dialog.ran();
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -87,9 +98,18 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
+        {kMenuImportExtraData, needsDatabase, openImportExtraData, {true, false}},
         {kMenuAbout, nullptr, openAbout, {}},
     };
     return rows;
+}
+
+bool openSetExtraData(const ToolContext& context, std::vector<std::string> profiles) {
+    CCorvaneLauncherApp& app = context.app;
+    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
+    SetExtraDataDlg dialog(operation, std::move(profiles), app.prompter(), app.languages(),
+                           context.parent);
+    return dialog.exec() == QDialog::Accepted || dialog.ran();
 }
 
 std::unique_ptr<DatabaseManagerDlg> makeDatabaseManager(const ToolContext& context) {
