@@ -2,6 +2,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/FillCommand.h"
+#include "cli/ImportExtraCommand.h"
 
 namespace corvane {
 
@@ -10,6 +11,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "fill",
          .summary = "make profiles of the media found in directories",
          .run = runFillCommand},
+        {.name = "import-extra",
+         .summary = "give profiles the extra data of their media",
+         .run = runImportExtraCommand},
     };
     return commands;
 }
