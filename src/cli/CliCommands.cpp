@@ -5,6 +5,7 @@
 #include "cli/FillCommand.h"
 #include "cli/IpsCommand.h"
 #include "cli/OtherDumpsCommand.h"
+#include "cli/ImportExtraCommand.h"
 
 namespace corvane {
 
@@ -22,6 +23,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "other-dumps",
          .summary = "list the profiles holding other dumps of a profile's software",
          .run = runOtherDumpsCommand},
+        {.name = "import-extra",
+         .summary = "give profiles the extra data of their media",
+         .run = runImportExtraCommand},
     };
     return commands;
 }

@@ -24,6 +24,7 @@
 #include "ui/tools/ExportCSVIds.h"
 #include "ui/tools/IPSCenterIds.h"
 #include "ui/tools/OtherDumpsIds.h"
+#include "ui/tools/ExtraDataIds.h"
 
 namespace corvane {
 namespace {
@@ -59,6 +60,7 @@ std::vector<IdTable> uiIdTables() {
             {"EditorIds", kEditorIds},
             {"IPSCenterIds", kIpsCenterIds},
             {"OtherDumpsIds", kOtherDumpsIds},
+            {"ExtraDataIds", kExtraDataIds},
             {"language names", languages}};
 }
 

@@ -51,6 +51,7 @@ inline constexpr CommandKey kCommandKeys[] = {
     {kMenuMove, Qt::CTRL | Qt::Key_X, KeyScope::List},
     {kMenuAddToFavorites, Qt::CTRL | Qt::Key_D, KeyScope::List},
     {kMenuOtherDumps, Qt::CTRL | Qt::Key_G, KeyScope::List},
+    {kMenuSetExtraData, Qt::CTRL | Qt::Key_M, KeyScope::List},
     {kMenuSelectAll, Qt::CTRL | Qt::Key_A, KeyScope::List},
 };
 

@@ -6,6 +6,7 @@
 #include "app/FillOperation.h"
 #include "app/IpsOperation.h"
 #include "app/OtherDumpsOperation.h"
+#include "app/ImportExtraDataOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
@@ -19,6 +20,8 @@
 #include "ui/tools/ExportCSVDlg.h"
 #include "ui/tools/FindOtherDumpsDlg.h"
 #include "ui/tools/IPSCenterDlg.h"
+#include "ui/tools/ImportExtraDataDlg.h"
+#include "ui/tools/SetExtraDataDlg.h"
 
 namespace corvane {
 
@@ -54,6 +57,14 @@ bool openExportCsv(const ToolContext& context) {
                         context.parent);
     dialog.exec();
     return false;
+}
+
+// A run that failed part-way may have written some databases already.
+bool openImportExtraData(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ImportExtraDataDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    return dialog.exec() == QDialog::Accepted || dialog.ran();
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -136,12 +147,21 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
+        {kMenuImportExtraData, needsDatabase, openImportExtraData, {true, false}},
         {kMenuAbout, nullptr, openAbout, {}},
         {kMenuExportCsv, needsDatabase, openExportCsv, {}},
         {kMenuIpsCenter, nullptr, openIpsCenter, {}},
         {kMenuOtherDumps, nullptr, openOtherDumps, {}},
     };
     return rows;
+}
+
+bool openSetExtraData(const ToolContext& context, std::vector<std::string> profiles) {
+    CCorvaneLauncherApp& app = context.app;
+    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
+    SetExtraDataDlg dialog(operation, std::move(profiles), app.prompter(), app.languages(),
+                           context.parent);
+    return dialog.exec() == QDialog::Accepted || dialog.ran();
 }
 
 std::unique_ptr<DatabaseManagerDlg> makeDatabaseManager(const ToolContext& context) {
