@@ -3,6 +3,7 @@
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
+#include "app/RenameOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
@@ -12,6 +13,7 @@
 #include "ui/selection/OrganizeFiltersDlg.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/FileManagerDlg.h"
 
 namespace corvane {
 
@@ -37,6 +39,15 @@ bool openFillDatabase(const ToolContext& context) {
 bool openDatabaseManager(const ToolContext& context) {
     makeDatabaseManager(context)->exec();
     return true;
+}
+
+// Profiles point at their files' new names afterwards.
+bool openRenameFiles(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    RenameOperation rename(app.store(), app.texts());
+    FileManagerDlg dialog({rename, app.softwareSources()}, app.prompter(), app.languages(),
+                          context.parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -88,6 +99,7 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
         {kMenuAbout, nullptr, openAbout, {}},
+        {kMenuRenameFiles, needsDatabase, openRenameFiles, {true, false}},
     };
     return rows;
 }
