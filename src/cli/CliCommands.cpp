@@ -2,6 +2,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/FillCommand.h"
+#include "cli/RenameCommand.h"
 
 namespace corvane {
 
@@ -10,6 +11,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "fill",
          .summary = "make profiles of the media found in directories",
          .run = runFillCommand},
+        {.name = "rename",
+         .summary = "rename the media files of a database's profiles by a rule",
+         .run = runRenameCommand},
     };
     return commands;
 }
