@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "app/CCorvaneLauncherApp.h"
 #include "app/RenameOperation.h"
 #include "common/Path.h"
 #include "common/Progress.h"
@@ -139,4 +140,15 @@ TEST_F(RenameOperationTest, AnEarlierRunCutShortIsCompletedFirstAndRequestsAreCh
     EXPECT_EQ(
         operation.refusal({.databaseName = "gone", .rule = RenameRule::ShortFormat, .media = {}}),
         "M_ERR_FILE_IO");
+}
+
+TEST_F(RenameOperationTest, TheLauncherStartCompletesARunThatWasKilled) {
+    writeDatabase({profile("Known", "abc.rom")});
+    ASSERT_TRUE(RenameJournal(dir.file("games.db"))
+                    .write({{dir.file("abc.rom"), dir.file("Known.rom"), 0}}));
+    ASSERT_TRUE(renameWithoutReplacing(dir.file("abc.rom"), dir.file("Known.rom")));
+    CCorvaneLauncherApp app(dir.path(), prompter);
+    app.loadSettings();
+    EXPECT_EQ(slot1Files(), List{"Known.rom"});
+    EXPECT_FALSE(RenameJournal(dir.file("games.db")).exists());
 }
