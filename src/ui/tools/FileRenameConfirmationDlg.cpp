@@ -15,6 +15,10 @@
 
 namespace corvane {
 
+namespace {
+constexpr int kTextWidth = 420;
+}  // namespace
+
 FileRenameConfirmationDlg::FileRenameConfirmationDlg(const LanguageManager& languages,
                                                      QWidget* parent)
     : CLocalized(kDlgRenameConfirmation, languages, parent) {
@@ -29,19 +33,20 @@ void FileRenameConfirmationDlg::createWidgets() {
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size, size));
     icon->setAlignment(Qt::AlignTop);
-    auto* question = captioned<QLabel>(
+    question_ = captioned<QLabel>(
         this, "Are you sure you want to proceed with the file renaming operation?",
         kIdRenameQuestion);
-    auto* warning = captioned<QLabel>(this, "WARNING", kIdRenameWarning);
-    for (QLabel* label : {question, warning})
+    warning_ = captioned<QLabel>(this, "WARNING", kIdRenameWarning);
+    for (QLabel* label : {question_, warning_}) {
         label->setWordWrap(true);
-    warning->setMinimumWidth(360);
+        label->setFixedWidth(kTextWidth);
+    }
     proceed_ = captioned<QCheckBox>(this, "Proceed", kIdProceed);
     buttons_ = createOkCancelButtons(this);
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(question);
-    texts->addWidget(warning);
+    texts->addWidget(question_);
+    texts->addWidget(warning_);
     texts->addWidget(proceed_);
     auto* top = new QHBoxLayout;
     top->addWidget(icon);
@@ -60,6 +65,14 @@ void FileRenameConfirmationDlg::connectWidgets() {
 void FileRenameConfirmationDlg::loadValues() {
     proceed_->setChecked(false);
     okButton()->setEnabled(false);
+}
+
+void FileRenameConfirmationDlg::showEvent(QShowEvent* event) {
+    CLocalized::showEvent(event);
+    // The wrapped texts arrive from the catalogue only now; the window grows to show them whole.
+    for (QLabel* label : {question_, warning_})
+        label->setMinimumHeight(label->heightForWidth(kTextWidth));
+    adjustSize();
 }
 
 QPushButton* FileRenameConfirmationDlg::okButton() const {

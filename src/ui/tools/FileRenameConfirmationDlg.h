@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QDialogButtonBox;
+class QLabel;
 class QPushButton;
 
 namespace corvane {
@@ -18,11 +19,16 @@ public:
     QCheckBox* proceed() const { return proceed_; }
     QPushButton* okButton() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createWidgets();
     void connectWidgets();
     void loadValues();
 
+    QLabel* question_ = nullptr;
+    QLabel* warning_ = nullptr;
     QCheckBox* proceed_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 };
