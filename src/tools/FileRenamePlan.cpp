@@ -122,6 +122,8 @@ private:
                 continue;
             if (planned_.contains(path))
                 continue;
+            // Hashing a large file for its title takes a while: the user sees which one.
+            progress_.setDetail(std::string(lastComponent(path)));
             const std::optional<std::string> name = newName(game, path);
             if (progress_.cancelled()) {
                 plan_.renames.resize(renamesBefore);
