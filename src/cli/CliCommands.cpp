@@ -6,6 +6,7 @@
 #include "cli/IpsCommand.h"
 #include "cli/OtherDumpsCommand.h"
 #include "cli/ImportExtraCommand.h"
+#include "cli/RenameCommand.h"
 
 namespace corvane {
 
@@ -26,6 +27,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "import-extra",
          .summary = "give profiles the extra data of their media",
          .run = runImportExtraCommand},
+        {.name = "rename",
+         .summary = "rename the media files of a database's profiles by a rule",
+         .run = runRenameCommand},
     };
     return commands;
 }

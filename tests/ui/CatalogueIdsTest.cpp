@@ -25,6 +25,7 @@
 #include "ui/tools/IPSCenterIds.h"
 #include "ui/tools/OtherDumpsIds.h"
 #include "ui/tools/ExtraDataIds.h"
+#include "ui/tools/FileRenameIds.h"
 
 namespace corvane {
 namespace {
@@ -57,6 +58,7 @@ std::vector<IdTable> uiIdTables() {
             {"CreateDatabaseIds", kCreateDatabaseIds},
             {"DragAndDropIds", kDragAndDropIds},
             {"ExportCSVIds", kExportCsvIds},
+            {"FileRenameIds", kFileRenameIds},
             {"EditorIds", kEditorIds},
             {"IPSCenterIds", kIpsCenterIds},
             {"OtherDumpsIds", kOtherDumpsIds},

@@ -45,7 +45,8 @@ std::optional<OperationResult> ToolRun::run(const ToolSteps& steps, const char* 
 void ToolRun::report(const ToolReport& report) {
     for (const std::string& notice : report.notices)
         prompter_.message(notice, MessageKind::Plain);
-    if (changeMade(report.result)) {
+    // A tool with a result window of its own has no message.
+    if (changeMade(report.result) && !report.message.empty()) {
         std::string text = report.message;
         for (const std::string& note : report.notes)
             text += "\n" + note;

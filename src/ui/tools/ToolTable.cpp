@@ -7,6 +7,7 @@
 #include "app/IpsOperation.h"
 #include "app/OtherDumpsOperation.h"
 #include "app/ImportExtraDataOperation.h"
+#include "app/RenameOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
@@ -22,6 +23,7 @@
 #include "ui/tools/IPSCenterDlg.h"
 #include "ui/tools/ImportExtraDataDlg.h"
 #include "ui/tools/SetExtraDataDlg.h"
+#include "ui/tools/FileManagerDlg.h"
 
 namespace corvane {
 
@@ -65,6 +67,15 @@ bool openImportExtraData(const ToolContext& context) {
     ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
     ImportExtraDataDlg dialog(operation, app.prompter(), app.languages(), context.parent);
     return dialog.exec() == QDialog::Accepted || dialog.ran();
+}
+
+// Profiles point at their files' new names afterwards.
+bool openRenameFiles(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    RenameOperation rename(app.store(), app.texts());
+    FileManagerDlg dialog({rename, app.softwareSources()}, app.prompter(), app.languages(),
+                          context.parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -152,6 +163,7 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuExportCsv, needsDatabase, openExportCsv, {}},
         {kMenuIpsCenter, nullptr, openIpsCenter, {}},
         {kMenuOtherDumps, nullptr, openOtherDumps, {}},
+        {kMenuRenameFiles, needsDatabase, openRenameFiles, {true, false}},
     };
     return rows;
 }
