@@ -135,6 +135,9 @@ void LanguageCatalan::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Els camins dels suports no comparteixen cap carpeta comuna, així que no hi ha cap camí "
         "relatiu actual per ajustar. No s'ha canviat res.");
+    add("M_ERR_NO_MACHINE_SEL", "No s'ha seleccionat cap màquina");
+    add("M_PATHS_ADJUSTED_IN", "S'han ajustat els camins d'aquestes bases de dades: ");
+    add("M_PATHS_ADJUSTED_NONE", "No s'ha canviat cap base de dades.");
     add("PR_SEARCH_LAUNCHER", "S'està cercant al Launcher...");
     add("PR_SEARCH_CORVANE", "S'està cercant a les bases de dades de Corvane...");
     add("PR_GENERATE_CSV", "S'està generant el fitxer CSV...");

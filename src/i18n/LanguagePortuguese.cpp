@@ -132,6 +132,9 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Os caminhos das mídias não têm nenhuma pasta em comum, portanto não há caminho relativo "
         "atual para ajustar. Nada foi alterado.");
+    add("M_ERR_NO_MACHINE_SEL", "Nenhuma máquina selecionada");
+    add("M_PATHS_ADJUSTED_IN", "Os caminhos foram ajustados nestes bancos de dados: ");
+    add("M_PATHS_ADJUSTED_NONE", "Nenhum banco de dados foi alterado.");
     add("PR_SEARCH_LAUNCHER", "Pesquisando no Launcher...");
     add("PR_SEARCH_CORVANE", "Pesquisando nos bancos de dados do Corvane...");
     add("PR_GENERATE_CSV", "Gerando o arquivo CSV...");
