@@ -143,6 +143,7 @@ void LanguageCatalan::fillKeys() {
     add("PR_GENERATE_CSV", "S'està generant el fitxer CSV...");
     add("PR_IMPORT_EXTRA_DATA", "S'estan important dades addicionals...");
     add("PR_SET_MACHINE", "S'està definint la màquina...");
+    add("PR_ADJUST_PATHS", "S'estan ajustant els camins relatius...");
     add("scc", "Cartutx SCC");
     add("scc+", "Cartutx SCC+");
     add("fmpac", "Cartutx FM-PAC");

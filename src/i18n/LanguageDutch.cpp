@@ -140,6 +140,7 @@ void LanguageDutch::fillKeys() {
     add("PR_GENERATE_CSV", "CSV-bestand genereren...");
     add("PR_IMPORT_EXTRA_DATA", "Extra gegevens importeren...");
     add("PR_SET_MACHINE", "Machine instellen...");
+    add("PR_ADJUST_PATHS", "Relatieve paden aanpassen...");
     add("scc", "SCC-cartridge");
     add("scc+", "SCC+-cartridge");
     add("fmpac", "FM-PAC-cartridge");

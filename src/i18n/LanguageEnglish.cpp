@@ -138,6 +138,7 @@ void LanguageEnglish::fillKeys() {
     add("PR_GENERATE_CSV", "Generating CSV file...");
     add("PR_IMPORT_EXTRA_DATA", "Importing extra data...");
     add("PR_SET_MACHINE", "Setting machine...");
+    add("PR_ADJUST_PATHS", "Adjusting relative paths...");
     add("scc", "SCC Cartridge");
     add("scc+", "SCC+ Cartridge");
     add("fmpac", "FM-PAC Cartridge");

@@ -141,6 +141,7 @@ void LanguageFinnish::fillKeys() {
     add("PR_GENERATE_CSV", "Luodaan CSV-tiedostoa...");
     add("PR_IMPORT_EXTRA_DATA", "Tuodaan lisätietoja...");
     add("PR_SET_MACHINE", "Asetetaan konetta...");
+    add("PR_ADJUST_PATHS", "Muutetaan suhteellisia polkuja...");
     add("scc", "SCC-moduuli");
     add("scc+", "SCC+-moduuli");
     add("fmpac", "FM-PAC-moduuli");

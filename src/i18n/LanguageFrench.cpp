@@ -140,6 +140,7 @@ void LanguageFrench::fillKeys() {
     add("PR_GENERATE_CSV", "Génération du fichier CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importation des données supplémentaires...");
     add("PR_SET_MACHINE", "Définition de la machine...");
+    add("PR_ADJUST_PATHS", "Ajustement des chemins relatifs...");
     add("scc", "Cartouche SCC");
     add("scc+", "Cartouche SCC+");
     add("fmpac", "Cartouche FM-PAC");

@@ -141,6 +141,7 @@ void LanguageGerman::fillKeys() {
     add("PR_GENERATE_CSV", "CSV-Datei wird erstellt...");
     add("PR_IMPORT_EXTRA_DATA", "Zusatzdaten werden importiert...");
     add("PR_SET_MACHINE", "Maschine wird festgelegt...");
+    add("PR_ADJUST_PATHS", "Relative Pfade werden angepasst...");
     add("scc", "SCC-Modul");
     add("scc+", "SCC+-Modul");
     add("fmpac", "FM-PAC-Modul");

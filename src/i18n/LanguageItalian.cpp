@@ -140,6 +140,7 @@ void LanguageItalian::fillKeys() {
     add("PR_GENERATE_CSV", "Generazione del file CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importazione dei dati aggiuntivi...");
     add("PR_SET_MACHINE", "Impostazione della macchina...");
+    add("PR_ADJUST_PATHS", "Regolazione dei percorsi relativi...");
     add("scc", "Cartuccia SCC");
     add("scc+", "Cartuccia SCC+");
     add("fmpac", "Cartuccia FM-PAC");

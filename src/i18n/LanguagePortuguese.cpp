@@ -140,6 +140,7 @@ void LanguagePortuguese::fillKeys() {
     add("PR_GENERATE_CSV", "Gerando o arquivo CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importando dados extras...");
     add("PR_SET_MACHINE", "Definindo a máquina...");
+    add("PR_ADJUST_PATHS", "Ajustando caminhos relativos...");
     add("scc", "Cartucho SCC");
     add("scc+", "Cartucho SCC+");
     add("fmpac", "Cartucho FM-PAC");

@@ -141,6 +141,7 @@ void LanguageSpanish::fillKeys() {
     add("PR_GENERATE_CSV", "Generando el archivo CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importando datos adicionales...");
     add("PR_SET_MACHINE", "Estableciendo la máquina...");
+    add("PR_ADJUST_PATHS", "Ajustando las rutas relativas...");
     add("scc", "Cartucho SCC");
     add("scc+", "Cartucho SCC+");
     add("fmpac", "Cartucho FM-PAC");

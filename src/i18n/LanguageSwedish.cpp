@@ -140,6 +140,7 @@ void LanguageSwedish::fillKeys() {
     add("PR_GENERATE_CSV", "Skapar CSV-fil...");
     add("PR_IMPORT_EXTRA_DATA", "Importerar extra data...");
     add("PR_SET_MACHINE", "Anger maskin...");
+    add("PR_ADJUST_PATHS", "Justerar relativa sökvägar...");
     add("scc", "SCC-kassett");
     add("scc+", "SCC+-kassett");
     add("fmpac", "FM-PAC-kassett");

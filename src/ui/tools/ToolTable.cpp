@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/ToolTable.h"
 
+#include "app/AdjustPathsOperation.h"
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
+#include "app/SetMachineOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
@@ -10,8 +12,10 @@
 #include "ui/selection/FiltersDlg.h"
 #include "ui/selection/OrganizeFavoritesDlg.h"
 #include "ui/selection/OrganizeFiltersDlg.h"
+#include "ui/tools/ChangeMachineSelection.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/ProfileFilePathDlg.h"
 
 namespace corvane {
 
@@ -37,6 +41,21 @@ bool openFillDatabase(const ToolContext& context) {
 bool openDatabaseManager(const ToolContext& context) {
     makeDatabaseManager(context)->exec();
     return true;
+}
+
+bool openSetMachine(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    SetMachineOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ChangeMachineSelection dialog(operation, app.machineList(), app.prompter(), app.languages(),
+                                  context.parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool openAdjustRelativePath(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    AdjustPathsOperation operation(app.store(), app.texts());
+    ProfileFilePathDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -84,6 +103,8 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuCreateEmptyDatabase, nullptr, openCreateEmptyDatabase, {false, true}},
         {kMenuFillDatabase, fillRule, openFillDatabase, {true, true}},
         {kMenuDatabaseManager, nullptr, openDatabaseManager, {true, true}},
+        {kMenuSetMachine, needsDatabase, openSetMachine, {true, false}},
+        {kMenuAdjustRelativePath, needsDatabase, openAdjustRelativePath, {true, false}},
         {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
