@@ -42,9 +42,9 @@ const CommandText& adjustPathsText() {
         .notes =
             "The current relative path and the completion message go to standard output,\n"
             "every other message to standard error. A database that cannot be rewritten\n"
-            "stops the run; those rewritten before it are named. Exit status: 0 done, 1\n"
-            "refused or failed, 2 wrong arguments, 130 stopped by Ctrl+C (between two\n"
-            "databases).\n"};
+            "stops the run, and Ctrl+C stops it after the database being rewritten; the\n"
+            "databases rewritten by then are named. Exit status: 0 done, 1 refused or\n"
+            "failed, 2 wrong arguments, 130 stopped before any database was rewritten.\n"};
     return text;
 }
 

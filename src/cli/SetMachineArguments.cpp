@@ -94,9 +94,10 @@ const CommandText& setMachineText() {
             "gives for each profile.\n",
         .notes =
             "The completion message (how many profiles were updated) goes to standard\n"
-            "output, every other message to standard error. Exit status: 0 done, 1 refused\n"
-            "or failed, 2 wrong arguments, 130 stopped by Ctrl+C. A stopped run keeps the\n"
-            "profiles changed by then and every other one as it was.\n"};
+            "output, every other message to standard error. Ctrl+C stops the run: the\n"
+            "profiles changed by then are kept, every other one stays as it was, and the\n"
+            "count tells how many changed. Exit status: 0 done, 1 refused or failed, 2\n"
+            "wrong arguments.\n"};
     return text;
 }
 
