@@ -7,6 +7,9 @@
 #include "cli/OtherDumpsCommand.h"
 #include "cli/ImportExtraCommand.h"
 #include "cli/RenameCommand.h"
+#include "cli/AdjustPathsCommand.h"
+#include "cli/FillCommand.h"
+#include "cli/SetMachineCommand.h"
 
 namespace corvane {
 
@@ -30,6 +33,12 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "rename",
          .summary = "rename the media files of a database's profiles by a rule",
          .run = runRenameCommand},
+        {.name = "set-machine",
+         .summary = "set the machine of the profiles of a database",
+         .run = runSetMachineCommand},
+        {.name = "adjust-paths",
+         .summary = "print or replace the folder that every media path shares",
+         .run = runAdjustPathsCommand},
     };
     return commands;
 }

@@ -26,6 +26,7 @@
 #include "ui/tools/OtherDumpsIds.h"
 #include "ui/tools/ExtraDataIds.h"
 #include "ui/tools/FileRenameIds.h"
+#include "ui/tools/ToolDialogIds.h"
 
 namespace corvane {
 namespace {
@@ -59,6 +60,7 @@ std::vector<IdTable> uiIdTables() {
             {"DragAndDropIds", kDragAndDropIds},
             {"ExportCSVIds", kExportCsvIds},
             {"FileRenameIds", kFileRenameIds},
+            {"ToolDialogIds", kToolDialogIds},
             {"EditorIds", kEditorIds},
             {"IPSCenterIds", kIpsCenterIds},
             {"OtherDumpsIds", kOtherDumpsIds},

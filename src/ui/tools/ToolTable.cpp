@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/ToolTable.h"
 
+#include "app/AdjustPathsOperation.h"
 #include "app/CCorvaneLauncherApp.h"
 #include "app/CsvExportOperation.h"
 #include "app/FillOperation.h"
@@ -8,6 +9,7 @@
 #include "app/OtherDumpsOperation.h"
 #include "app/ImportExtraDataOperation.h"
 #include "app/RenameOperation.h"
+#include "app/SetMachineOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
@@ -16,6 +18,7 @@
 #include "ui/selection/FiltersDlg.h"
 #include "ui/selection/OrganizeFavoritesDlg.h"
 #include "ui/selection/OrganizeFiltersDlg.h"
+#include "ui/tools/ChangeMachineSelection.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
 #include "ui/tools/ExportCSVDlg.h"
@@ -24,6 +27,7 @@
 #include "ui/tools/ImportExtraDataDlg.h"
 #include "ui/tools/SetExtraDataDlg.h"
 #include "ui/tools/FileManagerDlg.h"
+#include "ui/tools/ProfileFilePathDlg.h"
 
 namespace corvane {
 
@@ -75,6 +79,21 @@ bool openRenameFiles(const ToolContext& context) {
     RenameOperation rename(app.store(), app.texts());
     FileManagerDlg dialog({rename, app.softwareSources()}, app.prompter(), app.languages(),
                           context.parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool openSetMachine(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    SetMachineOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ChangeMachineSelection dialog(operation, app.machineList(), app.prompter(), app.languages(),
+                                  context.parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool openAdjustRelativePath(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    AdjustPathsOperation operation(app.store(), app.texts());
+    ProfileFilePathDlg dialog(operation, app.prompter(), app.languages(), context.parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -155,6 +174,8 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuCreateEmptyDatabase, nullptr, openCreateEmptyDatabase, {false, true}},
         {kMenuFillDatabase, fillRule, openFillDatabase, {true, true}},
         {kMenuDatabaseManager, nullptr, openDatabaseManager, {true, true}},
+        {kMenuSetMachine, needsDatabase, openSetMachine, {true, false}},
+        {kMenuAdjustRelativePath, needsDatabase, openAdjustRelativePath, {true, false}},
         {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
