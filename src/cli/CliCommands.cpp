@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliCommands.h"
 
+#include "cli/AdjustPathsCommand.h"
 #include "cli/CsvExportCommand.h"
 #include "cli/FillCommand.h"
+#include "cli/ImportExtraCommand.h"
 #include "cli/IpsCommand.h"
 #include "cli/OtherDumpsCommand.h"
-#include "cli/ImportExtraCommand.h"
 #include "cli/RenameCommand.h"
-#include "cli/AdjustPathsCommand.h"
-#include "cli/FillCommand.h"
 #include "cli/SetMachineCommand.h"
 
 namespace corvane {

@@ -22,10 +22,10 @@
 #include "ui/tools/DatabaseManagerIds.h"
 #include "ui/tools/DragAndDropIds.h"
 #include "ui/tools/ExportCSVIds.h"
-#include "ui/tools/IPSCenterIds.h"
-#include "ui/tools/OtherDumpsIds.h"
 #include "ui/tools/ExtraDataIds.h"
 #include "ui/tools/FileRenameIds.h"
+#include "ui/tools/IPSCenterIds.h"
+#include "ui/tools/OtherDumpsIds.h"
 #include "ui/tools/ToolDialogIds.h"
 
 namespace corvane {

@@ -5,9 +5,9 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "app/CsvExportOperation.h"
 #include "app/FillOperation.h"
+#include "app/ImportExtraDataOperation.h"
 #include "app/IpsOperation.h"
 #include "app/OtherDumpsOperation.h"
-#include "app/ImportExtraDataOperation.h"
 #include "app/RenameOperation.h"
 #include "app/SetMachineOperation.h"
 #include "i18n/MenuIds.h"
@@ -22,12 +22,12 @@
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
 #include "ui/tools/ExportCSVDlg.h"
+#include "ui/tools/FileManagerDlg.h"
 #include "ui/tools/FindOtherDumpsDlg.h"
 #include "ui/tools/IPSCenterDlg.h"
 #include "ui/tools/ImportExtraDataDlg.h"
-#include "ui/tools/SetExtraDataDlg.h"
-#include "ui/tools/FileManagerDlg.h"
 #include "ui/tools/ProfileFilePathDlg.h"
+#include "ui/tools/SetExtraDataDlg.h"
 
 namespace corvane {
 
