@@ -134,6 +134,7 @@ void LanguageDutch::fillKeys() {
         "pad om aan te passen. Er is niets gewijzigd.");
     add("PR_SEARCH_LAUNCHER", "Launcher doorzoeken...");
     add("PR_SEARCH_CORVANE", "Corvane-databases doorzoeken...");
+    add("PR_CALCULATE_SHA1", "SHA1 berekenen...");
     add("PR_GENERATE_CSV", "CSV-bestand genereren...");
     add("PR_IMPORT_EXTRA_DATA", "Extra gegevens importeren...");
     add("PR_SET_MACHINE", "Machine instellen...");

@@ -135,6 +135,7 @@ void LanguageGerman::fillKeys() {
         "relativen Pfad zum Anpassen. Es wurde nichts geändert.");
     add("PR_SEARCH_LAUNCHER", "Launcher wird durchsucht...");
     add("PR_SEARCH_CORVANE", "Corvane-Datenbanken werden durchsucht...");
+    add("PR_CALCULATE_SHA1", "SHA1 wird berechnet...");
     add("PR_GENERATE_CSV", "CSV-Datei wird erstellt...");
     add("PR_IMPORT_EXTRA_DATA", "Zusatzdaten werden importiert...");
     add("PR_SET_MACHINE", "Maschine wird festgelegt...");

@@ -134,6 +134,7 @@ void LanguageItalian::fillKeys() {
         "relativo corrente da regolare. Non è stato modificato nulla.");
     add("PR_SEARCH_LAUNCHER", "Ricerca nel Launcher...");
     add("PR_SEARCH_CORVANE", "Ricerca nei database Corvane...");
+    add("PR_CALCULATE_SHA1", "Calcolo SHA1...");
     add("PR_GENERATE_CSV", "Generazione del file CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importazione dei dati aggiuntivi...");
     add("PR_SET_MACHINE", "Impostazione della macchina...");
