@@ -21,6 +21,7 @@
 #include "ui/tools/CreateDatabaseIds.h"
 #include "ui/tools/DatabaseManagerIds.h"
 #include "ui/tools/DragAndDropIds.h"
+#include "ui/tools/SHA1CalculatorIds.h"
 
 namespace corvane {
 namespace {
@@ -52,6 +53,7 @@ std::vector<IdTable> uiIdTables() {
             {"PropertiesIds", kPropertiesIds},
             {"CreateDatabaseIds", kCreateDatabaseIds},
             {"DragAndDropIds", kDragAndDropIds},
+            {"SHA1CalculatorIds", kSha1CalculatorIds},
             {"EditorIds", kEditorIds},
             {"language names", languages}};
 }

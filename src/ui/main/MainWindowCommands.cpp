@@ -66,7 +66,10 @@ void CCorvaneLauncherDlg::moveSelected() {
 }
 
 void CCorvaneLauncherDlg::runTool(const ToolRow& row) {
-    if (!row.open(ToolContext{app_, this}))
+    const auto goTo = [this](const std::string& profile, const std::string& database) {
+        locate(profile, database);
+    };
+    if (!row.open(ToolContext{app_, this, goTo}))
         return;
     if (row.refresh.list)
         loadList();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+#include <string>
+
 class QWidget;
 
 namespace corvane {
@@ -12,6 +15,8 @@ class CCorvaneLauncherApp;
 struct ToolContext {
     CCorvaneLauncherApp& app;
     QWidget* parent;
+    // Goes to a profile of some database in the main window, as a tool's hit asks.
+    std::function<void(const std::string& profile, const std::string& database)> locate = {};
 };
 
 }  // namespace corvane

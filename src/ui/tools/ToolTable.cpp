@@ -3,15 +3,18 @@
 
 #include "app/CCorvaneLauncherApp.h"
 #include "app/FillOperation.h"
+#include "app/Sha1CenterOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/main/AboutDlg.h"
+#include "ui/properties/GamePropertiesDlg.h"
 #include "ui/selection/FiltersDlg.h"
 #include "ui/selection/OrganizeFavoritesDlg.h"
 #include "ui/selection/OrganizeFiltersDlg.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/SHA1Calculator.h"
 
 namespace corvane {
 
@@ -37,6 +40,21 @@ bool openFillDatabase(const ToolContext& context) {
 bool openDatabaseManager(const ToolContext& context) {
     makeDatabaseManager(context)->exec();
     return true;
+}
+
+// A launcher hit the user chose is located in the main window, which reloads the list then.
+bool openSha1Center(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    Sha1CenterOperation operation(app.store(), app.sha1Cache(), app.softwareSources(), app.texts());
+    const auto showEntry = [&app](const CorvaneDBEntry& entry, QWidget* parent) {
+        GamePropertiesDlg view(app.languages(), app.launcher(), app.corvanePath(), nullptr, {},
+                               PropertiesSubject{entry.sha1, entry}, parent);
+        view.exec();
+    };
+    SHA1Calculator dialog({operation, showEntry}, app.prompter(), app.languages(), context.parent);
+    if (dialog.exec() == QDialog::Accepted && dialog.located() && context.locate)
+        context.locate(dialog.located()->profile, dialog.located()->database);
+    return false;
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -84,6 +102,7 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuCreateEmptyDatabase, nullptr, openCreateEmptyDatabase, {false, true}},
         {kMenuFillDatabase, fillRule, openFillDatabase, {true, true}},
         {kMenuDatabaseManager, nullptr, openDatabaseManager, {true, true}},
+        {kMenuSha1Center, nullptr, openSha1Center, {}},
         {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
