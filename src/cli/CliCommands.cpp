@@ -2,6 +2,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/FillCommand.h"
+#include "cli/Sha1Command.h"
 
 namespace corvane {
 
@@ -10,6 +11,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "fill",
          .summary = "make profiles of the media found in directories",
          .run = runFillCommand},
+        {.name = "sha1",
+         .summary = "compute the SHA-1 of files and find them in the databases",
+         .run = runSha1Command},
     };
     return commands;
 }
