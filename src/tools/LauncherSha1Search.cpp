@@ -57,10 +57,12 @@ LauncherSearchResult searchLauncher(const std::string& directory,
             }
             if (line.empty())
                 continue;
-            Game profile;
-            profile.FromLine(line);
-            std::string found = cache.find(profile.name, databases[i]);
+            // A profile the cache knows is not even parsed.
+            std::string name(profileNameOfLine(line));
+            std::string found = cache.find(name, databases[i]);
             if (found.empty()) {
+                Game profile;
+                profile.FromLine(line);
                 const MainMediumInfo medium = profile.MainMedium();
                 found = MediumSha1(medium.file, medium.entry, &cancel);
                 if (cancel.stopped()) {
@@ -68,12 +70,12 @@ LauncherSearchResult searchLauncher(const std::string& directory,
                     return result;
                 }
                 if (!found.empty()) {
-                    cache.store(profile.name, databases[i], found);
-                    result.hashed.push_back({profile.name, databases[i], found});
+                    cache.store(name, databases[i], found);
+                    result.hashed.push_back({name, databases[i], found});
                 }
             }
             if (found == sha1) {
-                result.hit = LauncherHit{databases[i], profile.name};
+                result.hit = LauncherHit{databases[i], std::move(name)};
                 return result;
             }
         }
