@@ -35,9 +35,10 @@ protected:
         settings.emulatorDirectory = emulator.path();
         ASSERT_TRUE(saveSettings(base.path(), settings));
     }
-    ProgramOutput sha1(Arguments arguments) {
+    ProgramOutput sha1(Arguments arguments, bool interrupted = false) {
         arguments.insert(arguments.begin(), "sha1");
-        return runProgram(CORVANE_CLI_EXE, arguments, {.workingDirectory = media.path()});
+        return runProgram(CORVANE_CLI_EXE, arguments,
+                          {.workingDirectory = media.path(), .interruptWaiting = interrupted});
     }
 };
 
@@ -93,6 +94,12 @@ TEST_F(CliSha1Test, FindNamesTheFirstHitOrSaysItIsNotThere) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, other + ": Profile was not found in Launcher\n");
+
+    // Ctrl+C stops before the first file is hashed.
+    run = sha1({"--base-dir", base.path(), "game.rom"}, true);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.status, 130);
+    EXPECT_EQ(run.out, "");
 
     for (const Arguments& wrong :
          {Arguments{"--base-dir", base.path()}, Arguments{"--find", "everywhere", "game.rom"}}) {
