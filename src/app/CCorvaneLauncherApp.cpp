@@ -4,10 +4,12 @@
 #include <cstdlib>
 
 #include "app/FirstStart.h"
+#include "common/DirectoryLock.h"
 #include "common/Prompter.h"
 #include "media/MediumSize.h"
 #include "model/DatabaseName.h"
 #include "platform/Platform.h"
+#include "tools/FileRenameRun.h"
 
 namespace corvane {
 
@@ -119,6 +121,11 @@ void CCorvaneLauncherApp::loadSettings() {
     settings_ = startSettings(baseDirectory_, searchPath ? searchPath : "");
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
+    // Profiles of a rename run that was killed point at files renamed since; they follow them
+    // before any list is shown. Another writer at work now leaves it to the next rename run.
+    const DirectoryLock lock(baseDirectory_, LockWait{std::chrono::milliseconds(0), {}});
+    if (lock.held())
+        recoverInterruptedRenames(baseDirectory_);
 }
 
 bool CCorvaneLauncherApp::applySettings(Settings settings) {

@@ -44,6 +44,11 @@ Availability profilesRule(size_t selected) {
     return {"M_NEED_PROFILES"};
 }
 
+Availability otherDumpsRule(size_t selected, const Game* profile, const Launcher& launcher) {
+    const Availability one = oneProfileRule(selected, profile);
+    return one.available() ? fillDatabaseRule(launcher, true) : one;
+}
+
 Availability infoRule(size_t selected, const Game* profile) {
     const Availability one = oneProfileRule(selected, profile);
     if (!one.available())

@@ -35,6 +35,8 @@ Availability moveRule(DatabaseStore& store);
 Availability oneProfileRule(size_t selected, const Game* profile);
 // REMOVE takes any number of profiles but none.
 Availability profilesRule(size_t selected);
+// Other Dumps needs one profile, and software databases to know its software by.
+Availability otherDumpsRule(size_t selected, const Game* profile, const Launcher& launcher);
 // Info needs one profile, and that profile an info file.
 Availability infoRule(size_t selected, const Game* profile);
 

@@ -15,6 +15,9 @@ struct ToolReport {
     std::string message;
     // After a change: lines under the message.
     std::vector<std::string> notes;
+    // After a failure: the tool's own account of it, shown as the error in place of the
+    // result's general one.
+    std::string error;
     // Whatever the result, each on its own and before anything else: what the run came across
     // on its way (a missing software database).
     std::vector<std::string> notices;

@@ -38,6 +38,7 @@ public:
     const std::string& baseDirectory() const { return baseDirectory_; }
     const Settings& settings() const { return settings_; }
     const TextSource& texts() const { return languages_; }
+    const LanguageManager& languages() const { return languages_; }
     DatabaseStore& store() { return store_; }
     Favorites& favorites() { return favorites_; }
     Sha1Cache& sha1Cache() { return sha1Cache_; }

@@ -112,7 +112,7 @@ OptionScan scanOptions(
     const std::vector<OptionEntry>& entries, const std::vector<std::string>& arguments,
     const std::string& workingDirectory, CommonOptions& common,
     const std::function<bool(size_t entry, const std::string& value, std::string& problem)>& take,
-    const std::function<void(std::string path)>& addPath) {
+    const std::function<void(std::string path)>& addPath, bool argumentsAreNames) {
     if (asksForHelp(arguments))
         return {.help = true, .problem = {}};
     std::vector<std::string> paths;
@@ -156,7 +156,7 @@ OptionScan scanOptions(
     if (common.baseDirectory)
         common.baseDirectory = argumentPath(*common.baseDirectory, workingDirectory);
     for (std::string& path : paths)
-        addPath(argumentPath(path, workingDirectory));
+        addPath(argumentsAreNames ? path : argumentPath(path, workingDirectory));
     return {};
 }
 

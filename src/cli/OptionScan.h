@@ -34,11 +34,12 @@ struct OptionScan {
 // the rest of "--option=value" or the next argument, whatever it looks like. "--" ends the
 // options; "-" alone and anything not starting with "-" is a path, made full from the working
 // directory and handed to addPath once every option was taken (a null addPath takes none).
+// argumentsAreNames hands them over as given instead: names of profiles, not paths.
 OptionScan scanOptions(
     const std::vector<OptionEntry>& entries, const std::vector<std::string>& arguments,
     const std::string& workingDirectory, CommonOptions& common,
     const std::function<bool(size_t entry, const std::string& value, std::string& problem)>& take,
-    const std::function<void(std::string path)>& addPath);
+    const std::function<void(std::string path)>& addPath, bool argumentsAreNames = false);
 
 // The option list of a help text: --base-dir and --user-data, the entries each with the default
 // shown beside it when there is one, and --help.

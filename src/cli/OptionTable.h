@@ -27,6 +27,8 @@ template <class Values>
 struct OptionTable {
     std::vector<OptionRow<Values>> rows;
     std::function<void(Values&, std::string path)> addPath;
+    // The other arguments are names, handed to addPath as given.
+    bool argumentsAreNames = false;
 };
 
 // The arguments of a command as its table takes them.
@@ -55,7 +57,7 @@ ParsedOptions<Values> parseOptions(const OptionTable<Values>& table,
         [&](size_t row, const std::string& value, std::string& problem) {
             return table.rows[row].set(parsed.values, value, problem);
         },
-        addPath);
+        addPath, table.argumentsAreNames);
     parsed.help = scan.help;
     parsed.problem = scan.problem;
     return parsed;

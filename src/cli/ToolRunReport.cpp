@@ -18,7 +18,9 @@ int reportToolRun(const CliContext& context, const TextSource& texts, const Tool
         context.out << report.message << '\n' << std::flush;
     for (const std::string& note : report.notes)
         context.err << note << '\n';
-    if (const char* key = resultMessageKey(report.result))
+    if (!report.error.empty())
+        context.err << report.error << '\n';
+    else if (const char* key = resultMessageKey(report.result))
         context.err << texts.text(key) << '\n';
     // A script must not take an unwritten report for success.
     return exitCode(status == ExitStatus::Done && !context.out ? ExitStatus::Failed : status);

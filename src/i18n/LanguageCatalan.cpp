@@ -135,12 +135,17 @@ void LanguageCatalan::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Els camins dels suports no comparteixen cap carpeta comuna, així que no hi ha cap camí "
         "relatiu actual per ajustar. No s'ha canviat res.");
+    add("M_ERR_NO_MACHINE_SEL", "No s'ha seleccionat cap màquina");
+    add("M_PATHS_ADJUSTED_IN", "S'han ajustat els camins d'aquestes bases de dades: ");
+    add("M_PATHS_ADJUSTED_NONE", "No s'ha canviat cap base de dades.");
     add("PR_SEARCH_LAUNCHER", "S'està cercant al Launcher...");
     add("PR_SEARCH_CORVANE", "S'està cercant a les bases de dades de Corvane...");
     add("PR_CALCULATE_SHA1", "S'està calculant l'SHA1...");
     add("PR_GENERATE_CSV", "S'està generant el fitxer CSV...");
     add("PR_IMPORT_EXTRA_DATA", "S'estan important dades addicionals...");
     add("PR_SET_MACHINE", "S'està definint la màquina...");
+    add("PR_PATCH", "S'està aplicant el pedaç...");
+    add("PR_ADJUST_PATHS", "S'estan ajustant els camins relatius...");
     add("scc", "Cartutx SCC");
     add("scc+", "Cartutx SCC+");
     add("fmpac", "Cartutx FM-PAC");

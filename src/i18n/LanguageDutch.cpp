@@ -132,12 +132,17 @@ void LanguageDutch::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "De paden van de media hebben geen gemeenschappelijke map, dus er is geen huidig relatief "
         "pad om aan te passen. Er is niets gewijzigd.");
+    add("M_ERR_NO_MACHINE_SEL", "Geen machine geselecteerd");
+    add("M_PATHS_ADJUSTED_IN", "De paden zijn aangepast in deze databases: ");
+    add("M_PATHS_ADJUSTED_NONE", "Er is geen database gewijzigd.");
     add("PR_SEARCH_LAUNCHER", "Launcher doorzoeken...");
     add("PR_SEARCH_CORVANE", "Corvane-databases doorzoeken...");
     add("PR_CALCULATE_SHA1", "SHA1 berekenen...");
     add("PR_GENERATE_CSV", "CSV-bestand genereren...");
     add("PR_IMPORT_EXTRA_DATA", "Extra gegevens importeren...");
     add("PR_SET_MACHINE", "Machine instellen...");
+    add("PR_PATCH", "Patch toepassen...");
+    add("PR_ADJUST_PATHS", "Relatieve paden aanpassen...");
     add("scc", "SCC-cartridge");
     add("scc+", "SCC+-cartridge");
     add("fmpac", "FM-PAC-cartridge");

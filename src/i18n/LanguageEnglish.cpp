@@ -130,12 +130,17 @@ void LanguageEnglish::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "The media paths share no common folder, so there is no current relative path to adjust. "
         "Nothing was changed.");
+    add("M_ERR_NO_MACHINE_SEL", "No machine selected");
+    add("M_PATHS_ADJUSTED_IN", "Paths were adjusted in these databases: ");
+    add("M_PATHS_ADJUSTED_NONE", "No database was changed.");
     add("PR_SEARCH_LAUNCHER", "Searching Launcher...");
     add("PR_SEARCH_CORVANE", "Searching Corvane databases...");
     add("PR_CALCULATE_SHA1", "Calculating SHA1...");
     add("PR_GENERATE_CSV", "Generating CSV file...");
     add("PR_IMPORT_EXTRA_DATA", "Importing extra data...");
     add("PR_SET_MACHINE", "Setting machine...");
+    add("PR_PATCH", "Applying patch...");
+    add("PR_ADJUST_PATHS", "Adjusting relative paths...");
     add("scc", "SCC Cartridge");
     add("scc+", "SCC+ Cartridge");
     add("fmpac", "FM-PAC Cartridge");

@@ -133,12 +133,17 @@ void LanguageFinnish::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Mediatiedostojen poluilla ei ole yhteistä kansiota, joten nykyistä suhteellista polkua ei "
         "voi muuttaa. Mitään ei muutettu.");
+    add("M_ERR_NO_MACHINE_SEL", "Konetta ei ole valittu");
+    add("M_PATHS_ADJUSTED_IN", "Polut muutettiin näissä tietokannoissa: ");
+    add("M_PATHS_ADJUSTED_NONE", "Mitään tietokantaa ei muutettu.");
     add("PR_SEARCH_LAUNCHER", "Haetaan Launcher-tietokannoista...");
     add("PR_SEARCH_CORVANE", "Haetaan Corvane-tietokannoista...");
     add("PR_CALCULATE_SHA1", "Lasketaan SHA1...");
     add("PR_GENERATE_CSV", "Luodaan CSV-tiedostoa...");
     add("PR_IMPORT_EXTRA_DATA", "Tuodaan lisätietoja...");
     add("PR_SET_MACHINE", "Asetetaan konetta...");
+    add("PR_PATCH", "Otetaan korjausta käyttöön...");
+    add("PR_ADJUST_PATHS", "Muutetaan suhteellisia polkuja...");
     add("scc", "SCC-moduuli");
     add("scc+", "SCC+-moduuli");
     add("fmpac", "FM-PAC-moduuli");

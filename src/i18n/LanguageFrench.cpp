@@ -132,12 +132,17 @@ void LanguageFrench::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Les chemins des supports n'ont aucun dossier en commun : il n'y a donc pas de chemin "
         "relatif actuel à ajuster. Rien n'a été modifié.");
+    add("M_ERR_NO_MACHINE_SEL", "Aucune machine sélectionnée");
+    add("M_PATHS_ADJUSTED_IN", "Les chemins ont été ajustés dans ces bases de données : ");
+    add("M_PATHS_ADJUSTED_NONE", "Aucune base de données n'a été modifiée.");
     add("PR_SEARCH_LAUNCHER", "Recherche dans le Lanceur...");
     add("PR_SEARCH_CORVANE", "Recherche dans les bases de données Corvane...");
     add("PR_CALCULATE_SHA1", "Calcul du SHA1...");
     add("PR_GENERATE_CSV", "Génération du fichier CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importation des données supplémentaires...");
     add("PR_SET_MACHINE", "Définition de la machine...");
+    add("PR_PATCH", "Application du correctif...");
+    add("PR_ADJUST_PATHS", "Ajustement des chemins relatifs...");
     add("scc", "Cartouche SCC");
     add("scc+", "Cartouche SCC+");
     add("fmpac", "Cartouche FM-PAC");

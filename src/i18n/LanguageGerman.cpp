@@ -133,12 +133,17 @@ void LanguageGerman::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Die Pfade der Medien haben keinen gemeinsamen Ordner, daher gibt es keinen aktuellen "
         "relativen Pfad zum Anpassen. Es wurde nichts geändert.");
+    add("M_ERR_NO_MACHINE_SEL", "Keine Maschine ausgewählt");
+    add("M_PATHS_ADJUSTED_IN", "Die Pfade wurden in diesen Datenbanken angepasst: ");
+    add("M_PATHS_ADJUSTED_NONE", "Es wurde keine Datenbank geändert.");
     add("PR_SEARCH_LAUNCHER", "Launcher wird durchsucht...");
     add("PR_SEARCH_CORVANE", "Corvane-Datenbanken werden durchsucht...");
     add("PR_CALCULATE_SHA1", "SHA1 wird berechnet...");
     add("PR_GENERATE_CSV", "CSV-Datei wird erstellt...");
     add("PR_IMPORT_EXTRA_DATA", "Zusatzdaten werden importiert...");
     add("PR_SET_MACHINE", "Maschine wird festgelegt...");
+    add("PR_PATCH", "Patch wird angewendet...");
+    add("PR_ADJUST_PATHS", "Relative Pfade werden angepasst...");
     add("scc", "SCC-Modul");
     add("scc+", "SCC+-Modul");
     add("fmpac", "FM-PAC-Modul");

@@ -132,12 +132,17 @@ void LanguageItalian::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "I percorsi dei supporti non hanno alcuna cartella in comune, quindi non c'è un percorso "
         "relativo corrente da regolare. Non è stato modificato nulla.");
+    add("M_ERR_NO_MACHINE_SEL", "Nessuna macchina selezionata");
+    add("M_PATHS_ADJUSTED_IN", "I percorsi sono stati regolati in questi database: ");
+    add("M_PATHS_ADJUSTED_NONE", "Nessun database è stato modificato.");
     add("PR_SEARCH_LAUNCHER", "Ricerca nel Launcher...");
     add("PR_SEARCH_CORVANE", "Ricerca nei database Corvane...");
     add("PR_CALCULATE_SHA1", "Calcolo SHA1...");
     add("PR_GENERATE_CSV", "Generazione del file CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importazione dei dati aggiuntivi...");
     add("PR_SET_MACHINE", "Impostazione della macchina...");
+    add("PR_PATCH", "Applicazione della patch...");
+    add("PR_ADJUST_PATHS", "Regolazione dei percorsi relativi...");
     add("scc", "Cartuccia SCC");
     add("scc+", "Cartuccia SCC+");
     add("fmpac", "Cartuccia FM-PAC");

@@ -132,12 +132,17 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Os caminhos das mídias não têm nenhuma pasta em comum, portanto não há caminho relativo "
         "atual para ajustar. Nada foi alterado.");
+    add("M_ERR_NO_MACHINE_SEL", "Nenhuma máquina selecionada");
+    add("M_PATHS_ADJUSTED_IN", "Os caminhos foram ajustados nestes bancos de dados: ");
+    add("M_PATHS_ADJUSTED_NONE", "Nenhum banco de dados foi alterado.");
     add("PR_SEARCH_LAUNCHER", "Pesquisando no Launcher...");
     add("PR_SEARCH_CORVANE", "Pesquisando nos bancos de dados do Corvane...");
     add("PR_CALCULATE_SHA1", "Calculando SHA1...");
     add("PR_GENERATE_CSV", "Gerando o arquivo CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importando dados extras...");
     add("PR_SET_MACHINE", "Definindo a máquina...");
+    add("PR_PATCH", "Aplicando o patch...");
+    add("PR_ADJUST_PATHS", "Ajustando caminhos relativos...");
     add("scc", "Cartucho SCC");
     add("scc+", "Cartucho SCC+");
     add("fmpac", "Cartucho FM-PAC");

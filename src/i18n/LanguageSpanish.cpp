@@ -133,12 +133,17 @@ void LanguageSpanish::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Las rutas de los soportes no comparten ninguna carpeta común, así que no hay ninguna ruta "
         "relativa actual que ajustar. No se ha cambiado nada.");
+    add("M_ERR_NO_MACHINE_SEL", "No se ha seleccionado ninguna máquina");
+    add("M_PATHS_ADJUSTED_IN", "Se han ajustado las rutas de estas bases de datos: ");
+    add("M_PATHS_ADJUSTED_NONE", "No se ha cambiado ninguna base de datos.");
     add("PR_SEARCH_LAUNCHER", "Buscando en el Launcher...");
     add("PR_SEARCH_CORVANE", "Buscando en las bases de datos de Corvane...");
     add("PR_CALCULATE_SHA1", "Calculando SHA1...");
     add("PR_GENERATE_CSV", "Generando el archivo CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importando datos adicionales...");
     add("PR_SET_MACHINE", "Estableciendo la máquina...");
+    add("PR_PATCH", "Aplicando el parche...");
+    add("PR_ADJUST_PATHS", "Ajustando las rutas relativas...");
     add("scc", "Cartucho SCC");
     add("scc+", "Cartucho SCC+");
     add("fmpac", "Cartucho FM-PAC");

@@ -132,12 +132,17 @@ void LanguageSwedish::fillKeys() {
     add("M_ERR_NO_RELATIVE_PATH",
         "Mediernas sökvägar har ingen gemensam mapp, så det finns ingen aktuell relativ sökväg att "
         "justera. Inget har ändrats.");
+    add("M_ERR_NO_MACHINE_SEL", "Ingen maskin vald");
+    add("M_PATHS_ADJUSTED_IN", "Sökvägarna justerades i dessa databaser: ");
+    add("M_PATHS_ADJUSTED_NONE", "Ingen databas ändrades.");
     add("PR_SEARCH_LAUNCHER", "Söker i Launcher...");
     add("PR_SEARCH_CORVANE", "Söker i Corvane-databaserna...");
     add("PR_CALCULATE_SHA1", "Beräknar SHA1...");
     add("PR_GENERATE_CSV", "Skapar CSV-fil...");
     add("PR_IMPORT_EXTRA_DATA", "Importerar extra data...");
     add("PR_SET_MACHINE", "Anger maskin...");
+    add("PR_PATCH", "Tillämpar patch...");
+    add("PR_ADJUST_PATHS", "Justerar relativa sökvägar...");
     add("scc", "SCC-kassett");
     add("scc+", "SCC+-kassett");
     add("fmpac", "FM-PAC-kassett");

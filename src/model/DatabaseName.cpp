@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/AsciiCase.h"
+#include "model/StoredField.h"
 
 namespace corvane {
 
@@ -25,10 +26,10 @@ bool endsWithDatabaseExtension(std::string_view name) {
 
 std::optional<std::string> validDatabaseName(const std::string& typed) {
     const std::string name(trimBlanks(typed));
-    // Separators would leave the folder, "|" and line breaks would break the files that name
-    // databases, and "_" marks backups, so such a database would vanish from the list.
-    if (name.empty() || name.find_first_of("/\\|_\r\n") != std::string::npos || name == "." ||
-        name == "..")
+    // Separators would leave the folder, what a stored field may not hold would break the files
+    // that name databases, and "_" marks backups, so such a database would vanish from the list.
+    if (name.empty() || !fitsDatabaseLine(name) ||
+        name.find_first_of("/\\_") != std::string::npos || name == "." || name == "..")
         return std::nullopt;
     // "Demo.db" would be the file Demo.db.db, easily taken for the database Demo.
     if (endsWithDatabaseExtension(name))

@@ -77,6 +77,12 @@ std::array<std::string_view, 11> softwareColumns(const Game& game,
 CsvRowBuilder::CsvRowBuilder(const TextSource& texts, const EmulatorDatabaseSet& software)
     : texts_(texts), software_(software) {}
 
+std::vector<std::string_view> CsvRowBuilder::textKeys() {
+    std::vector<std::string_view> keys(kCaptionKeys.begin(), kCaptionKeys.end());
+    keys.insert(keys.end(), {"MEDIUM_ROM", "MEDIUM_DISK", "MEDIUM_TAPE", "MEDIUM_HARDDISK"});
+    return keys;
+}
+
 std::string CsvRowBuilder::headerLine() const {
     std::string line;
     for (std::string_view key : kCaptionKeys) {
@@ -144,6 +150,7 @@ std::string CsvRowBuilder::rowLine(const Game& game, std::string_view database,
         genre,
     };
     std::string line;
+    line.reserve(512);
     for (std::string_view value : values) {
         if (!line.empty())
             line += ',';
@@ -158,11 +165,20 @@ std::string csvMainMediumSize(const Game& game) {
 }
 
 void appendCsvValue(std::string_view value, std::string& line) {
+    // Most values are plain UTF-8 already: they are escaped without a decoded copy.
+    std::string decoded;
+    if (!isValidUtf8(value) || value.starts_with("\xEF\xBB\xBF")) {
+        decoded = utf8Text(value);
+        value = decoded;
+    }
     line += '"';
-    for (char c : utf8Text(value)) {
-        if (c == '"')
-            line += '\\';
-        line += c;
+    for (size_t from = 0;;) {
+        const size_t quote = value.find('"', from);
+        line.append(value.substr(from, quote - from));
+        if (quote == std::string_view::npos)
+            break;
+        line += "\\\"";
+        from = quote + 1;
     }
     line += '"';
 }

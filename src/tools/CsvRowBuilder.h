@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -21,6 +22,8 @@ public:
 
     // The captions as they are, joined by ",".
     std::string headerLine() const;
+    // Every catalogue key the lines are made of: the captions and the medium names.
+    static std::vector<std::string_view> textKeys();
     // database: the name without ".db". sha1 and mainMediumSize are the caller's (through the
     // SHA-1 cache and csvMainMediumSize), empty when unknown.
     std::string rowLine(const Game& game, std::string_view database, std::string_view sha1,

@@ -158,10 +158,11 @@ IPSResult IPSPatcherHandler::Apply(const std::string& patchPath, const std::stri
     return writer.commit() ? IPSResult::Applied : IPSResult::CannotWrite;
 }
 
-bool IPSPatcherHandler::SourceHasSha1(const std::string& sourcePath, std::string_view expected) {
+bool IPSPatcherHandler::SourceHasSha1(const std::string& sourcePath, std::string_view expected,
+                                      CancelCheck* cancel) {
     CSHADigest digest;
     // A failed hash leaves the digest text empty.
-    digest.HashFile(sourcePath);
+    digest.HashFile(sourcePath, cancel);
     return toLowerAscii(expected) == toLowerAscii(digest.DigestText());
 }
 

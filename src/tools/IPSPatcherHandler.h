@@ -8,6 +8,8 @@
 
 namespace corvane {
 
+class CancelCheck;
+
 // What applying a patch came to. The numbers are the ones users and scripts know the results by.
 enum class IPSResult {
     Applied = 0,
@@ -41,8 +43,10 @@ public:
 
     // Whether the file's SHA-1 is the expected text, letter case aside. An unreadable file
     // hashes to the empty text, which only an empty expectation equals. A ZIP archive is hashed
-    // as the file it is, not by its member.
-    static bool SourceHasSha1(const std::string& sourcePath, std::string_view expected);
+    // as the file it is, not by its member. A cancel (may be null) that stops the read leaves
+    // the empty text too.
+    static bool SourceHasSha1(const std::string& sourcePath, std::string_view expected,
+                              CancelCheck* cancel = nullptr);
 
     // The catalogue key of the message telling the result; empty for the results that only a
     // caller without both paths meets.

@@ -2,11 +2,17 @@
 #include "tools/ImportExtraDataHandler.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
+#include "common/FileStamp.h"
 #include "common/LineReader.h"
 #include "common/Path.h"
+#include "common/Progress.h"
 #include "common/RegularFile.h"
+#include "media/CancelCheck.h"
+#include "media/MediaHash.h"
+#include "media/Sha1Cache.h"
 #include "model/CParseIt.h"
 #include "model/Game.h"
 #include "model/GenerationMsxLink.h"
@@ -113,6 +119,44 @@ bool mergeGenres(MergeMode mode, Game& game, const ExtraDataRecord& record) {
 
 bool wanted(SetMode mode, const std::string& current) {
     return mode == SetMode::Overwrite || (mode == SetMode::SetIfEmpty && current.empty());
+}
+
+// One bar for the databases of a run: each database's bytes come after those of the ones
+// before it.
+class RunProgress final : public Progress {
+public:
+    RunProgress(Progress& whole, std::int64_t total) : whole_(whole) { whole_.setRange(total); }
+    void startDatabase(std::int64_t size) {
+        offset_ += current_;
+        current_ = size;
+    }
+    void setRange(std::int64_t) override {}
+    void setPosition(std::int64_t done) override {
+        whole_.setPosition(offset_ + std::min(done, current_));
+    }
+    void setStatus(const std::string& text) override { whole_.setStatus(text); }
+    void setDetail(const std::string& text) override { whole_.setDetail(text); }
+    bool cancelled() const override { return whole_.cancelled(); }
+
+private:
+    Progress& whole_;
+    std::int64_t offset_ = 0;
+    std::int64_t current_ = 0;
+};
+
+// The profile's SHA-1 from the cache, or hashed (and then noted) as long as Cancel allows.
+std::string sha1Of(const Game& game, const std::string& database, Sha1Cache& cache,
+                   CancelCheck& cancel, std::vector<HashedProfile>& hashed) {
+    std::string sha1 = cache.find(game.name, database);
+    if (!sha1.empty())
+        return sha1;
+    const MainMediumInfo medium = game.MainMedium();
+    sha1 = MediumSha1(medium.file, medium.entry, &cancel);
+    if (!sha1.empty()) {
+        cache.store(game.name, database, sha1);
+        hashed.push_back({game.name, database, sha1});
+    }
+    return sha1;
 }
 
 }  // namespace
@@ -260,6 +304,52 @@ bool ImportExtraDataHandler::ImportIntoProfile(Game& game, const ExtraDataRecord
         }
     }
     return changed;
+}
+
+ExtraDataImportOutcome ImportExtraDataHandler::Import(const ExtraDataImportRequest& request,
+                                                      const std::vector<std::string>& databases,
+                                                      const LockWait& lockWait, Sha1Cache& cache,
+                                                      Progress& progress) const {
+    using Result = RewriteOutcome::Result;
+    ExtraDataImportOutcome outcome;
+    std::vector<std::optional<FileStamp>> stamps;
+    std::int64_t total = 0;
+    for (const std::string& name : databases) {
+        stamps.push_back(fileStamp(joinPath(baseDirectory_, name + ".db")));
+        total += stamps.back() ? stamps.back()->size : 0;
+    }
+    std::set<std::string, std::less<>> selected;
+    if (request.profiles)
+        selected.insert(request.profiles->begin(), request.profiles->end());
+    RunProgress run(progress, total);
+    const DatabaseRewrite rewrite(baseDirectory_, lockWait);
+    for (size_t i = 0; i < databases.size(); ++i) {
+        if (!stamps[i])
+            continue;  // gone since the list was made: nothing of it to change
+        const std::string& name = databases[i];
+        run.startDatabase(stamps[i]->size);
+        run.setStatus(name);
+        CancelCheck cancel(progress);
+        const auto change = [&](Game& game) {
+            if (request.profiles && !selected.contains(game.name))
+                return false;
+            const std::string sha1 = sha1Of(game, name, cache, cancel, outcome.hashed);
+            const ExtraDataRecord* record = sha1.empty() ? nullptr : Find(sha1);
+            return record != nullptr && ImportIntoProfile(game, *record, request.options);
+        };
+        const RewriteOutcome done = rewrite.rewrite(name, request.backup, change, run);
+        outcome.result = done.result;
+        if (done.result != Result::Done && done.result != Result::Stopped)
+            return outcome;
+        outcome.count += done.changed;
+        outcome.rewritten.push_back(name);
+        // A cancel during the last profile leaves the database whole but ends the run all the same.
+        if (done.result == Result::Stopped || progress.cancelled()) {
+            outcome.result = Result::Stopped;
+            return outcome;
+        }
+    }
+    return outcome;
 }
 
 bool ImportExtraDataHandler::MachineFromGeneration(Game& game, const std::string& sha1) const {

@@ -10,11 +10,15 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/ExtraDataOptions.h"
+#include "common/DirectoryLock.h"
+#include "tools/DatabaseRewrite.h"
+#include "tools/ExtraDataImportRequest.h"
 
 namespace corvane {
 
 class Game;
+class Progress;
+class Sha1Cache;
 
 // One record of the extra-data file. The file's numbers are kept in 8 bits, so larger values
 // wrap.
@@ -25,6 +29,22 @@ struct ExtraDataRecord {
     uint8_t genre1 = 0;
     uint8_t genre2 = 0;
     std::string suffix;  // appended to the screenshot names; empty when none
+};
+
+// A SHA-1 that an import computed, for the owner's cache.
+struct HashedProfile {
+    std::string profile;
+    std::string database;
+    std::string sha1;
+};
+
+// What an import of extra data came to.
+struct ExtraDataImportOutcome {
+    // Of the database that ended the run: Done after the last one, Stopped after a cancel.
+    RewriteOutcome::Result result = RewriteOutcome::Result::Done;
+    int count = 0;  // profiles changed in the databases replaced
+    std::vector<std::string> rewritten;
+    std::vector<HashedProfile> hashed;
 };
 
 // The extra profile data kept beside the settings ("extra-data.dat" and the screenshots in
@@ -52,6 +72,15 @@ public:
     // id counts, and so does setting the link or setting or emptying the screenshots.
     bool ImportIntoProfile(Game& game, const ExtraDataRecord& record,
                            const ExtraDataOptions& options) const;
+    // Changes the profiles of the databases (names, in order) as the request says, each database
+    // replaced whole. The database during which Cancel was pressed is still replaced, its other
+    // profiles unchanged, and no later one is touched; the first that cannot be written ends the
+    // run as it was. A database that is not there is passed over. The cache answers first; what
+    // had to be hashed is told in the outcome and stored in the cache.
+    ExtraDataImportOutcome Import(const ExtraDataImportRequest& request,
+                                  const std::vector<std::string>& databases,
+                                  const LockWait& lockWait, Sha1Cache& cache,
+                                  Progress& progress) const;
     // Sets the profile's machine from the lowest generation of its record. False, changing
     // nothing, without a record or without a generation in it.
     bool MachineFromGeneration(Game& game, const std::string& sha1) const;

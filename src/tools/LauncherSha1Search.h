@@ -19,7 +19,7 @@ struct LauncherHit {
 };
 
 // A SHA-1 the search had to hash, for the owner's cache.
-struct HashedProfile {
+struct NewlyHashedProfile {
     std::string profile;
     std::string database;
     std::string sha1;
@@ -28,7 +28,7 @@ struct HashedProfile {
 struct LauncherSearchResult {
     std::optional<LauncherHit> hit;
     bool stopped = false;
-    std::vector<HashedProfile> hashed;
+    std::vector<NewlyHashedProfile> hashed;
 };
 
 // Looks for the first profile, in database order and then line order, whose main medium has the

@@ -10,6 +10,7 @@
 #include "media/MediaHash.h"
 #include "media/Sha1Cache.h"
 #include "model/Game.h"
+#include "support/CsvRows.h"
 #include "support/FakeEmulator.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -20,48 +21,6 @@ using namespace corvane;
 using namespace corvane::test;
 
 namespace {
-
-// Reads one row back: values in double quotes joined by ",", an inner quote written as
-// backslash and quote. A backslash ending a value stands before the closing quote; that quote
-// is told from an inner one by what follows it (the next value's opening quote, or the end),
-// since an inner quote is never written bare.
-std::vector<std::string> parseRow(std::string_view line) {
-    EXPECT_TRUE(line.ends_with("\r\n"));
-    line.remove_suffix(2);
-    std::vector<std::string> values;
-    size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] != '"') {
-            ADD_FAILURE() << "no opening quote at " << i << " of " << line;
-            return values;
-        }
-        std::string value;
-        for (++i;; ++i) {
-            if (i >= line.size()) {
-                ADD_FAILURE() << "unterminated value in " << line;
-                return values;
-            }
-            const std::string_view rest = line.substr(i);
-            const bool escaped =
-                rest.starts_with("\\\"") && rest.size() > 2 && !rest.substr(2).starts_with(",\"");
-            if (escaped) {
-                value += '"';
-                ++i;
-            } else if (rest.starts_with('"')) {
-                break;
-            } else {
-                value += line[i];
-            }
-        }
-        values.push_back(value);
-        ++i;
-        if (i < line.size()) {
-            EXPECT_EQ(line[i], ',') << line;
-            ++i;
-        }
-    }
-    return values;
-}
 
 std::vector<std::string> split(std::string_view line, char separator) {
     std::vector<std::string> parts;
@@ -160,7 +119,7 @@ TEST_F(CsvRowBuilderTest, RowsOfTheProfileKinds) {
     Game slot2;
     slot2.name = "Second slot";
     slot2.slot2File = romPath;
-    std::vector<std::string> values = parseRow(row(slot2, "Konami"));
+    std::vector<std::string> values = parseCsvRow(row(slot2, "Konami"));
     ASSERT_EQ(values.size(), size_t(kCsvColumnCount));
     EXPECT_EQ(values[9], romPath);
     for (int column : {3, 4, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38})
@@ -173,7 +132,7 @@ TEST_F(CsvRowBuilderTest, RowsOfTheProfileKinds) {
     specified.country = "KR";
     specified.year = "1987";
     specified.system = "MSX2";
-    values = parseRow(row(specified, "Konami"));
+    values = parseCsvRow(row(specified, "Konami"));
     ASSERT_EQ(values.size(), size_t(kCsvColumnCount));
     EXPECT_EQ(values[26], romSha1);
     EXPECT_EQ(
@@ -183,16 +142,16 @@ TEST_F(CsvRowBuilderTest, RowsOfTheProfileKinds) {
     // One name in two databases: each row has the SHA-1 of its own profile.
     Game twin = rom;
     twin.slot1File = files.write("other.rom", "other");
-    EXPECT_EQ(parseRow(row(rom, "A")).at(26), romSha1);
-    EXPECT_EQ(parseRow(row(twin, "B")).at(26), MediumSha1(twin.slot1File, ""));
-    EXPECT_EQ(parseRow(row(twin, "B")).at(27), "");
+    EXPECT_EQ(parseCsvRow(row(rom, "A")).at(26), romSha1);
+    EXPECT_EQ(parseCsvRow(row(twin, "B")).at(26), MediumSha1(twin.slot1File, ""));
+    EXPECT_EQ(parseCsvRow(row(twin, "B")).at(27), "");
 
     // A tape in a ZIP is the main medium without a cartridge or disk; not in the database.
     Game tape;
     tape.name = "Tape";
     tape.tapeFile = zipPath;
     tape.tapeZipEntry = "side a.cas";
-    values = parseRow(row(tape, "Tapes"));
+    values = parseCsvRow(row(tape, "Tapes"));
     ASSERT_EQ(values.size(), size_t(kCsvColumnCount));
     EXPECT_EQ(values[2], "Tape");
     EXPECT_EQ(values[3], "2 KB");
@@ -213,7 +172,7 @@ TEST_F(CsvRowBuilderTest, EveryValueKeepsItsColumn) {
     odd.basicDataSpecified = "T";
     odd.company = "Caf\xE9 \x80";
     const std::string line = row(odd, "Odd \"one\"");
-    const std::vector<std::string> values = parseRow(line);
+    const std::vector<std::string> values = parseCsvRow(line);
     ASSERT_EQ(values.size(), size_t(kCsvColumnCount)) << line;
     EXPECT_EQ(values[0], "\"Quoted\" \xC3\xA9t\xC3\xA9");
     EXPECT_EQ(values[1], "Odd \"one\"");

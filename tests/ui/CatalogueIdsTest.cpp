@@ -21,7 +21,13 @@
 #include "ui/tools/CreateDatabaseIds.h"
 #include "ui/tools/DatabaseManagerIds.h"
 #include "ui/tools/DragAndDropIds.h"
+#include "ui/tools/ExportCSVIds.h"
+#include "ui/tools/ExtraDataIds.h"
+#include "ui/tools/FileRenameIds.h"
+#include "ui/tools/IPSCenterIds.h"
+#include "ui/tools/OtherDumpsIds.h"
 #include "ui/tools/SHA1CalculatorIds.h"
+#include "ui/tools/ToolDialogIds.h"
 
 namespace corvane {
 namespace {
@@ -53,8 +59,14 @@ std::vector<IdTable> uiIdTables() {
             {"PropertiesIds", kPropertiesIds},
             {"CreateDatabaseIds", kCreateDatabaseIds},
             {"DragAndDropIds", kDragAndDropIds},
+            {"ExportCSVIds", kExportCsvIds},
+            {"FileRenameIds", kFileRenameIds},
+            {"ToolDialogIds", kToolDialogIds},
             {"SHA1CalculatorIds", kSha1CalculatorIds},
             {"EditorIds", kEditorIds},
+            {"IPSCenterIds", kIpsCenterIds},
+            {"OtherDumpsIds", kOtherDumpsIds},
+            {"ExtraDataIds", kExtraDataIds},
             {"language names", languages}};
 }
 

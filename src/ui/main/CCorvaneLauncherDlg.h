@@ -80,6 +80,8 @@ public slots:
     void copySelected();
     void selectAll();
     void moveSelected();
+    // Set Extra Data on the selected profiles, then the list again.
+    void setExtraData();
     // Opens Add to Current Database with the paths, as a drop on the window does.
     void addDroppedFiles(const std::vector<std::string>& paths);
     void chooseMark(ProfileMark mode);

@@ -50,6 +50,8 @@ inline constexpr CommandKey kCommandKeys[] = {
     {kMenuCopy, Qt::CTRL | Qt::Key_C, KeyScope::List},
     {kMenuMove, Qt::CTRL | Qt::Key_X, KeyScope::List},
     {kMenuAddToFavorites, Qt::CTRL | Qt::Key_D, KeyScope::List},
+    {kMenuOtherDumps, Qt::CTRL | Qt::Key_G, KeyScope::List},
+    {kMenuSetExtraData, Qt::CTRL | Qt::Key_M, KeyScope::List},
     {kMenuSelectAll, Qt::CTRL | Qt::Key_A, KeyScope::List},
 };
 

@@ -65,11 +65,26 @@ void CCorvaneLauncherDlg::moveSelected() {
     loadList();
 }
 
+void CCorvaneLauncherDlg::setExtraData() {
+    const QModelIndexList selected = list_->selectionModel()->selectedRows();
+    std::vector<std::string> names = selectedNames();
+    if (names.empty())
+        return;
+    const int row = selected.front().row();
+    if (!openSetExtraData(ToolContext{app_, this}, std::move(names)))
+        return;
+    loadList();
+    if (selected.size() == 1 && row < model_->rowCount())
+        showRow(row);
+}
+
 void CCorvaneLauncherDlg::runTool(const ToolRow& row) {
-    const auto goTo = [this](const std::string& profile, const std::string& database) {
-        locate(profile, database);
-    };
-    if (!row.open(ToolContext{app_, this, goTo}))
+    const ToolContext context{app_, this, singleSelectedProfile(),
+                              [this](const std::string& profile, const std::string& database) {
+                                  locate(profile, database);
+                              },
+                              [this] { waitForSoftwareIndex(); }};
+    if (!row.open(context))
         return;
     if (row.refresh.list)
         loadList();

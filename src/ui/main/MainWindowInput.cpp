@@ -35,6 +35,8 @@ QMenu* CCorvaneLauncherDlg::prepareContextMenu(const QPoint& viewportPos) {
                                       std::pair{kMenuLaunchFmsx, LaunchCommand::FMSX}})
         applyAvailability(action(id), emulatorRule(app_.launcher(), command), languages);
     applyAvailability(action(kMenuMove), moveRule(app_.store()), languages);
+    applyAvailability(action(kMenuOtherDumps), otherDumpsRule(selected, one, app_.launcher()),
+                      languages);
     return contextMenu_;
 }
 

@@ -171,7 +171,8 @@ void CCorvaneLauncherDlg::addCommands() {
         {kMenuAddToFavorites, &CCorvaneLauncherDlg::addToFavorites},
         {kMenuExplore, &CCorvaneLauncherDlg::explore},
         {kMenuProperties, &CCorvaneLauncherDlg::showProperties},
-        {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
+        {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll},
+        {kMenuSetExtraData, &CCorvaneLauncherDlg::setExtraData}};
     for (const auto& [id, slot] : commands)
         commands_.add(id, [this, s = slot] { (this->*s)(); });
     for (const ToolRow& row : toolTable())

@@ -36,7 +36,7 @@ std::optional<OperationResult> ToolRun::run(const ToolSteps& steps, const char* 
     outcome = steps.finish();
     dialog_->setEnabled(true);
     report(outcome);
-    if (changeMade(outcome.result))
+    if (changeMade(outcome.result) && steps.closeAfterChange)
         dialog_->accept();
     emit ended(outcome.result);
     return outcome.result;
@@ -45,13 +45,19 @@ std::optional<OperationResult> ToolRun::run(const ToolSteps& steps, const char* 
 void ToolRun::report(const ToolReport& report) {
     for (const std::string& notice : report.notices)
         prompter_.message(notice, MessageKind::Plain);
-    if (changeMade(report.result)) {
+    // A tool with a result window of its own has no message.
+    if (changeMade(report.result) && !report.message.empty()) {
         std::string text = report.message;
         for (const std::string& note : report.notes)
             text += "\n" + note;
-        prompter_.message(text, MessageKind::Message);
+        // A search has its findings to show, not a message.
+        if (!text.empty())
+            prompter_.message(text, MessageKind::Message);
     }
-    reportResult(prompter_, languages_, report.result);
+    if (!report.error.empty())
+        prompter_.message(report.error, MessageKind::Error);
+    else
+        reportResult(prompter_, languages_, report.result);
 }
 
 }  // namespace corvane

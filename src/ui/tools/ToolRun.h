@@ -25,12 +25,14 @@ struct ToolSteps {
     std::function<void(Progress&)> job;
     // On the window's thread once the job has returned.
     std::function<ToolReport()> finish;
+    // A tool that works on one file after another keeps its dialog open after a change.
+    bool closeAfterChange = true;
 };
 
 // Runs a tool from its dialog: the refusal shown with the dialog kept open, or the job on a
 // worker thread behind the progress window with the dialog disabled, then finish and what the
 // user reads: notices, the message and its notes after a change, the error after a failure,
-// nothing after Cancel. The dialog closes with OK after a change.
+// nothing after Cancel. The dialog closes with OK after a change unless the steps keep it.
 class ToolRun : public QObject {
     Q_OBJECT
 public:

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tools/ToolTable.h"
 
+#include "app/AdjustPathsOperation.h"
 #include "app/CCorvaneLauncherApp.h"
+#include "app/CsvExportOperation.h"
 #include "app/FillOperation.h"
+#include "app/ImportExtraDataOperation.h"
+#include "app/IpsOperation.h"
+#include "app/OtherDumpsOperation.h"
+#include "app/RenameOperation.h"
+#include "app/SetMachineOperation.h"
 #include "app/Sha1CenterOperation.h"
 #include "i18n/MenuIds.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/main/AboutDlg.h"
@@ -12,9 +20,17 @@
 #include "ui/selection/FiltersDlg.h"
 #include "ui/selection/OrganizeFavoritesDlg.h"
 #include "ui/selection/OrganizeFiltersDlg.h"
+#include "ui/tools/ChangeMachineSelection.h"
 #include "ui/tools/CreateDatabase.h"
 #include "ui/tools/DatabaseManagerDlg.h"
+#include "ui/tools/ExportCSVDlg.h"
+#include "ui/tools/FileManagerDlg.h"
+#include "ui/tools/FindOtherDumpsDlg.h"
+#include "ui/tools/IPSCenterDlg.h"
+#include "ui/tools/ImportExtraDataDlg.h"
+#include "ui/tools/ProfileFilePathDlg.h"
 #include "ui/tools/SHA1Calculator.h"
+#include "ui/tools/SetExtraDataDlg.h"
 
 namespace corvane {
 
@@ -40,6 +56,48 @@ bool openFillDatabase(const ToolContext& context) {
 bool openDatabaseManager(const ToolContext& context) {
     makeDatabaseManager(context)->exec();
     return true;
+}
+
+// Only the SHA-1 cache learns something; the window shows nothing of it.
+bool openExportCsv(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    CsvExportOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ExportCSVDlg dialog({operation, app.softwareSources()}, app.prompter(), app.languages(),
+                        context.parent);
+    dialog.exec();
+    return false;
+}
+
+// A run that failed part-way may have written some databases already.
+bool openImportExtraData(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ImportExtraDataDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    return dialog.exec() == QDialog::Accepted || dialog.ran();
+}
+
+// Profiles point at their files' new names afterwards.
+bool openRenameFiles(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    RenameOperation rename(app.store(), app.texts());
+    FileManagerDlg dialog({rename, app.softwareSources()}, app.prompter(), app.languages(),
+                          context.parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool openSetMachine(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    SetMachineOperation operation(app.store(), app.sha1Cache(), app.texts());
+    ChangeMachineSelection dialog(operation, app.machineList(), app.prompter(), app.languages(),
+                                  context.parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool openAdjustRelativePath(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    AdjustPathsOperation operation(app.store(), app.texts());
+    ProfileFilePathDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 // A launcher hit the user chose is located in the main window, which reloads the list then.
@@ -81,6 +139,38 @@ bool openOrganizeFavorites(const ToolContext& context) {
     return false;
 }
 
+// Patches files, never a database: nothing of the window changes.
+bool openIpsCenter(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    IpsOperation operation(app.texts());
+    IPSCenterDlg dialog(operation, app.prompter(), app.languages(), context.parent);
+    dialog.exec();
+    return false;
+}
+
+// Shows the chosen profile in the window, which is all it changes.
+bool openOtherDumps(const ToolContext& context) {
+    if (!context.profile)
+        return false;
+    CCorvaneLauncherApp& app = context.app;
+    if (context.awaitSoftwareIndex)
+        context.awaitSoftwareIndex();
+    OtherDumpsOperation operation(app.store(), app.sha1Cache(), app.softwareIndex());
+    OtherDumpsRequest request =
+        operation.requestFor(*context.profile, app.store().currentDatabaseName());
+    if (request.sha1.empty()) {
+        reportError(app.prompter(), app.languages(), "M_INVALID_PROFILE");
+        return false;
+    }
+    FindOtherDumpsDlg dialog(operation, std::move(request), app.prompter(), app.languages(),
+                             context.parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (const std::optional<OtherDump> chosen = dialog.chosen(); chosen && context.locate)
+        context.locate(chosen->profile, chosen->database);
+    return false;
+}
+
 bool openAbout(const ToolContext& context) {
     AboutDlg dialog(context.app.languages(), context.parent);
     dialog.exec();
@@ -102,13 +192,28 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuCreateEmptyDatabase, nullptr, openCreateEmptyDatabase, {false, true}},
         {kMenuFillDatabase, fillRule, openFillDatabase, {true, true}},
         {kMenuDatabaseManager, nullptr, openDatabaseManager, {true, true}},
+        {kMenuSetMachine, needsDatabase, openSetMachine, {true, false}},
+        {kMenuAdjustRelativePath, needsDatabase, openAdjustRelativePath, {true, false}},
         {kMenuSha1Center, nullptr, openSha1Center, {}},
         {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
+        {kMenuImportExtraData, needsDatabase, openImportExtraData, {true, false}},
         {kMenuAbout, nullptr, openAbout, {}},
+        {kMenuExportCsv, needsDatabase, openExportCsv, {}},
+        {kMenuIpsCenter, nullptr, openIpsCenter, {}},
+        {kMenuOtherDumps, nullptr, openOtherDumps, {}},
+        {kMenuRenameFiles, needsDatabase, openRenameFiles, {true, false}},
     };
     return rows;
+}
+
+bool openSetExtraData(const ToolContext& context, std::vector<std::string> profiles) {
+    CCorvaneLauncherApp& app = context.app;
+    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
+    SetExtraDataDlg dialog(operation, std::move(profiles), app.prompter(), app.languages(),
+                           context.parent);
+    return dialog.exec() == QDialog::Accepted || dialog.ran();
 }
 
 std::unique_ptr<DatabaseManagerDlg> makeDatabaseManager(const ToolContext& context) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/CommandRules.h"
@@ -29,6 +30,10 @@ struct ToolRow {
 
 // Every tool, in no particular order: the menus place them by the menu layout.
 const std::vector<ToolRow>& toolTable();
+
+// Set Extra Data on the named profiles of the current database; true when it may have changed
+// the database.
+bool openSetExtraData(const ToolContext& context, std::vector<std::string> profiles);
 
 // The Database Manager as its row builds it, its Fill button opening Fill Database.
 std::unique_ptr<DatabaseManagerDlg> makeDatabaseManager(const ToolContext& context);

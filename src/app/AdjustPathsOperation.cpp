@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AdjustPathsOperation.h"
+
+#include "app/RewriteResult.h"
+#include "common/LineReader.h"
+#include "common/Path.h"
+#include "common/Progress.h"
+#include "common/TextSource.h"
+#include "model/DatabaseStore.h"
+#include "model/Game.h"
+#include "model/StoredField.h"
+#include "tools/RelativePaths.h"
+
+namespace corvane {
+
+namespace {
+
+// Lets a database be rewritten to its end whatever the user asks meanwhile, so that none is left
+// half adjusted; the run looks at the real Cancel between databases.
+class WholeDatabase final : public Progress {
+public:
+    explicit WholeDatabase(Progress& progress) : progress_(progress) {}
+    void setRange(std::int64_t total) override { progress_.setRange(total); }
+    void setPosition(std::int64_t done) override { progress_.setPosition(done); }
+    void setStatus(const std::string& text) override { progress_.setStatus(text); }
+    void setDetail(const std::string& text) override { progress_.setDetail(text); }
+    bool cancelled() const override { return false; }
+
+private:
+    Progress& progress_;
+};
+
+}  // namespace
+
+AdjustPathsJob::AdjustPathsJob(AdjustPathsRequest request, std::string directory, LockWait lockWait,
+                               std::vector<std::string> databases)
+    : request_(std::move(request)),
+      directory_(std::move(directory)),
+      lockWait_(std::move(lockWait)),
+      databases_(std::move(databases)) {}
+
+void AdjustPathsJob::run(Progress& progress) {
+    const DatabaseRewrite rewrite(directory_, lockWait_);
+    WholeDatabase whole(progress);
+    for (const std::string& name : databases_) {
+        if (progress.cancelled()) {
+            result_ = RewriteOutcome::Result::Stopped;
+            return;
+        }
+        progress.setStatus(name);
+        const RewriteOutcome outcome = rewrite.rewrite(
+            name, request_.backup,
+            [this](Game& game) {
+                return AdjustRelativePaths(game, request_.current, request_.newFolder) > 0;
+            },
+            whole);
+        if (outcome.result != RewriteOutcome::Result::Done) {
+            result_ = outcome.result;
+            return;
+        }
+        done_.push_back(name);
+        profiles_ += outcome.profiles;
+    }
+}
+
+AdjustPathsOperation::AdjustPathsOperation(DatabaseStore& store, const TextSource& texts)
+    : store_(store), texts_(texts) {}
+
+std::string AdjustPathsOperation::currentRelativePath() {
+    store_.forgetDatabaseList();
+    RelativePathPrefix prefix;
+    for (const std::string& file : store_.databaseList()) {
+        LineReader reader(joinPath(store_.directory(), file));
+        std::string line;
+        while (reader.next(line)) {
+            if (line.empty())
+                continue;
+            Game game;
+            game.FromLine(line);
+            prefix.add(game);
+        }
+    }
+    return prefix.text();
+}
+
+std::optional<std::string> AdjustPathsOperation::refusal(const AdjustPathsRequest& request) const {
+    if (const auto reason = AdjustRelativePathsRefusal(request.current))
+        return std::string(*reason);
+    if (request.newFolder.empty())
+        return "M_ERR_NO_DIR_SEL";
+    // The folder goes into the lines' path fields.
+    if (!fitsDatabaseLine(request.newFolder))
+        return "M_INVALID_NAME";
+    return std::nullopt;
+}
+
+AdjustPathsJob AdjustPathsOperation::prepare(AdjustPathsRequest request) {
+    return AdjustPathsJob(std::move(request), store_.directory(), store_.lockWait(),
+                          store_.databaseNames());
+}
+
+std::string AdjustPathsOperation::doneText(const AdjustPathsJob& job) const {
+    if (job.done().empty())
+        return texts_.text("M_PATHS_ADJUSTED_NONE");
+    std::string names;
+    for (const std::string& name : job.done())
+        names += (names.empty() ? "" : ", ") + name;
+    return texts_.text("M_PATHS_ADJUSTED_IN") + names;
+}
+
+ToolReport AdjustPathsOperation::finish(const AdjustPathsJob& job) {
+    ToolReport report;
+    report.result = rewriteResult(job.result());
+    if (job.result() == RewriteOutcome::Result::Done) {
+        // Nothing to tell when there was no profile to adjust.
+        if (job.profiles() == 0)
+            report.result = OperationResult::NothingDone;
+        report.message = texts_.text("M_ADJUSTED_ALL_PATHS");
+    } else if (job.result() == RewriteOutcome::Result::Stopped) {
+        if (job.done().empty())
+            report.result = OperationResult::NothingDone;
+        report.message = doneText(job);
+    } else {
+        report.notices.push_back(doneText(job));
+    }
+    return report;
+}
+
+}  // namespace corvane

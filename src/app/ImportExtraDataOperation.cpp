@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ImportExtraDataOperation.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/TextSource.h"
+#include "model/DatabaseStore.h"
+
+namespace corvane {
+
+namespace {
+
+OperationResult resultOf(RewriteOutcome::Result result) {
+    switch (result) {
+        case RewriteOutcome::Result::Done:
+        case RewriteOutcome::Result::Stopped:
+            return OperationResult::Done;
+        case RewriteOutcome::Result::FileError:
+            break;
+        case RewriteOutcome::Result::BackupFailed:
+            return OperationResult::BackupFailed;
+        case RewriteOutcome::Result::Busy:
+            return OperationResult::Busy;
+    }
+    return OperationResult::FileError;
+}
+
+}  // namespace
+
+ImportExtraDataJob::ImportExtraDataJob(ExtraDataImportRequest request,
+                                       std::vector<std::string> databases, std::string directory,
+                                       LockWait lockWait, Sha1Cache known)
+    : request_(std::move(request)),
+      databases_(std::move(databases)),
+      directory_(std::move(directory)),
+      lockWait_(std::move(lockWait)),
+      known_(std::move(known)) {}
+
+void ImportExtraDataJob::run(Progress& progress) {
+    ImportExtraDataHandler handler(directory_);
+    // Data read only in part would pass profiles over as if they had no record.
+    if (!handler.Load()) {
+        result_ = OperationResult::FileError;
+        return;
+    }
+    outcome_ = handler.Import(request_, databases_, lockWait_, known_, progress);
+    result_ = resultOf(outcome_.result);
+}
+
+ImportExtraDataOperation::ImportExtraDataOperation(DatabaseStore& store, Sha1Cache& cache,
+                                                   const TextSource& texts)
+    : store_(store), cache_(cache), texts_(texts) {}
+
+std::optional<std::string> ImportExtraDataOperation::refusal(
+    const ExtraDataImportRequest& request) {
+    if (request.allDatabases)
+        return std::nullopt;
+    const std::vector<std::string> names = databaseNames();
+    if (std::find(names.begin(), names.end(), request.databaseName) == names.end())
+        return "M_ERR_NO_DB_SEL";
+    return std::nullopt;
+}
+
+std::vector<std::string> ImportExtraDataOperation::databaseNames() {
+    store_.forgetDatabaseList();
+    return store_.databaseNames();
+}
+
+const std::string& ImportExtraDataOperation::currentDatabase() const {
+    return store_.currentDatabaseName();
+}
+
+ImportExtraDataJob ImportExtraDataOperation::prepare(ExtraDataImportRequest request) {
+    std::vector<std::string> databases =
+        request.allDatabases ? databaseNames() : std::vector<std::string>{request.databaseName};
+    return ImportExtraDataJob(std::move(request), std::move(databases), store_.directory(),
+                              store_.lockWait(), cache_);
+}
+
+ToolReport ImportExtraDataOperation::finish(const ImportExtraDataJob& job) {
+    // The media were hashed whatever became of the run, and an import changes no medium.
+    for (const HashedProfile& entry : job.outcome().hashed)
+        cache_.store(entry.profile, entry.database, entry.sha1);
+    ToolReport report;
+    report.result = job.result();
+    if (job.result() == OperationResult::Done)
+        report.message = std::to_string(job.outcome().count) + texts_.text("M_PROFILES_MODIFIED");
+    return report;
+}
+
+}  // namespace corvane

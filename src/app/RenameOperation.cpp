@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/RenameOperation.h"
+
+#include <algorithm>
+
+#include "app/NoticeKeys.h"
+#include "common/AsciiCase.h"
+#include "common/LineReader.h"
+#include "common/Path.h"
+#include "common/Progress.h"
+#include "emulator/EmulatorDatabaseSet.h"
+#include "media/CSHADigest.h"
+#include "media/CancelCheck.h"
+#include "model/DatabaseStore.h"
+#include "model/Game.h"
+
+namespace corvane {
+
+namespace {
+
+// None when the database is missing or could not be read whole: then nothing is renamed.
+std::optional<std::vector<Game>> readProfiles(const std::string& path) {
+    LineReader reader(path);
+    if (!reader.isOpen())
+        return std::nullopt;
+    std::vector<Game> profiles;
+    std::string line;
+    while (reader.next(line))
+        if (!line.empty())
+            profiles.emplace_back().FromLine(line);
+    if (reader.failed())
+        return std::nullopt;
+    return profiles;
+}
+
+}  // namespace
+
+RenameJob::RenameJob(FileRenameRequest request, std::string directory, LockWait lockWait,
+                     SoftwareSources sources, RenameFile rename)
+    : request_(std::move(request)),
+      directory_(std::move(directory)),
+      lockWait_(std::move(lockWait)),
+      path_(joinPath(directory_, request_.databaseName + ".db")),
+      sources_(std::move(sources)),
+      rename_(std::move(rename)) {}
+
+void RenameJob::run(Progress& progress) {
+    {
+        // A run cut short must be completed before its database is read again.
+        const DirectoryLock lock(directory_, lockWait_);
+        if (!lock.held()) {
+            result_ = lock.busy() ? OperationResult::Busy : OperationResult::FileError;
+            return;
+        }
+        if (recoverRenames(path_) == RecoveryResult::Failed) {
+            result_ = OperationResult::FileError;
+            return;
+        }
+    }
+    const std::optional<std::vector<Game>> profiles = readProfiles(path_);
+    if (!profiles) {
+        result_ = OperationResult::FileError;
+        return;
+    }
+    std::optional<EmulatorDatabaseSet> titles;
+    TitleOfFile titleOf;
+    if (request_.rule == RenameRule::SoftwareTitle) {
+        NoticeKeys notices;
+        titles.emplace(sources_, notices, notices);
+        noticeKeys_ = notices.keys();
+        titleOf = [&titles, &progress](const std::string& path) -> std::optional<std::string> {
+            CSHADigest digest;
+            CancelCheck cancel(progress);
+            if (!digest.HashFile(path, &cancel))
+                return std::nullopt;
+            const std::optional<CorvaneDBEntry> entry =
+                titles->findEntry(toLowerAscii(digest.DigestText()));
+            if (!entry || !entry->found)
+                return std::nullopt;
+            return entry->title;
+        };
+    }
+    const RenamePlan plan = planRenames(*profiles, request_, titleOf, progress);
+    stopped_ = plan.stopped;
+    renameUnderLock(*profiles, plan);
+}
+
+void RenameJob::renameUnderLock(const std::vector<Game>& profiles, const RenamePlan& plan) {
+    const DirectoryLock lock(directory_, lockWait_);
+    if (!lock.held()) {
+        result_ = lock.busy() ? OperationResult::Busy : OperationResult::FileError;
+        return;
+    }
+    std::vector<bool> done;
+    const RenameRunResult outcome = runRenames(path_, plan.renames, rename_, done);
+    if (outcome == RenameRunResult::JournalFailed) {
+        result_ = OperationResult::FileError;
+        return;
+    }
+    std::vector<size_t> listed = plan.listed;
+    totals_.notRenamed = plan.notRenamed;
+    for (size_t i = 0; i < done.size(); ++i) {
+        if (done[i]) {
+            ++totals_.renamed;
+        } else {
+            ++totals_.notRenamed;
+            listed.push_back(plan.renames[i].profile);
+        }
+    }
+    std::sort(listed.begin(), listed.end());
+    listed.erase(std::unique(listed.begin(), listed.end()), listed.end());
+    for (size_t index : listed)
+        totals_.listed.push_back(profiles[index].name);
+    result_ = outcome == RenameRunResult::Done ? OperationResult::Done : OperationResult::FileError;
+}
+
+RenameOperation::RenameOperation(DatabaseStore& store, const TextSource& texts)
+    : store_(store), texts_(texts) {}
+
+std::optional<std::string> RenameOperation::refusal(const FileRenameRequest& request) {
+    if (!request.media.any())
+        return "M_SEL_MEDIUM";
+    const std::vector<std::string> names = store_.databaseNames();
+    if (std::find(names.begin(), names.end(), request.databaseName) == names.end())
+        return "M_ERR_FILE_IO";
+    return std::nullopt;
+}
+
+std::vector<std::string> RenameOperation::databaseNames() {
+    store_.forgetDatabaseList();
+    return store_.databaseNames();
+}
+
+const std::string& RenameOperation::currentDatabase() const {
+    return store_.currentDatabaseName();
+}
+
+RenameJob RenameOperation::prepare(FileRenameRequest request, const SoftwareSources& sources,
+                                   RenameFile rename) const {
+    return RenameJob(std::move(request), store_.directory(), store_.lockWait(), sources,
+                     std::move(rename));
+}
+
+ToolReport RenameOperation::finish(const RenameJob& job) const {
+    ToolReport report;
+    report.result = job.result();
+    for (const std::string& key : job.noticeKeys())
+        report.notices.push_back(texts_.text(key));
+    return report;
+}
+
+}  // namespace corvane

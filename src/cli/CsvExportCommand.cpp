@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CsvExportCommand.h"
+
+#include <optional>
+
+#include "app/CsvExportOperation.h"
+#include "cli/CliContext.h"
+#include "cli/CliFillProgress.h"
+#include "cli/CliWorkspace.h"
+#include "cli/CsvExportArguments.h"
+#include "cli/ExitStatus.h"
+#include "cli/ProgressLine.h"
+#include "cli/StreamPrompter.h"
+#include "cli/ToolRunReport.h"
+
+namespace corvane {
+
+namespace {
+
+// The checks of the dialog, the question answered by --force; the exit status when one fails.
+std::optional<int> checkExport(const CliContext& context, const TextSource& texts,
+                               CsvExportOperation& operation, CsvExportArguments& arguments) {
+    std::optional<std::string> key = operation.refusal(arguments.request);
+    if (!key && !arguments.toStandardOutput && !arguments.force &&
+        CsvExportOperation::replacesFile(arguments.request))
+        key = "M_FILE_EXIST_REPLACE";
+    if (!key)
+        return std::nullopt;
+    context.err << texts.text(*key) << '\n';
+    return exitCode(ExitStatus::Failed);
+}
+
+}  // namespace
+
+int runCsvExportCommand(const std::vector<std::string>& arguments, const CliContext& context) {
+    ParsedOptions<CsvExportArguments> parsed =
+        parseCsvExportArguments(arguments, context.workingDirectory);
+    if (auto status = answeredWithoutRun(context, csvExportText(), csvExportHelp(), parsed.help,
+                                         parsed.problem))
+        return *status;
+    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
+    if (!base.problem.empty())
+        return usageError(context, csvExportText(), base.problem);
+
+    // Before the prompter, which clears it before a message.
+    std::optional<ProgressLine> line;
+    StreamPrompter prompter(context.err);
+    CliWorkspace workspace(base.directory, prompter, context);
+    const TextSource& texts = workspace.texts();
+    CsvExportOperation operation(workspace.store(), workspace.sha1Cache(), texts);
+    CsvExportArguments& values = parsed.values;
+    if (const std::optional<int> status = checkExport(context, texts, operation, values))
+        return *status;
+
+    if (context.terminalColumns > 0) {
+        line.emplace(context.err, context.terminalColumns);
+        prompter.setBeforeMessage([&line] { line->clear(); });
+    }
+    CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
+                             texts.text("PR_GENERATE_CSV"));
+    CsvExportJob job = operation.prepare(values.request, workspace.softwareSources());
+    if (values.toStandardOutput)
+        job.runTo(context.out, progress);
+    else
+        job.run(progress);
+    if (line)
+        line->clear();
+    // Standard output carries the rows themselves when FILE is "-".
+    const CliContext messages{.out = values.toStandardOutput ? context.err : context.out,
+                              .err = context.err,
+                              .workingDirectory = context.workingDirectory,
+                              .terminalColumns = context.terminalColumns,
+                              .interrupted = context.interrupted,
+                              .lockWait = context.lockWait,
+                              .xdgDataHome = context.xdgDataHome,
+                              .home = context.home,
+                              .searchPath = context.searchPath};
+    const int status = reportToolRun(messages, texts, operation.finish(job));
+    // The file holds only part of the profiles: a script must not take it for the whole.
+    return job.stopped() && status == exitCode(ExitStatus::Done) ? exitCode(ExitStatus::Interrupted)
+                                                                 : status;
+}
+
+}  // namespace corvane

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/OtherDumpsCommand.h"
+
+#include <algorithm>
+
+#include "app/OtherDumpsOperation.h"
+#include "cli/CliContext.h"
+#include "cli/CliFillProgress.h"
+#include "cli/CliWorkspace.h"
+#include "cli/ExitStatus.h"
+#include "cli/OtherDumpsArguments.h"
+#include "cli/StreamPrompter.h"
+#include "model/Game.h"
+
+namespace corvane {
+
+namespace {
+
+int failed(const CliContext& context, const TextSource& texts, const char* key) {
+    context.err << texts.text(key) << '\n';
+    return exitCode(ExitStatus::Failed);
+}
+
+}  // namespace
+
+int runOtherDumpsCommand(const std::vector<std::string>& arguments, const CliContext& context) {
+    ParsedOptions<OtherDumpsArguments> parsed =
+        parseOtherDumpsArguments(arguments, context.workingDirectory);
+    if (auto status = answeredWithoutRun(context, otherDumpsText(), otherDumpsHelp(), parsed.help,
+                                         parsed.problem))
+        return *status;
+    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
+    if (!base.problem.empty())
+        return usageError(context, otherDumpsText(), base.problem);
+
+    StreamPrompter prompter(context.err);
+    CliWorkspace workspace(base.directory, prompter, context);
+    const TextSource& texts = workspace.texts();
+    const std::string& database = parsed.values.database;
+    const std::string& name = parsed.values.profiles.front();
+    // The first profile of that name, as the window's list finds it.
+    const std::vector<Game> profiles =
+        DatabaseStore::readProfiles(workspace.store().databasePath(database));
+    const auto profile = std::find_if(profiles.begin(), profiles.end(),
+                                      [&name](const Game& game) { return game.name == name; });
+    if (profile == profiles.end())
+        return failed(context, texts, "M_ERR_GAME_NOT_FOUND_IN_DB");
+
+    OtherDumpsOperation operation(workspace.store(), workspace.sha1Cache(),
+                                  workspace.softwareIndex());
+    const OtherDumpsRequest request = operation.requestFor(*profile, database);
+    const size_t known = operation.knownDumps(request).size();
+    context.out << known << '\n' << std::flush;
+    if (request.sha1.empty())
+        return failed(context, texts, "M_INVALID_PROFILE");
+    if (known == 0)
+        return exitCode(ExitStatus::Done);
+
+    CliFillProgress progress(context.interrupted, nullptr, texts.text("PR_SEARCH_LAUNCHER"));
+    OtherDumpsSearch search = operation.prepare(request);
+    const bool completed = search.run(progress);
+    operation.finish(search, completed);
+    if (!completed)
+        return exitCode(ExitStatus::Interrupted);
+    for (const OtherDump& dump : search.found())
+        context.out << dump.profile << '|' << dump.database << '\n';
+    context.out << std::flush;
+    return exitCode(context.out ? ExitStatus::Done : ExitStatus::Failed);
+}
+
+}  // namespace corvane

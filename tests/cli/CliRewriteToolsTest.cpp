@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "i18n/LanguageIds.h"
+#include "model/DatabaseStore.h"
+#include "model/Game.h"
+#include "model/Settings.h"
+#include "support/FakeEmulator.h"
+#include "support/ProgramRun.h"
+#include "support/TempDir.h"
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+class CliRewriteToolsTest : public ::testing::Test {
+protected:
+    TempDir base;
+    FakeEmulator emulator;
+
+    void SetUp() override {
+        emulator.addMachine("Alpha", "[Slots]\r\n");
+        emulator.addMachine("MSX2 - C-BIOS", "[Slots]\r\n");
+        Settings settings;
+        settings.languageId = kLanguageEnglish;
+        settings.emulatorDirectory = emulator.path();
+        ASSERT_TRUE(saveSettings(base.path(), settings));
+    }
+    ProgramOutput cli(Arguments arguments) {
+        arguments.insert(arguments.begin() + 1, {"--base-dir", base.path()});
+        return runProgram(CORVANE_CLI_EXE, arguments, {.workingDirectory = base.path()});
+    }
+    static std::string profile(const std::string& name, const std::string& machine,
+                               const std::string& rom) {
+        Game game;
+        game.name = name;
+        game.machine = machine;
+        game.slot1File = rom;
+        return game.ToLine() + "\r\n";
+    }
+    std::vector<std::string> fields(const std::string& database) const {
+        std::vector<std::string> out;
+        for (const Game& g : DatabaseStore::readProfiles(base.file(database + ".db")))
+            out.push_back(g.machine + " " + g.slot1File);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(CliRewriteToolsTest, SetMachineTakesTheWindowsChoicesAndReportsTheCount) {
+    const std::string content =
+        profile("A", "Gone", "/m/a.rom") + profile("B", "Alpha", "/m/b.rom");
+    base.write("Games.db", content);
+    for (const Arguments& wrong :
+         {Arguments{"set-machine", "--machine", "Alpha"},
+          Arguments{"set-machine", "--database", "Games"},
+          Arguments{"set-machine", "--database", "Games", "--machine", "Alpha", "--minimum"},
+          Arguments{"set-machine", "--database", "Games", "--machine", "Nowhere"}}) {
+        const ProgramOutput run = cli(wrong);
+        EXPECT_EQ(run.status, 2) << wrong.back();
+        EXPECT_NE(run.err.find("Usage: corvane-cli set-machine"), std::string::npos);
+    }
+    ProgramOutput run = cli({"set-machine", "--database", "Other", "--machine", "Alpha"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "No database selected\n");
+    EXPECT_EQ(readFile(base.file("Games.db")), content);
+
+    run = cli({"set-machine", "--database", "Games", "--machine", "MSX2 - C-BIOS", "--only-missing",
+               "--backup"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "1 profiles were updated\n");
+    EXPECT_EQ(fields("Games"),
+              (std::vector<std::string>{"MSX2 - C-BIOS /m/a.rom", "Alpha /m/b.rom"}));
+    EXPECT_EQ(readFile(base.file("Games_0.db")), content);
+
+    // Without extra data no profile has a minimum machine.
+    run = cli({"set-machine", "--database", "Games", "--minimum"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "0 profiles were updated\n");
+}
+
+TEST_F(CliRewriteToolsTest, AdjustPathsPrintsTheCurrentPathOrReplacesIt) {
+    base.write("A.db", profile("A", "", "/old/roms/a.rom"));
+    base.write("B.db", profile("B", "", "/old/b.rom"));
+    ProgramOutput run = cli({"adjust-paths"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "/old/\n");
+    EXPECT_EQ(cli({"adjust-paths", "/x", "/y"}).status, 2);
+
+    run = cli({"adjust-paths", "--backup", "/new"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Adjusted current relative path successfully\n");
+    EXPECT_EQ(fields("A"), std::vector<std::string>{" /new/roms/a.rom"});
+    EXPECT_EQ(fields("B"), std::vector<std::string>{" /new/b.rom"});
+    EXPECT_TRUE(std::filesystem::exists(base.file("A_0.db")));
+    EXPECT_TRUE(std::filesystem::exists(base.file("B_0.db")));
+
+    // Nothing shared: refused, and nothing changes.
+    base.write("C.db", profile("C", "", "D:\\c.rom"));
+    const std::string before = readFile(base.file("A.db"));
+    run = cli({"adjust-paths", "/newer"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("no current relative path"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(readFile(base.file("A.db")), before);
+    EXPECT_EQ(cli({"adjust-paths"}).out, "\n");
+}
