@@ -9,6 +9,7 @@
 #include "cli/OtherDumpsCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/SetMachineCommand.h"
+#include "cli/Sha1Command.h"
 
 namespace corvane {
 
@@ -38,6 +39,9 @@ const std::vector<CliCommand>& cliCommands() {
         {.name = "adjust-paths",
          .summary = "print or replace the folder that every media path shares",
          .run = runAdjustPathsCommand},
+        {.name = "sha1",
+         .summary = "compute the SHA-1 of files and find them in the databases",
+         .run = runSha1Command},
     };
     return commands;
 }

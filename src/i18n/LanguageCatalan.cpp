@@ -140,6 +140,7 @@ void LanguageCatalan::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "No s'ha canviat cap base de dades.");
     add("PR_SEARCH_LAUNCHER", "S'està cercant al Launcher...");
     add("PR_SEARCH_CORVANE", "S'està cercant a les bases de dades de Corvane...");
+    add("PR_CALCULATE_SHA1", "S'està calculant l'SHA1...");
     add("PR_GENERATE_CSV", "S'està generant el fitxer CSV...");
     add("PR_IMPORT_EXTRA_DATA", "S'estan important dades addicionals...");
     add("PR_SET_MACHINE", "S'està definint la màquina...");

@@ -137,6 +137,7 @@ void LanguageDutch::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "Er is geen database gewijzigd.");
     add("PR_SEARCH_LAUNCHER", "Launcher doorzoeken...");
     add("PR_SEARCH_CORVANE", "Corvane-databases doorzoeken...");
+    add("PR_CALCULATE_SHA1", "SHA1 berekenen...");
     add("PR_GENERATE_CSV", "CSV-bestand genereren...");
     add("PR_IMPORT_EXTRA_DATA", "Extra gegevens importeren...");
     add("PR_SET_MACHINE", "Machine instellen...");

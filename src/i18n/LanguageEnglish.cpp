@@ -135,6 +135,7 @@ void LanguageEnglish::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "No database was changed.");
     add("PR_SEARCH_LAUNCHER", "Searching Launcher...");
     add("PR_SEARCH_CORVANE", "Searching Corvane databases...");
+    add("PR_CALCULATE_SHA1", "Calculating SHA1...");
     add("PR_GENERATE_CSV", "Generating CSV file...");
     add("PR_IMPORT_EXTRA_DATA", "Importing extra data...");
     add("PR_SET_MACHINE", "Setting machine...");

@@ -138,6 +138,7 @@ void LanguageFinnish::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "Mitään tietokantaa ei muutettu.");
     add("PR_SEARCH_LAUNCHER", "Haetaan Launcher-tietokannoista...");
     add("PR_SEARCH_CORVANE", "Haetaan Corvane-tietokannoista...");
+    add("PR_CALCULATE_SHA1", "Lasketaan SHA1...");
     add("PR_GENERATE_CSV", "Luodaan CSV-tiedostoa...");
     add("PR_IMPORT_EXTRA_DATA", "Tuodaan lisätietoja...");
     add("PR_SET_MACHINE", "Asetetaan konetta...");

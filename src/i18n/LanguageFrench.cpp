@@ -137,6 +137,7 @@ void LanguageFrench::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "Aucune base de données n'a été modifiée.");
     add("PR_SEARCH_LAUNCHER", "Recherche dans le Lanceur...");
     add("PR_SEARCH_CORVANE", "Recherche dans les bases de données Corvane...");
+    add("PR_CALCULATE_SHA1", "Calcul du SHA1...");
     add("PR_GENERATE_CSV", "Génération du fichier CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importation des données supplémentaires...");
     add("PR_SET_MACHINE", "Définition de la machine...");

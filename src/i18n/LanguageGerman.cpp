@@ -138,6 +138,7 @@ void LanguageGerman::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "Es wurde keine Datenbank geändert.");
     add("PR_SEARCH_LAUNCHER", "Launcher wird durchsucht...");
     add("PR_SEARCH_CORVANE", "Corvane-Datenbanken werden durchsucht...");
+    add("PR_CALCULATE_SHA1", "SHA1 wird berechnet...");
     add("PR_GENERATE_CSV", "CSV-Datei wird erstellt...");
     add("PR_IMPORT_EXTRA_DATA", "Zusatzdaten werden importiert...");
     add("PR_SET_MACHINE", "Maschine wird festgelegt...");

@@ -137,6 +137,7 @@ void LanguageItalian::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "Nessun database è stato modificato.");
     add("PR_SEARCH_LAUNCHER", "Ricerca nel Launcher...");
     add("PR_SEARCH_CORVANE", "Ricerca nei database Corvane...");
+    add("PR_CALCULATE_SHA1", "Calcolo SHA1...");
     add("PR_GENERATE_CSV", "Generazione del file CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importazione dei dati aggiuntivi...");
     add("PR_SET_MACHINE", "Impostazione della macchina...");

@@ -137,6 +137,7 @@ void LanguagePortuguese::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "Nenhum banco de dados foi alterado.");
     add("PR_SEARCH_LAUNCHER", "Pesquisando no Launcher...");
     add("PR_SEARCH_CORVANE", "Pesquisando nos bancos de dados do Corvane...");
+    add("PR_CALCULATE_SHA1", "Calculando SHA1...");
     add("PR_GENERATE_CSV", "Gerando o arquivo CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importando dados extras...");
     add("PR_SET_MACHINE", "Definindo a máquina...");

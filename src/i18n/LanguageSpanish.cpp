@@ -138,6 +138,7 @@ void LanguageSpanish::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "No se ha cambiado ninguna base de datos.");
     add("PR_SEARCH_LAUNCHER", "Buscando en el Launcher...");
     add("PR_SEARCH_CORVANE", "Buscando en las bases de datos de Corvane...");
+    add("PR_CALCULATE_SHA1", "Calculando SHA1...");
     add("PR_GENERATE_CSV", "Generando el archivo CSV...");
     add("PR_IMPORT_EXTRA_DATA", "Importando datos adicionales...");
     add("PR_SET_MACHINE", "Estableciendo la máquina...");

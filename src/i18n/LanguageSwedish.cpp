@@ -137,6 +137,7 @@ void LanguageSwedish::fillKeys() {
     add("M_PATHS_ADJUSTED_NONE", "Ingen databas ändrades.");
     add("PR_SEARCH_LAUNCHER", "Söker i Launcher...");
     add("PR_SEARCH_CORVANE", "Söker i Corvane-databaserna...");
+    add("PR_CALCULATE_SHA1", "Beräknar SHA1...");
     add("PR_GENERATE_CSV", "Skapar CSV-fil...");
     add("PR_IMPORT_EXTRA_DATA", "Importerar extra data...");
     add("PR_SET_MACHINE", "Anger maskin...");

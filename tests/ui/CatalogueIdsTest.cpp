@@ -26,6 +26,7 @@
 #include "ui/tools/FileRenameIds.h"
 #include "ui/tools/IPSCenterIds.h"
 #include "ui/tools/OtherDumpsIds.h"
+#include "ui/tools/SHA1CalculatorIds.h"
 #include "ui/tools/ToolDialogIds.h"
 
 namespace corvane {
@@ -61,6 +62,7 @@ std::vector<IdTable> uiIdTables() {
             {"ExportCSVIds", kExportCsvIds},
             {"FileRenameIds", kFileRenameIds},
             {"ToolDialogIds", kToolDialogIds},
+            {"SHA1CalculatorIds", kSha1CalculatorIds},
             {"EditorIds", kEditorIds},
             {"IPSCenterIds", kIpsCenterIds},
             {"OtherDumpsIds", kOtherDumpsIds},

@@ -10,11 +10,13 @@
 #include "app/OtherDumpsOperation.h"
 #include "app/RenameOperation.h"
 #include "app/SetMachineOperation.h"
+#include "app/Sha1CenterOperation.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/main/AboutDlg.h"
+#include "ui/properties/GamePropertiesDlg.h"
 #include "ui/selection/FiltersDlg.h"
 #include "ui/selection/OrganizeFavoritesDlg.h"
 #include "ui/selection/OrganizeFiltersDlg.h"
@@ -27,6 +29,7 @@
 #include "ui/tools/IPSCenterDlg.h"
 #include "ui/tools/ImportExtraDataDlg.h"
 #include "ui/tools/ProfileFilePathDlg.h"
+#include "ui/tools/SHA1Calculator.h"
 #include "ui/tools/SetExtraDataDlg.h"
 
 namespace corvane {
@@ -95,6 +98,21 @@ bool openAdjustRelativePath(const ToolContext& context) {
     AdjustPathsOperation operation(app.store(), app.texts());
     ProfileFilePathDlg dialog(operation, app.prompter(), app.languages(), context.parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+// A launcher hit the user chose is located in the main window, which reloads the list then.
+bool openSha1Center(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    Sha1CenterOperation operation(app.store(), app.sha1Cache(), app.softwareSources(), app.texts());
+    const auto showEntry = [&app](const CorvaneDBEntry& entry, QWidget* parent) {
+        GamePropertiesDlg view(app.languages(), app.launcher(), app.corvanePath(), nullptr, {},
+                               PropertiesSubject{entry.sha1, entry}, parent);
+        view.exec();
+    };
+    SHA1Calculator dialog({operation, showEntry}, app.prompter(), app.languages(), context.parent);
+    if (dialog.exec() == QDialog::Accepted && dialog.located() && context.locate)
+        context.locate(dialog.located()->profile, dialog.located()->database);
+    return false;
 }
 
 bool openSetFilters(const ToolContext& context) {
@@ -176,6 +194,7 @@ const std::vector<ToolRow>& toolTable() {
         {kMenuDatabaseManager, nullptr, openDatabaseManager, {true, true}},
         {kMenuSetMachine, needsDatabase, openSetMachine, {true, false}},
         {kMenuAdjustRelativePath, needsDatabase, openAdjustRelativePath, {true, false}},
+        {kMenuSha1Center, nullptr, openSha1Center, {}},
         {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
         {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
         {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},

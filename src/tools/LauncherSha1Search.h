@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+class Progress;
+class Sha1Cache;
+
+// A profile of a launcher database.
+struct LauncherHit {
+    std::string database;  // without ".db"
+    std::string profile;
+
+    bool operator==(const LauncherHit&) const = default;
+};
+
+// A SHA-1 the search had to hash, for the owner's cache.
+struct NewlyHashedProfile {
+    std::string profile;
+    std::string database;
+    std::string sha1;
+};
+
+struct LauncherSearchResult {
+    std::optional<LauncherHit> hit;
+    bool stopped = false;
+    std::vector<NewlyHashedProfile> hashed;
+};
+
+// Looks for the first profile, in database order and then line order, whose main medium has the
+// lower-case SHA-1 sha1. Profiles the cache knows are not hashed again; the ones that had to be
+// are stored in it and listed in the result. A database that cannot be opened is passed over.
+// The bar counts the bytes of the databases read.
+LauncherSearchResult searchLauncher(const std::string& directory,
+                                    const std::vector<std::string>& databases,
+                                    const std::string& sha1, Sha1Cache& cache, Progress& progress);
+
+}  // namespace corvane
