@@ -116,6 +116,7 @@ ToolReport AdjustPathsOperation::finish(const AdjustPathsJob& job) {
         if (job.profiles() == 0)
             report.result = OperationResult::NothingDone;
         report.message = texts_.text("M_ADJUSTED_ALL_PATHS");
+        report.messageKind = MessageKind::Info;
     } else if (job.result() == RewriteOutcome::Result::Stopped) {
         if (job.done().empty())
             report.result = OperationResult::NothingDone;

@@ -73,6 +73,7 @@ CsvExportJob CsvExportOperation::prepare(const CsvExportRequest& request,
 
 ToolReport CsvExportOperation::finish(const CsvExportJob& job) {
     ToolReport report;
+    report.messageKind = MessageKind::Info;
     report.result = job.result();
     for (const std::string& key : job.noticeKeys())
         report.notices.push_back(texts_.text(key));

@@ -83,6 +83,7 @@ ToolReport ImportExtraDataOperation::finish(const ImportExtraDataJob& job) {
     for (const HashedProfile& entry : job.outcome().hashed)
         cache_.store(entry.profile, entry.database, entry.sha1);
     ToolReport report;
+    report.messageKind = MessageKind::Info;
     report.result = job.result();
     if (job.result() == OperationResult::Done)
         report.message = std::to_string(job.outcome().count) + texts_.text("M_PROFILES_MODIFIED");

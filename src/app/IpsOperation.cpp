@@ -59,6 +59,7 @@ ToolReport IpsOperation::finish(const IpsJob& job) const {
     if (result == IPSResult::Applied) {
         report.result = OperationResult::Done;
         report.message = texts_.text(key);
+        report.messageKind = MessageKind::Info;
         return report;
     }
     report.result = OperationResult::FileError;

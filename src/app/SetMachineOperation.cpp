@@ -90,6 +90,7 @@ ToolReport SetMachineOperation::finish(const SetMachineJob& job) {
     for (const auto& [profile, sha1] : job.computed())
         cache_.store(profile, job.request().databaseName, sha1);
     ToolReport report;
+    report.messageKind = MessageKind::Info;
     report.result = rewriteResult(job.outcome().result);
     if (report.result == OperationResult::Done)
         report.message = std::to_string(job.outcome().changed) + texts_.text("M_PROFILES_MODIFIED");

@@ -5,14 +5,16 @@
 #include <vector>
 
 #include "app/OperationResult.h"
+#include "common/Prompter.h"
 
 namespace corvane {
 
 // What the user reads once a tool has run, every text already in the current language.
 struct ToolReport {
     OperationResult result = OperationResult::NothingDone;
-    // After a change: what was done.
+    // After a change: what was done, in a box of this kind.
     std::string message;
+    MessageKind messageKind = MessageKind::Message;
     // After a change: lines under the message.
     std::vector<std::string> notes;
     // After a failure: the tool's own account of it, shown as the error in place of the

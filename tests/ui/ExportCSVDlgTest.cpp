@@ -97,6 +97,7 @@ TEST_F(ExportCSVDlgTest, RefusalAndTheQuestionKeepTheDialogOpen) {
     EXPECT_EQ(pressOk(*dlg), OperationResult::Done);
     EXPECT_EQ(exportedNames(out), std::vector<std::string>{"A1"});
     EXPECT_EQ(shownTexts().back(), "CSV file was successfully generated");
+    EXPECT_EQ(prompter.messages.back().kind, MessageKind::Info);
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
 }

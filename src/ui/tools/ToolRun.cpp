@@ -52,7 +52,7 @@ void ToolRun::report(const ToolReport& report) {
             text += "\n" + note;
         // A search has its findings to show, not a message.
         if (!text.empty())
-            prompter_.message(text, MessageKind::Message);
+            prompter_.message(text, report.messageKind);
     }
     if (!report.error.empty())
         prompter_.message(report.error, MessageKind::Error);
