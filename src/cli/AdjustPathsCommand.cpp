@@ -5,10 +5,9 @@
 
 #include "cli/AdjustPathsArguments.h"
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitStatus.h"
-#include "cli/ProgressLine.h"
 #include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
 
@@ -23,7 +22,6 @@ int runAdjustPathsCommand(const std::vector<std::string>& arguments, const CliCo
     const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
     if (!base.problem.empty())
         return usageError(context, adjustPathsText(), base.problem);
-    std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
     CliWorkspace workspace(base.directory, prompter, context);
     const TextSource& texts = workspace.texts();
@@ -34,20 +32,12 @@ int runAdjustPathsCommand(const std::vector<std::string>& arguments, const CliCo
         context.out << request.current << '\n';
         return exitCode(ExitStatus::Done);
     }
-    if (const std::optional<std::string> key = operation.refusal(request)) {
-        context.err << texts.text(*key) << '\n';
-        return exitCode(ExitStatus::Failed);
-    }
-    if (context.terminalColumns > 0) {
-        line.emplace(context.err, context.terminalColumns);
-        prompter.setBeforeMessage([&line] { line->clear(); });
-    }
-    CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
-                             texts.text("PR_ADJUST_PATHS"));
+    if (const std::optional<std::string> key = operation.refusal(request))
+        return refusedRun(context, texts, *key);
+    CommandProgress progress(context, prompter, texts.text("PR_ADJUST_PATHS"));
     AdjustPathsJob job = operation.prepare(std::move(request));
     job.run(progress);
-    if (line)
-        line->clear();
+    progress.end();
     return reportToolRun(context, texts, operation.finish(job));
 }
 

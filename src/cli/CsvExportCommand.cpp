@@ -5,11 +5,10 @@
 
 #include "app/CsvExportOperation.h"
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/CsvExportArguments.h"
 #include "cli/ExitStatus.h"
-#include "cli/ProgressLine.h"
 #include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
 
@@ -42,8 +41,6 @@ int runCsvExportCommand(const std::vector<std::string>& arguments, const CliCont
     if (!base.problem.empty())
         return usageError(context, csvExportText(), base.problem);
 
-    // Before the prompter, which clears it before a message.
-    std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
     CliWorkspace workspace(base.directory, prompter, context);
     const TextSource& texts = workspace.texts();
@@ -52,19 +49,13 @@ int runCsvExportCommand(const std::vector<std::string>& arguments, const CliCont
     if (const std::optional<int> status = checkExport(context, texts, operation, values))
         return *status;
 
-    if (context.terminalColumns > 0) {
-        line.emplace(context.err, context.terminalColumns);
-        prompter.setBeforeMessage([&line] { line->clear(); });
-    }
-    CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
-                             texts.text("PR_GENERATE_CSV"));
+    CommandProgress progress(context, prompter, texts.text("PR_GENERATE_CSV"));
     CsvExportJob job = operation.prepare(values.request, workspace.softwareSources());
     if (values.toStandardOutput)
         job.runTo(context.out, progress);
     else
         job.run(progress);
-    if (line)
-        line->clear();
+    progress.end();
     // Standard output carries the rows themselves when FILE is "-".
     const CliContext messages{.out = values.toStandardOutput ? context.err : context.out,
                               .err = context.err,

@@ -7,11 +7,10 @@
 
 #include "app/FillOperation.h"
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitStatus.h"
 #include "cli/FillArguments.h"
-#include "cli/ProgressLine.h"
 #include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
 #include "emulator/MachineCatalogue.h"
@@ -73,8 +72,6 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     if (!base.problem.empty())
         return usageError(context, fillText(), base.problem);
 
-    // Before the prompter, which clears it before a message.
-    std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
     CliWorkspace workspace(base.directory, prompter, context);
     const TextSource& texts = workspace.texts();
@@ -82,16 +79,10 @@ int runFillCommand(const std::vector<std::string>& arguments, const CliContext& 
     if (const std::optional<int> status = checkFill(context, workspace, operation, parsed.values))
         return *status;
 
-    if (context.terminalColumns > 0) {
-        line.emplace(context.err, context.terminalColumns);
-        prompter.setBeforeMessage([&line] { line->clear(); });
-    }
-    CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
-                             texts.text("L_SCANNING"));
+    CommandProgress progress(context, prompter, texts.text("L_SCANNING"));
     FillJob job = operation.prepare(std::move(parsed.values.request), workspace.softwareSources());
     job.run(progress);
-    if (line)
-        line->clear();
+    progress.end();
     return reportToolRun(context, texts, operation.finish(job));
 }
 

@@ -5,11 +5,10 @@
 
 #include "app/ImportExtraDataOperation.h"
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitStatus.h"
 #include "cli/ImportExtraArguments.h"
-#include "cli/ProgressLine.h"
 #include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
 
@@ -25,27 +24,17 @@ int runImportExtraCommand(const std::vector<std::string>& arguments, const CliCo
     if (!base.problem.empty())
         return usageError(context, importExtraText(), base.problem);
 
-    // Before the prompter, which clears it before a message.
-    std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
     CliWorkspace workspace(base.directory, prompter, context);
     const TextSource& texts = workspace.texts();
     ImportExtraDataOperation operation(workspace.store(), workspace.sha1Cache(), texts);
-    if (const std::optional<std::string> key = operation.refusal(parsed.values.request)) {
-        context.err << texts.text(*key) << '\n';
-        return exitCode(ExitStatus::Failed);
-    }
+    if (const std::optional<std::string> key = operation.refusal(parsed.values.request))
+        return refusedRun(context, texts, *key);
 
-    if (context.terminalColumns > 0) {
-        line.emplace(context.err, context.terminalColumns);
-        prompter.setBeforeMessage([&line] { line->clear(); });
-    }
-    CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
-                             texts.text("PR_IMPORT_EXTRA_DATA"));
+    CommandProgress progress(context, prompter, texts.text("PR_IMPORT_EXTRA_DATA"));
     ImportExtraDataJob job = operation.prepare(std::move(parsed.values.request));
     job.run(progress);
-    if (line)
-        line->clear();
+    progress.end();
     return reportToolRun(context, texts, operation.finish(job));
 }
 

@@ -3,8 +3,8 @@
 
 #include "app/IpsOperation.h"
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitStatus.h"
 #include "cli/IpsArguments.h"
 #include "cli/StreamPrompter.h"
@@ -25,14 +25,13 @@ int runIpsCommand(const std::vector<std::string>& arguments, const CliContext& c
     CliWorkspace workspace(base.directory, prompter, context);
     const TextSource& texts = workspace.texts();
     IpsRequest& request = parsed.values.request;
-    if (const std::optional<std::string> key = IpsOperation::refusal(request)) {
-        context.err << texts.text(*key) << '\n';
-        return exitCode(ExitStatus::Failed);
-    }
+    if (const std::optional<std::string> key = IpsOperation::refusal(request))
+        return refusedRun(context, texts, *key);
     // Ctrl+C stops the SHA-1 check; the patch itself is written whole or not at all.
-    CliFillProgress progress(context.interrupted, nullptr, texts.text("PR_PATCH"));
+    CommandProgress progress(context, prompter, texts.text("PR_PATCH"));
     IpsJob job(std::move(request));
     job.run(progress);
+    progress.end();
     return reportToolRun(context, texts, IpsOperation(texts).finish(job));
 }
 

@@ -5,8 +5,8 @@
 
 #include "app/OtherDumpsOperation.h"
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitStatus.h"
 #include "cli/OtherDumpsArguments.h"
 #include "cli/StreamPrompter.h"
@@ -56,9 +56,10 @@ int runOtherDumpsCommand(const std::vector<std::string>& arguments, const CliCon
     if (known == 0)
         return exitCode(ExitStatus::Done);
 
-    CliFillProgress progress(context.interrupted, nullptr, texts.text("PR_SEARCH_LAUNCHER"));
+    CommandProgress progress(context, prompter, texts.text("PR_SEARCH_LAUNCHER"));
     OtherDumpsSearch search = operation.prepare(request);
     const bool completed = search.run(progress);
+    progress.end();
     operation.finish(search, completed);
     if (!completed)
         return exitCode(ExitStatus::Interrupted);

@@ -5,10 +5,9 @@
 
 #include "app/RenameOperation.h"
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitStatus.h"
-#include "cli/ProgressLine.h"
 #include "cli/RenameArguments.h"
 #include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
@@ -45,7 +44,6 @@ int runRenameCommand(const std::vector<std::string>& arguments, const CliContext
     if (!base.problem.empty())
         return usageError(context, renameText(), base.problem);
 
-    std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
     CliWorkspace workspace(base.directory, prompter, context);
     const TextSource& texts = workspace.texts();
@@ -57,20 +55,12 @@ int runRenameCommand(const std::vector<std::string>& arguments, const CliContext
         return exitCode(ExitStatus::Failed);
     }
     RenameOperation operation(workspace.store(), texts);
-    if (const std::optional<std::string> key = operation.refusal(parsed.values.request)) {
-        context.err << texts.text(*key) << '\n';
-        return exitCode(ExitStatus::Failed);
-    }
-    if (context.terminalColumns > 0) {
-        line.emplace(context.err, context.terminalColumns);
-        prompter.setBeforeMessage([&line] { line->clear(); });
-    }
-    CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
-                             texts.text("M_PROCESS_FILES"));
+    if (const std::optional<std::string> key = operation.refusal(parsed.values.request))
+        return refusedRun(context, texts, *key);
+    CommandProgress progress(context, prompter, texts.text("M_PROCESS_FILES"));
     RenameJob job = operation.prepare(parsed.values.request, workspace.softwareSources());
     job.run(progress);
-    if (line)
-        line->clear();
+    progress.end();
     const int status = reportToolRun(context, texts, operation.finish(job));
     if (job.result() != OperationResult::Done)
         return status;

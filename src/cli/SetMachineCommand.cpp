@@ -5,10 +5,9 @@
 #include <optional>
 
 #include "cli/CliContext.h"
-#include "cli/CliFillProgress.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandProgress.h"
 #include "cli/ExitStatus.h"
-#include "cli/ProgressLine.h"
 #include "cli/SetMachineArguments.h"
 #include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
@@ -24,8 +23,6 @@ int runSetMachineCommand(const std::vector<std::string>& arguments, const CliCon
     const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
     if (!base.problem.empty())
         return usageError(context, setMachineText(), base.problem);
-    // Before the prompter, which clears it before a message.
-    std::optional<ProgressLine> line;
     StreamPrompter prompter(context.err);
     CliWorkspace workspace(base.directory, prompter, context);
     const TextSource& texts = workspace.texts();
@@ -37,20 +34,12 @@ int runSetMachineCommand(const std::vector<std::string>& arguments, const CliCon
         std::find(machines.begin(), machines.end(), request.options.machine) == machines.end())
         return usageError(context, setMachineText(),
                           "the emulator has no machine '" + request.options.machine + "'");
-    if (const std::optional<std::string> key = operation.refusal(request)) {
-        context.err << texts.text(*key) << '\n';
-        return exitCode(ExitStatus::Failed);
-    }
-    if (context.terminalColumns > 0) {
-        line.emplace(context.err, context.terminalColumns);
-        prompter.setBeforeMessage([&line] { line->clear(); });
-    }
-    CliFillProgress progress(context.interrupted, line ? &*line : nullptr,
-                             texts.text("PR_SET_MACHINE"));
+    if (const std::optional<std::string> key = operation.refusal(request))
+        return refusedRun(context, texts, *key);
+    CommandProgress progress(context, prompter, texts.text("PR_SET_MACHINE"));
     SetMachineJob job = operation.prepare(std::move(request), machines);
     job.run(progress);
-    if (line)
-        line->clear();
+    progress.end();
     return reportToolRun(context, texts, operation.finish(job));
 }
 

@@ -7,6 +7,11 @@
 
 namespace corvane {
 
+int refusedRun(const CliContext& context, const TextSource& texts, const std::string& key) {
+    context.err << texts.text(key) << '\n';
+    return exitCode(ExitStatus::Failed);
+}
+
 int reportToolRun(const CliContext& context, const TextSource& texts, const ToolReport& report) {
     for (const std::string& notice : report.notices)
         context.err << notice << '\n';

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 #include "app/ToolReport.h"
 
 namespace corvane {
@@ -12,5 +14,8 @@ struct CliContext;
 // error, the completion message on standard output, the failure's message on standard error.
 // Gives the exit status.
 int reportToolRun(const CliContext& context, const TextSource& texts, const ToolReport& report);
+
+// Tells on standard error why a run was refused (a catalogue key) and gives its exit status.
+int refusedRun(const CliContext& context, const TextSource& texts, const std::string& key);
 
 }  // namespace corvane
