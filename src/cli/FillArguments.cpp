@@ -46,21 +46,13 @@ bool takeMedium(FillMedia& media, const std::string& item) {
 bool takeMedia(FillArguments& arguments, const std::string& list, std::string& problem) {
     FillMedia& media = arguments.request.media;
     media = {.rom = false, .disk = false, .tape = false, .zip = false};
-    size_t start = 0;
-    for (;;) {
-        size_t end = list.find(',', start);
-        if (end == std::string::npos)
-            end = list.size();
-        const std::string item = list.substr(start, end - start);
-        if (!takeMedium(media, item)) {
-            problem = "--media takes rom, disk, tape, zip separated by commas, ";
-            problem += item.empty() ? "without empty items" : "not '" + item + "'";
-            return false;
-        }
-        if (end == list.size())
-            return true;
-        start = end + 1;
-    }
+    const std::optional<std::string> item = firstItemNotTaken(
+        list, [&media](const std::string& one) { return takeMedium(media, one); });
+    if (!item)
+        return true;
+    problem = "--media takes rom, disk, tape, zip separated by commas, ";
+    problem += item->empty() ? "without empty items" : "not '" + *item + "'";
+    return false;
 }
 
 std::string mediaShown(const FillMedia& media) {

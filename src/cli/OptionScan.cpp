@@ -170,4 +170,18 @@ std::string optionList(const std::vector<OptionEntry>& entries,
     return out + helpLines(kHelpEntry, std::nullopt);
 }
 
+std::optional<std::string> firstItemNotTaken(const std::string& list,
+                                             const std::function<bool(const std::string&)>& take) {
+    for (size_t start = 0;;) {
+        const size_t comma = list.find(',', start);
+        const size_t end = comma == std::string::npos ? list.size() : comma;
+        std::string item = list.substr(start, end - start);
+        if (!take(item))
+            return item;
+        if (end == list.size())
+            return std::nullopt;
+        start = end + 1;
+    }
+}
+
 }  // namespace corvane

@@ -41,6 +41,11 @@ OptionScan scanOptions(
     const std::function<bool(size_t entry, const std::string& value, std::string& problem)>& take,
     const std::function<void(std::string path)>& addPath, bool argumentsAreNames = false);
 
+// Hands each item of a comma list to take, in order; the first item it does not take (an empty
+// one included) is given back.
+std::optional<std::string> firstItemNotTaken(const std::string& list,
+                                             const std::function<bool(const std::string&)>& take);
+
 // The option list of a help text: --base-dir and --user-data, the entries each with the default
 // shown beside it when there is one, and --help.
 std::string optionList(const std::vector<OptionEntry>& entries,

@@ -38,21 +38,13 @@ bool takeMedium(RenameMedia& media, const std::string& item) {
 bool takeMedia(RenameArguments& arguments, const std::string& list, std::string& problem) {
     RenameMedia& media = arguments.request.media;
     media = {.rom = false, .disk = false, .tape = false, .hardDisk = false};
-    size_t start = 0;
-    for (;;) {
-        size_t end = list.find(',', start);
-        if (end == std::string::npos)
-            end = list.size();
-        const std::string item = list.substr(start, end - start);
-        if (!takeMedium(media, item)) {
-            problem = "--media takes rom, disk, tape, harddisk separated by commas, ";
-            problem += item.empty() ? "without empty items" : "not '" + item + "'";
-            return false;
-        }
-        if (end == list.size())
-            return true;
-        start = end + 1;
-    }
+    const std::optional<std::string> item = firstItemNotTaken(
+        list, [&media](const std::string& one) { return takeMedium(media, one); });
+    if (!item)
+        return true;
+    problem = "--media takes rom, disk, tape, harddisk separated by commas, ";
+    problem += item->empty() ? "without empty items" : "not '" + *item + "'";
+    return false;
 }
 
 std::vector<Row> renameRows() {
