@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/selection/OrganizeFiltersDlg.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QKeyEvent>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 
 #include "i18n/MenuIds.h"
 #include "selection/SavedFilters.h"
 #include "ui/common/ErrorReport.h"
 #include "ui/common/ItemBytes.h"
+#include "ui/common/ListCopyMenu.h"
 #include "ui/common/TextCodec.h"
 #include "ui/common/UserInputDlg.h"
 #include "ui/selection/OrganizeButtons.h"
@@ -31,9 +28,7 @@ void OrganizeFiltersDlg::createWidgets() {
     setWindowTitle(QStringLiteral("Organize Filters"));
     list_ = new QListWidget(this);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->setMinimumSize(280, 240);
-    list_->installEventFilter(this);
 
     rename_ = new QPushButton(QStringLiteral("Rename"), this);
     setCatalogueId(rename_, kIdRename);
@@ -42,28 +37,16 @@ void OrganizeFiltersDlg::createWidgets() {
     sort_ = buttons.sort;
     ok_ = buttons.ok;
 
-    menu_ = new QMenu(this);
-    // The shortcuts are shown in the menu; the list handles the keys itself.
     auto caption = [this](int id, const char* fallback) {
-        const QString text = textForId(id);
-        return text.isEmpty() ? QString::fromLatin1(fallback) : text;
+        const QString found = textForId(id);
+        return found.isEmpty() ? QString::fromLatin1(fallback) : found;
     };
-    QAction* copy =
-        menu_->addAction(caption(kMenuCopy, "Copy"), this, &OrganizeFiltersDlg::copySelected);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    QAction* all = menu_->addAction(caption(kMenuSelectAll, "Select All"), this,
-                                    &OrganizeFiltersDlg::selectAll);
-    all->setShortcut(QKeySequence::SelectAll);
-    all->setShortcutContext(Qt::WidgetShortcut);
+    copyMenu_ =
+        new ListCopyMenu(list_, caption(kMenuCopy, "Copy"), caption(kMenuSelectAll, "Select All"));
 }
 
 void OrganizeFiltersDlg::connectWidgets() {
     connect(list_, &QListWidget::itemSelectionChanged, this, &OrganizeFiltersDlg::selectionChanged);
-    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (QMenu* menu = prepareContextMenu(pos))
-            menu->popup(list_->viewport()->mapToGlobal(pos));
-    });
     connect(rename_, &QPushButton::clicked, this, &OrganizeFiltersDlg::renameSelected);
     connect(delete_, &QPushButton::clicked, this, &OrganizeFiltersDlg::deleteSelected);
     connect(sort_, &QPushButton::clicked, this, &OrganizeFiltersDlg::sortFilters);
@@ -121,42 +104,15 @@ void OrganizeFiltersDlg::sortFilters() {
 }
 
 void OrganizeFiltersDlg::copySelected() {
-    QStringList names;
-    for (int row = 0; row < list_->count(); ++row)
-        if (list_->item(row)->isSelected())
-            names.append(list_->item(row)->text());
-    QApplication::clipboard()->setText(names.join(QStringLiteral("\r\n")));
+    copyMenu_->copySelected();
 }
 
 void OrganizeFiltersDlg::selectAll() {
-    list_->selectAll();
+    copyMenu_->selectAll();
 }
 
 QMenu* OrganizeFiltersDlg::prepareContextMenu(const QPoint& viewportPos) {
-    QListWidgetItem* item = list_->itemAt(viewportPos);
-    if (!item)
-        return nullptr;
-    if (!item->isSelected()) {
-        list_->clearSelection();
-        item->setSelected(true);
-    }
-    list_->setCurrentItem(item, QItemSelectionModel::NoUpdate);
-    return menu_;
-}
-
-bool OrganizeFiltersDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy)) {
-            copySelected();
-            return true;
-        }
-        if (key->matches(QKeySequence::SelectAll)) {
-            selectAll();
-            return true;
-        }
-    }
-    return CLocalized::eventFilter(watched, event);
+    return copyMenu_->prepare(viewportPos);
 }
 
 }  // namespace corvane

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace corvane {
 
+class ListCopyMenu;
+
 class Prompter;
 class SavedFilters;
 
@@ -37,9 +39,6 @@ public slots:
     void copySelected();
     void selectAll();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createWidgets();
     void connectWidgets();
@@ -53,7 +52,7 @@ private:
     QPushButton* delete_ = nullptr;
     QPushButton* sort_ = nullptr;
     QPushButton* ok_ = nullptr;
-    QMenu* menu_ = nullptr;
+    ListCopyMenu* copyMenu_ = nullptr;
 };
 
 }  // namespace corvane

@@ -11,6 +11,8 @@ class QPoint;
 
 namespace corvane {
 
+class ListCopyMenu;
+
 // What a run of Rename Files came to: both counts, and the profiles with a file not renamed,
 // whose names can be copied.
 class FileRenameResultDlg : public CLocalized {
@@ -30,9 +32,6 @@ public slots:
     void copySelected();
     void selectAll();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createWidgets();
     void connectWidgets();
@@ -42,7 +41,7 @@ private:
     QLabel* renamed_ = nullptr;
     QLabel* notRenamed_ = nullptr;
     QListWidget* list_ = nullptr;
-    QMenu* menu_ = nullptr;
+    ListCopyMenu* copyMenu_ = nullptr;
 };
 
 }  // namespace corvane
