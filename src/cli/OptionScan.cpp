@@ -54,11 +54,12 @@ Found findOption(const std::vector<OptionEntry>& entries, const std::string& nam
     return kHelpEntry.name == name ? Found{&kHelpEntry, std::nullopt} : Found{};
 }
 
-// An option the command does not have, or a value given to one that takes none.
-std::string refusedOption(const std::string& argument) {
-    if (const size_t equals = argument.find('='); equals != std::string::npos)
-        return "option '" + argument.substr(0, equals) + "' takes no value";
-    return "unknown option '" + argument + "'";
+// An option the command does not have (named without its value), or a value given to one that
+// takes none.
+std::string refusedOption(const std::string& option, bool known) {
+    if (known)
+        return "option '" + option + "' takes no value";
+    return "unknown option '" + option + "'";
 }
 
 std::string missingValue(const std::string& option) {
@@ -139,7 +140,7 @@ OptionScan scanOptions(
         }
         const Found found = findOption(entries, option);
         if (found.entry == nullptr || (found.entry->placeholder.empty() && value))
-            return {.help = false, .problem = refusedOption(argument)};
+            return {.help = false, .problem = refusedOption(option, found.entry != nullptr)};
         if (!found.entry->placeholder.empty() && !value) {
             if (i + 1 == arguments.size())
                 return {.help = false, .problem = missingValue(option)};

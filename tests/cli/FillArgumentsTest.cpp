@@ -96,7 +96,7 @@ TEST(FillArgumentsTest, UsageErrorsSayWhatIsWrong) {
         {{"--new", "Db", "-n"}, "unknown option '-n'"},
         {{"--new", "Db", "--no-backup=yes"}, "option '--no-backup' takes no value"},
         {{"--new", "Db", "--user-data=yes"}, "option '--user-data' takes no value"},
-        {{"--new", "Db", "--frob=x"}, "option '--frob' takes no value"},
+        {{"--new", "Db", "--frob=x"}, "unknown option '--frob'"},
         {{"--new"}, "option '--new' needs a value"},
         {{"--existing", "Db", "dir", "--media"}, "option '--media' needs a value"},
         {{"--new", "Db", "--machine="}, "option '--machine' needs a value"},
