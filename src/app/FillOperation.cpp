@@ -9,7 +9,6 @@
 #include "app/NoticeKeys.h"
 #include "common/AtomicFile.h"
 #include "common/LineReader.h"
-#include "common/Path.h"
 #include "common/TextSource.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "model/DatabaseName.h"
@@ -26,7 +25,7 @@ FillJob::FillJob(FillRequest request, std::string directory, LockWait lockWait,
     : request_(std::move(request)),
       directory_(std::move(directory)),
       lockWait_(std::move(lockWait)),
-      path_(joinPath(directory_, request_.databaseName + ".db")),
+      path_(databaseFilePath(directory_, request_.databaseName)),
       sources_(std::move(sources)),
       known_(std::move(known)) {}
 

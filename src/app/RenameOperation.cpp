@@ -6,11 +6,11 @@
 #include "app/NoticeKeys.h"
 #include "common/AsciiCase.h"
 #include "common/LineReader.h"
-#include "common/Path.h"
 #include "common/Progress.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "media/CSHADigest.h"
 #include "media/CancelCheck.h"
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 
@@ -40,7 +40,7 @@ RenameJob::RenameJob(FileRenameRequest request, std::string directory, LockWait 
     : request_(std::move(request)),
       directory_(std::move(directory)),
       lockWait_(std::move(lockWait)),
-      path_(joinPath(directory_, request_.databaseName + ".db")),
+      path_(databaseFilePath(directory_, request_.databaseName)),
       sources_(std::move(sources)),
       rename_(std::move(rename)) {}
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/AsciiCase.h"
+#include "common/Path.h"
 #include "model/StoredField.h"
 
 namespace corvane {
@@ -23,6 +24,10 @@ bool endsWithDatabaseExtension(std::string_view name) {
 }
 
 }  // namespace
+
+std::string databaseFilePath(const std::string& directory, const std::string& name) {
+    return joinPath(directory, name + ".db");
+}
 
 std::optional<std::string> validDatabaseName(const std::string& typed) {
     const std::string name(trimBlanks(typed));

@@ -11,6 +11,9 @@ namespace corvane {
 inline constexpr size_t kBackupNumberDigits = 9;
 inline constexpr long kLargestBackupNumber = 999'999'999;
 
+// The file of the database named name in directory: name + ".db", in exactly those letters.
+std::string databaseFilePath(const std::string& directory, const std::string& name);
+
 // Trims blanks at both ends; a name that could not be stored or listed gives nothing.
 std::optional<std::string> validDatabaseName(const std::string& typed);
 

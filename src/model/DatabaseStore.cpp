@@ -65,7 +65,7 @@ DatabaseStore::DatabaseStore(std::string directory, Prompter& prompter, const Te
     : dir_(std::move(directory)), prompter_(prompter), texts_(texts) {}
 
 std::string DatabaseStore::databasePath(const std::string& name) const {
-    return joinPath(dir_, name + std::string(kDbSuffix));
+    return databaseFilePath(dir_, name);
 }
 
 std::string DatabaseStore::databaseNameOfPath(const std::string& path) {

@@ -2,11 +2,11 @@
 #include "tools/CsvExporter.h"
 
 #include "common/LineReader.h"
-#include "common/Path.h"
 #include "common/Progress.h"
 #include "media/CancelCheck.h"
 #include "media/MediaHash.h"
 #include "media/Sha1Cache.h"
+#include "model/DatabaseName.h"
 #include "model/Game.h"
 #include "tools/CsvRowBuilder.h"
 
@@ -31,7 +31,7 @@ bool CsvExporter::run(const std::string& directory, const std::vector<std::strin
 
 bool CsvExporter::exportDatabase(const std::string& directory, const std::string& database,
                                  const Write& write) {
-    LineReader reader(joinPath(directory, database + ".db"));
+    LineReader reader(databaseFilePath(directory, database));
     if (!reader.isOpen())
         return true;
     progress_.setStatus(database);

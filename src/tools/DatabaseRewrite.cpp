@@ -10,10 +10,10 @@
 #include "common/AtomicFile.h"
 #include "common/FileStamp.h"
 #include "common/LineReader.h"
-#include "common/Path.h"
 #include "common/Progress.h"
 #include "common/Prompter.h"
 #include "common/TextSource.h"
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 
@@ -44,7 +44,7 @@ DatabaseRewrite::DatabaseRewrite(std::string directory, LockWait lockWait)
 RewriteOutcome DatabaseRewrite::rewrite(const std::string& name, bool backup, const Change& change,
                                         Progress& progress) const {
     RewriteOutcome outcome;
-    const std::string path = joinPath(directory_, name + ".db");
+    const std::string path = databaseFilePath(directory_, name);
     const std::optional<FileStamp> read = fileStamp(path);
     LineReader reader(path);
     if (!read || !reader.isOpen())

@@ -14,6 +14,7 @@
 #include "media/MediaHash.h"
 #include "media/Sha1Cache.h"
 #include "model/CParseIt.h"
+#include "model/DatabaseName.h"
 #include "model/Game.h"
 #include "model/GenerationMsxLink.h"
 #include "model/StoredField.h"
@@ -315,7 +316,7 @@ ExtraDataImportOutcome ImportExtraDataHandler::Import(const ExtraDataImportReque
     std::vector<std::optional<FileStamp>> stamps;
     std::int64_t total = 0;
     for (const std::string& name : databases) {
-        stamps.push_back(fileStamp(joinPath(baseDirectory_, name + ".db")));
+        stamps.push_back(fileStamp(databaseFilePath(baseDirectory_, name)));
         total += stamps.back() ? stamps.back()->size : 0;
     }
     std::set<std::string, std::less<>> selected;

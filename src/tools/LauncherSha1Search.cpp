@@ -4,11 +4,11 @@
 #include <sys/stat.h>
 
 #include "common/LineReader.h"
-#include "common/Path.h"
 #include "common/Progress.h"
 #include "media/CancelCheck.h"
 #include "media/MediaHash.h"
 #include "media/Sha1Cache.h"
+#include "model/DatabaseName.h"
 #include "model/Game.h"
 
 namespace corvane {
@@ -35,7 +35,7 @@ LauncherSearchResult searchLauncher(const std::string& directory,
     std::vector<std::string> paths;
     std::int64_t total = 0;
     for (const std::string& database : databases) {
-        paths.push_back(joinPath(directory, database + ".db"));
+        paths.push_back(databaseFilePath(directory, database));
         total += fileSize(paths.back());
     }
     progress.setRange(total);
