@@ -20,6 +20,12 @@ void EmulatorArguments::addOptionValue(std::string option, std::string value) {
     addValue(std::move(value));
 }
 
+void EmulatorArguments::addOperand(std::string path) {
+    if (!path.empty() && path.front() == '-')
+        path.insert(0, "./");
+    addValue(std::move(path));
+}
+
 void EmulatorArguments::addCommandLine(std::string_view commandLine) {
     for (std::string& argument : splitCommandLine(commandLine))
         addOption(std::move(argument));

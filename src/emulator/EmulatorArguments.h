@@ -17,6 +17,9 @@ public:
     // One argument whatever it holds; shown in double quotes.
     void addValue(std::string value);
     void addOptionValue(std::string option, std::string value);
+    // A file named without an option before it. A relative path starting with "-" gets "./", the
+    // same file to the program, which would otherwise read it as an option.
+    void addOperand(std::string path);
     // A free-form field of the settings or the profile, split as a Windows command line is.
     void addCommandLine(std::string_view commandLine);
     void append(const EmulatorArguments& other);

@@ -85,9 +85,9 @@ EmulatorArguments EmulatorHandler::fmsxArguments(const Game& profile, const Sett
     out.addCommandLine(profile.fmsxArguments);
     // fMSX takes its cartridge images after all options.
     if (!profile.slot1File.empty())
-        out.addValue(profile.slot1File);
+        out.addOperand(profile.slot1File);
     if (!profile.slot2File.empty())
-        out.addValue(profile.slot2File);
+        out.addOperand(profile.slot2File);
     return out;
 }
 

@@ -142,3 +142,21 @@ TEST(EmulatorHandler, FieldsStayOneArgumentWhateverTheyHold) {
     EXPECT_EQ(EmulatorHandler::fmsxArguments(g, s).arguments(),
               std::vector<std::string>{g.slot1File});
 }
+
+TEST(EmulatorHandler, AFileThatLooksLikeAnOptionStaysAFile) {
+    // fMSX reads any argument that starts with "-" as an option, wherever it stands: a database
+    // could make it write its printer output over a file of the user's.
+    Game g;
+    g.slot1File = "-printer";
+    g.slot2File = "/home/u/.profile";
+    g.diskAFile = "-script";
+    const Settings s = plainSettings();
+    EXPECT_EQ(EmulatorHandler::fmsxArguments(g, s).arguments(),
+              (std::vector<std::string>{"-diska", "-script", "./-printer", "/home/u/.profile"}));
+    EXPECT_EQ(line(EmulatorHandler::fmsxArguments(g, s)),
+              " -diska \"-script\" \"./-printer\" \"/home/u/.profile\"");
+    // After an option, the value is taken as that option's, whatever it looks like.
+    EXPECT_EQ(EmulatorHandler::openMsxArguments(g, s).arguments(),
+              (std::vector<std::string>{"-carta", "-printer", "-cartb", "/home/u/.profile",
+                                        "-diska", "-script"}));
+}
