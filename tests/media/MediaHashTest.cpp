@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "common/AsciiCase.h"
@@ -137,6 +138,33 @@ TEST_F(MediaHashTest, ForgedMemberSizes) {
         {
             limitAddressSpace(std::uint64_t{512} << 20);
             std::_Exit(HashZipMember(huge, "").empty() ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+#endif
+}
+
+TEST_F(MediaHashTest, AMemberThatInflatesEnormouslyIsHashedInLittleMemory) {
+    // 256 MiB of zeros in about a quarter of a megabyte.
+    constexpr std::uint64_t kInflated = std::uint64_t{256} << 20;
+    const std::string bomb = dir.file("bomb.zip");
+    ASSERT_NO_FATAL_FAILURE(test::writeInflatingZip(bomb, "bomb.dsk", kInflated));
+    ASSERT_LT(std::filesystem::file_size(bomb), kInflated / 500);
+    CSHADigest digest;
+    const std::string zeros(test::kInflatingPiece, '\0');
+    for (std::uint64_t done = 0; done < kInflated; done += zeros.size())
+        digest.Update(zeros.data(), zeros.size());
+    digest.Final();
+    const std::string expected = digest.DigestText();
+
+    EXPECT_EQ(MainMediumSize(bomb, ""), "262144 KB");
+#if defined(__SANITIZE_ADDRESS__)
+    EXPECT_EQ(HashZipMember(bomb, "bomb.dsk"), expected);
+#else
+    // A sixteenth of the member's size is room enough: it is never held whole.
+    EXPECT_EXIT(
+        {
+            limitAddressSpace(kInflated / 16);
+            std::_Exit(HashZipMember(bomb, "bomb.dsk") == expected ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
 #endif

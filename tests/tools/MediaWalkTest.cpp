@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "common/Progress.h"
@@ -85,15 +87,19 @@ TEST(MediaWalkTest, WhatCannotBeReadIsCountedAndPassedOver) {
     fs::create_symlink(dir.file("gone.txt"), dir.file("dangling.txt"));
     // A medium whose path would split its database line is not taken.
     dir.write("line\nbreak.rom", "x");
+    // Links that lead round in a circle, one named as a medium, one as a folder would be.
+    fs::create_symlink("loop.rom", dir.file("loop.rom"));
+    fs::create_symlink("ring-b", dir.file("ring-a"));
+    fs::create_symlink("ring-a", dir.file("ring-b"));
 
     FolderLog log;
     MediaWalk walk(FillMedia{}, true, log);
     walk.add(dir.path());
     walk.add(dir.file("missing-folder"));
     EXPECT_EQ(foundNames(walk), std::vector<std::string>{"good.rom"});
-    // The pipe, the dangling medium link, the line break and the missing folder; the dangling
-    // link that names no medium is no loss.
-    EXPECT_EQ(walk.notRead(), 4);
+    // The pipe, the dangling medium link, the looped medium link, the line break and the missing
+    // folder; the dangling link and the ring that name no medium are no loss.
+    EXPECT_EQ(walk.notRead(), 5);
 
     const std::string locked = dir.file("locked");
     fs::create_directory(locked);
@@ -106,6 +112,32 @@ TEST(MediaWalkTest, WhatCannotBeReadIsCountedAndPassedOver) {
         return inner.found().empty() && inner.notRead() == 1;
     }));
     ::chmod(locked.c_str(), 0700);
+}
+
+TEST(MediaWalkTest, AHundredThousandEntriesInOneFolderAreTakenInNameOrder) {
+    test::TempDir dir;
+    constexpr int kEntries = 100000;
+    // Links to a few empty files (a file takes at most 65,000 links): each entry is a regular
+    // file, and linking is several times faster than making new files.
+    std::string empty;
+    char name[32];
+    for (int i = kEntries - 1; i >= 0; --i) {
+        if (i % 50000 == 0 || empty.empty())
+            empty = dir.write("base" + std::to_string(i), "");
+        // Every tenth is a medium; made newest-first, so the folder's own order is not the answer.
+        std::snprintf(name, sizeof name, i % 10 ? "n%06d.txt" : "m%06d.rom", i);
+        ASSERT_EQ(::link(empty.c_str(), dir.file(name).c_str()), 0) << name;
+    }
+    FolderLog log;
+    MediaWalk walk(FillMedia{}, true, log);
+    walk.add(dir.path());
+    const std::vector<std::string> names = foundNames(walk);
+    ASSERT_EQ(names.size(), static_cast<size_t>(kEntries / 10));
+    EXPECT_EQ(names.front(), "m000000.rom");
+    EXPECT_EQ(names.back(), "m099990.rom");
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    EXPECT_EQ(walk.notRead(), 0);
+    EXPECT_EQ(log.folders, std::vector<std::string>{dir.path()});
 }
 
 TEST(MediaWalkTest, ACancelStopsTheWalkAtTheNextFolder) {
