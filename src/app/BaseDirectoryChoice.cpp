@@ -14,6 +14,17 @@ BaseDirectoryChoice refused(std::string problem) {
     return {.directory = {}, .problem = std::move(problem)};
 }
 
+// The launcher's files would be out of the system's reach by their paths: it would show an empty
+// collection there and fail every write.
+BaseDirectoryChoice chosen(std::string directory, const std::string& what) {
+    if (directory.size() > kLongestBaseDirectory)
+        return refused(what + " is " + std::to_string(directory.size()) +
+                       " bytes long; the launcher needs a folder of at most " +
+                       std::to_string(kLongestBaseDirectory) +
+                       " bytes, to leave room for the names of its files");
+    return {.directory = std::move(directory), .problem = {}};
+}
+
 }  // namespace
 
 std::string userDataFolder(const StartEnvironment& environment) {
@@ -35,7 +46,9 @@ BaseDirectoryChoice chooseBaseDirectory(const StartOptions& options,
         const std::string path =
             isAbsolutePath(typed) ? typed : joinPath(environment.workingDirectory, typed);
         if (std::optional<std::string> folder = resolvedFolder(path))
-            return {.directory = std::move(*folder), .problem = {}};
+            return chosen(std::move(*folder), "the folder of --base-dir");
+        if (path.size() > kLongestBaseDirectory)
+            return chosen(path, "the folder of --base-dir");
         return refused(typed + ": no such folder");
     }
     if (options.userData) {
@@ -46,10 +59,10 @@ BaseDirectoryChoice chooseBaseDirectory(const StartOptions& options,
         if (const std::string reason = makeFolders(folder); !reason.empty())
             return refused("cannot make the data folder " + folder + ": " + reason);
         if (std::optional<std::string> resolved = resolvedFolder(folder))
-            return {.directory = std::move(*resolved), .problem = {}};
+            return chosen(std::move(*resolved), "the data folder");
         return refused("cannot open the data folder " + folder);
     }
-    return {.directory = environment.workingDirectory, .problem = {}};
+    return chosen(environment.workingDirectory, "the working directory");
 }
 
 }  // namespace corvane

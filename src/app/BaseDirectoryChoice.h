@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,10 @@ struct StartEnvironment {
     std::string home;
 };
 
+// The longest base directory that leaves room for a "/" and the longest file name in it, within
+// the 4,096 bytes (its NUL included) of the longest path the system opens.
+inline constexpr std::size_t kLongestBaseDirectory = 4096 - 1 - 1 - 255;
+
 // The base directory, or why there is none.
 struct BaseDirectoryChoice {
     std::string directory;
@@ -32,7 +37,8 @@ std::string userDataFolder(const StartEnvironment& environment);
 
 // --base-dir names an existing folder, taken from the working directory when relative;
 // --user-data makes the per-user data folder on its first start; with neither, the working
-// directory, as ever. Both at once is a mistake, not a preference.
+// directory, as ever. Both at once is a mistake, not a preference. A folder whose path is longer
+// than kLongestBaseDirectory is refused with its length, whichever way it was chosen.
 BaseDirectoryChoice chooseBaseDirectory(const StartOptions& options,
                                         const StartEnvironment& environment);
 

@@ -149,3 +149,38 @@ TEST(BaseDirectoryChoiceTest, ADataFolderThatCannotBeMadeIsSaidAndNothingIsChang
                                   "/corvane-launcher: " + std::strerror(ENOTDIR));
     EXPECT_EQ(readFile(blocker), "not a folder");
 }
+
+TEST(BaseDirectoryChoiceTest, AFolderTooDeepForItsFilesIsRefusedWithItsLength) {
+    // Its files could not be opened by their paths: the launcher would start on an empty list
+    // and lose every change. The system names it whole, so the start sees it.
+    TempDir dir;
+    ScopedWorkingDirectory restore(dir.path());
+    const std::string part(200, 'p');
+    std::string shallow;
+    while (workingDirectory().size() < 4200) {
+        ASSERT_EQ(::mkdir(part.c_str(), 0755), 0);
+        ASSERT_EQ(::chdir(part.c_str()), 0);
+        if (workingDirectory().size() < 3000)
+            shallow = workingDirectory();
+    }
+    const std::string deep = workingDirectory();
+    const StartEnvironment environment{.workingDirectory = deep, .xdgDataHome = {}, .home = {}};
+    const std::string limit = std::to_string(kLongestBaseDirectory);
+    for (const StartOptions& options :
+         {StartOptions{}, StartOptions{.baseDirectory = ".", .userData = false}}) {
+        const BaseDirectoryChoice choice = chooseBaseDirectory(options, environment);
+        EXPECT_EQ(choice.directory, "");
+        EXPECT_NE(choice.problem.find(
+                      std::to_string(deep.size() + (options.baseDirectory ? 2 : 0)) + " bytes"),
+                  std::string::npos)
+            << choice.problem;
+        EXPECT_NE(choice.problem.find(limit), std::string::npos) << choice.problem;
+    }
+    // A folder that leaves room is taken, from there too.
+    EXPECT_EQ(chooseBaseDirectory({.baseDirectory = shallow}, environment).directory, shallow);
+    EXPECT_EQ(chooseBaseDirectory({}, {.workingDirectory = shallow, .xdgDataHome = {}, .home = {}})
+                  .problem,
+              "");
+    ::chdir(dir.path().c_str());
+    std::filesystem::remove_all(dir.file(part));
+}
