@@ -152,3 +152,17 @@ TEST_F(RenameOperationTest, TheLauncherStartCompletesARunThatWasKilled) {
     EXPECT_EQ(slot1Files(), List{"Known.rom"});
     EXPECT_FALSE(RenameJournal(dir.file("games.db")).exists());
 }
+
+TEST_F(RenameOperationTest, ANameLongerThanAFileNameCanBeIsNotRenamedAndTheRestAre) {
+    dir.write("a.rom", "a");
+    dir.write("b.rom", "b");
+    const std::string longName(300, 'L');
+    writeDatabase({profile(longName, "a.rom"), profile("Short", "b.rom")});
+    RenameJob job = run(RenameRule::ProfileName);
+    EXPECT_EQ(job.result(), OperationResult::Done);
+    EXPECT_EQ(slot1Files(), (List{"a.rom", "Short.rom"}));
+    EXPECT_EQ(job.totals().renamed, 1u);
+    EXPECT_EQ(job.totals().listed, List{longName});
+    EXPECT_TRUE(exists("a.rom"));
+    EXPECT_FALSE(RenameJournal(dir.file("games.db")).exists());
+}

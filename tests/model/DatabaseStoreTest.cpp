@@ -434,3 +434,24 @@ TEST_F(DatabaseStoreTest, ADatabaseThatCannotBeReadIsNeitherRewrittenNorAppended
     }));
     EXPECT_EQ(readFile(db), content);
 }
+
+TEST_F(DatabaseStoreTest, EmptyFilesLfOnlyAndHugeLinesAreDatabasesLikeAnyOther) {
+    const std::string empty = dir.write("Empty.db", "");
+    EXPECT_EQ(store.databaseList(), std::vector<std::string>{"Empty.db"});
+    EXPECT_EQ(store.countProfiles("Empty.db"), 0);
+    EXPECT_EQ(store.saveProfile(profile("A"), empty, std::nullopt, false, AnswerToAll::None).result,
+              SaveResult::Written);
+    EXPECT_EQ(readFile(empty), line("A"));
+
+    // A 16 MB line is one profile, kept whole through a rewrite; LF alone ends a line, and the
+    // last line needs no end.
+    const std::string huge = profile("Huge", std::string(16 << 20, 'h')).ToLine();
+    const std::string db = dir.write("Big.db", profile("Small").ToLine() + "\n" + huge);
+    EXPECT_EQ(store.countProfiles("Big.db"), 2);
+    EXPECT_EQ(names("Big"), (std::vector<std::string>{"Small", "Huge"}));
+    EXPECT_TRUE(store.removeProfiles(db, {"Small"}));
+    EXPECT_TRUE(readFile(db) == huge + "\r\n");
+    EXPECT_EQ(store.saveProfile(profile("Next"), db, std::nullopt, false, AnswerToAll::None).result,
+              SaveResult::Written);
+    EXPECT_EQ(names("Big"), (std::vector<std::string>{"Huge", "Next"}));
+}
