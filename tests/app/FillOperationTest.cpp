@@ -495,3 +495,22 @@ TEST_F(FillOperationTest, AFolderPathTooLongToUseIsCountedAsPassedOver) {
 }
 
 }  // namespace
+
+TEST_F(FillOperationTest, MediaArchivesAndFoldersWithoutReadPermissionArePassedOverAndCounted) {
+    media.write("ok.rom", "ok");
+    media.write("locked.rom", "x");
+    writeZip(media.file("locked.zip"), {{"in.rom", "in"}});
+    media.write("closed/y.rom", "y");
+    const std::vector<std::string> locked = {media.file("locked.rom"), media.file("locked.zip"),
+                                             media.file("closed")};
+    for (const std::string& path : locked)
+        ::chmod(path.c_str(), 0);
+    EXPECT_TRUE(passesObeyingPermissions([&] {
+        const ToolReport report = run(newDatabase("Some", {media.path()}));
+        const std::vector<Game> got = profiles("Some");
+        return report.message == "SomeM_CREATED_DB1" && got.size() == 1 && got[0].name == "ok" &&
+               report.notes == std::vector<std::string>{"M_FILL_NOT_READ3"};
+    }));
+    for (const std::string& path : locked)
+        ::chmod(path.c_str(), 0755);
+}
