@@ -514,3 +514,18 @@ TEST_F(FillOperationTest, MediaArchivesAndFoldersWithoutReadPermissionArePassedO
     for (const std::string& path : locked)
         ::chmod(path.c_str(), 0755);
 }
+
+TEST_F(FillOperationTest, DamagedArchivesArePassedOverAndCounted) {
+    media.write("ok.rom", "ok");
+    writeZip(media.file("whole.zip"), {{"a.rom", patternBytes(5000), true}, {"b.rom", "b"}});
+    const std::string whole = readFile(media.file("whole.zip"));
+    media.write("half.zip", whole.substr(0, whole.size() / 2));
+    media.write("noise.zip", patternBytes(3000));
+    media.write("empty.zip", "");
+    std::filesystem::remove(media.file("whole.zip"));
+    const ToolReport report = run(newDatabase("Some", {media.path()}));
+    EXPECT_EQ(report.message, "SomeM_CREATED_DB1");
+    EXPECT_EQ(report.notes, std::vector<std::string>{"M_FILL_NOT_READ3"});
+    ASSERT_EQ(profiles("Some").size(), 1u);
+    EXPECT_EQ(profiles("Some")[0].name, "ok");
+}
