@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "support/ChildProcess.h"
 #include "support/FakeEmulator.h"
 
 using namespace corvane;
@@ -67,9 +68,10 @@ TEST(MachineCatalogue, OddSlotLinesAndUnreadableFiles) {
     emulator.addMachine("Three Bad", "[Slots]\n0 0 \"Machines/MISSING.rom\" \"x\n");
     emulator.addMachine("Unreadable", "[Slots]\n");
     ::chmod((emulator.path() + "/Machines/Unreadable/config.ini").c_str(), 0);
-    const Strings expected =
-        runningAsRoot() ? Strings{"One", "Three", "Unreadable"} : Strings{"One", "Three"};
-    EXPECT_EQ(catalogue.machineList(), expected);  // an empty list is looked for again
+    // An empty list is looked for again; the unreadable machine is left out, also for root.
+    EXPECT_TRUE(passesObeyingPermissions([&] {
+        return catalogue.machineList() == Strings{"One", "Three"};
+    }));
 }
 
 TEST(MachineCatalogue, SunriseIdeAndSelection) {
