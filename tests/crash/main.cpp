@@ -3,6 +3,7 @@
 // runs each with its writes failing. Exit status 1 when any check failed.
 #include <sched.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -66,14 +67,27 @@ void lay(const std::string& base, const DirectorySnapshot& before) {
     writeSnapshot(base, before);
 }
 
-// Thousands of small files are made for every trial; on a tmpfs private to this process that is
-// quick and leaves nothing behind. A kill leaves the page cache as it leaves a disk, so the
-// checks hold the same. Elsewhere the trials run on disk, slower.
-void workInMemory(const std::string& root) {
-    if (::unshare(CLONE_NEWNS) != 0 ||
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tmpfs", root.c_str(), "tmpfs", 0, "size=2g") != 0)
-        std::printf("working on disk (no private tmpfs: %s)\n", std::strerror(errno));
+// Thousands of small files are made for every trial: on a tmpfs that is quick. A kill leaves the
+// page cache as it leaves a disk, so the checks hold the same. Root mounts one private to this
+// process, which leaves nothing behind; others use the shared memory folder where there is one.
+// The folder made is returned, and whether it is a mount of its own.
+std::string workFolder(bool& mounted) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string root = std::string(tmp && *tmp ? tmp : "/tmp") + "/corvane-crash-XXXXXX";
+    if (!::mkdtemp(root.data()))
+        return {};
+    mounted = ::unshare(CLONE_NEWNS) == 0 &&
+              ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+              ::mount("tmpfs", root.c_str(), "tmpfs", 0, "size=2g") == 0;
+    if (mounted)
+        return root;
+    std::string shared = "/dev/shm/corvane-crash-XXXXXX";
+    if (!::mkdtemp(shared.data())) {
+        std::printf("working on disk, slowly: no tmpfs to work in\n");
+        return root;
+    }
+    ::rmdir(root.c_str());
+    return shared;
 }
 
 void fail(Row& row, const std::string& where, const std::string& what) {
@@ -177,13 +191,12 @@ int main(int argc, char** argv) {
                      "[--no-full-disk]\n");
         return 2;
     }
-    const char* tmp = std::getenv("TMPDIR");
-    std::string root = std::string(tmp && *tmp ? tmp : "/tmp") + "/corvane-crash-XXXXXX";
-    if (!::mkdtemp(root.data())) {
-        std::perror("mkdtemp");
+    bool mounted = false;
+    const std::string root = workFolder(mounted);
+    if (root.empty()) {
+        std::perror("cannot make a folder to work in");
         return 1;
     }
-    workInMemory(root);
     std::vector<Row> rows;
     int failures = 0;
     bool found = false;
@@ -199,7 +212,8 @@ int main(int argc, char** argv) {
             failures += fullDisk(operation, states, base);
         std::fflush(stdout);
     }
-    ::umount2(root.c_str(), MNT_DETACH);
+    if (mounted)
+        ::umount2(root.c_str(), MNT_DETACH);
     std::error_code error;
     fs::remove_all(root, error);
     if (!found) {
