@@ -13,12 +13,16 @@ struct ChildEnd {
     bool exited = false;  // on its own, with exit status 0
     std::string message;  // what the operation told the user, when it got that far
     double seconds = 0;   // from the fork to the child's end
+    // From the fork to the first file made, written, renamed or removed in the watched folder.
+    std::optional<double> firstChange;
 };
 
 // Runs work in a forked child, which leaves through _exit() with what work returned sent back
 // through a pipe. With killAfter, the child is sent SIGKILL that many seconds after the fork.
-// The caller must have no threads: the child continues in a copy of one.
+// With watched, the first change to the files under it is timed. The caller must have no
+// threads: the child continues in a copy of one.
 ChildEnd runInChild(const std::function<std::string()>& work,
-                    std::optional<double> killAfter = std::nullopt);
+                    std::optional<double> killAfter = std::nullopt,
+                    const std::string& watched = {});
 
 }  // namespace corvane::crash

@@ -68,10 +68,13 @@ void checkEachFile(const CrashOperation& operation, const OperationStates& state
         const bool appended = found && old && fresh && !isOld && !isNew && isDatabaseFile(path) &&
                               wholeLinesAppended(*old, *fresh, *found);
         if (found && !old && !fresh) {
-            if (!leftOverAllowed(operation, path))
+            if (leftOverAllowed(operation, path))
+                check.midWrite = true;
+            else
                 check.failures.push_back("a file neither state has: " + path);
             continue;
         }
+        check.midWrite = check.midWrite || appended;
         if (!isOld && !isNew && !appended)
             check.failures.push_back(found ? "neither its old nor its new content: " + path
                                            : "missing: " + path);

@@ -23,6 +23,8 @@ enum class TrialState { Old, New, Between };
 
 struct TrialCheck {
     TrialState state = TrialState::Old;
+    // The kill caught a write in the act: it left a temporary file, or an append part done.
+    bool midWrite = false;
     std::vector<std::string> failures;  // "what: file"
 };
 
