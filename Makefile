@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test crash-test bench clean
 
 deps:
 	scripts/install-deps
@@ -26,6 +26,10 @@ test: build
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan --output-on-failure
+
+# Many more kills per operation than make test runs; takes a while.
+crash-test: build
+	$(BUILD_DIR)/crash_harness --trials 1000
 
 bench:
 	$(MAKE) build PRESET=release
