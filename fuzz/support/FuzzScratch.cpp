@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/FuzzScratch.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,11 +13,21 @@ namespace corvane::fuzz {
 
 namespace {
 
+// TMPDIR when set; otherwise memory when the system offers it, since the engines sync every file
+// they replace, which on a disk makes the targets that save files ten times slower.
+std::string baseFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    if (tmp && *tmp)
+        return tmp;
+    if (access("/dev/shm", W_OK | X_OK) == 0)
+        return "/dev/shm";
+    return "/tmp";
+}
+
 class ScratchFolder {
 public:
     ScratchFolder() {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/corvane-fuzz-XXXXXX";
+        std::string pattern = baseFolder() + "/corvane-fuzz-XXXXXX";
         if (!mkdtemp(pattern.data()))
             fail("cannot make the scratch folder");
         path_ = pattern;
