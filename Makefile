@@ -1,8 +1,10 @@
 # The two everyday commands: `make run` and `make test`.
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
+# How long `make fuzz` runs each fuzz target.
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test crash-test bench clean
+.PHONY: deps configure build run test crash-test bench fuzz fuzz-build fuzz-seeds clean
 
 deps:
 	scripts/install-deps
@@ -26,6 +28,8 @@ test: build
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan --output-on-failure
+	$(MAKE) fuzz-build
+	ctest --preset fuzz --output-on-failure
 
 # Many more kills per operation than make test runs; takes a while.
 crash-test: build
@@ -34,6 +38,19 @@ crash-test: build
 bench:
 	$(MAKE) build PRESET=release
 	@for b in build/release/bench_*; do echo "== $$b"; $$b; done
+
+# The fuzz targets under Clang's libFuzzer and the sanitizers; `make test` runs each over its seeds
+# and saved crashes once, `make fuzz` lets each search for FUZZ_SECONDS.
+fuzz-build: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzz
+
+# Writes fuzz/corpus again from the demo and the engines' writers.
+fuzz-seeds: build
+	$(BUILD_DIR)/fuzz-seeds $(BUILD_DIR)/demo-programs fuzz/corpus
 
 clean:
 	rm -rf build

@@ -45,7 +45,11 @@ std::string shortCharacters(std::u32string_view part, bool& lossy) {
 }  // namespace
 
 std::optional<std::string> fatShortName(std::string_view longName, const NameTaken& taken) {
-    const std::u32string name = decodeText(longName);
+    std::u32string name = decodeText(longName);
+    // A file name is not a text file: a leading byte-order mark is one of its characters (and
+    // not one FAT takes), not a marker to drop.
+    if (longName.starts_with("\xEF\xBB\xBF") && isValidUtf8(longName))
+        name.insert(name.begin(), U'\uFEFF');
     const std::u32string_view all(name);
     // The extension follows the last dot, unless that dot ends the name or only dots and blanks
     // come before it (".profile" has no extension).

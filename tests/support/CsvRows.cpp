@@ -3,47 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CsvRowReader.h"
+#include "tools/CsvRowBuilder.h"
+
 namespace corvane::test {
 
-// A backslash ending a value stands before the closing quote; that quote is told from an inner
-// one by what follows it (the next value's opening quote, or the end), since an inner quote is
-// never written bare.
 std::vector<std::string> parseCsvRow(std::string_view line) {
-    EXPECT_TRUE(line.ends_with("\r\n"));
-    line.remove_suffix(2);
-    std::vector<std::string> values;
-    size_t i = 0;
-    while (i < line.size()) {
-        if (line[i] != '"') {
-            ADD_FAILURE() << "no opening quote at " << i << " of " << line;
-            return values;
-        }
-        std::string value;
-        for (++i;; ++i) {
-            if (i >= line.size()) {
-                ADD_FAILURE() << "unterminated value in " << line;
-                return values;
-            }
-            const std::string_view rest = line.substr(i);
-            const bool escaped =
-                rest.starts_with("\\\"") && rest.size() > 2 && !rest.substr(2).starts_with(",\"");
-            if (escaped) {
-                value += '"';
-                ++i;
-            } else if (rest.starts_with('"')) {
-                break;
-            } else {
-                value += line[i];
-            }
-        }
-        values.push_back(value);
-        ++i;
-        if (i < line.size()) {
-            EXPECT_EQ(line[i], ',') << line;
-            ++i;
-        }
+    std::string problem;
+    std::optional<std::vector<std::string>> values = readCsvRow(line, kCsvColumnCount, problem);
+    if (!values) {
+        ADD_FAILURE() << problem << " in " << line;
+        return {};
     }
-    return values;
+    return *std::move(values);
 }
 
 std::vector<std::string> csvLines(std::string_view file) {

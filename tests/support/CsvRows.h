@@ -7,8 +7,9 @@
 
 namespace corvane::test {
 
-// Reads one row of the CSV export back: values in double quotes joined by ",", an inner quote
-// written as backslash and quote, the line ended by CR LF. A malformed row is a test failure.
+// Reads one row of the CSV export back into its 41 values: values in double quotes joined by ",",
+// an inner quote written as backslash and quote, the line ended by CR LF. A malformed row is a
+// test failure.
 std::vector<std::string> parseCsvRow(std::string_view line);
 
 // The lines of a whole file, each with its CR LF.

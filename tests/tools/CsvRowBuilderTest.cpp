@@ -185,3 +185,19 @@ TEST_F(CsvRowBuilderTest, EveryValueKeepsItsColumn) {
     EXPECT_EQ(values[22], odd.openMsxArguments);
     EXPECT_EQ(values[29], "Caf\xC3\xA9 \xE2\x82\xAC");
 }
+
+// A value ending in a quote and a comma is written as backslash, quote, comma before its closing
+// quote, which looks like a value ending in a backslash followed by the next one: only the rest
+// of the row tells them apart.
+TEST_F(CsvRowBuilderTest, ValuesEndingInQuoteAndCommaKeepTheirColumns) {
+    Game tricky;
+    tricky.name = "Say \"hi\",";
+    tricky.machine = "\\";
+    tricky.infoFile = "\",\",";
+    const std::vector<std::string> values = parseCsvRow(row(tricky, "x\","));
+    ASSERT_EQ(values.size(), size_t(kCsvColumnCount));
+    EXPECT_EQ(values[0], tricky.name);
+    EXPECT_EQ(values[1], "x\",");
+    EXPECT_EQ(values[4], tricky.infoFile);
+    EXPECT_EQ(values[5], tricky.machine);
+}

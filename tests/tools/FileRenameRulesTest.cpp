@@ -71,6 +71,14 @@ TEST(FatShortName, TakenTailsMoveOn) {
     EXPECT_EQ(fatShortName("Knightmare.rom", takenAmong(nine)), "KNIGH~11.ROM");
 }
 
+// A byte-order mark at the start of a file name is a character like any other non-ASCII one, so
+// the alias can never be the name of the file without it.
+TEST(FatShortName, LeadingByteOrderMarkIsPartOfTheName) {
+    EXPECT_EQ(fatShortName("\xEF\xBB\xBFgame.rom", kNothingTaken), "_GAME~1.ROM");
+    EXPECT_EQ(fatShortName("\xEF\xBB\xBF%", takenAmong({"%"})), "_%~1");
+    EXPECT_EQ(shortFormatName("\xEF\xBB\xBFgame.rom", takenAmong({"GAME.ROM"})), "_game~1.rom");
+}
+
 TEST(FileRenameRules, ShortFormatLowerCasesAndLeavesFittingNames) {
     EXPECT_EQ(shortFormatName("Knightmare.rom", kNothingTaken), "knight~1.rom");
     EXPECT_EQ(shortFormatName("Knightmare.rom", takenAmong({"KNIGHT~1.ROM"})), "knight~2.rom");
