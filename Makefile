@@ -46,7 +46,7 @@ fuzz-build: deps
 	cmake --build --preset fuzz
 
 fuzz: fuzz-build
-	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_RUNS=$(FUZZ_RUNS) FUZZ_ONLY="$(FUZZ_ONLY)" scripts/run-fuzz
 
 # Writes fuzz/corpus again from the demo and the engines' writers.
 fuzz-seeds: build
