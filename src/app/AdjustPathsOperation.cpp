@@ -40,7 +40,7 @@ AdjustPathsJob::AdjustPathsJob(AdjustPathsRequest request, std::string directory
       databases_(std::move(databases)) {}
 
 void AdjustPathsJob::run(Progress& progress) {
-    const DatabaseRewrite rewrite(directory_, lockWait_);
+    const ProfileFile rewrite(directory_, lockWait_);
     WholeDatabase whole(progress);
     for (const std::string& name : databases_) {
         if (progress.cancelled()) {
@@ -54,6 +54,9 @@ void AdjustPathsJob::run(Progress& progress) {
                 return AdjustRelativePaths(game, request_.current, request_.newFolder) > 0;
             },
             whole);
+        // A database deleted since the list was made has no paths left to adjust.
+        if (outcome.result == RewriteOutcome::Result::Missing)
+            continue;
         if (outcome.result != RewriteOutcome::Result::Done) {
             result_ = outcome.result;
             return;

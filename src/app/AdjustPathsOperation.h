@@ -7,7 +7,7 @@
 
 #include "app/ToolReport.h"
 #include "common/DirectoryLock.h"
-#include "tools/DatabaseRewrite.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 

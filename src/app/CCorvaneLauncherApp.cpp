@@ -8,8 +8,8 @@
 #include "common/Prompter.h"
 #include "media/MediumSize.h"
 #include "model/DatabaseName.h"
+#include "model/ProfileFile.h"
 #include "platform/Platform.h"
-#include "tools/FileRenameRun.h"
 
 namespace corvane {
 
@@ -121,11 +121,12 @@ void CCorvaneLauncherApp::loadSettings() {
     settings_ = startSettings(baseDirectory_, searchPath ? searchPath : "");
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
     languages_.setLanguage(settings_.languageId);
-    // Profiles of a rename run that was killed point at files renamed since; they follow them
-    // before any list is shown. Another writer at work now leaves it to the next rename run.
+    // What killed writers left is settled before any list is shown: a cut append, profiles of
+    // a rename run that point at files renamed since, temporary files. Another writer at work
+    // now leaves it to the next write, which settles its database first.
     const DirectoryLock lock(baseDirectory_, LockWait{std::chrono::milliseconds(0), {}});
     if (lock.held())
-        recoverInterruptedRenames(baseDirectory_);
+        ProfileFile::settleDirectory(baseDirectory_);
 }
 
 bool CCorvaneLauncherApp::applySettings(Settings settings) {

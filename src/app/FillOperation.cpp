@@ -8,12 +8,13 @@
 
 #include "app/NoticeKeys.h"
 #include "common/AtomicFile.h"
-#include "common/LineReader.h"
 #include "common/TextSource.h"
 #include "emulator/EmulatorDatabaseSet.h"
+#include "model/DatabaseFiles.h"
 #include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 #include "selection/Favorites.h"
 #include "tools/FillDetails.h"
 #include "tools/MediaWalk.h"
@@ -34,17 +35,12 @@ namespace {
 // A database's profiles; none when it exists but could not be read whole, since a database read
 // only in part would let its unread media in a second time.
 std::optional<std::vector<Game>> readWhole(const std::string& path) {
-    LineReader reader(path);
-    if (!reader.isOpen() && !reader.missing())
-        return std::nullopt;
     std::vector<Game> profiles;
-    std::string line;
-    while (reader.isOpen() && reader.next(line)) {
-        if (line.empty())
-            continue;
-        profiles.emplace_back().FromLine(line);
-    }
-    if (reader.failed())
+    const ReadResult read = forEachProfile(path, [&profiles](const ProfileLine& line) {
+        profiles.emplace_back().FromLine(line.bytes);
+        return true;
+    });
+    if (read == ReadResult::Unreadable)
         return std::nullopt;
     return profiles;
 }
@@ -72,13 +68,17 @@ OperationResult FillJob::write(DatabaseFill& fill) {
     const DirectoryLock lock = lockDirectory();
     if (!lock.held())
         return lockFailure(lock, OperationResult::FileError);
+    if (!ProfileFile::settle(path_))
+        return OperationResult::FileError;
     if (appends()) {
         // Another program may have written the database since the scan began.
         const std::optional<std::vector<Game>> held = readWhole(path_);
         if (!held)
             return OperationResult::FileError;
         fill.settle(scan_, *held);
-        return appendLines(path_, scan_.lines) ? OperationResult::Done : OperationResult::FileError;
+        return ProfileFile(directory_, lockWait_).append(path_, scan_.lines)
+                   ? OperationResult::Done
+                   : OperationResult::FileError;
     }
     // A new database never takes the place of a file that appeared meanwhile.
     AtomicFileWriter out(path_, request_.target == FillTarget::New
@@ -93,14 +93,12 @@ void FillJob::run(Progress& progress) {
     // Its own view of the base directory: nothing of the owner's crosses to this thread.
     NoticeKeys notices;
     if (request_.target == FillTarget::Existing && request_.backup) {
-        DatabaseStore store(directory_, notices, notices);
-        store.setLockWait(lockWait_);
         const DirectoryLock lock = lockDirectory();
         if (!lock.held()) {
             result_ = lockFailure(lock, OperationResult::BackupFailed);
             return;
         }
-        if (store.backupDatabase(request_.databaseName) == BackupResult::Failed) {
+        if (backupDatabaseFile(directory_, request_.databaseName) == BackupResult::Failed) {
             result_ = OperationResult::BackupFailed;
             return;
         }

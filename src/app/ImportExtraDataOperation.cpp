@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ImportExtraDataOperation.h"
 
+#include "app/RewriteResult.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -8,25 +10,6 @@
 #include "model/DatabaseStore.h"
 
 namespace corvane {
-
-namespace {
-
-OperationResult resultOf(RewriteOutcome::Result result) {
-    switch (result) {
-        case RewriteOutcome::Result::Done:
-        case RewriteOutcome::Result::Stopped:
-            return OperationResult::Done;
-        case RewriteOutcome::Result::FileError:
-            break;
-        case RewriteOutcome::Result::BackupFailed:
-            return OperationResult::BackupFailed;
-        case RewriteOutcome::Result::Busy:
-            return OperationResult::Busy;
-    }
-    return OperationResult::FileError;
-}
-
-}  // namespace
 
 ImportExtraDataJob::ImportExtraDataJob(ExtraDataImportRequest request,
                                        std::vector<std::string> databases, std::string directory,
@@ -45,7 +28,7 @@ void ImportExtraDataJob::run(Progress& progress) {
         return;
     }
     outcome_ = handler.Import(request_, databases_, lockWait_, known_, progress);
-    result_ = resultOf(outcome_.result);
+    result_ = rewriteResult(outcome_.result);
 }
 
 ImportExtraDataOperation::ImportExtraDataOperation(DatabaseStore& store, Sha1Cache& cache,

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/OperationResult.h"
-#include "tools/DatabaseRewrite.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 
@@ -18,6 +18,7 @@ inline OperationResult rewriteResult(RewriteOutcome::Result result) {
         case RewriteOutcome::Result::Busy:
             return OperationResult::Busy;
         case RewriteOutcome::Result::FileError:
+        case RewriteOutcome::Result::Missing:
             break;
     }
     return OperationResult::FileError;

@@ -46,7 +46,7 @@ void SetMachineJob::run(Progress& progress) {
     }
     const SetMachineHandler handler(request_.options, usableMachines_, extraData);
     CancelCheck cancel(progress);
-    const DatabaseRewrite rewrite(directory_, lockWait_);
+    const ProfileFile rewrite(directory_, lockWait_);
     outcome_ = rewrite.rewrite(
         request_.databaseName, request_.backup,
         [&](Game& game) { return handler.SetMachine(game, [&] { return sha1Of(game, cancel); }); },

@@ -9,7 +9,7 @@
 #include "app/ToolReport.h"
 #include "common/DirectoryLock.h"
 #include "media/Sha1Cache.h"
-#include "tools/DatabaseRewrite.h"
+#include "model/ProfileFile.h"
 #include "tools/SetMachineOptions.h"
 
 namespace corvane {

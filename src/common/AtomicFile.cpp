@@ -2,9 +2,11 @@
 #include "common/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <vector>
@@ -89,9 +91,16 @@ bool rollBack(int fd, const std::string& path, bool created, off_t oldSize) {
 
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string path, Publish publish) : publish_(publish) {
+AtomicFileWriter::AtomicFileWriter(std::string path, Publish publish, Temporary temporary)
+    : publish_(publish) {
     target_ = publish == Publish::Replace ? followLinks(path) : std::move(path);
-    tmpPath_ = target_ + ".tmp";
+    if (temporary == Temporary::Private) {
+        static std::atomic<unsigned> serial{0};
+        tmpPath_ =
+            target_ + "." + std::to_string(::getpid()) + "-" + std::to_string(++serial) + ".tmp";
+    } else {
+        tmpPath_ = target_ + ".tmp";
+    }
     open();
 }
 
@@ -112,6 +121,8 @@ void AtomicFileWriter::open() {
                           S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
     if (fd < 0)
         return;
+    // Held until the descriptor closes, by commit, abandon or the process's end.
+    ::flock(fd, LOCK_EX | LOCK_NB);
     file_ = ::fdopen(fd, "wb");
     if (!file_) {
         ::close(fd);
@@ -170,6 +181,18 @@ bool AtomicFileWriter::commit() {
     }
     syncFolder(target_);
     return true;
+}
+
+bool removeIfAbandoned(const std::string& temporaryPath) {
+    const int fd = ::open(temporaryPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    const bool abandoned =
+        ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool removed = abandoned && ::unlink(temporaryPath.c_str()) == 0;
+    ::close(fd);
+    return removed;
 }
 
 bool replaceFileContent(const std::string& path, std::string_view content) {

@@ -10,6 +10,8 @@ namespace corvane {
 
 // Writes a file without ever leaving it truncated or missing: the new content goes to a
 // temporary file beside it (its name + ".tmp"), is flushed to disk and then renamed into place.
+// The temporary file stays locked (flock) while it is written, so that a clean-up can tell one
+// a killed writer left behind from one still being written.
 // Until commit() succeeds the original is untouched; an abandoned writer removes its temporary
 // file. A symbolic link is followed, so the file it points to is the one replaced, and the
 // replacement keeps that file's permission bits. Anything but a regular file is never replaced.
@@ -20,7 +22,13 @@ public:
         CreateNew,  // only where nothing of that name exists: commit() fails rather than replace
     };
 
-    explicit AtomicFileWriter(std::string path, Publish publish = Publish::Replace);
+    enum class Temporary {
+        Shared,   // name + ".tmp": for writers that hold the base directory's lock
+        Private,  // a name of this writer's own, for a file written before the lock is taken
+    };
+
+    explicit AtomicFileWriter(std::string path, Publish publish = Publish::Replace,
+                              Temporary temporary = Temporary::Shared);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -52,6 +60,10 @@ bool replaceFileContent(const std::string& path, std::string_view content);
 // was, when any step failed.
 bool copyRegularFile(const std::string& source, const std::string& target,
                      AtomicFileWriter::Publish publish);
+
+// A temporary file of a writer (its name + ".tmp", or a private one, name + "." + anything +
+// ".tmp") that no live writer holds: one a kill left behind. True when the file was removed.
+bool removeIfAbandoned(const std::string& temporaryPath);
 
 // Renames within one file system, failing instead of replacing a file that has the new name.
 bool renameWithoutReplacing(const std::string& from, const std::string& to);

@@ -58,25 +58,41 @@ bool LineReader::next(std::string& line) {
         return false;
     size_t scanFrom = begin_;
     for (;;) {
-        const char* start = buffer_.data() + scanFrom;
-        const void* nl = std::memchr(start, '\n', end_ - scanFrom);
-        if (nl) {
-            const size_t pos = static_cast<const char*>(nl) - buffer_.data();
-            size_t len = pos - begin_;
-            if (len > 0 && buffer_[begin_ + len - 1] == '\r')
-                --len;
-            line.assign(buffer_.data() + begin_, len);
-            begin_ = pos + 1;
+        const char* data = buffer_.data();
+        const char* start = data + scanFrom;
+        const char* stop = data + end_;
+        // Stops at the first CR or LF; memchr for LF keeps the common case fast.
+        const char* nl = static_cast<const char*>(std::memchr(start, '\n', stop - start));
+        const char* cr =
+            static_cast<const char*>(std::memchr(start, '\r', (nl ? nl : stop) - start));
+        const char* lineEnd = cr ? cr : nl;
+        if (lineEnd) {
+            size_t pos = lineEnd - data;
+            // A CR as the last byte read may be the first half of a CR LF.
+            if (cr && pos + 1 == end_ && !eof_) {
+                const size_t crOffset = pos - begin_;
+                const bool more = refill();
+                // The refill moved the unread bytes to the front of the buffer.
+                pos = begin_ + crOffset;
+                if (more) {
+                    scanFrom = pos;
+                    continue;
+                }
+                if (failed_)
+                    return false;
+            }
+            line.assign(buffer_.data() + begin_, pos - begin_);
+            size_t after = pos + 1;
+            if (cr && after < end_ && buffer_[after] == '\n')
+                ++after;
+            begin_ = after;
             return true;
         }
         const size_t scanned = end_ - begin_;
         if (!refill()) {
-            if (begin_ == end_)
+            if (begin_ == end_ || failed_)
                 return false;
-            size_t len = end_ - begin_;
-            if (buffer_[begin_ + len - 1] == '\r')
-                --len;
-            line.assign(buffer_.data() + begin_, len);
+            line.assign(buffer_.data() + begin_, end_ - begin_);
             begin_ = end_;
             return true;
         }

@@ -7,7 +7,8 @@
 
 namespace corvane {
 
-// Reads a text file line by line, whole lines of any length, accepting LF and CR LF.
+// Reads a text file line by line, whole lines of any length, accepting CR LF, LF and a lone CR
+// as line ends, so that no two lines are ever read as one.
 // A last line without a line end is still a line. Only regular files are opened.
 class LineReader {
 public:

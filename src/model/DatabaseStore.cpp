@@ -9,51 +9,20 @@
 
 #include "common/AtomicFile.h"
 #include "common/DirectoryListing.h"
-#include "common/LineReader.h"
 #include "common/Path.h"
 #include "common/Prompter.h"
 #include "common/TextSource.h"
 #include "model/CParseIt.h"
+#include "model/DatabaseFiles.h"
 #include "model/DatabaseName.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 
 namespace {
 
 constexpr std::string_view kDbSuffix = ".db";
-
-// Every operation opens name + ".db", so only that exact extension makes a database file: where
-// letter case matters, Games.DB is not the file a save or a delete of Games would touch.
-bool hasDatabaseSuffix(std::string_view file) {
-    return file.size() > kDbSuffix.size() && file.ends_with(kDbSuffix);
-}
-
-// Regular files of dir with the database extension, in the shared listing order. Folders, pipes
-// and devices are no databases: a reader would fail or wait forever on them.
-std::vector<std::string> databaseFilesIn(const std::string& dir) {
-    std::vector<std::string> names = listRegularFiles(dir).value_or(std::vector<std::string>{});
-    std::erase_if(names, [](const std::string& name) { return !hasDatabaseSuffix(name); });
-    return names;
-}
-
-// The n of name_n.db, or nothing for any other file name.
-std::optional<long> backupNumber(std::string_view file, std::string_view name) {
-    if (!file.starts_with(name) || file.size() <= name.size() + 1 + kDbSuffix.size())
-        return {};
-    if (file[name.size()] != '_')
-        return {};
-    std::string_view digits =
-        file.substr(name.size() + 1, file.size() - name.size() - 1 - kDbSuffix.size());
-    if (!hasDatabaseSuffix(file))
-        return {};
-    if (digits.empty() || digits.size() > kBackupNumberDigits)
-        return {};
-    for (char c : digits)
-        if (c < '0' || c > '9')
-            return {};
-    return parseLeadingInteger(digits);
-}
 
 StoreError lockError(const DirectoryLock& lock) {
     return lock.busy() ? StoreError::Busy : StoreError::FileIo;
@@ -97,12 +66,11 @@ std::vector<std::string> DatabaseStore::databaseNames() {
 
 namespace {
 int countLines(const std::string& path) {
-    LineReader reader(path);
     int count = 0;
-    std::string line;
-    while (reader.next(line))
-        if (!line.empty())
-            ++count;
+    forEachProfile(path, [&count](const ProfileLine&) {
+        ++count;
+        return true;
+    });
     return count;
 }
 }  // namespace
@@ -120,14 +88,10 @@ int DatabaseStore::countAllProfiles() {
 
 std::vector<Game> DatabaseStore::readProfiles(const std::string& path) {
     std::vector<Game> games;
-    // Records are large; growing the vector step by step would move every one several times.
-    const int expected = countLines(path);
-    games.reserve(static_cast<size_t>(expected));
-    LineReader reader(path);
-    std::string line;
-    while (reader.next(line))
-        if (!line.empty())
-            games.emplace_back().FromLine(line);
+    forEachProfile(path, [&games](const ProfileLine& line) {
+        games.emplace_back().FromLine(line.bytes);
+        return true;
+    });
     return games;
 }
 
@@ -149,23 +113,21 @@ CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {
 
 bool DatabaseStore::rewriteWithout(const std::string& path, const std::vector<std::string>& names,
                                    const std::string* appendedLine) {
-    LineReader reader(path);
-    if (!reader.isOpen())
+    if (!ProfileFile::settle(path))
         return false;
     AtomicFileWriter out(path);
     if (!out.isOpen())
         return false;
     // A set keeps removing thousands of selected profiles from a large file linear.
     const std::unordered_set<std::string_view> drop(names.begin(), names.end());
-    std::string line;
-    while (reader.next(line)) {
-        if (line.empty() || drop.contains(profileNameOfLine(line)))
-            continue;
-        out.writeLine(line);
-    }
+    const ReadResult read = forEachProfile(path, [&](const ProfileLine& line) {
+        if (!drop.contains(line.name()))
+            out.writeLine(line.bytes);
+        return true;
+    });
     if (appendedLine)
         out.writeLine(*appendedLine);
-    return !reader.failed() && out.commit();
+    return read == ReadResult::Done && out.commit();
 }
 
 bool DatabaseStore::removeProfiles(const std::string& databasePath,
@@ -221,19 +183,14 @@ namespace {
 // Whether a profile of that name is in the file (not when there is no file); nothing when the
 // file exists but cannot be read to its end.
 std::optional<bool> containsProfile(const std::string& path, const std::string& name) {
-    LineReader reader(path);
-    if (!reader.isOpen()) {
-        if (reader.missing())
-            return false;
+    bool found = false;
+    const ReadResult read = forEachProfile(path, [&](const ProfileLine& line) {
+        found = line.name() == name;
+        return !found;
+    });
+    if (read == ReadResult::Unreadable)
         return std::nullopt;
-    }
-    std::string line;
-    while (reader.next(line))
-        if (!line.empty() && profileNameOfLine(line) == name)
-            return true;
-    if (reader.failed())
-        return std::nullopt;
-    return false;
+    return found;
 }
 }  // namespace
 
@@ -246,6 +203,8 @@ SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& data
     lock.emplace(dir_, lockWait_);
     if (!lock->held())
         return {SaveResult::NotWritten, lockError(*lock)};
+    if (!ProfileFile::settle(databasePath))
+        return kFileError;
     if (editingName) {
         if (game.name != *editingName) {
             const std::optional<bool> taken = containsProfile(databasePath, game.name);
@@ -278,7 +237,7 @@ SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& data
             return kFileError;
         return {answer};
     }
-    if (!appendLines(databasePath, {&line, 1}))
+    if (!ProfileFile(dir_, lockWait_).append(databasePath, {&line, 1}))
         return kFileError;
     return {SaveResult::Written};
 }
@@ -317,24 +276,7 @@ BackupResult DatabaseStore::backupDatabase(const std::string& name) {
     const DirectoryLock lock = lockDirectory();
     if (!lock.held())
         return BackupResult::Failed;
-    const std::string dbFile = name + std::string(kDbSuffix);
-    const std::vector<std::string> databases = databaseFilesIn(dir_);
-    if (std::find(databases.begin(), databases.end(), dbFile) == databases.end())
-        return BackupResult::NoDatabase;
-    // Every entry counts for the number, whatever it is, so no existing name is ever chosen.
-    long next = 0;
-    for (const std::string& file : listDirectory(dir_).value_or(std::vector<std::string>{}))
-        if (auto n = backupNumber(file, name); n && *n >= next)
-            next = *n + 1;
-    // A longer number would make a file that no count, delete or restore takes for a backup.
-    if (next > kLargestBackupNumber)
-        return BackupResult::Failed;
-    // Written beside its final name and only then given it, never over an existing file, so a
-    // failure at any point leaves no half database for a later restore to bring back.
-    const std::string target = joinPath(dir_, name + "_" + std::to_string(next) + ".db");
-    if (!copyRegularFile(joinPath(dir_, dbFile), target, AtomicFileWriter::Publish::CreateNew))
-        return BackupResult::Failed;
-    return BackupResult::Done;
+    return backupDatabaseFile(dir_, name);
 }
 
 FileResult DatabaseStore::restoreDatabase(const std::string& name) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/DirectoryLock.h"
+#include "model/DatabaseFiles.h"
 
 namespace corvane {
 
@@ -24,11 +25,6 @@ enum class SaveResult {
     Cancel = 5
 };
 enum class AnswerToAll { None, YesToAll, NoToAll };
-enum class BackupResult {
-    NoDatabase,  // nothing to back up
-    Done,
-    Failed,  // no backup file was left behind
-};
 // Why an operation wrote nothing, where no answer of the user explains it. The store tells no
 // one: its callers decide what the user reads.
 enum class StoreError {

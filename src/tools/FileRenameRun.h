@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/RenameJournal.h"
 #include "tools/FileRenamePlan.h"
 
 namespace corvane {
@@ -14,9 +15,14 @@ using RenameFile = std::function<bool(const std::string& from, const std::string
 
 enum class RenameRunResult {
     Done,
-    JournalFailed,   // nothing was renamed
-    DatabaseFailed,  // files were renamed; the journal stays for the next run to complete
+    JournalFailed,  // nothing was renamed
+    // The database could not follow: the renames were undone (done is all false then), or,
+    // where even that failed, the journal stays for the next writer to complete.
+    DatabaseFailed,
 };
+
+// The journal's form of a plan.
+RenameJournal::Moves movesOf(const std::vector<PlannedRename>& renames);
 
 // Carries out a plan for the database so that a kill at any moment leaves every profile
 // pointing at an existing file once recoverRenames has run: the journal is written first, then

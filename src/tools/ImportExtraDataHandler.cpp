@@ -323,7 +323,7 @@ ExtraDataImportOutcome ImportExtraDataHandler::Import(const ExtraDataImportReque
     if (request.profiles)
         selected.insert(request.profiles->begin(), request.profiles->end());
     RunProgress run(progress, total);
-    const DatabaseRewrite rewrite(baseDirectory_, lockWait);
+    const ProfileFile rewrite(baseDirectory_, lockWait);
     for (size_t i = 0; i < databases.size(); ++i) {
         if (!stamps[i])
             continue;  // gone since the list was made: nothing of it to change
@@ -339,6 +339,8 @@ ExtraDataImportOutcome ImportExtraDataHandler::Import(const ExtraDataImportReque
             return record != nullptr && ImportIntoProfile(game, *record, request.options);
         };
         const RewriteOutcome done = rewrite.rewrite(name, request.backup, change, run);
+        if (done.result == Result::Missing)
+            continue;  // deleted meanwhile
         outcome.result = done.result;
         if (done.result != Result::Done && done.result != Result::Stopped)
             return outcome;

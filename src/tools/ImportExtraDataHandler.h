@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/DirectoryLock.h"
-#include "tools/DatabaseRewrite.h"
+#include "model/ProfileFile.h"
 #include "tools/ExtraDataImportRequest.h"
 
 namespace corvane {

@@ -90,9 +90,9 @@ TEST_F(AdjustPathsOperationTest, AFailureOrCancelLeavesEachDatabaseDoneOrUntouch
     ASSERT_EQ(request.current, "/old/media/");
 
     // B cannot be rewritten: A stays done, B and C untouched, and the user learns which is done.
-    block("B.db.tmp");
+    block("B.db.appending");
     ToolReport report = run(request, *std::make_unique<NoProgress>());
-    unblock("B.db.tmp");
+    unblock("B.db.appending");
     EXPECT_EQ(report.result, OperationResult::FileError);
     EXPECT_EQ(report.notices, List{"M_PATHS_ADJUSTED_INA"});
     EXPECT_EQ(paths("A")[49], "/new/x.rom ");

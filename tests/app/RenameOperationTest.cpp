@@ -5,8 +5,8 @@
 #include "app/RenameOperation.h"
 #include "common/Path.h"
 #include "common/Progress.h"
+#include "model/RenameJournal.h"
 #include "support/FakeEmulator.h"
-#include "tools/RenameJournal.h"
 
 #include "OperationsFixture.h"
 
@@ -123,8 +123,8 @@ TEST_F(RenameOperationTest, AnEarlierRunCutShortIsCompletedFirstAndRequestsAreCh
     writeDatabase({profile("Known", "abc.rom"), profile("Other", "empty.rom")});
     // A run killed after its first rename: the journal and one file moved, the database not.
     ASSERT_TRUE(RenameJournal(dir.file("games.db"))
-                    .write({{dir.file("abc.rom"), dir.file("Known.rom"), 0},
-                            {dir.file("empty.rom"), dir.file("Other.rom"), 1}}));
+                    .write({{dir.file("abc.rom"), dir.file("Known.rom")},
+                            {dir.file("empty.rom"), dir.file("Other.rom")}}));
     ASSERT_TRUE(renameWithoutReplacing(dir.file("abc.rom"), dir.file("Known.rom")));
     const RenameJob job = run(RenameRule::ShortFormat);
     // The profile followed the file moved before the kill, and this run took it on from there.
@@ -144,8 +144,8 @@ TEST_F(RenameOperationTest, AnEarlierRunCutShortIsCompletedFirstAndRequestsAreCh
 
 TEST_F(RenameOperationTest, TheLauncherStartCompletesARunThatWasKilled) {
     writeDatabase({profile("Known", "abc.rom")});
-    ASSERT_TRUE(RenameJournal(dir.file("games.db"))
-                    .write({{dir.file("abc.rom"), dir.file("Known.rom"), 0}}));
+    ASSERT_TRUE(
+        RenameJournal(dir.file("games.db")).write({{dir.file("abc.rom"), dir.file("Known.rom")}}));
     ASSERT_TRUE(renameWithoutReplacing(dir.file("abc.rom"), dir.file("Known.rom")));
     CCorvaneLauncherApp app(dir.path(), prompter);
     app.loadSettings();

@@ -29,6 +29,12 @@ TEST(LineReaderTest, ReadsWholeLinesWithAnyLineEnd) {
     EXPECT_EQ(readLines(path), (std::vector<std::string>{"one", "two", "", "", longLine, "last"}));
     EXPECT_TRUE(readLines(dir.write("empty.db", "")).empty());
     EXPECT_EQ(readLines(dir.write("cr.db", "a\r")), (std::vector<std::string>{"a"}));
+    // Lone CRs and mixed ends never join two lines; a CR LF split between two reads is one end.
+    EXPECT_EQ(readLines(dir.write("mixed.db", "a\rb\r\nc\nd\r\re")),
+              (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+    const std::string edge(65535, 'y');
+    EXPECT_EQ(readLines(dir.write("edge.db", edge + "\r\nz")),
+              (std::vector<std::string>{edge, "z"}));
     EXPECT_FALSE(LineReader(dir.file("missing")).isOpen());
 }
 

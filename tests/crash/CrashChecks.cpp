@@ -9,8 +9,8 @@
 #include "crash/CrashSession.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/RenameJournal.h"
 #include "support/ScriptedPrompter.h"
-#include "tools/RenameJournal.h"
 
 namespace corvane::crash {
 

@@ -8,9 +8,9 @@
 #include "common/Progress.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/RenameJournal.h"
 #include "support/TempDir.h"
 #include "tools/FileRenameRun.h"
-#include "tools/RenameJournal.h"
 
 using namespace corvane;
 using namespace corvane::test;
@@ -133,14 +133,14 @@ TEST(FileRenameRun, RecoveryAfterACompleteRunOrAFailedRenameChangesNothingMore) 
     EXPECT_EQ(DatabaseStore::readProfiles(database)[0].slot1File, dir.file("Alpha.rom"));
 
     // Killed after the database was written but before the journal went: nothing more to do.
-    ASSERT_TRUE(RenameJournal(database).write(renames));
+    ASSERT_TRUE(RenameJournal(database).write(movesOf(renames)));
     EXPECT_EQ(recoverRenames(database), RecoveryResult::Completed);
     EXPECT_EQ(readFile(database), written);
 
     // Every database's journal is found from the base directory; an unreadable one is kept.
     dir.write("other.db", "");
     dir.write("other.db.renames", "not a journal\r\n");
-    ASSERT_TRUE(RenameJournal(database).write(renames));
+    ASSERT_TRUE(RenameJournal(database).write(movesOf(renames)));
     EXPECT_FALSE(recoverInterruptedRenames(dir.path()));
     EXPECT_FALSE(RenameJournal(database).exists());
     EXPECT_TRUE(RenameJournal(dir.file("other.db")).exists());

@@ -155,20 +155,16 @@ TEST(ImportExtraData, IdsOutsideTheSitesRangeGetNoIdOrLink) {
 
 TEST(ImportExtraData, ScreenshotPathsThatWouldBreakADatabaseLineAreNotSet) {
     TempDir dir;
-    const std::string records = record("5", "1,0,0,x|y", sha('a')) +
-                                record("6", "1,0,0,p\rq", sha('b')) +
-                                record("7", "1,0,0,_s", sha('c'));
+    const std::string records =
+        record("5", "1,0,0,x|y", sha('a')) + record("7", "1,0,0,_s", sha('c'));
     dir.write("extra-data.dat", records);
     dir.write("extra-screenshots/5ax|y.png", "png");
-    dir.write("extra-screenshots/6ap\rq.png", "png");
     dir.write("extra-screenshots/7a_s.png", "png");
     const ImportExtraDataHandler handler(dir.path(), true);
-    for (char d : {'a', 'b'}) {
-        Game game;
-        ASSERT_TRUE(handler.ApplyToNewProfile(game, sha(d)));
-        EXPECT_EQ(game.image1, "") << d;
-        EXPECT_EQ(game.image2, "") << d;
-    }
+    Game barred;
+    ASSERT_TRUE(handler.ApplyToNewProfile(barred, sha('a')));
+    EXPECT_EQ(barred.image1, "");
+    EXPECT_EQ(barred.image2, "");
     Game suffixed;
     handler.ApplyToNewProfile(suffixed, sha('c'));
     EXPECT_EQ(suffixed.image1, joinPath(dir.path(), "extra-screenshots/7a_s.png"));

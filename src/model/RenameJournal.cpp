@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/RenameJournal.h"
+#include "model/RenameJournal.h"
 
 #include <unistd.h>
 
@@ -24,13 +24,13 @@ bool RenameJournal::exists() const {
     return fileExists(path_);
 }
 
-bool RenameJournal::write(const std::vector<PlannedRename>& renames) const {
+bool RenameJournal::write(const std::vector<Move>& renames) const {
     // Paths come from database lines, so none holds a line end.
     AtomicFileWriter out(path_);
     out.writeLine(kHeader);
-    for (const PlannedRename& rename : renames) {
-        out.writeLine(rename.from);
-        out.writeLine(rename.to);
+    for (const auto& [from, to] : renames) {
+        out.writeLine(from);
+        out.writeLine(to);
     }
     out.writeLine(kEnd);
     return out.commit();

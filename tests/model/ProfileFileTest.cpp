@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/DatabaseRewrite.h"
+#include "model/ProfileFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -41,18 +43,18 @@ bool toTurbo(Game& game) {
     return true;
 }
 
-class DatabaseRewriteTest : public ::testing::Test {
+class ProfileFileTest : public ::testing::Test {
 protected:
-    DatabaseRewriteTest() : rewrite(dir.path(), LockWait{std::chrono::milliseconds(50), {}}) {}
+    ProfileFileTest() : rewrite(dir.path(), LockWait{std::chrono::milliseconds(50), {}}) {}
 
     TempDir dir;
-    DatabaseRewrite rewrite;
+    ProfileFile rewrite;
     ScriptedProgress progress;
 };
 
 }  // namespace
 
-TEST_F(DatabaseRewriteTest, ChangesProfilesDropsEmptyLinesAndKeepsOthersByteForByte) {
+TEST_F(ProfileFileTest, ChangesProfilesDropsEmptyLinesAndKeepsOthersByteForByte) {
     // A line the change leaves alone keeps even what a rewrite of it would not (LF, fewer fields).
     const std::string kept = "Keep|odd|fields";
     const std::string db = dir.write("Games.db", "\r\n" + profileLine("A", "MSX2") + "\r\n\n" +
@@ -68,12 +70,31 @@ TEST_F(DatabaseRewriteTest, ChangesProfilesDropsEmptyLinesAndKeepsOthersByteForB
     EXPECT_FALSE(std::filesystem::exists(dir.file("Games_0.db")));
     EXPECT_FALSE(std::filesystem::exists(db + ".tmp"));
 
-    // A database that is not there is an I/O error and creates nothing.
-    EXPECT_EQ(rewrite.rewrite("None", false, toTurbo, progress).result, Result::FileError);
+    // A database that is not there is told apart from one that cannot be read; neither is made.
+    EXPECT_EQ(rewrite.rewrite("None", false, toTurbo, progress).result, Result::Missing);
     EXPECT_FALSE(std::filesystem::exists(dir.file("None.db")));
+    std::filesystem::create_directory(dir.file("Folder.db"));
+    EXPECT_EQ(rewrite.rewrite("Folder", false, toTurbo, progress).result, Result::FileError);
+    const auto visitAll = [](const ProfileLine&) { return true; };
+    EXPECT_EQ(forEachProfile(dir.file("None.db"), visitAll), ReadResult::Missing);
+    EXPECT_EQ(forEachProfile(dir.file("Folder.db"), visitAll), ReadResult::Unreadable);
+
+    // Lone CRs and mixed line ends never merge two profiles into one.
+    dir.write("Cr.db", profileLine("A", "") + "\r" + profileLine("B", "") + "\r\n" +
+                           profileLine("C", "") + "\n" + profileLine("D", "") + "\r");
+    const RewriteOutcome cr = rewrite.rewrite("Cr", false, toTurbo, progress);
+    EXPECT_EQ(cr.changed, 4);
+    std::vector<std::string> names;
+    EXPECT_EQ(forEachProfile(dir.file("Cr.db"),
+                             [&](const ProfileLine& line) {
+                                 names.emplace_back(line.name());
+                                 return line.profile().machine == "Turbo";
+                             }),
+              ReadResult::Done);
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "B", "C", "D"}));
 }
 
-TEST_F(DatabaseRewriteTest, CancelHalfWayKeepsEveryProfile) {
+TEST_F(ProfileFileTest, CancelHalfWayKeepsEveryProfile) {
     std::string content;
     for (int i = 0; i < 200; ++i)
         content += profileLine("P" + std::to_string(i), "Old") + "\r\n";
@@ -99,7 +120,7 @@ TEST_F(DatabaseRewriteTest, CancelHalfWayKeepsEveryProfile) {
     }
 }
 
-TEST_F(DatabaseRewriteTest, AFailedWriteOrBackupLeavesTheDatabaseAsItWas) {
+TEST_F(ProfileFileTest, AFailedWriteOrBackupLeavesTheDatabaseAsItWas) {
     std::string content = "\r\n";
     for (int i = 0; i < 100; ++i)
         content += profileLine("P" + std::to_string(i), "Old") + "\r\n";
@@ -118,7 +139,7 @@ TEST_F(DatabaseRewriteTest, AFailedWriteOrBackupLeavesTheDatabaseAsItWas) {
     }
 }
 
-TEST_F(DatabaseRewriteTest, BacksUpWhatItReplacesAndNeverWhatAnotherWriterChanged) {
+TEST_F(ProfileFileTest, BacksUpWhatItReplacesAndNeverWhatAnotherWriterChanged) {
     const std::string content = profileLine("A", "Old") + "\r\n";
     const std::string db = dir.write("Games.db", content);
     dir.write("Games_0.db", "older backup\r\n");
@@ -126,23 +147,62 @@ TEST_F(DatabaseRewriteTest, BacksUpWhatItReplacesAndNeverWhatAnotherWriterChange
     EXPECT_EQ(readFile(dir.file("Games_1.db")), content);
     EXPECT_EQ(readFile(db), profileLine("A", "Turbo") + "\r\n");
 
-    // A profile added while the change ran is not lost to the rewrite: nothing is written.
+    // A profile added while the change ran is not lost to the rewrite: the file as it is then
+    // is changed again, and the backup holds what was replaced.
     const std::string before = readFile(db);
+    bool added = false;
     const RewriteOutcome outcome = rewrite.rewrite(
         "Games", true,
         [&](Game& game) {
-            const std::vector<std::string> added{profileLine("New", "Old")};
-            if (game.name == "A")
-                appendLines(db, added);
+            // Another program appends while this one changes its first profile.
+            if (!added) {
+                const pid_t writer = ::fork();
+                if (writer == 0) {
+                    const std::vector<std::string> line{profileLine("New", "Old")};
+                    ::_exit(appendLines(db, line) ? 0 : 1);
+                }
+                int status = 1;
+                added = ::waitpid(writer, &status, 0) == writer && status == 0;
+            }
             return toTurbo(game);
         },
         progress);
-    EXPECT_EQ(outcome.result, Result::Busy);
-    EXPECT_EQ(readFile(db), before + profileLine("New", "Old") + "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("Games_2.db")));
+    EXPECT_EQ(outcome.result, Result::Done);
+    EXPECT_EQ(outcome.profiles, 2);
+    EXPECT_EQ(readFile(db),
+              profileLine("A", "Turbo") + "\r\n" + profileLine("New", "Turbo") + "\r\n");
+    EXPECT_EQ(readFile(dir.file("Games_2.db")), before + profileLine("New", "Old") + "\r\n");
 
-    // Nor while another program holds the base directory.
+    // Nothing is written while another program holds the base directory.
+    const std::string held = readFile(db);
     const corvane::test::LockingProcess other(dir.path());
     EXPECT_EQ(rewrite.rewrite("Games", false, toTurbo, progress).result, Result::Busy);
-    EXPECT_EQ(readFile(db), before + profileLine("New", "Old") + "\r\n");
+    EXPECT_EQ(readFile(db), held);
+}
+
+TEST_F(ProfileFileTest, WhatAKilledWriterLeftIsSettledBeforeTheNextWrite) {
+    // An append killed half-way: its journal says how long the file was.
+    const std::string whole = profileLine("A", "Old") + "\r\n";
+    const std::string db = dir.write("Games.db", whole + profileLine("Torn", "Old").substr(0, 9));
+    dir.write("Games.db.appending", std::to_string(whole.size()) + "\r\n");
+    const std::vector<std::string> added{profileLine("B", "Old")};
+    EXPECT_TRUE(rewrite.append(db, added));
+    EXPECT_EQ(readFile(db), whole + added[0] + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(db + ".appending"));
+
+    // Temporary files of killed writers go at start; one still being written stays.
+    dir.write("Games.db.tmp", "cut");
+    dir.write("Games.db.renames.tmp", "cut");
+    dir.write("Games.db.77-1.tmp", "cut");
+    dir.write("Games.db.appending", std::to_string(whole.size()) + "\r\n");
+    AtomicFileWriter live(dir.file("Other.db"), AtomicFileWriter::Publish::Replace,
+                          AtomicFileWriter::Temporary::Private);
+    live.write("being written");
+    ProfileFile::settleDirectory(dir.path());
+    EXPECT_EQ(readFile(db), whole);
+    for (const char* gone :
+         {"Games.db.tmp", "Games.db.renames.tmp", "Games.db.77-1.tmp", "Games.db.appending"})
+        EXPECT_FALSE(std::filesystem::exists(dir.file(gone))) << gone;
+    EXPECT_TRUE(live.commit());
+    EXPECT_EQ(readFile(dir.file("Other.db")), "being written");
 }

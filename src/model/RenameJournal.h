@@ -6,8 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "tools/FileRenamePlan.h"
-
 namespace corvane {
 
 // The renames a run is about to make, kept on disk beside the database from before the first
@@ -15,6 +13,7 @@ namespace corvane {
 class RenameJournal {
 public:
     using Move = std::pair<std::string, std::string>;  // from, to
+    using Moves = std::vector<Move>;
 
     // The file name ending that marks a journal in the base directory.
     static constexpr const char* kSuffix = ".renames";
@@ -24,7 +23,7 @@ public:
     const std::string& path() const { return path_; }
     bool exists() const;
     // Written whole and flushed to disk, or not at all.
-    bool write(const std::vector<PlannedRename>& renames) const;
+    bool write(const std::vector<Move>& renames) const;
     // None when it cannot be read whole or is not a journal.
     std::optional<std::vector<Move>> read() const;
     bool remove() const;
