@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CsvExportOperation.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 
 #include "common/RegularFile.h"
 #include "common/TextSource.h"
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "tools/CsvRowBuilder.h"
 
@@ -33,13 +35,18 @@ std::optional<std::string> CsvExportOperation::refusal(CsvExportRequest& request
         return "M_ERR_CSV_EMPTY_FILENAME";
     if (!request.all) {
         const std::vector<std::string> names = databaseNames();
-        if (std::find(names.begin(), names.end(), request.database) == names.end())
+        if (!isListedDatabase(names, request.database))
             return "M_ERR_NO_DB_SEL";
     }
     return std::nullopt;
 }
 
 bool CsvExportOperation::replacesFile(const CsvExportRequest& request) {
+    // The export writes where a link points, so a link is asked about like the file it stands
+    // for, even one that points to nothing yet.
+    struct stat status {};
+    if (::lstat(request.file.c_str(), &status) == 0 && S_ISLNK(status.st_mode))
+        return true;
     const int fd = openRegularFile(request.file);
     if (fd < 0)
         return false;

@@ -31,7 +31,8 @@ public:
     // The catalogue key of the first reason the request cannot run; none when it can. The file
     // name is trimmed of blanks in place.
     std::optional<std::string> refusal(CsvExportRequest& request);
-    // A file of that path can be read: the user is asked before it is replaced.
+    // A file of that path can be read, or the path is a symbolic link (even a dangling one): the
+    // user is asked before it is replaced.
     static bool replacesFile(const CsvExportRequest& request);
 
     // The databases to choose from, read from the folder again, and the current one.

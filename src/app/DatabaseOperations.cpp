@@ -79,8 +79,7 @@ OperationResult DatabaseOperations::overwriteDatabase(const std::string& name,
     // A listed database is taken by its name as it stands; a new name becomes a file name and a
     // listed database, so the rules of a new database hold.
     const std::vector<std::string> listed = store_.databaseNames();
-    if (std::find(listed.begin(), listed.end(), name) == listed.end() &&
-        validDatabaseName(name) != name)
+    if (!isListedDatabase(listed, name) && validDatabaseName(name) != name)
         return OperationResult::InvalidName;
     // The old profiles are read and replaced with no other writer in between.
     const DirectoryLock lock = store_.lockDirectory();

@@ -135,8 +135,7 @@ std::optional<std::string> FillOperation::refusal(FillRequest& request) {
         if (!request.media.any())
             return "M_ERR_NO_MEDIUM_SEL";
         const std::vector<std::string> names = store_.databaseNames();
-        if (request.databaseName.empty() ||
-            std::find(names.begin(), names.end(), request.databaseName) == names.end())
+        if (request.databaseName.empty() || !isListedDatabase(names, request.databaseName))
             return "M_ERR_NO_DB_SEL";
     } else {
         const std::string typed = request.databaseName;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/TextSource.h"
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 
 namespace corvane {
@@ -40,7 +41,7 @@ std::optional<std::string> ImportExtraDataOperation::refusal(
     if (request.allDatabases)
         return std::nullopt;
     const std::vector<std::string> names = databaseNames();
-    if (std::find(names.begin(), names.end(), request.databaseName) == names.end())
+    if (!isListedDatabase(names, request.databaseName))
         return "M_ERR_NO_DB_SEL";
     return std::nullopt;
 }

@@ -121,7 +121,7 @@ std::optional<std::string> RenameOperation::refusal(const FileRenameRequest& req
     if (!request.media.any())
         return "M_SEL_MEDIUM";
     const std::vector<std::string> names = store_.databaseNames();
-    if (std::find(names.begin(), names.end(), request.databaseName) == names.end())
+    if (!isListedDatabase(names, request.databaseName))
         return "M_ERR_FILE_IO";
     return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "common/TextSource.h"
 #include "media/CancelCheck.h"
 #include "media/MediaHash.h"
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "model/StoredField.h"
@@ -59,7 +60,7 @@ SetMachineOperation::SetMachineOperation(DatabaseStore& store, Sha1Cache& cache,
 
 std::optional<std::string> SetMachineOperation::refusal(const SetMachineRequest& request) {
     const std::vector<std::string> names = databaseNames();
-    if (std::find(names.begin(), names.end(), request.databaseName) == names.end())
+    if (!isListedDatabase(names, request.databaseName))
         return "M_ERR_NO_DB_SEL";
     if (!request.options.minimumMachine) {
         if (request.options.machine.empty())

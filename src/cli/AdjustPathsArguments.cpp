@@ -43,8 +43,7 @@ const CommandText& adjustPathsText() {
             "The current relative path and the completion message go to standard output,\n"
             "every other message to standard error. A database that cannot be rewritten\n"
             "stops the run, and Ctrl+C stops it after the database being rewritten; the\n"
-            "databases rewritten by then are named. Exit status: 0 done, 1 refused or\n"
-            "failed, 2 wrong arguments, 130 stopped before any database was rewritten.\n"};
+            "databases rewritten by then are named.\n"};
     return text;
 }
 

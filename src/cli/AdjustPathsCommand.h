@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-#include <vector>
-
 namespace corvane {
 
-struct CliContext;
+struct CommandSession;
+struct AdjustPathsArguments;
 
-// "corvane-cli adjust-paths": tells the current relative path of the base directory's
-// databases, or replaces it with a new folder, with the launcher's checks and messages. Takes
-// the arguments after "adjust-paths"; gives the exit status.
-int runAdjustPathsCommand(const std::vector<std::string>& arguments, const CliContext& context);
+// "corvane-cli adjust-paths"'s own work: tells the current relative path of the base
+// directory's databases, or replaces it with a new folder, with the launcher's checks and
+// messages.
+int runAdjustPaths(CommandSession& session, AdjustPathsArguments& arguments);
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,12 +10,12 @@ namespace corvane {
 
 struct CliContext;
 
-// One command of corvane-cli.
+// One command of corvane-cli, as the dispatcher runs it (see CommandRow).
 struct CliCommand {
     std::string_view name;
     std::string_view summary;  // one line, for the program's help
     // Takes the arguments after the command's name; gives the exit status.
-    int (*run)(const std::vector<std::string>& arguments, const CliContext& context);
+    std::function<int(const std::vector<std::string>& arguments, const CliContext& context)> run;
 };
 
 // Every command, in the order the program's help lists them.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -27,6 +28,9 @@ struct CliContext {
     std::string home;
     // PATH, where a first start looks for openMSX.
     std::string searchPath = {};
+    // Makes a folder the process's working directory; false when it cannot be entered. Only the
+    // real process has one: a test running a command in-process keeps its own.
+    std::function<bool(const std::string& directory)> enterDirectory = {};
 };
 
 }  // namespace corvane

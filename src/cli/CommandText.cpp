@@ -7,25 +7,14 @@
 namespace corvane {
 
 std::string commandHelp(const CommandText& text, const std::string& optionList) {
-    return text.synopsis + "\n" + text.description + "\n" + optionList + "\n" + text.notes;
+    return text.synopsis + "\n" + text.description + "\n" + optionList + "\n" + text.notes +
+           exitStatusHelp();
 }
 
 int usageError(const CliContext& context, const CommandText& text, const std::string& problem) {
     context.err << "corvane-cli " << text.name << ": " << problem << '\n'
                 << text.synopsis << "Try 'corvane-cli " << text.name << " --help' for more.\n";
     return exitCode(ExitStatus::Usage);
-}
-
-std::optional<int> answeredWithoutRun(const CliContext& context, const CommandText& text,
-                                      const std::string& help, bool helpAsked,
-                                      const std::string& problem) {
-    if (helpAsked) {
-        context.out << help;
-        return exitCode(ExitStatus::Done);
-    }
-    if (!problem.empty())
-        return usageError(context, text, problem);
-    return std::nullopt;
 }
 
 }  // namespace corvane

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace corvane {
@@ -16,16 +15,11 @@ struct CommandText {
     std::string notes;        // what follows the option list, whole lines
 };
 
-// The synopsis, the description, the option list and the notes, a blank line between each.
+// The synopsis, the description, the option list and the notes, a blank line between each; the
+// notes end with the exit statuses, told alike for every command.
 std::string commandHelp(const CommandText& text, const std::string& optionList);
 
 // Tells on standard error what is wrong and how the command is used; the Usage status.
 int usageError(const CliContext& context, const CommandText& text, const std::string& problem);
-
-// Answers a request for help (on standard output) or wrong arguments, and gives the exit
-// status; none when the arguments ask for a run.
-std::optional<int> answeredWithoutRun(const CliContext& context, const CommandText& text,
-                                      const std::string& help, bool helpAsked,
-                                      const std::string& problem);
 
 }  // namespace corvane

@@ -94,11 +94,11 @@ const CommandText& csvExportText() {
             "output.\n",
         .notes =
             "FILE is first written under a temporary name beside it and takes its place once the\n"
-            "export ends, so a failed export leaves an existing FILE as it was. The completion "
-            "message goes to standard\n"
-            "output, or to standard error when FILE is -; every other message to standard error.\n"
-            "Exit status: 0 done, 1 refused (FILE exists without --force) or failed, 2 wrong\n"
-            "arguments, 130 stopped by Ctrl+C (FILE then holds the rows written until then).\n"};
+            "export ends, so a failed export leaves an existing FILE as it was. A FILE that\n"
+            "exists, or is a symbolic link (even to nothing), is refused without --force; with\n"
+            "it, the file the link points to is written. Stopped by Ctrl+C, FILE holds the rows\n"
+            "written until then. The completion message goes to standard output, or to standard\n"
+            "error when FILE is -; every other message to standard error.\n"};
     return text;
 }
 

@@ -7,9 +7,9 @@
 #include "cli/CliContext.h"
 #include "cli/CliWorkspace.h"
 #include "cli/CommandProgress.h"
+#include "cli/CommandRow.h"
 #include "cli/CsvExportArguments.h"
 #include "cli/ExitStatus.h"
-#include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
 
 namespace corvane {
@@ -31,25 +31,15 @@ std::optional<int> checkExport(const CliContext& context, const TextSource& text
 
 }  // namespace
 
-int runCsvExportCommand(const std::vector<std::string>& arguments, const CliContext& context) {
-    ParsedOptions<CsvExportArguments> parsed =
-        parseCsvExportArguments(arguments, context.workingDirectory);
-    if (auto status = answeredWithoutRun(context, csvExportText(), csvExportHelp(), parsed.help,
-                                         parsed.problem))
-        return *status;
-    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
-    if (!base.problem.empty())
-        return usageError(context, csvExportText(), base.problem);
-
-    StreamPrompter prompter(context.err);
-    CliWorkspace workspace(base.directory, prompter, context);
+int runCsvExport(CommandSession& session, CsvExportArguments& values) {
+    const CliContext& context = session.context;
+    CliWorkspace& workspace = session.workspace;
     const TextSource& texts = workspace.texts();
     CsvExportOperation operation(workspace.store(), workspace.sha1Cache(), texts);
-    CsvExportArguments& values = parsed.values;
     if (const std::optional<int> status = checkExport(context, texts, operation, values))
         return *status;
 
-    CommandProgress progress(context, prompter, texts.text("PR_GENERATE_CSV"));
+    CommandProgress progress(context, session.prompter, texts.text("PR_GENERATE_CSV"));
     CsvExportJob job = operation.prepare(values.request, workspace.softwareSources());
     if (values.toStandardOutput)
         job.runTo(context.out, progress);
@@ -65,11 +55,9 @@ int runCsvExportCommand(const std::vector<std::string>& arguments, const CliCont
                               .lockWait = context.lockWait,
                               .xdgDataHome = context.xdgDataHome,
                               .home = context.home,
-                              .searchPath = context.searchPath};
-    const int status = reportToolRun(messages, texts, operation.finish(job));
-    // The file holds only part of the profiles: a script must not take it for the whole.
-    return job.stopped() && status == exitCode(ExitStatus::Done) ? exitCode(ExitStatus::Interrupted)
-                                                                 : status;
+                              .searchPath = context.searchPath,
+                              .enterDirectory = context.enterDirectory};
+    return reportToolRun(messages, texts, operation.finish(job), job.stopped());
 }
 
 }  // namespace corvane

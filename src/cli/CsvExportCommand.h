@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-#include <vector>
-
 namespace corvane {
 
-struct CliContext;
+struct CommandSession;
+struct CsvExportArguments;
 
-// "corvane-cli export-csv": Export to CSV from the command line.
-int runCsvExportCommand(const std::vector<std::string>& arguments, const CliContext& context);
+// "corvane-cli export-csv"'s own work: Export to CSV from the command line.
+int runCsvExport(CommandSession& session, CsvExportArguments& arguments);
 
 }  // namespace corvane

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 #include "app/OperationResult.h"
 
 namespace corvane {
@@ -17,9 +19,14 @@ inline int exitCode(ExitStatus status) {
     return static_cast<int>(status);
 }
 
-// The status of a run that was allowed to start, for every command alike. Only a run that the
-// user stopped, and that therefore did nothing, is Interrupted: one that got to its end says
-// how it ended, even when Ctrl+C came too late to stop it.
-ExitStatus exitStatusOf(OperationResult result, bool interrupted);
+// The status of a run that was allowed to start, for every command alike. stopped: Ctrl+C ended
+// the run before its end. A stopped run is Interrupted whether it had changed nothing or part of
+// what it was asked (the report on standard output says what), so that a script never takes a
+// partial change for the whole; a failure stays Failed even when a stop came with it; a run that
+// got to its end says how it ended, even when Ctrl+C came too late to stop it.
+ExitStatus exitStatusOf(OperationResult result, bool stopped);
+
+// The sentence every command's help ends with.
+const std::string& exitStatusHelp();
 
 }  // namespace corvane

@@ -179,8 +179,7 @@ const CommandText& fillText() {
         .notes =
             "The emulator folder and the language come from the settings.ini of the base\n"
             "directory. The completion message goes to standard output, every other message to\n"
-            "standard error. Exit status: 0 done, 1 refused or failed, 2 wrong arguments, 130\n"
-            "stopped by Ctrl+C (the database is left as it was).\n"};
+            "standard error. Ctrl+C leaves the database as it was.\n"};
     return text;
 }
 

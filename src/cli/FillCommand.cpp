@@ -9,9 +9,9 @@
 #include "cli/CliContext.h"
 #include "cli/CliWorkspace.h"
 #include "cli/CommandProgress.h"
+#include "cli/CommandRow.h"
 #include "cli/ExitStatus.h"
 #include "cli/FillArguments.h"
-#include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
 #include "emulator/MachineCatalogue.h"
 
@@ -59,31 +59,23 @@ std::optional<int> checkFill(const CliContext& context, CliWorkspace& workspace,
     return std::nullopt;
 }
 
-// The completion message on standard output, the others on standard error; the exit status.
-
 }  // namespace
 
-int runFillCommand(const std::vector<std::string>& arguments, const CliContext& context) {
-    ParsedOptions<FillArguments> parsed = parseFillArguments(arguments, context.workingDirectory);
-    if (auto status =
-            answeredWithoutRun(context, fillText(), fillHelp(), parsed.help, parsed.problem))
-        return *status;
-    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
-    if (!base.problem.empty())
-        return usageError(context, fillText(), base.problem);
-
-    StreamPrompter prompter(context.err);
-    CliWorkspace workspace(base.directory, prompter, context);
+int runFill(CommandSession& session, FillArguments& arguments) {
+    const CliContext& context = session.context;
+    CliWorkspace& workspace = session.workspace;
     const TextSource& texts = workspace.texts();
     FillOperation operation(workspace.store(), workspace.favorites(), workspace.sha1Cache(), texts);
-    if (const std::optional<int> status = checkFill(context, workspace, operation, parsed.values))
+    if (const std::optional<int> status = checkFill(context, workspace, operation, arguments))
         return *status;
 
-    CommandProgress progress(context, prompter, texts.text("L_SCANNING"));
-    FillJob job = operation.prepare(std::move(parsed.values.request), workspace.softwareSources());
+    CommandProgress progress(context, session.prompter, texts.text("L_SCANNING"));
+    FillJob job = operation.prepare(std::move(arguments.request), workspace.softwareSources());
     job.run(progress);
     progress.end();
-    return reportToolRun(context, texts, operation.finish(job));
+    // A fill changes nothing only when it was stopped.
+    return reportToolRun(context, texts, operation.finish(job),
+                         job.result() == OperationResult::NothingDone);
 }
 
 }  // namespace corvane

@@ -148,9 +148,9 @@ const CommandText& importExtraText() {
             "launcher. What is left at skip is not changed.\n",
         .notes =
             "The completion message (how many profiles were updated) goes to standard\n"
-            "output, every other message to standard error. Exit status: 0 done, 1 refused\n"
-            "or failed, 2 wrong arguments. Ctrl+C stops the run once the database in hand\n"
-            "is written, its remaining profiles unchanged; the count so far is reported.\n"};
+            "output, every other message to standard error. Ctrl+C stops the run once the\n"
+            "database in hand is written, its remaining profiles unchanged; the count so far\n"
+            "is reported.\n"};
     return text;
 }
 

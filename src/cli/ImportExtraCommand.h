@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-#include <vector>
-
 namespace corvane {
 
-struct CliContext;
+struct CommandSession;
+struct ImportExtraArguments;
 
-// "corvane-cli import-extra": the extra data into the base directory's databases, with the
-// launcher's checks and messages. Takes the arguments after "import-extra"; gives the exit
-// status.
-int runImportExtraCommand(const std::vector<std::string>& arguments, const CliContext& context);
+// "corvane-cli import-extra"'s own work: the extra data into the base directory's databases,
+// with the launcher's checks and messages.
+int runImportExtra(CommandSession& session, ImportExtraArguments& arguments);
 
 }  // namespace corvane

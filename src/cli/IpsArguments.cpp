@@ -50,8 +50,7 @@ const CommandText& ipsText() {
             "launcher. Nothing is written when a check fails; a file written is replaced whole.\n",
         .notes =
             "The language comes from the settings.ini of the base directory. The success\n"
-            "message goes to standard output, an error to standard error. Exit status: 0\n"
-            "patched, 1 refused or failed, 2 wrong arguments, 130 stopped by Ctrl+C.\n"};
+            "message goes to standard output, an error to standard error.\n"};
     return text;
 }
 

@@ -44,9 +44,8 @@ const CommandText& otherDumpsText() {
             "PROFILE's main medium, then each profile of every launcher database whose medium is\n"
             "one of them, as \"name|database\", as Other Dumps does in the launcher.\n",
         .notes =
-            "Exit status: 0 searched (also when the software is unknown, after \"0\"), 1\n"
-            "when the profile is not found or its medium cannot be read, 2 wrong\n"
-            "arguments, 130 stopped by Ctrl+C.\n"};
+            "Software the emulator does not know prints \"0\" and is done. A profile that is\n"
+            "not found, or whose medium cannot be read, fails.\n"};
     return text;
 }
 

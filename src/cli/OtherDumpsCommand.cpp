@@ -7,9 +7,10 @@
 #include "cli/CliContext.h"
 #include "cli/CliWorkspace.h"
 #include "cli/CommandProgress.h"
+#include "cli/CommandRow.h"
 #include "cli/ExitStatus.h"
 #include "cli/OtherDumpsArguments.h"
-#include "cli/StreamPrompter.h"
+#include "model/DatabaseName.h"
 #include "model/Game.h"
 
 namespace corvane {
@@ -23,21 +24,14 @@ int failed(const CliContext& context, const TextSource& texts, const char* key) 
 
 }  // namespace
 
-int runOtherDumpsCommand(const std::vector<std::string>& arguments, const CliContext& context) {
-    ParsedOptions<OtherDumpsArguments> parsed =
-        parseOtherDumpsArguments(arguments, context.workingDirectory);
-    if (auto status = answeredWithoutRun(context, otherDumpsText(), otherDumpsHelp(), parsed.help,
-                                         parsed.problem))
-        return *status;
-    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
-    if (!base.problem.empty())
-        return usageError(context, otherDumpsText(), base.problem);
-
-    StreamPrompter prompter(context.err);
-    CliWorkspace workspace(base.directory, prompter, context);
+int runOtherDumps(CommandSession& session, OtherDumpsArguments& arguments) {
+    const CliContext& context = session.context;
+    CliWorkspace& workspace = session.workspace;
     const TextSource& texts = workspace.texts();
-    const std::string& database = parsed.values.database;
-    const std::string& name = parsed.values.profiles.front();
+    const std::string& database = arguments.database;
+    if (!isListedDatabase(workspace.store().databaseNames(), database))
+        return failed(context, texts, "M_ERR_NO_DB_SEL");
+    const std::string& name = arguments.profiles.front();
     // The first profile of that name, as the window's list finds it.
     const std::vector<Game> profiles =
         DatabaseStore::readProfiles(workspace.store().databasePath(database));
@@ -56,7 +50,7 @@ int runOtherDumpsCommand(const std::vector<std::string>& arguments, const CliCon
     if (known == 0)
         return exitCode(ExitStatus::Done);
 
-    CommandProgress progress(context, prompter, texts.text("PR_SEARCH_LAUNCHER"));
+    CommandProgress progress(context, session.prompter, texts.text("PR_SEARCH_LAUNCHER"));
     OtherDumpsSearch search = operation.prepare(request);
     const bool completed = search.run(progress);
     progress.end();

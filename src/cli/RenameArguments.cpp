@@ -114,9 +114,8 @@ const CommandText& renameText() {
         .notes =
             "Prints the number of files renamed, the number not renamed, then the profiles\n"
             "with a file not renamed, one a line, on standard output; every other message\n"
-            "goes to standard error. Exit status: 0 done, 1 refused or failed, 2 wrong\n"
-            "arguments, 130 stopped by Ctrl+C (the files renamed by then stay renamed and\n"
-            "the database follows them).\n"};
+            "goes to standard error. Ctrl+C stops the run: the files renamed by then stay\n"
+            "renamed and the database follows them.\n"};
     return text;
 }
 

@@ -7,9 +7,9 @@
 #include "cli/CliContext.h"
 #include "cli/CliWorkspace.h"
 #include "cli/CommandProgress.h"
+#include "cli/CommandRow.h"
 #include "cli/ExitStatus.h"
 #include "cli/RenameArguments.h"
-#include "cli/StreamPrompter.h"
 #include "cli/ToolRunReport.h"
 #include "i18n/LanguageManager.h"
 
@@ -34,40 +34,29 @@ void printTotals(const CliContext& context, const LanguageManager& languages,
 
 }  // namespace
 
-int runRenameCommand(const std::vector<std::string>& arguments, const CliContext& context) {
-    ParsedOptions<RenameArguments> parsed =
-        parseRenameArguments(arguments, context.workingDirectory);
-    if (auto status =
-            answeredWithoutRun(context, renameText(), renameHelp(), parsed.help, parsed.problem))
-        return *status;
-    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
-    if (!base.problem.empty())
-        return usageError(context, renameText(), base.problem);
-
-    StreamPrompter prompter(context.err);
-    CliWorkspace workspace(base.directory, prompter, context);
+int runRename(CommandSession& session, RenameArguments& arguments) {
+    const CliContext& context = session.context;
+    CliWorkspace& workspace = session.workspace;
     const TextSource& texts = workspace.texts();
     // As OK is only enabled once Proceed is ticked.
-    if (!parsed.values.confirmed) {
+    if (!arguments.confirmed) {
         context.err << workspace.languages().textForId(kIdRenameQuestion) << '\n'
                     << workspace.languages().textForId(kIdRenameWarning) << '\n'
                     << "Add --yes to proceed.\n";
         return exitCode(ExitStatus::Failed);
     }
     RenameOperation operation(workspace.store(), texts);
-    if (const std::optional<std::string> key = operation.refusal(parsed.values.request))
+    if (const std::optional<std::string> key = operation.refusal(arguments.request))
         return refusedRun(context, texts, *key);
-    CommandProgress progress(context, prompter, texts.text("M_PROCESS_FILES"));
-    RenameJob job = operation.prepare(parsed.values.request, workspace.softwareSources());
+    CommandProgress progress(context, session.prompter, texts.text("M_PROCESS_FILES"));
+    RenameJob job = operation.prepare(arguments.request, workspace.softwareSources());
     job.run(progress);
     progress.end();
-    const int status = reportToolRun(context, texts, operation.finish(job));
+    const int status = reportToolRun(context, texts, operation.finish(job), job.stopped());
     if (job.result() != OperationResult::Done)
         return status;
     printTotals(context, workspace.languages(), job.totals());
-    if (!context.out)
-        return exitCode(ExitStatus::Failed);
-    return exitCode(job.stopped() ? ExitStatus::Interrupted : ExitStatus::Done);
+    return context.out ? status : exitCode(ExitStatus::Failed);
 }
 
 }  // namespace corvane

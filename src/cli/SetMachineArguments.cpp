@@ -96,8 +96,7 @@ const CommandText& setMachineText() {
             "The completion message (how many profiles were updated) goes to standard\n"
             "output, every other message to standard error. Ctrl+C stops the run: the\n"
             "profiles changed by then are kept, every other one stays as it was, and the\n"
-            "count tells how many changed. Exit status: 0 done, 1 refused or failed, 2\n"
-            "wrong arguments.\n"};
+            "count tells how many changed.\n"};
     return text;
 }
 

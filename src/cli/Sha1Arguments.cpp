@@ -54,8 +54,7 @@ const CommandText& sha1Text() {
             "are separated by a tab.\n",
         .notes =
             "A file that cannot be read, or that --find does not find, is told on standard\n"
-            "error. Exit status: 0 every file done, 1 some file could not be read or was\n"
-            "not found, 2 wrong arguments, 130 stopped by Ctrl+C.\n"};
+            "error and fails the run; the other files are still done.\n"};
     return text;
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/CliWorkspace.h"
+#include "cli/CommandRow.h"
 #include "cli/ExitStatus.h"
 #include "cli/ProgressLine.h"
 #include "cli/Sha1Arguments.h"
@@ -70,28 +71,25 @@ std::string sha1sumLine(const std::string& sha1, const std::string& name) {
     return (escapes ? "\\" : "") + sha1 + "  " + escaped + "\n";
 }
 
-int runSha1Command(const std::vector<std::string>& arguments, const CliContext& context) {
-    ParsedOptions<Sha1Arguments> parsed = parseSha1Arguments(arguments, context.workingDirectory);
-    if (auto status =
-            answeredWithoutRun(context, sha1Text(), sha1Help(), parsed.help, parsed.problem))
-        return *status;
-    const BaseDirectoryChoice base = CliWorkspace::chooseDirectory(parsed.common, context);
-    if (!base.problem.empty())
-        return usageError(context, sha1Text(), base.problem);
-
+int runSha1(CommandSession& session, Sha1Arguments& arguments) {
+    const CliContext& context = session.context;
+    CliWorkspace& workspace = session.workspace;
     std::optional<ProgressLine> line;
-    StreamPrompter prompter(context.err);
-    CliWorkspace workspace(base.directory, prompter, context);
     Sha1CenterOperation operation(workspace.store(), workspace.sha1Cache(),
                                   workspace.softwareSources(), workspace.texts());
+    // The line goes before the prompter does: it must not be cleared once gone.
+    struct LineHook {
+        StreamPrompter& prompter;
+        ~LineHook() { prompter.setBeforeMessage({}); }
+    } hook{session.prompter};
     if (context.terminalColumns > 0) {
         line.emplace(context.err, context.terminalColumns);
-        prompter.setBeforeMessage([&line] { line->clear(); });
+        session.prompter.setBeforeMessage([&line] { line->clear(); });
     }
     Sha1Progress progress(context.interrupted, line ? &*line : nullptr);
     bool allDone = true;
-    for (const std::string& file : parsed.values.files) {
-        Sha1CenterRequest request = parsed.values.request;
+    for (const std::string& file : arguments.files) {
+        Sha1CenterRequest request = arguments.request;
         request.path = file;
         Sha1CenterJob job = operation.prepare(std::move(request));
         job.run(progress);

@@ -2,14 +2,14 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace corvane {
 
-struct CliContext;
+struct CommandSession;
+struct Sha1Arguments;
 
-// "corvane-cli sha1": the SHA1 Center from the command line.
-int runSha1Command(const std::vector<std::string>& arguments, const CliContext& context);
+// "corvane-cli sha1"'s own work: the SHA1 Center from the command line.
+int runSha1(CommandSession& session, Sha1Arguments& arguments);
 
 // A line of sha1sum's output: a name holding a backslash, a line feed or a carriage return is
 // escaped, and the line then starts with a backslash, as sha1sum -c expects.

@@ -12,10 +12,11 @@ int refusedRun(const CliContext& context, const TextSource& texts, const std::st
     return exitCode(ExitStatus::Failed);
 }
 
-int reportToolRun(const CliContext& context, const TextSource& texts, const ToolReport& report) {
+int reportToolRun(const CliContext& context, const TextSource& texts, const ToolReport& report,
+                  bool stopped) {
     for (const std::string& notice : report.notices)
         context.err << notice << '\n';
-    const ExitStatus status = exitStatusOf(report.result, context.interrupted);
+    const ExitStatus status = exitStatusOf(report.result, stopped);
     // Only a stop leaves nothing done; the files are as they were.
     if (report.result == OperationResult::NothingDone)
         return exitCode(status);

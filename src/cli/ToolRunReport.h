@@ -12,8 +12,9 @@ struct CliContext;
 
 // Tells what a tool's run came to, as every command does: its notices and notes on standard
 // error, the completion message on standard output, the failure's message on standard error.
-// Gives the exit status.
-int reportToolRun(const CliContext& context, const TextSource& texts, const ToolReport& report);
+// stopped: Ctrl+C ended the run before its end. Gives the exit status.
+int reportToolRun(const CliContext& context, const TextSource& texts, const ToolReport& report,
+                  bool stopped);
 
 // Tells on standard error why a run was refused (a catalogue key) and gives its exit status.
 int refusedRun(const CliContext& context, const TextSource& texts, const std::string& key);

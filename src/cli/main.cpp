@@ -42,6 +42,7 @@ int main(int argc, char* argv[]) {
         .xdgDataHome = xdgDataHome ? xdgDataHome : "",
         .home = corvane::homeFolder(),
         .searchPath = searchPath ? searchPath : "",
+        .enterDirectory = corvane::setWorkingDirectory,
     };
     return corvane::runCommandLine({argv + 1, argv + argc}, context);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/DatabaseName.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "common/AsciiCase.h"
@@ -43,6 +44,10 @@ std::optional<std::string> validDatabaseName(const std::string& typed) {
     if (name.size() + kLongestSuffix > kLongestFileName)
         return std::nullopt;
     return name;
+}
+
+bool isListedDatabase(const std::vector<std::string>& listed, const std::string& name) {
+    return std::find(listed.begin(), listed.end(), name) != listed.end();
 }
 
 }  // namespace corvane

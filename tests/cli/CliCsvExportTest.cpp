@@ -120,6 +120,18 @@ TEST_F(CliCsvExportTest, AnExistingFileIsReplacedOnlyWithForce) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, done());
     EXPECT_EQ(csvLines(readFile(out)).size(), 34u);
+
+    // A link is a file there, even one to nothing; with --force the file it names is written.
+    const std::string link = media.file("link.csv");
+    std::filesystem::create_symlink(media.file("target.csv"), link);
+    run = exportCsv({"--all", link});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, catalogueText(kLanguageGerman, "M_FILE_EXIST_REPLACE") + "\n");
+    EXPECT_FALSE(std::filesystem::exists(media.file("target.csv")));
+    run = exportCsv({"--all", "--force", link});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(csvLines(readFile(media.file("target.csv"))).size(), 34u);
 }
 
 TEST_F(CliCsvExportTest, WrongArgumentsAndRefusals) {

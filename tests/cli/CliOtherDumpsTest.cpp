@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/OtherDumpsArguments.h"
 #include "media/MediaHash.h"
 #include "model/Game.h"
@@ -66,6 +68,15 @@ TEST_F(CliOtherDumpsTest, AProfileThatCannotBeSearchedFromFailsWithItsMessage) {
     out = otherDumps({"--database", "A", "Absent"});
     EXPECT_EQ(out.status, 1);
     EXPECT_EQ(out.err, "Profile not found\n");
+    // A database is one the base directory lists, as every command takes it.
+    TempDir outside;
+    outside.write("secret.db", profileLine("Game", first));
+    const std::filesystem::path relative =
+        std::filesystem::relative(outside.file("secret"), base.path());
+    out = otherDumps({"--database", relative.string(), "Game"});
+    EXPECT_EQ(out.status, 1);
+    EXPECT_EQ(out.out, "");
+    EXPECT_EQ(out.err, "No database selected\n");
     EXPECT_EQ(otherDumps({"Game"}).status, 2);
     EXPECT_EQ(otherDumps({"--database", "A"}).status, 2);
     // A profile name is taken as written, not as a path.

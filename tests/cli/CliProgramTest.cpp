@@ -55,6 +55,9 @@ TEST(CliProgramTest, TheHelpListsEveryCommandAndEachCommandHasItsOwn) {
         EXPECT_EQ(help.status, 0);
         EXPECT_EQ(help.out.rfind("Usage: corvane-cli " + name + " ", 0), 0u) << help.out;
         EXPECT_NE(help.out.find("\n  --base-dir DIR "), std::string::npos) << help.out;
+        // Every command tells its exit statuses in the same words, once.
+        EXPECT_TRUE(help.out.ends_with(exitStatusHelp())) << help.out;
+        EXPECT_EQ(help.out.find("Exit status"), help.out.size() - exitStatusHelp().size());
         EXPECT_EQ(help.err, "");
 
         const CommandRun wrong = runIn(base.path(), {name, "--frobnicate"});
@@ -72,7 +75,8 @@ TEST(CliProgramTest, TheHelpListsEveryCommandAndEachCommandHasItsOwn) {
 
 TEST(ExitStatusTest, OneMappingFromResultToStatus) {
     EXPECT_EQ(exitStatusOf(OperationResult::Done, false), ExitStatus::Done);
-    EXPECT_EQ(exitStatusOf(OperationResult::Done, true), ExitStatus::Done);
+    // Stopped after part of the change, or before any: the script must not take it for the whole.
+    EXPECT_EQ(exitStatusOf(OperationResult::Done, true), ExitStatus::Interrupted);
     EXPECT_EQ(exitStatusOf(OperationResult::NothingDone, true), ExitStatus::Interrupted);
     EXPECT_EQ(exitStatusOf(OperationResult::NothingDone, false), ExitStatus::Failed);
     for (const OperationResult failed :

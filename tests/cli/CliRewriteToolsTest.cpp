@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "i18n/LanguageIds.h"
+#include "media/MediaHash.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "model/Settings.h"
@@ -110,4 +111,29 @@ TEST_F(CliRewriteToolsTest, AdjustPathsPrintsTheCurrentPathOrReplacesIt) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(readFile(base.file("A.db")), before);
     EXPECT_EQ(cli({"adjust-paths"}).out, "\n");
+}
+
+// Ctrl+C gives 130 in every command, also once part of the change is made; standard output
+// tells what was.
+TEST_F(CliRewriteToolsTest, AStopGivesOneStatusWhateverWasChangedByThen) {
+    base.write("rom.rom", "rom");
+    base.write("extra-data.dat",
+               "#1\r\n6,0,0,\r\n" + MediumSha1(base.file("rom.rom"), "") + "\r\n");
+    const std::pair<Arguments, std::string> cases[] = {
+        {{"set-machine", "--database", "Games", "--machine", "Alpha"}, "0 profiles were updated\n"},
+        {{"import-extra", "--all", "--generation", "overwrite"}, "0 profiles were updated\n"},
+        {{"adjust-paths", "/new"}, ""},
+        {{"rename", "--database", "Games", "--rule", "name", "--yes"},
+         "Total files renamed: 0\nTotal files not renamed: 0\n"},
+    };
+    for (const auto& [arguments, out] : cases) {
+        base.write("Games.db", profile("A", "Gone", base.file("rom.rom")));
+        Arguments all = arguments;
+        all.insert(all.begin() + 1, {"--base-dir", base.path()});
+        const ProgramOutput run = runProgram(
+            CORVANE_CLI_EXE, all, {.workingDirectory = base.path(), .interruptWaiting = true});
+        EXPECT_EQ(run.signal, 0) << arguments.front();
+        EXPECT_EQ(run.status, 130) << arguments.front();
+        EXPECT_EQ(run.out, out) << arguments.front();
+    }
 }
