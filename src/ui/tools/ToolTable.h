@@ -25,7 +25,7 @@ bool shownIn(MenuPlace place, MenuPlace menu);
 
 // What a tool acts on; the window opens it only when the list's selection offers that.
 enum class ToolSubject {
-    Window,            // the databases or files it asks for itself
+    None,              // nothing of the list: the databases or files it asks for itself
     OneProfile,        // the profile of the one selected line
     SelectedProfiles,  // every selected line, one at least
 };
@@ -50,7 +50,7 @@ struct ToolRow {
     MenuPlace place;
     // Builds the dialog with what it uses and runs it; true when something changed.
     bool (*open)(const ToolContext& context);
-    ToolSubject acts = ToolSubject::Window;
+    ToolSubject acts = ToolSubject::None;
     std::optional<ToolKey> key = std::nullopt;
     // When the entry is enabled, and else what it needs; null: always.
     Availability (*rule)(const ToolState& state) = nullptr;
