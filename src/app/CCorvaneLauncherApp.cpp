@@ -7,6 +7,7 @@
 #include "common/DirectoryLock.h"
 #include "common/Prompter.h"
 #include "media/MediumSize.h"
+#include "media/ProfileSha1.h"
 #include "model/DatabaseName.h"
 #include "model/ProfileFile.h"
 #include "platform/Platform.h"
