@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "crash/CrashChecks.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
+#include <string_view>
 
 #include "common/Path.h"
 #include "crash/ChildRun.h"
 #include "crash/CrashSession.h"
+#include "model/AppendJournal.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 #include "model/RenameJournal.h"
 #include "support/ScriptedPrompter.h"
 
@@ -40,11 +44,27 @@ const std::string* find(const DirectorySnapshot& files, const std::string& path)
     return it == files.end() ? nullptr : &it->second;
 }
 
-// What an interrupted writer may leave beside its file, and the rename tool's journal, which
-// the launcher's recovery reads.
+// What an interrupted writer may leave beside its file, an append's journal, and the rename
+// tool's journal, which the launcher's recovery reads.
 bool leftOverAllowed(const CrashOperation& operation, const std::string& path) {
-    return endsWith(path, ".tmp") ||
+    return endsWith(path, ".tmp") || endsWith(path, AppendJournal::kSuffix) ||
            (operation.renamesMedia && endsWith(path, RenameJournal::kSuffix));
+}
+
+// What no writer may leave once the launcher has started: a database's temporary file (its
+// own, a private one, a journal's) or an append's journal. Only a live writer's may be there.
+bool settledAway(const std::string& path) {
+    return path.find('/') == std::string::npos &&
+           ((endsWith(path, ".tmp") && path.find(".db") != std::string::npos) ||
+            endsWith(path, AppendJournal::kSuffix));
+}
+
+// found is a database that an append killed in the write may have left: the old content and
+// part of what the append wrote, with the journal that lets the next start cut it back.
+bool cutAppend(const DirectorySnapshot& now, const std::string& path, const std::string* old,
+               const std::string* fresh, const std::string& found) {
+    return fresh && isDatabaseFile(path) && now.contains(path + AppendJournal::kSuffix) &&
+           found.starts_with(old ? *old : std::string()) && fresh->starts_with(found);
 }
 
 void checkEachFile(const CrashOperation& operation, const OperationStates& states,
@@ -67,6 +87,7 @@ void checkEachFile(const CrashOperation& operation, const OperationStates& state
         // the new ones, each whole.
         const bool appended = found && old && fresh && !isOld && !isNew && isDatabaseFile(path) &&
                               wholeLinesAppended(*old, *fresh, *found);
+        const bool cut = found && !isOld && !isNew && cutAppend(now, path, old, fresh, *found);
         if (found && !old && !fresh) {
             if (leftOverAllowed(operation, path))
                 check.midWrite = true;
@@ -74,14 +95,18 @@ void checkEachFile(const CrashOperation& operation, const OperationStates& state
                 check.failures.push_back("a file neither state has: " + path);
             continue;
         }
-        check.midWrite = check.midWrite || appended;
-        if (!isOld && !isNew && !appended)
+        check.midWrite = check.midWrite || appended || cut;
+        if (!isOld && !isNew && !appended && !cut)
             check.failures.push_back(found ? "neither its old nor its new content: " + path
                                            : "missing: " + path);
         allOld = allOld && isOld;
         allNew = allNew && isNew;
-        if (found && isDatabaseFile(path) && !linesEndCrLf(*found))
-            check.failures.push_back("a line not ending CR LF: " + path);
+        if (found && isDatabaseFile(path) && !linesEndCrLf(*found)) {
+            if (cut)
+                check.tornLine = true;
+            else
+                check.failures.push_back("a line not ending CR LF: " + path);
+        }
     }
     check.state = allOld ? TrialState::Old : allNew ? TrialState::New : TrialState::Between;
 }
@@ -125,30 +150,69 @@ void checkNothingLost(const OperationStates& states, const DirectorySnapshot& no
             check.failures.push_back("lost: the content of " + path);
 }
 
-void checkRecoveredProfiles(const std::string& base, TrialCheck& check) {
-    // The recovery the launcher runs at start; in a child, as it may start threads.
-    const ChildEnd recovery = runInChild([&base] {
+void checkProfilesNameFiles(const std::string& base, const std::string& path, TrialCheck& check) {
+    for (const Game& game : DatabaseStore::readProfiles(joinPath(base, path)))
+        for (const std::string* file :
+             {&game.slot1File, &game.slot2File, &game.diskAFile, &game.diskBFile, &game.tapeFile})
+            if (!file->empty() && !std::filesystem::exists(*file))
+                check.failures.push_back("after the recovery, " + game.name +
+                                         " names a missing file: " + *file);
+}
+
+// Each profile the list shows is a whole line of the database's old or new content.
+void checkListedLines(const std::string& base, const std::string& path, const std::string* old,
+                      const std::string* fresh, TrialCheck& check) {
+    std::set<std::string_view> lines;
+    for (const std::string* bytes : {old, fresh}) {
+        for (size_t at = 0; bytes && at < bytes->size();) {
+            const size_t end = std::min(bytes->find("\r\n", at), bytes->size());
+            lines.insert(std::string_view(*bytes).substr(at, end - at));
+            at = end + 2;
+        }
+    }
+    forEachProfile(joinPath(base, path), [&](const ProfileLine& line) {
+        if (lines.contains(line.bytes))
+            return true;
+        check.failures.push_back("after the start, a profile that is no whole line: " + path);
+        return false;
+    });
+}
+
+void checkSettled(const CrashOperation& operation, const OperationStates& states,
+                  const std::string& base, TrialCheck& check) {
+    // The launcher's start, which settles what killed writers left; in a child, as it may start
+    // threads.
+    const ChildEnd start = runInChild([&base] {
         CrashSession session(base);
         return std::string();
     });
-    if (!recovery.exited) {
-        check.failures.push_back("the recovery did not end: " + base);
+    if (!start.exited) {
+        check.failures.push_back("the start did not end: " + base);
         return;
     }
-    const DirectorySnapshot now = takeSnapshot(base);
-    for (const auto& [path, bytes] : now) {
-        if (endsWith(path, RenameJournal::kSuffix))
-            check.failures.push_back("a journal left after the recovery: " + path);
+    for (const auto& [path, bytes] : takeSnapshot(base)) {
+        if (settledAway(path) || endsWith(path, RenameJournal::kSuffix))
+            check.failures.push_back("left after the start: " + path);
         if (!isDatabaseFile(path))
             continue;
         if (!linesEndCrLf(bytes))
-            check.failures.push_back("after the recovery, a line not ending CR LF: " + path);
-        for (const Game& game : DatabaseStore::readProfiles(joinPath(base, path)))
-            for (const std::string* file : {&game.slot1File, &game.slot2File, &game.diskAFile,
-                                            &game.diskBFile, &game.tapeFile})
-                if (!file->empty() && !std::filesystem::exists(*file))
-                    check.failures.push_back("after the recovery, " + game.name +
-                                             " names a missing file: " + *file);
+            check.failures.push_back("after the start, a line not ending CR LF: " + path);
+        if (operation.renamesMedia) {
+            // The recovery made the profiles follow their files: a mix of old and new lines.
+            checkProfilesNameFiles(base, path, check);
+            continue;
+        }
+        const std::string* old = find(states.before, path);
+        const std::string* fresh = find(states.after, path);
+        if (!old && !fresh)
+            continue;
+        if ((!old || bytes != *old) && (!fresh || bytes != *fresh) &&
+            !(old && fresh && wholeLinesAppended(*old, *fresh, bytes)))
+            check.failures.push_back(
+                "after the start, neither old nor new nor old with whole "
+                "lines appended: " +
+                path);
+        checkListedLines(base, path, old, fresh, check);
     }
 }
 
@@ -175,8 +239,7 @@ TrialCheck checkAfterKill(const CrashOperation& operation, const OperationStates
     checkBackups(operation, states, now, check);
     checkListing(states, now, base, check);
     checkNothingLost(states, now, check);
-    if (operation.renamesMedia)
-        checkRecoveredProfiles(base, check);
+    checkSettled(operation, states, base, check);
     return check;
 }
 

@@ -25,6 +25,8 @@ struct TrialCheck {
     TrialState state = TrialState::Old;
     // The kill caught a write in the act: it left a temporary file, or an append part done.
     bool midWrite = false;
+    // A database ended in a part line, its append's journal beside it.
+    bool tornLine = false;
     std::vector<std::string> failures;  // "what: file"
 };
 
@@ -34,10 +36,13 @@ bool wholeLinesAppended(const std::string& old, const std::string& fresh, const 
 // The databases the store lists in the base directory, as a window would show them.
 std::set<std::string> listedDatabases(const std::string& base);
 
-// What a kill left in the base directory: every file its old or its new content, whole; the
+// What a kill left in the base directory: every file its old or its new content, whole (a
+// database may end in a part of the lines appended while the append's journal is beside it); the
 // databases' lines ending CR LF; new backups equal to what they backed up; no other file listed
-// as a database; nothing lost that both states hold. After the rename tool, the launcher's
-// recovery is run (in a child) and every profile must then name an existing file.
+// as a database; nothing lost that both states hold. Then the launcher's start is run (in a
+// child), which must leave no journal and no temporary file of a database, and every database
+// old, new or old with whole lines appended, each profile listed a whole line of one of them.
+// After the rename tool every profile must then name an existing file.
 TrialCheck checkAfterKill(const CrashOperation& operation, const OperationStates& states,
                           const std::string& base);
 

@@ -41,6 +41,10 @@ struct CrashOperation {
     // The move saves one profile after the other into its target, each save whole: a disk that
     // fills on the way leaves the target with the profiles saved before, still in the source too.
     bool savesEachProfile = false;
+    // A file the operation makes in the base directory just before a short write (an append's
+    // journal): the kills are aimed from its appearance into that write. Empty: from the run's
+    // first write.
+    std::string killFrom;
 };
 
 std::vector<CrashOperation> crashOperations();

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "crash/ChildRun.h"
@@ -185,15 +186,57 @@ FullDiskOutcome onTmpfs(const CrashOperation& operation, const OperationStates& 
     return outcome;
 }
 
+// When each folder below base was last changed: a rename in it changes that.
+std::map<std::string, fs::file_time_type> folderTimes(const std::string& base) {
+    std::map<std::string, fs::file_time_type> times;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(base, error), end; !error && it != end;
+         it.increment(error))
+        if (it->is_directory(error))
+            times.emplace(it->path().string(), it->last_write_time(error));
+    return times;
+}
+
+// The rename tool with room for its journal and its renames but not for its database: it must
+// rename every file back, so that the files and the profiles agree, and say it could not write.
+FullDiskOutcome databaseUnwritable(const CrashOperation& operation, const OperationStates& states,
+                                   const std::string& base, const std::function<void()>& lay) {
+    FullDiskOutcome outcome{"database too big", {}, {}};
+    size_t largest = 0;
+    for (const auto& [path, bytes] : states.after)
+        if (path.ends_with(".db") && states.before.contains(path) &&
+            states.before.at(path) != bytes)
+            largest = std::max(largest, bytes.size());
+    if (largest == 0) {
+        outcome.skipped = "it writes no database";
+        return outcome;
+    }
+    lay();
+    const DirectorySnapshot before = takeSnapshot(base);
+    const auto timesBefore = folderTimes(base);
+    const off_t limit = static_cast<off_t>(largest - 1);
+    const std::string message = messageOf(operation, base, [limit](const auto& check) {
+        return test::passesWithFileSizeLimit(limit, check);
+    });
+    compare(operation, states, catalogueText(operation.fullDiskKey), message, before,
+            takeSnapshot(base), outcome.failures);
+    if (folderTimes(base) == timesBefore)
+        outcome.failures.push_back("no file was renamed, so none was renamed back");
+    return outcome;
+}
+
 }  // namespace
 
 std::vector<FullDiskOutcome> fullDiskChecks(const CrashOperation& operation,
                                             const OperationStates& states, const std::string& base,
                                             const std::function<void()>& lay) {
-    return {fileSizeLimit(operation, states, base, lay),
-            onTmpfs(operation, states, base, lay, false),
-            onTmpfs(operation, states, base, lay, true),
-            unwritableFolder(operation, states, base, lay)};
+    std::vector<FullDiskOutcome> outcomes{fileSizeLimit(operation, states, base, lay),
+                                          onTmpfs(operation, states, base, lay, false),
+                                          onTmpfs(operation, states, base, lay, true),
+                                          unwritableFolder(operation, states, base, lay)};
+    if (operation.renamesMedia)
+        outcomes.push_back(databaseUnwritable(operation, states, base, lay));
+    return outcomes;
 }
 
 }  // namespace corvane::crash

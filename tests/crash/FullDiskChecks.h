@@ -19,7 +19,9 @@ struct FullDiskOutcome {
 
 // Runs the operation with its writes failing: under a file size limit, on a tmpfs too small for
 // them, on a read-only tmpfs, and in a folder without write permission. Each time the user must
-// read the message named for the operation and every file must be byte for byte as before.
+// read the message named for the operation and every file must be byte for byte as before. The
+// rename tool is also run with room for everything but its database, which its renames must
+// then be undone for.
 // lay makes the state before the operation afresh in the base directory.
 std::vector<FullDiskOutcome> fullDiskChecks(const CrashOperation& operation,
                                             const OperationStates& states, const std::string& base,

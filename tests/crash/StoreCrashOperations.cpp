@@ -2,6 +2,7 @@
 #include "crash/CrashFixture.h"
 #include "crash/CrashOperation.h"
 #include "crash/CrashSession.h"
+#include "model/AppendJournal.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 
@@ -59,6 +60,18 @@ std::string saveEditedProfile(const std::string& base) {
                       session.app.profileOperations().saveProfile(game, "Main", profileName(1500)));
 }
 
+// A new profile whose arguments make its line many pages long, so that a kill can land inside
+// the write of that one line.
+std::string saveNewProfile(const std::string& base) {
+    CrashSession session(base);
+    Game game;
+    game.name = "New profile";
+    game.slot1File = CrashFixture(base).path("media/m/new.rom");
+    game.openMsxArguments = "-command \"" + std::string(4 << 20, 'n') + "\"";
+    return errorShown(session.app.texts(),
+                      session.app.profileOperations().saveProfile(game, "Main", std::nullopt));
+}
+
 }  // namespace
 
 std::vector<CrashOperation> storeOperations() {
@@ -75,6 +88,10 @@ std::vector<CrashOperation> storeOperations() {
     ops.push_back(move);
     ops.push_back(
         {"save edited profile", mainDatabase, saveEditedProfile, "M_ERR_FILE_IO", "M_ERR_FILE_IO"});
+    CrashOperation saveNew{"save new profile", mainDatabase, saveNewProfile, "M_ERR_FILE_IO",
+                           "M_ERR_FILE_IO"};
+    saveNew.killFrom = "Main.db" + std::string(AppendJournal::kSuffix);
+    ops.push_back(saveNew);
     ops.push_back({"restore database",
                    [](const std::string& base) {
                        mainDatabase(base);

@@ -13,6 +13,7 @@
 #include "crash/CrashFixture.h"
 #include "crash/CrashOperation.h"
 #include "crash/CrashSession.h"
+#include "model/AppendJournal.h"
 
 namespace corvane::crash {
 
@@ -24,7 +25,7 @@ std::string refused(const TextSource& texts, const std::string& key) {
 }
 
 std::string runFill(const std::string& base, FillTarget target, FillMode mode,
-                    const std::string& database) {
+                    const std::string& database, bool backup = true) {
     CrashSession session(base);
     CCorvaneLauncherApp& app = session.app;
     FillOperation operation(app.store(), app.favorites(), app.sha1Cache(), app.texts());
@@ -33,7 +34,7 @@ std::string runFill(const std::string& base, FillTarget target, FillMode mode,
     request.target = target;
     request.mode = mode;
     request.databaseName = database;
-    request.backup = true;
+    request.backup = backup;
     if (const std::optional<std::string> key = operation.refusal(request))
         return refused(app.texts(), *key);
     FillJob job = operation.prepare(std::move(request), app.softwareSources());
@@ -47,6 +48,18 @@ void fillSource(const std::string& base, int databaseProfiles, int scanned) {
     files.writeSettings("Main");
     files.writeDatabase("Main", "m", 0, databaseProfiles);
     files.writeMedia("scan", databaseProfiles, scanned);
+}
+
+// Media found in folders nested so deep that each profile's line is a few KB: the append of
+// them is long enough for kills to land in it.
+void fillSourceWithLongPaths(const std::string& base) {
+    const CrashFixture files(base);
+    files.writeSettings("Main");
+    files.writeDatabase("Main", "m", 0, 2500);
+    std::string deep = "scan";
+    for (int level = 0; level < 14; ++level)
+        deep += "/" + std::string(240, static_cast<char>('a' + level));
+    files.writeMedia(deep, 2500, 1200);
 }
 
 std::string setMachine(const std::string& base, bool backup) {
@@ -182,6 +195,15 @@ std::vector<CrashOperation> toolOperations() {
                        return runFill(base, FillTarget::Existing, FillMode::Append, "Main");
                    },
                    "M_ERR_FILE_IO", "M_ERR_FILE_IO"});
+    CrashOperation appendKilled{"fill append, in the write", fillSourceWithLongPaths,
+                                [](const std::string& base) {
+                                    // Without a backup, whose copy would outlast the append.
+                                    return runFill(base, FillTarget::Existing, FillMode::Append,
+                                                   "Main", false);
+                                },
+                                "M_ERR_FILE_IO", "M_ERR_FILE_IO"};
+    appendKilled.killFrom = "Main.db" + std::string(AppendJournal::kSuffix);
+    ops.push_back(appendKilled);
     ops.push_back({"fill overwrite",
                    [](const std::string& base) { fillSource(base, 3000, 1200); },
                    [](const std::string& base) {

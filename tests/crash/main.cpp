@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ struct Row {
     int old = 0;
     int fresh = 0;
     int between = 0;
+    int torn = 0;
     int failures = 0;
 };
 
@@ -98,11 +100,31 @@ void fail(Row& row, const std::string& where, const std::string& what) {
 }
 
 // When the kills fall, in seconds from the fork: from the unkilled run's first write to a little
-// past its end, so that most land while it writes rather than while it reads.
+// past its end, so that most land while it writes rather than while it reads. For an operation
+// that names the file made before its short write, in seconds from that file's appearance to a
+// little past its removal.
 struct KillWindow {
     double firstWrite = 0;
     double end = 0;
 };
+
+// How long the file the operation names is there: the shortest of a few unkilled runs, as a busy
+// machine stretches some and can hide a short write from others.
+bool timeFileSpan(const CrashOperation& operation, const std::string& base,
+                  const OperationStates& states, KillWindow& window) {
+    std::optional<double> shortest;
+    for (int run = 0; run < 5; ++run) {
+        lay(base, states.before);
+        const ChildEnd end = runInChild([&] { return operation.run(base); }, std::nullopt,
+                                        {base, operation.killFrom});
+        if (end.firstChange && end.watchedGone)
+            shortest =
+                std::min(shortest.value_or(end.seconds), *end.watchedGone - *end.firstChange);
+    }
+    window.firstWrite = 0;
+    window.end = shortest.value_or(0);
+    return shortest.has_value();
+}
 
 // One unkilled run: its end state, or nothing when it did not succeed.
 bool referenceRun(const CrashOperation& operation, const std::string& base, Row& row,
@@ -111,7 +133,7 @@ bool referenceRun(const CrashOperation& operation, const std::string& base, Row&
     operation.prepare(base);
     states.before = takeSnapshot(base);
     states.listedBefore = listedDatabases(base);
-    const ChildEnd end = runInChild([&] { return operation.run(base); }, std::nullopt, base);
+    const ChildEnd end = runInChild([&] { return operation.run(base); }, std::nullopt, {base, {}});
     if (!end.exited || !end.message.empty()) {
         fail(row, "unkilled run", "it failed: " + end.message);
         return false;
@@ -129,6 +151,8 @@ bool referenceRun(const CrashOperation& operation, const std::string& base, Row&
         std::min(end.firstChange.value_or(0), end.seconds) / end.seconds * again.seconds;
     for (const std::string& difference : differences(states.after, takeSnapshot(base)))
         fail(row, "second unkilled run", "not the same end: " + difference);
+    if (!operation.killFrom.empty() && !timeFileSpan(operation, base, states, window))
+        fail(row, "unkilled runs", "none was seen to make and remove " + operation.killFrom);
     return row.failures == 0;
 }
 
@@ -144,7 +168,8 @@ Row killTrials(const CrashOperation& operation, const std::string& base, const O
     for (int trial = 1; trial <= options.trials; ++trial) {
         lay(base, states.before);
         const double killAfter = moment(random);
-        const ChildEnd end = runInChild([&] { return operation.run(base); }, killAfter);
+        const ChildEnd end = runInChild([&] { return operation.run(base); },
+                                        KillMoment{killAfter, base, operation.killFrom});
         ++row.trials;
         row.killed += end.killed ? 1 : 0;
         row.ended += end.killed ? 0 : 1;
@@ -153,14 +178,20 @@ Row killTrials(const CrashOperation& operation, const std::string& base, const O
         row.old += check.state == TrialState::Old ? 1 : 0;
         row.fresh += check.state == TrialState::New ? 1 : 0;
         row.between += check.state == TrialState::Between ? 1 : 0;
+        row.torn += check.tornLine ? 1 : 0;
         char where[96];
         std::snprintf(where, sizeof where, "trial %d (kill after %.1f ms)", trial,
                       killAfter * 1000);
         for (const std::string& failure : check.failures)
             fail(row, where, failure);
     }
-    std::printf("%-22s %5.0f ms unkilled, writing from %.0f ms, %d trials\n",
-                operation.name.c_str(), window.end * 1000, window.firstWrite * 1000, row.trials);
+    if (operation.killFrom.empty())
+        std::printf("%-26s %5.0f ms unkilled, writing from %.0f ms, %d trials\n",
+                    operation.name.c_str(), window.end * 1000, window.firstWrite * 1000,
+                    row.trials);
+    else
+        std::printf("%-26s %5.1f ms while %s is there, %d trials\n", operation.name.c_str(),
+                    window.end * 1000, operation.killFrom.c_str(), row.trials);
     return row;
 }
 
@@ -170,7 +201,7 @@ int fullDisk(const CrashOperation& operation, const OperationStates& states,
     for (const FullDiskOutcome& outcome :
          fullDiskChecks(operation, states, base, [&] { lay(base, states.before); })) {
         if (!outcome.skipped.empty()) {
-            std::printf("%-22s %-18s skipped: %s\n", operation.name.c_str(), outcome.mode.c_str(),
+            std::printf("%-26s %-18s skipped: %s\n", operation.name.c_str(), outcome.mode.c_str(),
                         outcome.skipped.c_str());
             continue;
         }
@@ -179,21 +210,22 @@ int fullDisk(const CrashOperation& operation, const OperationStates& states,
                         failure.c_str());
         failures += static_cast<int>(outcome.failures.size());
         if (outcome.failures.empty())
-            std::printf("%-22s %-18s ok\n", operation.name.c_str(), outcome.mode.c_str());
+            std::printf("%-26s %-18s ok\n", operation.name.c_str(), outcome.mode.c_str());
     }
     return failures;
 }
 
 void printTable(const std::vector<Row>& rows) {
-    std::printf("\n%-22s %7s %7s %9s %7s %5s %5s %8s %8s\n", "operation", "trials", "killed",
-                "mid-write", "ended", "old", "new", "between", "failures");
+    std::printf("\n%-26s %6s %6s %9s %5s %5s %5s %7s %4s %8s\n", "operation", "trials", "killed",
+                "mid-write", "ended", "old", "new", "between", "torn", "failures");
     for (const Row& r : rows)
-        std::printf("%-22s %7d %7d %9d %7d %5d %5d %8d %8d\n", r.name.c_str(), r.trials, r.killed,
-                    r.midWrite, r.ended, r.old, r.fresh, r.between, r.failures);
+        std::printf("%-26s %6d %6d %9d %5d %5d %5d %7d %4d %8d\n", r.name.c_str(), r.trials,
+                    r.killed, r.midWrite, r.ended, r.old, r.fresh, r.between, r.torn, r.failures);
     std::printf(
         "killed: before the end; mid-write: of the trials, those whose kill left a temporary\n"
         "file or an append part done; ended: before the kill; between: each file old or new,\n"
-        "not all of one\n");
+        "not all of one; torn: a database left ending in a part line, which the next start cut\n"
+        "off. After every trial the launcher's start is run and must leave whole lines only.\n");
 }
 
 }  // namespace

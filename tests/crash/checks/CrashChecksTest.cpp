@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/AtomicFile.h"
 #include "crash/DirectorySnapshot.h"
 #include "model/Game.h"
 #include "support/TempDir.h"
@@ -90,4 +91,34 @@ TEST(CrashChecks, AfterTheRenameToolEveryProfileNamesAFile) {
     EXPECT_TRUE(mentions(checkAfterKill(renaming, states, dir.path()), "names a missing file"));
     dir.write("media/game.rom", "rom");
     EXPECT_FALSE(mentions(checkAfterKill(renaming, states, dir.path()), "names a missing file"));
+}
+
+TEST(CrashChecks, AnAppendCutInALineIsAllowedOnlyWithItsJournalAndTheStartMustCutItBack) {
+    const CrashOperation op = operationBackingUp();
+    const DirectorySnapshot before{{"Main.db", "A\r\n"}};
+    const DirectorySnapshot after{{"Main.db", "A\r\nBB\r\nCC\r\n"}};
+    // With the journal the start cuts the part line off.
+    const TrialCheck cut =
+        afterKill({{"Main.db", "A\r\nBB\r\nC"}, {"Main.db.appending", "3\r\n"}}, op, before, after);
+    EXPECT_TRUE(cut.failures.empty());
+    EXPECT_TRUE(cut.tornLine);
+    EXPECT_TRUE(cut.midWrite);
+    // Without one nothing would: the part line is a fault already, and after the start too.
+    const TrialCheck torn = afterKill({{"Main.db", "A\r\nBB\r\nC"}}, op, before, after);
+    EXPECT_TRUE(mentions(torn, "neither its old nor its new"));
+    EXPECT_TRUE(mentions(torn, "after the start, a profile that is no whole line"));
+    // A journal that names a length past the part line leaves it there.
+    EXPECT_TRUE(mentions(
+        afterKill({{"Main.db", "A\r\nBB\r\nC"}, {"Main.db.appending", "8\r\n"}}, op, before, after),
+        "after the start, a line not ending CR LF"));
+    // The start removes a killed writer's private temporary file, but never a live one's.
+    EXPECT_TRUE(afterKill({{"Main.db", "A\r\n"}, {"Main.db.77-1.tmp", "A"}}, op, before, after)
+                    .failures.empty());
+    test::TempDir dir;
+    writeSnapshot(dir.path(), before);
+    AtomicFileWriter live(dir.file("Main.db"), AtomicFileWriter::Publish::Replace,
+                          AtomicFileWriter::Temporary::Private);
+    live.write("A\r\n");
+    const OperationStates states{before, after, {"Main.db"}, {"Main.db"}};
+    EXPECT_TRUE(mentions(checkAfterKill(op, states, dir.path()), "left after the start: Main.db."));
 }
