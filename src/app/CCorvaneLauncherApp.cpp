@@ -131,8 +131,11 @@ void CCorvaneLauncherApp::loadSettings() {
     // a rename run that point at files renamed since, temporary files. Another writer at work
     // now leaves it to the next write, which settles its database first.
     const DirectoryLock lock(baseDirectory_, LockWait{std::chrono::milliseconds(0), {}});
-    if (lock.held())
-        ProfileFile::settleDirectory(baseDirectory_);
+    if (lock.held()) {
+        constexpr std::string_view kOtherFiles[] = {kSettingsFileName, Favorites::kFileName,
+                                                    SavedFilters::kFileName};
+        ProfileFile::settleDirectory(baseDirectory_, kOtherFiles);
+    }
 }
 
 bool CCorvaneLauncherApp::applySettings(Settings settings) {

@@ -2,6 +2,7 @@
 #include "app/FillOperation.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -70,39 +71,39 @@ OperationResult FillJob::write(DatabaseFill& fill) {
         return lockFailure(lock, OperationResult::FileError);
     if (!ProfileFile::settle(path_))
         return OperationResult::FileError;
-    if (appends()) {
-        // Another program may have written the database since the scan began.
-        const std::optional<std::vector<Game>> held = readWhole(path_);
-        if (!held)
-            return OperationResult::FileError;
-        fill.settle(scan_, *held);
-        return ProfileFile(directory_, lockWait_).append(path_, scan_.lines)
-                   ? OperationResult::Done
-                   : OperationResult::FileError;
-    }
+    // The backup holds exactly what this write replaces, and goes again should the write fail.
+    std::string backupMade;
+    if (request_.target == FillTarget::Existing && request_.backup &&
+        backupDatabaseFile(directory_, request_.databaseName, &backupMade) == BackupResult::Failed)
+        return OperationResult::BackupFailed;
+    const bool written = appends() ? appendScanned(fill) : replaceWithScanned();
+    if (!written && !backupMade.empty())
+        ::unlink(backupMade.c_str());
+    return written ? OperationResult::Done : OperationResult::FileError;
+}
+
+bool FillJob::appendScanned(DatabaseFill& fill) {
+    // Another program may have written the database since the scan began.
+    const std::optional<std::vector<Game>> held = readWhole(path_);
+    if (!held)
+        return false;
+    fill.settle(scan_, *held);
+    return ProfileFile(directory_, lockWait_).append(path_, scan_.lines);
+}
+
+bool FillJob::replaceWithScanned() const {
     // A new database never takes the place of a file that appeared meanwhile.
     AtomicFileWriter out(path_, request_.target == FillTarget::New
                                     ? AtomicFileWriter::Publish::CreateNew
                                     : AtomicFileWriter::Publish::Replace);
     for (const std::string& line : scan_.lines)
         out.writeLine(line);
-    return out.commit() ? OperationResult::Done : OperationResult::FileError;
+    return out.commit();
 }
 
 void FillJob::run(Progress& progress) {
     // Its own view of the base directory: nothing of the owner's crosses to this thread.
     NoticeKeys notices;
-    if (request_.target == FillTarget::Existing && request_.backup) {
-        const DirectoryLock lock = lockDirectory();
-        if (!lock.held()) {
-            result_ = lockFailure(lock, OperationResult::BackupFailed);
-            return;
-        }
-        if (backupDatabaseFile(directory_, request_.databaseName) == BackupResult::Failed) {
-            result_ = OperationResult::BackupFailed;
-            return;
-        }
-    }
     DatabaseFill fill(request_, progress);
     // Whether the database can take the new lines is known before a long scan, not after it.
     if (appends() && (!appendLines(path_, {}) || !readExisting(fill))) {

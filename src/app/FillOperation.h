@@ -48,6 +48,8 @@ public:
 private:
     bool readExisting(DatabaseFill& fill);
     OperationResult write(DatabaseFill& fill);
+    bool appendScanned(DatabaseFill& fill);
+    bool replaceWithScanned() const;
 
     DirectoryLock lockDirectory() const { return DirectoryLock(directory_, lockWait_); }
 

@@ -42,7 +42,8 @@ std::optional<long> backupNumber(std::string_view file, std::string_view name) {
     return parseLeadingInteger(digits);
 }
 
-BackupResult backupDatabaseFile(const std::string& dir, const std::string& name) {
+BackupResult backupDatabaseFile(const std::string& dir, const std::string& name,
+                                std::string* made) {
     const std::string dbFile = name + std::string(kDbSuffix);
     const std::vector<std::string> databases = databaseFilesIn(dir);
     if (std::find(databases.begin(), databases.end(), dbFile) == databases.end())
@@ -60,6 +61,8 @@ BackupResult backupDatabaseFile(const std::string& dir, const std::string& name)
     const std::string target = joinPath(dir, name + "_" + std::to_string(next) + ".db");
     if (!copyRegularFile(joinPath(dir, dbFile), target, AtomicFileWriter::Publish::CreateNew))
         return BackupResult::Failed;
+    if (made)
+        *made = target;
     return BackupResult::Done;
 }
 

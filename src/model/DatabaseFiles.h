@@ -26,7 +26,9 @@ std::vector<std::string> databaseFilesIn(const std::string& dir);
 std::optional<long> backupNumber(std::string_view file, std::string_view name);
 
 // Copies the database to its next numbered backup name_N.db; the caller holds the base
-// directory's lock. The name is the database's, never its file name.
-BackupResult backupDatabaseFile(const std::string& dir, const std::string& name);
+// directory's lock. The name is the database's, never its file name. made, when given, receives
+// the backup's path, so that a caller whose write then fails can take the backup away again.
+BackupResult backupDatabaseFile(const std::string& dir, const std::string& name,
+                                std::string* made = nullptr);
 
 }  // namespace corvane

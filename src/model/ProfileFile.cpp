@@ -8,6 +8,8 @@
 #include <optional>
 #include <utility>
 
+#include <unistd.h>
+
 #include "common/AtomicFile.h"
 #include "common/DirectoryListing.h"
 #include "common/FileStamp.h"
@@ -252,12 +254,17 @@ RewriteOutcome ProfileFile::rewrite(const std::string& name, bool backup, const 
     }
     outcome.changed = pass.changed;
     outcome.profiles = pass.profiles;
-    if (backup && backupDatabaseFile(directory_, name) != BackupResult::Done) {
+    std::string backupMade;
+    if (backup && backupDatabaseFile(directory_, name, &backupMade) != BackupResult::Done) {
         outcome.result = Result::BackupFailed;
         return outcome;
     }
-    if (!out->commit())
+    // A failed write leaves every file as it was: no backup of a database that did not change.
+    if (!out->commit()) {
+        if (!backupMade.empty())
+            ::unlink(backupMade.c_str());
         return outcome;
+    }
     outcome.result = pass.stopped ? Result::Stopped : Result::Done;
     return outcome;
 }
@@ -280,15 +287,17 @@ bool ProfileFile::settle(const std::string& databasePath) {
     return AppendJournal(databasePath).undo() && completeRenames(databasePath);
 }
 
-void ProfileFile::settleDirectory(const std::string& directory) {
+void ProfileFile::settleDirectory(const std::string& directory,
+                                  std::span<const std::string_view> otherFiles) {
     for (const std::string& file :
          listRegularFiles(directory).value_or(std::vector<std::string>{})) {
-        if (file.ends_with(".tmp")) {
-            const std::string_view stem = std::string_view(file).substr(0, file.size() - 4);
-            // name.db.tmp, name.db.renames.tmp, name.db.PID-N.tmp and the journals' own.
-            if (stem.find(".db") != std::string_view::npos)
-                removeIfAbandoned(joinPath(directory, file));
-        }
+        if (!file.ends_with(".tmp"))
+            continue;
+        const std::string_view stem = std::string_view(file).substr(0, file.size() - 4);
+        // name.db.tmp, name.db.renames.tmp, name.db.PID-N.tmp and the journals' own.
+        const bool ofDatabase = stem.find(".db") != std::string_view::npos;
+        if (ofDatabase || std::ranges::find(otherFiles, stem) != otherFiles.end())
+            removeIfAbandoned(joinPath(directory, file));
     }
     for (const std::string& file : databaseFilesIn(directory))
         settle(joinPath(directory, file));

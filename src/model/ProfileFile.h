@@ -84,8 +84,10 @@ public:
     static bool settle(const std::string& databasePath);
 
     // With the lock held, at start: settles every database and removes the temporary files
-    // killed writers left behind.
-    static void settleDirectory(const std::string& directory);
+    // killed writers left behind, of the databases and of the other files named (settings,
+    // favorites, saved filters).
+    static void settleDirectory(const std::string& directory,
+                                std::span<const std::string_view> otherFiles = {});
 
 private:
     std::string directory_;

@@ -198,11 +198,15 @@ TEST_F(ProfileFileTest, WhatAKilledWriterLeftIsSettledBeforeTheNextWrite) {
     AtomicFileWriter live(dir.file("Other.db"), AtomicFileWriter::Publish::Replace,
                           AtomicFileWriter::Temporary::Private);
     live.write("being written");
-    ProfileFile::settleDirectory(dir.path());
+    dir.write("favorites.bml.tmp", "cut");
+    dir.write("notes.tmp", "the user's own");
+    constexpr std::string_view kOthers[] = {"favorites.bml"};
+    ProfileFile::settleDirectory(dir.path(), kOthers);
     EXPECT_EQ(readFile(db), whole);
-    for (const char* gone :
-         {"Games.db.tmp", "Games.db.renames.tmp", "Games.db.77-1.tmp", "Games.db.appending"})
+    for (const char* gone : {"Games.db.tmp", "Games.db.renames.tmp", "Games.db.77-1.tmp",
+                             "Games.db.appending", "favorites.bml.tmp"})
         EXPECT_FALSE(std::filesystem::exists(dir.file(gone))) << gone;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("notes.tmp")));
     EXPECT_TRUE(live.commit());
     EXPECT_EQ(readFile(dir.file("Other.db")), "being written");
 }
