@@ -2,7 +2,7 @@
 #include "app/AdjustPathsOperation.h"
 
 #include "app/RewriteResult.h"
-#include "common/LineReader.h"
+#include "app/UnreadableDatabase.h"
 #include "common/Path.h"
 #include "common/Progress.h"
 #include "common/TextSource.h"
@@ -41,6 +41,14 @@ AdjustPathsJob::AdjustPathsJob(AdjustPathsRequest request, std::string directory
 
 void AdjustPathsJob::run(Progress& progress) {
     const ProfileFile rewrite(directory_, lockWait_);
+    // A database that cannot be opened fails the run before any is rewritten.
+    for (const std::string& name : databases_) {
+        if (probeProfiles(rewrite.path(name)) == ReadResult::Unreadable) {
+            result_ = RewriteOutcome::Result::FileError;
+            failed_ = name;
+            return;
+        }
+    }
     WholeDatabase whole(progress);
     for (const std::string& name : databases_) {
         if (progress.cancelled()) {
@@ -59,6 +67,7 @@ void AdjustPathsJob::run(Progress& progress) {
             continue;
         if (outcome.result != RewriteOutcome::Result::Done) {
             result_ = outcome.result;
+            failed_ = name;
             return;
         }
         done_.push_back(name);
@@ -69,21 +78,24 @@ void AdjustPathsJob::run(Progress& progress) {
 AdjustPathsOperation::AdjustPathsOperation(DatabaseStore& store, const TextSource& texts)
     : store_(store), texts_(texts) {}
 
-std::string AdjustPathsOperation::currentRelativePath() {
+AdjustPathsOperation::CurrentPath AdjustPathsOperation::currentRelativePath() {
     store_.forgetDatabaseList();
     RelativePathPrefix prefix;
     for (const std::string& file : store_.databaseList()) {
-        LineReader reader(joinPath(store_.directory(), file));
-        std::string line;
-        while (reader.next(line)) {
-            if (line.empty())
-                continue;
-            Game game;
-            game.FromLine(line);
-            prefix.add(game);
-        }
+        const ReadResult read =
+            forEachProfile(joinPath(store_.directory(), file), [&prefix](const ProfileLine& line) {
+                prefix.add(line.profile());
+                return true;
+            });
+        // A database gone since the list was made has no paths to share.
+        if (read == ReadResult::Unreadable)
+            return {"", DatabaseStore::databaseNameOfPath(file)};
     }
-    return prefix.text();
+    return {prefix.text(), ""};
+}
+
+std::string AdjustPathsOperation::unreadableText(const CurrentPath& current) const {
+    return unreadableDatabaseText(texts_, current.unreadable);
 }
 
 std::optional<std::string> AdjustPathsOperation::refusal(const AdjustPathsRequest& request) const {
@@ -126,6 +138,8 @@ ToolReport AdjustPathsOperation::finish(const AdjustPathsJob& job) {
         report.message = doneText(job);
     } else {
         report.notices.push_back(doneText(job));
+        if (job.result() == RewriteOutcome::Result::FileError)
+            report.error = unreadableDatabaseText(texts_, job.failed());
     }
     return report;
 }

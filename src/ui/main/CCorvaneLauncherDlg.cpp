@@ -17,6 +17,8 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "app/CommandRules.h"
 #include "app/ProfileListLoader.h"
+#include "app/UnreadableDatabase.h"
+#include "common/Prompter.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/AvailabilityTip.h"
 #include "ui/common/MainThreadPost.h"
@@ -235,7 +237,7 @@ void CCorvaneLauncherDlg::loadList() {
 
     const std::string path = app_.store().currentDatabasePath();
     list_->hide();
-    std::optional<std::vector<std::string>> shown;
+    std::optional<ProfileList> shown;
     const ProfileMark mode = app_.flags().markMode;
     std::vector<bool> marked;
     {
@@ -255,12 +257,20 @@ void CCorvaneLauncherDlg::loadList() {
         if (!path.empty())
             shown = loadProfileList(path, accept, progress);
     }
-    if (shown)
-        model_->setProfiles(std::move(*shown), std::move(marked), markColour(mode));
+    // A database that is there but cannot be read shows as empty, and says so.
+    const bool unreadable = shown && shown->read == ReadResult::Unreadable;
+    if (unreadable)
+        marked.clear();
+    if (shown && (shown->read == ReadResult::Done || unreadable))
+        model_->setProfiles(std::move(shown->lines), std::move(marked), markColour(mode));
     list_->show();
     countPanel_->setValue(QString::number(model_->rowCount()));
     list_->setFocus();
     emit listLoaded();
+    if (unreadable)
+        app_.prompter().message(
+            unreadableDatabaseText(app_.texts(), app_.store().currentDatabaseName()),
+            MessageKind::Error);
     if (first)
         QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::softwareIndexFinished,
                                   Qt::QueuedConnection);
