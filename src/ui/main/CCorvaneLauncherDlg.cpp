@@ -17,10 +17,9 @@
 #include "app/CCorvaneLauncherApp.h"
 #include "app/CommandRules.h"
 #include "app/ProfileListLoader.h"
-#include "app/UnreadableDatabase.h"
-#include "common/Prompter.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/AvailabilityTip.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/MainThreadPost.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
@@ -259,18 +258,15 @@ void CCorvaneLauncherDlg::loadList() {
     }
     // A database that is there but cannot be read shows as empty, and says so.
     const bool unreadable = shown && shown->read == ReadResult::Unreadable;
-    if (unreadable)
-        marked.clear();
-    if (shown && (shown->read == ReadResult::Done || unreadable))
-        model_->setProfiles(std::move(shown->lines), std::move(marked), markColour(mode));
+    if (shown && shown->read != ReadResult::Missing)
+        model_->setProfiles(std::move(shown->lines),
+                            unreadable ? std::vector<bool>{} : std::move(marked), markColour(mode));
     list_->show();
     countPanel_->setValue(QString::number(model_->rowCount()));
     list_->setFocus();
     emit listLoaded();
     if (unreadable)
-        app_.prompter().message(
-            unreadableDatabaseText(app_.texts(), app_.store().currentDatabaseName()),
-            MessageKind::Error);
+        reportUnreadable(app_.prompter(), app_.languages(), app_.store().currentDatabaseName());
     if (first)
         QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::softwareIndexFinished,
                                   Qt::QueuedConnection);

@@ -10,10 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/UnreadableDatabase.h"
-#include "common/Prompter.h"
-#include "i18n/LanguageManager.h"
 #include "ui/common/DialogIds.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/TextCodec.h"
 #include "ui/selection/NameDatabaseTree.h"
@@ -112,8 +110,7 @@ void SearchDlg::find() {
     name_->setFocus();
     ok_->setEnabled(false);
     if (found && !found->unreadable.empty())
-        prompter_.message(unreadableDatabaseText(languages(), found->unreadable),
-                          MessageKind::Error);
+        reportUnreadable(prompter_, languages(), found->unreadable);
     if (!found || found->stopped || !found->unreadable.empty())
         return;
     hits_ = std::move(found->hits);
