@@ -38,7 +38,7 @@ public:
     const std::string& unreadable() const { return unreadable_; }
     bool stopped() const { return stopped_; }
     int rows() const { return rows_; }
-    const std::vector<ComputedSha1>& computed() const { return computed_; }
+    const std::vector<HashedProfile>& computed() const { return computed_; }
     // Catalogue keys of what the run came across (M_ERR_NO_CORVANE_DB), in order.
     const std::vector<std::string>& noticeKeys() const { return noticeKeys_; }
 
@@ -56,7 +56,7 @@ private:
     bool stopped_ = false;
     std::string unreadable_;
     int rows_ = 0;
-    std::vector<ComputedSha1> computed_;
+    std::vector<HashedProfile> computed_;
     std::vector<std::string> noticeKeys_;
 };
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "media/ProfileSha1.h"
 #include "model/ProfileFile.h"
 
 namespace corvane {
@@ -14,13 +15,6 @@ namespace corvane {
 class CsvRowBuilder;
 class Progress;
 class Sha1Cache;
-
-// A SHA-1 the export had to compute, for the owner's cache.
-struct ComputedSha1 {
-    std::string profile;
-    std::string database;
-    std::string sha1;
-};
 
 // Writes the CSV export: the header, then one row per profile of each database in turn. The
 // SHA-1s come from the cache first; those computed are added to it and listed. Where it is goes
@@ -42,7 +36,7 @@ public:
     // The database that could not be read, after an Unreadable run.
     const std::string& unreadable() const { return unreadable_; }
     int rows() const { return rows_; }
-    const std::vector<ComputedSha1>& computed() const { return computed_; }
+    const std::vector<HashedProfile>& computed() const { return computed_; }
 
 private:
     ReadResult exportDatabase(const std::string& directory, const std::string& database,
@@ -54,7 +48,7 @@ private:
     std::int64_t counter_ = 0;
     int rows_ = 0;
     std::string unreadable_;
-    std::vector<ComputedSha1> computed_;
+    std::vector<HashedProfile> computed_;
 };
 
 }  // namespace corvane

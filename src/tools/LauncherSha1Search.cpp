@@ -5,7 +5,7 @@
 
 #include "common/Progress.h"
 #include "media/CancelCheck.h"
-#include "media/MediaHash.h"
+#include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseName.h"
 #include "model/Game.h"
@@ -58,15 +58,10 @@ LauncherSearchResult searchLauncher(const std::string& directory,
             std::string name(line.name());
             std::string found = cache.find(name, databases[i]);
             if (found.empty()) {
-                const MainMediumInfo medium = line.profile().MainMedium();
-                found = MediumSha1(medium.file, medium.entry, &cancel);
+                found = ProfileSha1(line.profile(), databases[i], cache, &cancel, &result.hashed);
                 if (cancel.stopped()) {
                     result.stopped = ended = true;
                     return false;
-                }
-                if (!found.empty()) {
-                    cache.store(name, databases[i], found);
-                    result.hashed.push_back({name, databases[i], found});
                 }
             }
             if (found == sha1) {

@@ -83,8 +83,8 @@ TEST(LanguageEnglishTest, Counts) {
     // no folder, the 22 CSV column titles that had only identifiers, eight that tell what a
     // disabled command needs, the IPS Center's progress caption, and Set Machine without a
     // machine, Adjust Relative Path's progress and which databases it rewrote before it stopped,
-    // and the progress of the SHA1 Center's Calculate.
-    EXPECT_EQ(english.keys().size(), 204u);
+    // the progress of the SHA1 Center's Calculate, and the software databases passed over.
+    EXPECT_EQ(english.keys().size(), 205u);
     int dialogsAndLanguages = 0;
     int controls = 0;
     int menus = 0;
@@ -124,7 +124,7 @@ TEST(LanguageEnglishTest, FragmentsCarryTheirBlanks) {
                                "M_ENTER_DB_NEW_NAME", "M_ENTER_FILTER_NEW_NAME", "M_ERR_EMUL_QUIT",
                                "M_ERR_FIELD_CHARACTERS", "M_FILL_NOT_READ", "M_NEED_EMULATOR_PATH",
                                "M_NEED_FMSX_PATH", "M_NEED_OPENMSX_PATH", "M_PATHS_ADJUSTED_IN",
-                               "M_REMOVE_BACKUPS_DB", "M_RESTORE_DB"}));
+                               "M_REMOVE_BACKUPS_DB", "M_RESTORE_DB", "M_SOFTWARE_DB_NOT_READ"}));
     for (const auto& [id, text] : english.identifiers()) {
         EXPECT_FALSE(leading(text) || trailing(text)) << id;
     }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -16,12 +18,22 @@ class Game;
 struct ToolContext {
     CCorvaneLauncherApp& app;
     QWidget* parent;
-    // The profile of the list's current line when it is the one selected; null otherwise.
+    // For a tool that acts on one profile: the profile of the one selected line.
     const Game* profile = nullptr;
+    // For a tool that acts on the selected profiles: their names, in list order.
+    std::vector<std::string> profiles = {};
     // Shows a profile of any database in the window: filters reset, its database current.
     std::function<void(const std::string& profile, const std::string& database)> locate = {};
     // Returns once the software index is in place, waiting while it is still being built.
     std::function<void()> awaitSoftwareIndex = {};
+};
+
+// What a tool's enabling rule decides from: the application and the list's selection.
+struct ToolState {
+    CCorvaneLauncherApp& app;
+    size_t selected = 0;
+    // The profile of the one selected line; null unless exactly one is selected.
+    const Game* profile = nullptr;
 };
 
 }  // namespace corvane
