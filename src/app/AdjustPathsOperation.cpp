@@ -32,7 +32,7 @@ void AdjustPathsJob::run(Progress& progress) {
     for (const std::string& name : databases_) {
         if (probeProfiles(rewrite.path(name)) == ReadResult::Unreadable) {
             result_ = RewriteOutcome::Result::FileError;
-            failed_ = name;
+            unreadable_ = name;
             return;
         }
         const std::optional<FileStamp> stamp = fileStamp(databaseFilePath(directory_, name));
@@ -63,7 +63,6 @@ void AdjustPathsJob::run(Progress& progress) {
             continue;
         if (outcome.result != RewriteOutcome::Result::Done) {
             result_ = outcome.result;
-            failed_ = name;
             return;
         }
         done_.push_back(name);
@@ -134,8 +133,8 @@ ToolReport AdjustPathsOperation::finish(const AdjustPathsJob& job) {
         report.message = doneText(job);
     } else {
         report.notices.push_back(doneText(job));
-        if (job.result() == RewriteOutcome::Result::FileError)
-            report.error = unreadableDatabaseText(texts_, job.failed());
+        if (!job.unreadable().empty())
+            report.error = unreadableDatabaseText(texts_, job.unreadable());
     }
     return report;
 }

@@ -36,8 +36,8 @@ public:
 
     // The databases rewritten, in order.
     const std::vector<std::string>& done() const { return done_; }
-    // The database whose failure ended the run; empty when none failed.
-    const std::string& failed() const { return failed_; }
+    // The database that could not be opened, failing the run before any was rewritten.
+    const std::string& unreadable() const { return unreadable_; }
     // Done when every database was rewritten, Stopped after a Cancel, else why one failed.
     RewriteOutcome::Result result() const { return result_; }
     int profiles() const { return profiles_; }
@@ -48,7 +48,7 @@ private:
     LockWait lockWait_;
     std::vector<std::string> databases_;
     std::vector<std::string> done_;
-    std::string failed_;
+    std::string unreadable_;
     RewriteOutcome::Result result_ = RewriteOutcome::Result::Done;
     int profiles_ = 0;
 };
