@@ -2,8 +2,8 @@
 #include "app/AdjustPathsOperation.h"
 
 #include "app/RewriteResult.h"
+#include "app/UnreadableDatabase.h"
 #include "common/FileStamp.h"
-#include "common/LineReader.h"
 #include "common/Path.h"
 #include "common/Progress.h"
 #include "common/ProgressSpan.h"
@@ -25,10 +25,16 @@ AdjustPathsJob::AdjustPathsJob(AdjustPathsRequest request, std::string directory
 
 void AdjustPathsJob::run(Progress& progress) {
     const ProfileFile rewrite(directory_, lockWait_);
-    // One bar for the run, each database's bytes after those of the ones before it.
+    // One bar for the run, each database's bytes after those of the ones before it. A database
+    // that cannot be opened fails the run before any is rewritten.
     std::vector<std::int64_t> sizes;
     std::int64_t total = 0;
     for (const std::string& name : databases_) {
+        if (probeProfiles(rewrite.path(name)) == ReadResult::Unreadable) {
+            result_ = RewriteOutcome::Result::FileError;
+            unreadable_ = name;
+            return;
+        }
         const std::optional<FileStamp> stamp = fileStamp(databaseFilePath(directory_, name));
         sizes.push_back(stamp ? stamp->size : 0);
         total += sizes.back();
@@ -67,21 +73,24 @@ void AdjustPathsJob::run(Progress& progress) {
 AdjustPathsOperation::AdjustPathsOperation(DatabaseStore& store, const TextSource& texts)
     : store_(store), texts_(texts) {}
 
-std::string AdjustPathsOperation::currentRelativePath() {
+AdjustPathsOperation::CurrentPath AdjustPathsOperation::currentRelativePath() {
     store_.forgetDatabaseList();
     RelativePathPrefix prefix;
     for (const std::string& file : store_.databaseList()) {
-        LineReader reader(joinPath(store_.directory(), file));
-        std::string line;
-        while (reader.next(line)) {
-            if (line.empty())
-                continue;
-            Game game;
-            game.FromLine(line);
-            prefix.add(game);
-        }
+        const ReadResult read =
+            forEachProfile(joinPath(store_.directory(), file), [&prefix](const ProfileLine& line) {
+                prefix.add(line.profile());
+                return true;
+            });
+        // A database gone since the list was made has no paths to share.
+        if (read == ReadResult::Unreadable)
+            return {"", DatabaseStore::databaseNameOfPath(file)};
     }
-    return prefix.text();
+    return {prefix.text(), ""};
+}
+
+std::string AdjustPathsOperation::unreadableText(const CurrentPath& current) const {
+    return unreadableDatabaseText(texts_, current.unreadable);
 }
 
 std::optional<std::string> AdjustPathsOperation::refusal(const AdjustPathsRequest& request) const {
@@ -124,6 +133,8 @@ ToolReport AdjustPathsOperation::finish(const AdjustPathsJob& job) {
         report.message = doneText(job);
     } else {
         report.notices.push_back(doneText(job));
+        if (!job.unreadable().empty())
+            report.error = unreadableDatabaseText(texts_, job.unreadable());
     }
     return report;
 }

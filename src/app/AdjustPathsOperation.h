@@ -31,10 +31,13 @@ public:
 
     // Rewrites the databases in order, each one wholly: a Cancel takes effect between two
     // databases, and the first that fails ends the run, leaving it and the later ones untouched.
+    // One that cannot be opened fails the run before any database is rewritten.
     void run(Progress& progress);
 
     // The databases rewritten, in order.
     const std::vector<std::string>& done() const { return done_; }
+    // The database that could not be opened, failing the run before any was rewritten.
+    const std::string& unreadable() const { return unreadable_; }
     // Done when every database was rewritten, Stopped after a Cancel, else why one failed.
     RewriteOutcome::Result result() const { return result_; }
     int profiles() const { return profiles_; }
@@ -45,6 +48,7 @@ private:
     LockWait lockWait_;
     std::vector<std::string> databases_;
     std::vector<std::string> done_;
+    std::string unreadable_;
     RewriteOutcome::Result result_ = RewriteOutcome::Result::Done;
     int profiles_ = 0;
 };
@@ -55,8 +59,15 @@ public:
     AdjustPathsOperation(DatabaseStore& store, const TextSource& texts);
 
     // The leading folder that every considered media path of every database shares, with a
-    // trailing separator; empty when they share none. A database that cannot be read is left out.
-    std::string currentRelativePath();
+    // trailing separator; empty when they share none. A database that is there but cannot be
+    // read leaves it unknown: then nothing may be adjusted.
+    struct CurrentPath {
+        std::string path;
+        std::string unreadable;  // the database that could not be read; empty when all were
+    };
+    CurrentPath currentRelativePath();
+    // The error the user reads when the current relative path is unknown.
+    std::string unreadableText(const CurrentPath& current) const;
 
     // The catalogue key of the first reason the request cannot run; none when it can. An empty
     // current relative path is refused: the new folder would go in front of every path.

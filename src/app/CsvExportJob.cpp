@@ -28,7 +28,9 @@ void CsvExportJob::exportTo(const CsvExporter::Write& write, Progress& progress)
     noticeKeys_ = notices.keys();
     const CsvRowBuilder rows(texts_, software);
     CsvExporter exporter(rows, known_, progress);
-    stopped_ = !exporter.run(directory_, databases_, total_, write);
+    const ReadResult read = exporter.run(directory_, databases_, total_, write);
+    stopped_ = read == ReadResult::Stopped;
+    unreadable_ = exporter.unreadable();
     rows_ = exporter.rows();
     computed_ = exporter.computed();
 }
@@ -40,14 +42,16 @@ void CsvExportJob::run(Progress& progress) {
         return;
     }
     exportTo([&out](std::string_view bytes) { out.write(bytes); }, progress);
-    result_ = out.commit() ? OperationResult::Done : OperationResult::FileError;
+    // Without a database's rows the file is not put in place: the old one stays as it was.
+    result_ =
+        unreadable_.empty() && out.commit() ? OperationResult::Done : OperationResult::FileError;
 }
 
 void CsvExportJob::runTo(std::ostream& out, Progress& progress) {
     exportTo([&out](std::string_view bytes) { out.write(bytes.data(), std::ssize(bytes)); },
              progress);
     out.flush();
-    result_ = out ? OperationResult::Done : OperationResult::FileError;
+    result_ = unreadable_.empty() && out ? OperationResult::Done : OperationResult::FileError;
 }
 
 }  // namespace corvane

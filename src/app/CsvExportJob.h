@@ -32,8 +32,10 @@ public:
 
     const std::string& file() const { return file_; }
     // Done (also when stopped, with what was written), or FileError when the output could not
-    // be written.
+    // be written or a database could not be read.
     OperationResult result() const { return result_; }
+    // The database that could not be read; empty when none.
+    const std::string& unreadable() const { return unreadable_; }
     bool stopped() const { return stopped_; }
     int rows() const { return rows_; }
     const std::vector<HashedProfile>& computed() const { return computed_; }
@@ -52,6 +54,7 @@ private:
     CapturedTexts texts_;
     OperationResult result_ = OperationResult::NothingDone;
     bool stopped_ = false;
+    std::string unreadable_;
     int rows_ = 0;
     std::vector<HashedProfile> computed_;
     std::vector<std::string> noticeKeys_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/UnreadableDatabase.h"
 #include "common/RegularFile.h"
 #include "common/TextSource.h"
 #include "model/DatabaseName.h"
@@ -82,6 +83,8 @@ ToolReport CsvExportOperation::finish(const CsvExportJob& job) {
     ToolReport report;
     report.messageKind = MessageKind::Info;
     report.result = job.result();
+    if (!job.unreadable().empty())
+        report.error = unreadableDatabaseText(texts_, job.unreadable());
     for (const std::string& key : job.noticeKeys())
         report.notices.push_back(texts_.text(key));
     // The media were hashed whatever became of the file.

@@ -88,9 +88,14 @@ OperationResult DatabaseOperations::overwriteDatabase(const std::string& name,
     if (backup && store_.backupDatabase(name) == BackupResult::Failed)
         return OperationResult::BackupFailed;
     std::map<std::string, MediumKey, std::less<>> before;
-    if (mode == OverwriteMode::Update)
-        for (const Game& old : DatabaseStore::readProfiles(store_.databasePath(name)))
-            before.try_emplace(old.name, mediumOf(old));
+    if (mode == OverwriteMode::Update) {
+        // Without the old profiles the cached SHA-1s could not be kept in step.
+        std::vector<Game> old;
+        if (DatabaseStore::readProfiles(store_.databasePath(name), old) == ReadResult::Unreadable)
+            return OperationResult::FileError;
+        for (const Game& game : old)
+            before.try_emplace(game.name, mediumOf(game));
+    }
     if (!store_.writeProfiles(name, profiles))
         return OperationResult::FileError;
 

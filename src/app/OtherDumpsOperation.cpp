@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OtherDumpsOperation.h"
 
+#include "app/UnreadableDatabase.h"
 #include "emulator/SoftwareIndex.h"
 #include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
@@ -10,8 +11,8 @@
 namespace corvane {
 
 OtherDumpsOperation::OtherDumpsOperation(DatabaseStore& store, Sha1Cache& cache,
-                                         const SoftwareIndex& index)
-    : store_(store), cache_(cache), index_(index) {}
+                                         const SoftwareIndex& index, const TextSource& texts)
+    : store_(store), cache_(cache), index_(index), texts_(texts) {}
 
 OtherDumpsRequest OtherDumpsOperation::requestFor(const Game& profile,
                                                   const std::string& database) {
@@ -38,6 +39,10 @@ ToolReport OtherDumpsOperation::finish(const OtherDumpsSearch& search, bool comp
         cache_.store(entry.profile, entry.database, entry.sha1);
     ToolReport report;
     report.result = completed ? OperationResult::Done : OperationResult::NothingDone;
+    if (!search.unreadable().empty()) {
+        report.result = OperationResult::FileError;
+        report.error = unreadableDatabaseText(texts_, search.unreadable());
+    }
     return report;
 }
 

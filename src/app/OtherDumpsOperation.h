@@ -13,6 +13,7 @@ class DatabaseStore;
 class Game;
 class Sha1Cache;
 class SoftwareIndex;
+class TextSource;
 
 // The profile Other Dumps starts from, with its medium's SHA-1 (empty when it has none).
 struct OtherDumpsRequest {
@@ -26,7 +27,8 @@ struct OtherDumpsRequest {
 // kept for the rest of the run.
 class OtherDumpsOperation {
 public:
-    OtherDumpsOperation(DatabaseStore& store, Sha1Cache& cache, const SoftwareIndex& index);
+    OtherDumpsOperation(DatabaseStore& store, Sha1Cache& cache, const SoftwareIndex& index,
+                        const TextSource& texts);
 
     // The request for a profile of a database, its SHA-1 through the cache.
     OtherDumpsRequest requestFor(const Game& profile, const std::string& database);
@@ -40,13 +42,15 @@ public:
     OtherDumpsSearch prepare(const OtherDumpsRequest& request);
 
     // On the owner's thread once the search has run: keeps what it hashed. Done when it got to
-    // its end, NothingDone when stopped; the findings are the search's.
+    // its end, NothingDone when stopped, FileError naming a database that could not be read; the
+    // findings are the search's.
     ToolReport finish(const OtherDumpsSearch& search, bool completed);
 
 private:
     DatabaseStore& store_;
     Sha1Cache& cache_;
     const SoftwareIndex& index_;
+    const TextSource& texts_;
 };
 
 }  // namespace corvane

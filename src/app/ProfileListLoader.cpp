@@ -3,44 +3,39 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
+#include <optional>
 
-#include "common/LineReader.h"
+#include "common/FileStamp.h"
 
 namespace corvane {
 
-std::optional<std::vector<std::string>> loadProfileList(
-    const std::string& path, const std::function<bool(const Game&)>& accept, Progress& progress) {
-    LineReader reader(path);
-    if (!reader.isOpen())
-        return std::nullopt;
+ProfileList loadProfileList(const std::string& path, const std::function<bool(const Game&)>& accept,
+                            Progress& progress) {
     // One pass: the progress range is the file's size in kilobytes, the position what was read.
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const std::int64_t total =
-        error ? 0 : static_cast<std::int64_t>(std::min<std::uintmax_t>(size / 1024, INT64_MAX));
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    const std::int64_t total = stamp ? stamp->size / 1024 : 0;
     progress.setRange(total);
-    std::vector<std::string> shown;
-    std::string line;
-    std::uintmax_t bytesRead = 0;
+    ProfileList list;
+    std::int64_t bytesRead = 0;
     int loaded = 0;
     Game game;
-    while (reader.next(line)) {
-        bytesRead += line.size() + 2;
-        if (line.empty())
-            continue;
+    list.read = forEachProfile(path, [&](const ProfileLine& line) {
+        bytesRead += static_cast<std::int64_t>(line.bytes.size()) + 2;
         if (++loaded % 20 == 0)
-            progress.setPosition(std::min(static_cast<std::int64_t>(bytesRead / 1024), total));
+            progress.setPosition(std::min(bytesRead / 1024, total));
         // Without a test to pass, a line need not become a record at all.
         if (accept) {
-            game.FromLine(line);
+            game.FromLine(line.bytes);
             if (!accept(game))
-                continue;
+                return true;
         }
-        shown.push_back(line);
-    }
+        list.lines.emplace_back(line.bytes);
+        return true;
+    });
+    if (list.read != ReadResult::Done)
+        list.lines.clear();
     progress.setPosition(total);
-    return shown;
+    return list;
 }
 
 }  // namespace corvane

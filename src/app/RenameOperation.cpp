@@ -5,7 +5,6 @@
 
 #include "app/NoticeKeys.h"
 #include "common/AsciiCase.h"
-#include "common/LineReader.h"
 #include "common/Progress.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "media/CSHADigest.h"
@@ -13,6 +12,7 @@
 #include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 
@@ -20,15 +20,12 @@ namespace {
 
 // None when the database is missing or could not be read whole: then nothing is renamed.
 std::optional<std::vector<Game>> readProfiles(const std::string& path) {
-    LineReader reader(path);
-    if (!reader.isOpen())
-        return std::nullopt;
     std::vector<Game> profiles;
-    std::string line;
-    while (reader.next(line))
-        if (!line.empty())
-            profiles.emplace_back().FromLine(line);
-    if (reader.failed())
+    const ReadResult read = forEachProfile(path, [&profiles](const ProfileLine& line) {
+        profiles.push_back(line.profile());
+        return true;
+    });
+    if (read != ReadResult::Done)
         return std::nullopt;
     return profiles;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Sha1CenterOperation.h"
 
+#include "app/UnreadableDatabase.h"
 #include "common/AsciiCase.h"
 #include "common/Progress.h"
 #include "common/TextSource.h"
@@ -82,6 +83,10 @@ Sha1CenterOutcome Sha1CenterOperation::finish(Sha1CenterJob& job) {
     if (!job.request().find || !found || job.stopped())
         return outcome;
     if (job.request().target == Sha1Target::Launcher) {
+        if (!job.launcher().unreadable.empty()) {
+            outcome.error = unreadableDatabaseText(texts_, job.launcher().unreadable);
+            return outcome;
+        }
         outcome.profile = job.launcher().hit;
         if (!outcome.profile)
             outcome.notFound = texts_.text("M_NOT_FOUND_LAUNCHER");

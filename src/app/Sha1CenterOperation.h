@@ -69,6 +69,8 @@ struct Sha1CenterOutcome {
     std::optional<CorvaneDBEntry> entry;
     // Searched to the end without a hit: the information to show.
     std::string notFound;
+    // A launcher database could not be read: the error to show, in place of any finding.
+    std::string error;
 };
 
 // The SHA1 Center as the window and the command line use it. The software files read by one

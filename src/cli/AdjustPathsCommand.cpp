@@ -18,7 +18,12 @@ int runAdjustPaths(CommandSession& session, AdjustPathsArguments& arguments) {
     const TextSource& texts = session.workspace.texts();
     AdjustPathsOperation operation(session.workspace.store(), texts);
     AdjustPathsRequest& request = arguments.request;
-    request.current = operation.currentRelativePath();
+    const AdjustPathsOperation::CurrentPath current = operation.currentRelativePath();
+    if (!current.unreadable.empty()) {
+        context.err << operation.unreadableText(current) << '\n';
+        return exitCode(ExitStatus::Failed);
+    }
+    request.current = current.path;
     if (arguments.folders == 0) {
         context.out << request.current << '\n';
         return exitCode(ExitStatus::Done);

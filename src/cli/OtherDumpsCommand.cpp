@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/OtherDumpsOperation.h"
+#include "app/UnreadableDatabase.h"
 #include "cli/CliContext.h"
 #include "cli/CliWorkspace.h"
 #include "cli/CommandProgress.h"
@@ -17,9 +18,13 @@ namespace corvane {
 
 namespace {
 
-int failed(const CliContext& context, const TextSource& texts, const char* key) {
-    context.err << texts.text(key) << '\n';
+int failed(const CliContext& context, const std::string& text) {
+    context.err << text << '\n';
     return exitCode(ExitStatus::Failed);
+}
+
+int failed(const CliContext& context, const TextSource& texts, const char* key) {
+    return failed(context, texts.text(key));
 }
 
 }  // namespace
@@ -33,15 +38,17 @@ int runOtherDumps(CommandSession& session, OtherDumpsArguments& arguments) {
         return failed(context, texts, "M_ERR_NO_DB_SEL");
     const std::string& name = arguments.profiles.front();
     // The first profile of that name, as the window's list finds it.
-    const std::vector<Game> profiles =
-        DatabaseStore::readProfiles(workspace.store().databasePath(database));
+    std::vector<Game> profiles;
+    if (DatabaseStore::readProfiles(workspace.store().databasePath(database), profiles) ==
+        ReadResult::Unreadable)
+        return failed(context, unreadableDatabaseText(texts, database));
     const auto profile = std::find_if(profiles.begin(), profiles.end(),
                                       [&name](const Game& game) { return game.name == name; });
     if (profile == profiles.end())
         return failed(context, texts, "M_ERR_GAME_NOT_FOUND_IN_DB");
 
     OtherDumpsOperation operation(workspace.store(), workspace.sha1Cache(),
-                                  workspace.softwareIndex());
+                                  workspace.softwareIndex(), texts);
     const OtherDumpsRequest request = operation.requestFor(*profile, database);
     const size_t known = operation.knownDumps(request).size();
     context.out << known << '\n' << std::flush;
@@ -54,7 +61,9 @@ int runOtherDumps(CommandSession& session, OtherDumpsArguments& arguments) {
     OtherDumpsSearch search = operation.prepare(request);
     const bool completed = search.run(progress);
     progress.end();
-    operation.finish(search, completed);
+    const ToolReport report = operation.finish(search, completed);
+    if (!report.error.empty())
+        return failed(context, report.error);
     if (!completed)
         return exitCode(ExitStatus::Interrupted);
     for (const OtherDump& dump : search.found())

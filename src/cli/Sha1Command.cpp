@@ -101,6 +101,9 @@ int runSha1(CommandSession& session, Sha1Arguments& arguments) {
         if (job.sha1().empty()) {
             context.err << "corvane-cli sha1: " << file << ": cannot be read\n";
             allDone = false;
+        } else if (!outcome.error.empty()) {
+            context.err << outcome.error << '\n';
+            allDone = false;
         } else if (!job.request().find) {
             context.out << sha1sumLine(job.sha1(), file) << std::flush;
         } else if (const std::optional<std::string> found = foundText(outcome)) {

@@ -88,11 +88,19 @@ int DatabaseStore::countAllProfiles() {
 
 std::vector<Game> DatabaseStore::readProfiles(const std::string& path) {
     std::vector<Game> games;
-    forEachProfile(path, [&games](const ProfileLine& line) {
-        games.emplace_back().FromLine(line.bytes);
+    readProfiles(path, games);
+    return games;
+}
+
+ReadResult DatabaseStore::readProfiles(const std::string& path, std::vector<Game>& profiles) {
+    profiles.clear();
+    const ReadResult read = forEachProfile(path, [&profiles](const ProfileLine& line) {
+        profiles.emplace_back().FromLine(line.bytes);
         return true;
     });
-    return games;
+    if (read != ReadResult::Done)
+        profiles.clear();
+    return read;
 }
 
 CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {

@@ -7,6 +7,7 @@
 
 #include "common/DirectoryLock.h"
 #include "model/DatabaseFiles.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 
@@ -88,7 +89,10 @@ public:
     // The numbered backups name_N.db of a database: what a restore can bring back.
     int countBackups(const std::string& name) const;
     int countAllProfiles();
+    // The profiles of a database, none when it could not be read whole; the second form also
+    // tells a database not there (Missing) from one that could not be read (Unreadable).
     static std::vector<Game> readProfiles(const std::string& path);
+    static ReadResult readProfiles(const std::string& path, std::vector<Game>& profiles);
 
     CreateResult createEmptyDatabase(const std::string& name);
     // editingName: the name of the profile before editing, when the editor saves it.

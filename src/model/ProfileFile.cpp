@@ -207,6 +207,10 @@ ReadResult forEachProfile(const std::string& path, const ProfileVisitor& visitor
     return forEachProfile(path, visitor, none);
 }
 
+ReadResult probeProfiles(const std::string& path) {
+    return forEachProfile(path, [](const ProfileLine&) { return false; });
+}
+
 ProfileFile::ProfileFile(std::string directory, LockWait lockWait)
     : directory_(std::move(directory)), lockWait_(std::move(lockWait)) {}
 

@@ -35,6 +35,9 @@ using ProfileVisitor = std::function<bool(const ProfileLine&)>;
 ReadResult forEachProfile(const std::string& path, const ProfileVisitor& visitor,
                           Progress& progress);
 ReadResult forEachProfile(const std::string& path, const ProfileVisitor& visitor);
+// Whether the database can be opened, reading no more than its start: Done, Missing or
+// Unreadable. A tool that writes lets it fail before anything is written.
+ReadResult probeProfiles(const std::string& path);
 
 struct RewriteOutcome {
     enum class Result {

@@ -5,10 +5,10 @@
 
 #include "common/AsciiCase.h"
 #include "common/CaseFoldedSearch.h"
-#include "common/LineReader.h"
 #include "common/Path.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 
@@ -19,44 +19,50 @@ std::optional<SearchPlan> ProfileSearch::plan(std::string_view typed) {
     return SearchPlan{lastText_, store_.directory(), store_.databaseList()};
 }
 
-std::optional<std::vector<SearchHit>> ProfileSearch::run(const SearchPlan& plan,
-                                                         Progress& progress) {
+SearchResult ProfileSearch::run(const SearchPlan& plan, Progress& progress) {
     // Typed text arrives as UTF-8 while names written on Windows are Windows-1252: both are
     // compared as the windows show them.
     CaseFoldedSearch needle(plan.text);
-    std::vector<SearchHit> hits;
+    SearchResult result;
     std::int64_t examined = 0;
-    std::string line;
     for (const std::string& file : plan.files) {
-        if (progress.cancelled())
-            return std::nullopt;
-        LineReader reader(joinPath(plan.directory, file));
-        if (!reader.isOpen())
-            continue;
+        if (progress.cancelled()) {
+            result.stopped = true;
+            break;
+        }
         const std::string database = DatabaseStore::databaseNameOfPath(file);
         progress.setStatus(database);
-        while (reader.next(line)) {
-            if (line.empty())
-                continue;
-            // The name is the line's first field; the rest of the record plays no part.
-            const std::string_view name = profileNameOfLine(line);
-            if (needle.foundIn(name))
-                hits.push_back({std::string(name), database});
-            if (++examined % 20 == 0) {
-                progress.setPosition(examined);
-                if (progress.cancelled())
-                    return std::nullopt;
-            }
+        const ReadResult read =
+            forEachProfile(joinPath(plan.directory, file), [&](const ProfileLine& line) {
+                // The name is the line's first field; the rest of the record plays no part.
+                const std::string_view name = line.name();
+                if (needle.foundIn(name))
+                    result.hits.push_back({std::string(name), database});
+                if (++examined % 20 == 0) {
+                    progress.setPosition(examined);
+                    result.stopped = progress.cancelled();
+                }
+                return !result.stopped;
+            });
+        if (result.stopped)
+            break;
+        // Only a database gone since the list was made is passed over.
+        if (read == ReadResult::Unreadable) {
+            result.unreadable = database;
+            break;
         }
     }
-    std::ranges::stable_sort(hits, [](const SearchHit& a, const SearchHit& b) {
+    if (result.stopped || !result.unreadable.empty()) {
+        result.hits.clear();
+        return result;
+    }
+    std::ranges::stable_sort(result.hits, [](const SearchHit& a, const SearchHit& b) {
         return compareIgnoreCase(a.profile, b.profile) < 0;
     });
-    return hits;
+    return result;
 }
 
-std::optional<std::vector<SearchHit>> ProfileSearch::find(std::string_view typed,
-                                                          Progress& progress) {
+std::optional<SearchResult> ProfileSearch::find(std::string_view typed, Progress& progress) {
     const std::optional<SearchPlan> planned = plan(typed);
     if (!planned)
         return std::nullopt;

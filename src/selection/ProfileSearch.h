@@ -19,6 +19,13 @@ struct SearchHit {
     bool operator==(const SearchHit&) const = default;
 };
 
+// What a search found: hits only when it read every database to its end.
+struct SearchResult {
+    std::vector<SearchHit> hits;
+    bool stopped = false;    // the user cancelled
+    std::string unreadable;  // a database there that could not be read; empty when none
+};
+
 // One search as values, so that it can run on any thread: the text and the databases to read.
 struct SearchPlan {
     std::string text;
@@ -42,12 +49,13 @@ public:
     // On any thread, touching only the databases' files: the profiles whose names hold the text,
     // ignoring letter case (beyond ASCII too, names in UTF-8 or Windows-1252 alike), sorted by
     // name ignoring case (databases in list order for equal names). Each database is reported
-    // as the status and the profiles read every 20; nothing when the user cancels.
-    static std::optional<std::vector<SearchHit>> run(const SearchPlan& plan, Progress& progress);
+    // as the status and the profiles read every 20. No hits when the user cancels or a database
+    // there could not be read; a database no longer there is passed over.
+    static SearchResult run(const SearchPlan& plan, Progress& progress);
 
-    // Both steps at once; nothing when there is nothing to search or the search was cancelled.
-    std::optional<std::vector<SearchHit>> find(std::string_view typed, Progress& progress);
-    std::optional<std::vector<SearchHit>> find(std::string_view typed) {
+    // Both steps at once; nothing when there is nothing to search.
+    std::optional<SearchResult> find(std::string_view typed, Progress& progress);
+    std::optional<SearchResult> find(std::string_view typed) {
         NoProgress none;
         return find(typed, none);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "media/ProfileSha1.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 
@@ -26,23 +27,27 @@ public:
     CsvExporter(const CsvRowBuilder& rows, Sha1Cache& cache, Progress& progress);
 
     // databases: names without ".db", read from directory; total: the profiles they hold, the
-    // range of the progress. A database that cannot be read is passed over. False when the user
-    // stopped it; what was written until then stays written.
-    bool run(const std::string& directory, const std::vector<std::string>& databases,
-             std::int64_t total, const Write& write);
+    // range of the progress. A database no longer there is passed over. Stopped when the user
+    // stopped it; what was written until then stays written. Unreadable when a database is there
+    // but could not be read: one that cannot be opened is found before anything is written.
+    ReadResult run(const std::string& directory, const std::vector<std::string>& databases,
+                   std::int64_t total, const Write& write);
 
+    // The database that could not be read, after an Unreadable run.
+    const std::string& unreadable() const { return unreadable_; }
     int rows() const { return rows_; }
     const std::vector<HashedProfile>& computed() const { return computed_; }
 
 private:
-    bool exportDatabase(const std::string& directory, const std::string& database,
-                        const Write& write);
+    ReadResult exportDatabase(const std::string& directory, const std::string& database,
+                              const Write& write);
 
     const CsvRowBuilder& rowBuilder_;
     Sha1Cache& cache_;
     Progress& progress_;
     std::int64_t counter_ = 0;
     int rows_ = 0;
+    std::string unreadable_;
     std::vector<HashedProfile> computed_;
 };
 

@@ -3,13 +3,13 @@
 
 #include <sys/stat.h>
 
-#include "common/LineReader.h"
 #include "common/Progress.h"
 #include "media/CancelCheck.h"
 #include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseName.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 
 namespace corvane {
 
@@ -43,36 +43,40 @@ LauncherSearchResult searchLauncher(const std::string& directory,
     int lines = 0;
     CancelCheck cancel(progress);
     for (size_t i = 0; i < databases.size(); ++i) {
-        LineReader reader(paths[i]);
         progress.setStatus(databases[i]);
-        std::string line;
-        while (reader.isOpen() && reader.next(line)) {
-            read += static_cast<std::int64_t>(line.size()) + 2;
+        bool ended = false;
+        const ReadResult outcome = forEachProfile(paths[i], [&](const ProfileLine& line) {
+            read += static_cast<std::int64_t>(line.bytes.size()) + 2;
             if (lines++ % kLinesBetweenLooks == 0) {
                 progress.setPosition(read);
                 if (progress.cancelled()) {
-                    result.stopped = true;
-                    return result;
+                    result.stopped = ended = true;
+                    return false;
                 }
             }
-            if (line.empty())
-                continue;
             // A profile the cache knows is not even parsed.
-            std::string name(profileNameOfLine(line));
+            std::string name(line.name());
             std::string found = cache.find(name, databases[i]);
             if (found.empty()) {
-                Game profile;
-                profile.FromLine(line);
-                found = ProfileSha1(profile, databases[i], cache, &cancel, &result.hashed);
+                found = ProfileSha1(line.profile(), databases[i], cache, &cancel, &result.hashed);
                 if (cancel.stopped()) {
-                    result.stopped = true;
-                    return result;
+                    result.stopped = ended = true;
+                    return false;
                 }
             }
             if (found == sha1) {
                 result.hit = LauncherHit{databases[i], std::move(name)};
-                return result;
+                ended = true;
+                return false;
             }
+            return true;
+        });
+        if (ended)
+            return result;
+        // Only a database gone since the list was made is passed over.
+        if (outcome == ReadResult::Unreadable) {
+            result.unreadable = databases[i];
+            return result;
         }
     }
     progress.setPosition(total);

@@ -23,12 +23,14 @@ struct LauncherHit {
 struct LauncherSearchResult {
     std::optional<LauncherHit> hit;
     bool stopped = false;
+    // A database that is there but could not be read: the search ended there without a hit.
+    std::string unreadable;
     std::vector<HashedProfile> hashed;  // what the cache lacked
 };
 
 // Looks for the first profile, in database order and then line order, whose main medium has the
 // lower-case SHA-1 sha1. Profiles the cache knows are not hashed again; the ones that had to be
-// are stored in it and listed in the result. A database that cannot be opened is passed over.
+// are stored in it and listed in the result. A database no longer there is passed over.
 // The bar counts the bytes of the databases read.
 LauncherSearchResult searchLauncher(const std::string& directory,
                                     const std::vector<std::string>& databases,

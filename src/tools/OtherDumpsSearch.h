@@ -39,8 +39,11 @@ public:
     OtherDumpsSearch(OtherDumpsPlan plan, Sha1Cache known);
 
     // Touches only the databases' files and the media; the range is the number of profiles of
-    // every database and the position moves every 20. False when the user stopped it.
+    // every database and the position moves every 20. False when the user stopped it or a
+    // database that is there could not be read (then named by unreadable()); a database no
+    // longer there is passed over.
     bool run(Progress& progress);
+    const std::string& unreadable() const { return unreadable_; }
 
     const OtherDumpsPlan& plan() const { return plan_; }
     const std::vector<OtherDump>& found() const { return found_; }
@@ -52,6 +55,7 @@ private:
     Sha1Cache known_;
     std::vector<OtherDump> found_;
     std::vector<HashedProfile> hashed_;
+    std::string unreadable_;
 };
 
 }  // namespace corvane

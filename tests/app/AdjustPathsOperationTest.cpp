@@ -53,11 +53,11 @@ protected:
 }  // namespace
 
 TEST_F(AdjustPathsOperationTest, SharedFolderOfEveryDatabaseTakesTheNewOne) {
-    EXPECT_EQ(operation.currentRelativePath(), "");
+    EXPECT_EQ(operation.currentRelativePath().path, "");
     dir.write("A.db", withPaths("a", "C:\\Games\\MSX\\rom\\a.rom", "HTTP://info.example/a") +
                           "\r\n" + withPaths("b", "c:/games/msx/disk/b.dsk"));
     dir.write("B.db", withPaths("c", "C:\\GAMES\\MSX\\x.rom", "C:\\Games\\MSX\\doc\\c.txt"));
-    const std::string current = operation.currentRelativePath();
+    const std::string current = operation.currentRelativePath().path;
     EXPECT_EQ(current, "C:/Games/MSX/");
 
     const ToolReport report = run({current, "/retro", true}, *std::make_unique<NoProgress>());
@@ -68,11 +68,11 @@ TEST_F(AdjustPathsOperationTest, SharedFolderOfEveryDatabaseTakesTheNewOne) {
     EXPECT_EQ(readFile(dir.file("A.db")).find("\r\n\r\n"), std::string::npos);
     EXPECT_TRUE(exists("A_0.db"));
     EXPECT_TRUE(exists("B_0.db"));
-    EXPECT_EQ(operation.currentRelativePath(), "/retro/");
+    EXPECT_EQ(operation.currentRelativePath().path, "/retro/");
 
     // Paths on two drives share nothing: nothing may be put in front of all of them.
     dir.write("C.db", withPaths("d", "D:\\other\\d.rom"));
-    EXPECT_EQ(operation.currentRelativePath(), "");
+    EXPECT_EQ(operation.currentRelativePath().path, "");
     EXPECT_EQ(operation.refusal({"", "/retro", false}), "M_ERR_NO_RELATIVE_PATH");
     EXPECT_EQ(operation.refusal({"/retro/", "", false}), "M_ERR_NO_DIR_SEL");
 }
@@ -86,7 +86,7 @@ TEST_F(AdjustPathsOperationTest, AFailureOrCancelLeavesEachDatabaseDoneOrUntouch
     }
     const std::string untouched = readFile(dir.file("B.db"));
     const std::string cBefore = readFile(dir.file("C.db"));
-    const AdjustPathsRequest request{operation.currentRelativePath(), "/new", false};
+    const AdjustPathsRequest request{operation.currentRelativePath().path, "/new", false};
     ASSERT_EQ(request.current, "/old/media/");
 
     // B cannot be rewritten: A stays done, B and C untouched, and the user learns which is done.

@@ -73,7 +73,7 @@ TEST_F(OtherDumpsOperationTest, ListsEveryOtherProfileOfAKnownDumpButNeverThePro
                            // The same name and medium again is the profile itself.
                            romProfile("Game", first), romProfile("Unknown", unknown)});
     writeDatabase("Second", {romProfile("Game", first), romProfile("Alt copy", second)});
-    OtherDumpsOperation operation(store, cache, index);
+    OtherDumpsOperation operation(store, cache, index, texts);
 
     const OtherDumpsRequest request = operation.requestFor(romProfile("Game", first), "Main");
     EXPECT_EQ(request.sha1, MediumSha1(first, ""));
@@ -92,7 +92,7 @@ TEST_F(OtherDumpsOperationTest, ListsEveryOtherProfileOfAKnownDumpButNeverThePro
 }
 
 TEST_F(OtherDumpsOperationTest, AMediumUnknownOrMissingHasNoKnownDumps) {
-    OtherDumpsOperation operation(store, cache, index);
+    OtherDumpsOperation operation(store, cache, index, texts);
     EXPECT_TRUE(
         operation.knownDumps(operation.requestFor(romProfile("U", unknown), "Main")).empty());
     const OtherDumpsRequest none =

@@ -30,9 +30,10 @@ TEST(ProfileListLoaderTest, KeepsAcceptedLinesInFileOrderAndEndsItsProgress) {
     const std::string path = dir.write("Games.db", content);
 
     Recorded progress;
-    const auto lines = loadProfileList(
+    const ProfileList list = loadProfileList(
         path, [](const Game& g) { return g.name.back() != '7'; }, progress);
-    ASSERT_TRUE(lines);
+    ASSERT_EQ(list.read, ReadResult::Done);
+    const std::vector<std::string>* lines = &list.lines;
     ASSERT_EQ(lines->size(), 3000u - 300u + 1u);
     EXPECT_EQ(lines->front(), "Game 0|x.rom");
     EXPECT_EQ((*lines)[7], "Game 8|x.rom");
@@ -44,9 +45,9 @@ TEST(ProfileListLoaderTest, KeepsAcceptedLinesInFileOrderAndEndsItsProgress) {
     EXPECT_EQ(progress.positions.back(), progress.high);
 
     // Without a test every line is kept, as it stands.
-    const auto all = loadProfileList(path, {}, progress);
-    ASSERT_TRUE(all);
-    EXPECT_EQ(all->size(), 3001u);
-    EXPECT_EQ((*all)[7], "Game 7|x.rom");
-    EXPECT_FALSE(loadProfileList(dir.file("Missing.db"), {}, progress));
+    const ProfileList all = loadProfileList(path, {}, progress);
+    ASSERT_EQ(all.read, ReadResult::Done);
+    EXPECT_EQ(all.lines.size(), 3001u);
+    EXPECT_EQ(all.lines[7], "Game 7|x.rom");
+    EXPECT_EQ(loadProfileList(dir.file("Missing.db"), {}, progress).read, ReadResult::Missing);
 }

@@ -85,7 +85,7 @@ TEST(FifoReadersTest, APipeNamedLikeADatabaseIsNoDatabase) {
         listed = store.databaseList();
         counted = store.countProfiles("Other.db");
         total = store.countAllProfiles();
-        hits = search.find("man").value_or(std::vector<SearchHit>{}).size();
+        hits = search.find("man").value().hits.size();
         read = DatabaseStore::readProfiles(other).size();
         saved = store.saveProfile(game, other, std::nullopt, false, AnswerToAll::None);
         removed = store.removeProfiles(other, {"Pac-Man"});

@@ -105,7 +105,7 @@ std::string adjustPaths(const std::string& base) {
     CCorvaneLauncherApp& app = session.app;
     AdjustPathsOperation operation(app.store(), app.texts());
     AdjustPathsRequest request;
-    request.current = operation.currentRelativePath();
+    request.current = operation.currentRelativePath().path;
     request.newFolder = "/srv/msx/collection/";
     if (const std::optional<std::string> key = operation.refusal(request))
         return refused(app.texts(), *key);

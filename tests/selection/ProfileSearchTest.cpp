@@ -45,21 +45,23 @@ TEST(ProfileSearchTest, FindsPartsOfNamesInEveryDatabaseIgnoringCaseAndOuterBlan
     EXPECT_EQ(progress.positions, std::vector<std::int64_t>{20});  // 35 profiles
     EXPECT_EQ(progress.statuses, (std::vector<std::string>{"Arcade", "Konami"}));
     ASSERT_TRUE(hits);
-    EXPECT_EQ(*hits, (std::vector<SearchHit>{{"batman", "Arcade"},
-                                             {"MAN OF WAR", "Konami"},
-                                             {"Pac-Man", "Arcade"},
-                                             {"Pac-Man", "Konami"}}));
+    EXPECT_EQ(hits->hits, (std::vector<SearchHit>{{"batman", "Arcade"},
+                                                  {"MAN OF WAR", "Konami"},
+                                                  {"Pac-Man", "Arcade"},
+                                                  {"Pac-Man", "Konami"}}));
     // Blanks inside count; only the name is searched.
-    EXPECT_EQ(search.find("man o")->size(), 1u);
-    EXPECT_TRUE(search.find("msx")->empty());
-    EXPECT_EQ(search.find("NO BARS")->front().profile, "only a name, no bars");
+    EXPECT_EQ(search.find("man o")->hits.size(), 1u);
+    EXPECT_TRUE(search.find("msx")->hits.empty());
+    EXPECT_EQ(search.find("NO BARS")->hits.front().profile, "only a name, no bars");
 
     EXPECT_FALSE(search.find("   "));
     EXPECT_EQ(search.lastText(), "");
 
     // A cancelled search gives nothing, not the hits found before the stop.
     progress.stop = true;
-    EXPECT_FALSE(search.find("man", progress));
+    const auto stopped = search.find("man", progress);
+    EXPECT_TRUE(stopped->stopped);
+    EXPECT_TRUE(stopped->hits.empty());
     EXPECT_EQ(search.lastText(), "man");
 }
 
@@ -79,7 +81,7 @@ TEST(ProfileSearchTest, NamesInEitherEncodingMatchIgnoringCaseBeyondAscii) {
     auto profiles = [&search](const std::string& typed) {
         std::vector<std::string> names;
         const auto hits = search.find(typed);
-        for (const SearchHit& hit : hits.value())
+        for (const SearchHit& hit : hits.value().hits)
             names.push_back(hit.profile);
         return names;
     };

@@ -29,7 +29,7 @@ protected:
     }
 
     std::unique_ptr<SearchDlg> open() {
-        auto dlg = std::make_unique<SearchDlg>(search, languages);
+        auto dlg = std::make_unique<SearchDlg>(search, prompter, languages);
         dlg->show();
         return dlg;
     }

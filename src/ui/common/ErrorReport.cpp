@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/ErrorReport.h"
 
+#include "app/UnreadableDatabase.h"
 #include "common/Prompter.h"
 #include "i18n/LanguageManager.h"
 
@@ -13,6 +14,11 @@ void reportError(Prompter& prompter, const LanguageManager& languages, const cha
 
 void reportResult(Prompter& prompter, const LanguageManager& languages, OperationResult result) {
     reportError(prompter, languages, resultMessageKey(result));
+}
+
+void reportUnreadable(Prompter& prompter, const LanguageManager& languages,
+                      const std::string& database) {
+    prompter.message(unreadableDatabaseText(languages, database), MessageKind::Error);
 }
 
 }  // namespace corvane

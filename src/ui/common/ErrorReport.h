@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 #include "app/OperationResult.h"
 
 namespace corvane {
@@ -14,5 +16,9 @@ void reportError(Prompter& prompter, const LanguageManager& languages, const cha
 
 // Shows that message as an error.
 void reportResult(Prompter& prompter, const LanguageManager& languages, OperationResult result);
+
+// Shows that the database is there but could not be read, naming it.
+void reportUnreadable(Prompter& prompter, const LanguageManager& languages,
+                      const std::string& database);
 
 }  // namespace corvane

@@ -19,6 +19,7 @@
 #include "app/ProfileListLoader.h"
 #include "i18n/MenuIds.h"
 #include "ui/common/AvailabilityTip.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/MainThreadPost.h"
 #include "ui/common/TextCodec.h"
 #include "ui/main/BackgroundWidget.h"
@@ -233,7 +234,7 @@ void CCorvaneLauncherDlg::loadList() {
 
     const std::string path = app_.store().currentDatabasePath();
     list_->hide();
-    std::optional<std::vector<std::string>> shown;
+    std::optional<ProfileList> shown;
     const ProfileMark mode = app_.flags().markMode;
     std::vector<bool> marked;
     {
@@ -253,12 +254,17 @@ void CCorvaneLauncherDlg::loadList() {
         if (!path.empty())
             shown = loadProfileList(path, accept, progress);
     }
-    if (shown)
-        model_->setProfiles(std::move(*shown), std::move(marked), markColour(mode));
+    // A database that is there but cannot be read shows as empty, and says so.
+    const bool unreadable = shown && shown->read == ReadResult::Unreadable;
+    if (shown && shown->read != ReadResult::Missing)
+        model_->setProfiles(std::move(shown->lines),
+                            unreadable ? std::vector<bool>{} : std::move(marked), markColour(mode));
     list_->show();
     countPanel_->setValue(QString::number(model_->rowCount()));
     list_->setFocus();
     emit listLoaded();
+    if (unreadable)
+        reportUnreadable(app_.prompter(), app_.languages(), app_.store().currentDatabaseName());
     if (first)
         QMetaObject::invokeMethod(this, &CCorvaneLauncherDlg::softwareIndexFinished,
                                   Qt::QueuedConnection);

@@ -26,7 +26,7 @@ void CCorvaneLauncherDlg::resetFilters() {
 }
 
 void CCorvaneLauncherDlg::search() {
-    SearchDlg dialog(app_.search(), app_.languages(), this);
+    SearchDlg dialog(app_.search(), app_.prompter(), app_.languages(), this);
     if (dialog.exec() != QDialog::Accepted || !dialog.chosenHit())
         return;
     const SearchHit hit = *dialog.chosenHit();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/DialogIds.h"
+#include "ui/common/ErrorReport.h"
 #include "ui/common/ProgressWindow.h"
 #include "ui/common/TextCodec.h"
 #include "ui/selection/NameDatabaseTree.h"
@@ -18,8 +19,9 @@
 
 namespace corvane {
 
-SearchDlg::SearchDlg(ProfileSearch& search, const LanguageManager& languages, QWidget* parent)
-    : CLocalized(kDlgSearch, languages, parent), search_(search) {
+SearchDlg::SearchDlg(ProfileSearch& search, Prompter& prompter, const LanguageManager& languages,
+                     QWidget* parent)
+    : CLocalized(kDlgSearch, languages, parent), search_(search), prompter_(prompter) {
     createWidgets();
     connectWidgets();
     loadValues();
@@ -96,20 +98,22 @@ void SearchDlg::loadValues() {
 void SearchDlg::find() {
     results_->clear();
     hits_.clear();
-    std::optional<std::vector<SearchHit>> hits;
+    std::optional<SearchResult> found;
     if (const std::optional<SearchPlan> plan = search_.plan(toBytes(name_->text()))) {
         // Many databases take a while: they are read on a worker behind the progress window.
         ProgressWindow window(languages(), windowTitle(), this);
         if (windowSetup_)
             windowSetup_(window);
         window.run(
-            [&hits, &plan](Progress& progress) { hits = ProfileSearch::run(*plan, progress); });
+            [&found, &plan](Progress& progress) { found = ProfileSearch::run(*plan, progress); });
     }
     name_->setFocus();
     ok_->setEnabled(false);
-    if (!hits)
+    if (found && !found->unreadable.empty())
+        reportUnreadable(prompter_, languages(), found->unreadable);
+    if (!found || found->stopped || !found->unreadable.empty())
         return;
-    hits_ = *hits;
+    hits_ = std::move(found->hits);
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(hits_.size()));
     for (const SearchHit& hit : hits_)

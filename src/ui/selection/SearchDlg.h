@@ -16,13 +16,15 @@ class QTreeWidget;
 namespace corvane {
 
 class ProgressWindow;
+class Prompter;
 
 // Finds profiles by part of their name in every database. OK hands back the chosen hit, which
 // the main window locates; the last search text lives in the ProfileSearch the caller owns.
 class SearchDlg : public CLocalized {
     Q_OBJECT
 public:
-    SearchDlg(ProfileSearch& search, const LanguageManager& languages, QWidget* parent = nullptr);
+    SearchDlg(ProfileSearch& search, Prompter& prompter, const LanguageManager& languages,
+              QWidget* parent = nullptr);
 
     // After OK: the profile and database to locate.
     const std::optional<SearchHit>& chosenHit() const { return chosen_; }
@@ -51,6 +53,7 @@ private:
     void selectionChanged();
 
     ProfileSearch& search_;
+    Prompter& prompter_;
     std::vector<SearchHit> hits_;
     std::optional<SearchHit> chosen_;
     std::function<void(ProgressWindow&)> windowSetup_;

@@ -13,6 +13,7 @@
 
 #include "app/AdjustPathsOperation.h"
 #include "common/Path.h"
+#include "common/Prompter.h"
 #include "ui/common/CaptionedControl.h"
 #include "ui/common/OkCancelButtons.h"
 #include "ui/common/TextCodec.h"
@@ -24,6 +25,7 @@ ProfileFilePathDlg::ProfileFilePathDlg(AdjustPathsOperation& operation, Prompter
                                        const LanguageManager& languages, QWidget* parent)
     : CLocalized(kDlgAdjustRelativePath, languages, parent),
       operation_(operation),
+      prompter_(prompter),
       run_(prompter, languages, this) {
     createWidgets();
     connectWidgets();
@@ -70,7 +72,10 @@ void ProfileFilePathDlg::connectWidgets() {
 }
 
 void ProfileFilePathDlg::loadValues() {
-    current_->setText(fromBytes(operation_.currentRelativePath()));
+    const AdjustPathsOperation::CurrentPath current = operation_.currentRelativePath();
+    if (!current.unreadable.empty())
+        unreadableError_ = operation_.unreadableText(current);
+    current_->setText(fromBytes(current.path));
     backup_->setChecked(AdjustPathsRequest{}.backup);
     // Nothing to adjust to until a folder was chosen.
     okButton()->setEnabled(false);
@@ -89,6 +94,10 @@ void ProfileFilePathDlg::setNewFolder(const QString& folder) {
 }
 
 void ProfileFilePathDlg::start() {
+    if (!unreadableError_.empty()) {
+        prompter_.message(unreadableError_, MessageKind::Error);
+        return;
+    }
     AdjustPathsRequest request{toBytes(current_->text()), toBytes(new_->text()),
                                backup_->isChecked()};
     std::optional<AdjustPathsJob> job;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 #include "ui/common/CLocalized.h"
 #include "ui/tools/ToolRun.h"
 
@@ -40,6 +42,9 @@ private:
     void loadValues();
 
     AdjustPathsOperation& operation_;
+    Prompter& prompter_;
+    // Set when a database could not be read: nothing is adjusted then.
+    std::string unreadableError_;
     QLineEdit* current_ = nullptr;
     QLineEdit* new_ = nullptr;
     QPushButton* browse_ = nullptr;

@@ -121,8 +121,11 @@ Sha1CenterOutcome SHA1Calculator::runRequest(Sha1CenterRequest request) {
     ToolSteps steps{std::nullopt, [&job](Progress& progress) { job->run(progress); },
                     [&] {
                         outcome = operation.finish(*job);
-                        // What follows is asked and shown by the dialog itself.
-                        return ToolReport{};
+                        // What follows is asked and shown by the dialog itself; an error is the
+                        // runner's to show.
+                        ToolReport report;
+                        report.error = outcome.error;
+                        return report;
                     }};
     run_.run(steps, title);
     if (outcome.shownSha1)

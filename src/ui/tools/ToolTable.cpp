@@ -153,7 +153,7 @@ bool openOtherDumps(const ToolContext& context) {
     CCorvaneLauncherApp& app = context.app;
     if (context.awaitSoftwareIndex)
         context.awaitSoftwareIndex();
-    OtherDumpsOperation operation(app.store(), app.sha1Cache(), app.softwareIndex());
+    OtherDumpsOperation operation(app.store(), app.sha1Cache(), app.softwareIndex(), app.texts());
     OtherDumpsRequest request =
         operation.requestFor(*context.profile, app.store().currentDatabaseName());
     if (request.sha1.empty()) {
