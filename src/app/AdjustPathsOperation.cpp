@@ -126,6 +126,9 @@ ToolReport AdjustPathsOperation::finish(const AdjustPathsJob& job) {
         report.message = doneText(job);
     } else {
         report.notices.push_back(doneText(job));
+        // The general busy message says nothing was changed, which is not so once one was.
+        if (job.result() == RewriteOutcome::Result::Busy && !job.done().empty())
+            report.error = texts_.text("M_ERR_BASE_DIR_BUSY_REST");
     }
     return report;
 }

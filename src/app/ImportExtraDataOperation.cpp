@@ -69,8 +69,20 @@ ToolReport ImportExtraDataOperation::finish(const ImportExtraDataJob& job) {
     ToolReport report;
     report.messageKind = MessageKind::Info;
     report.result = job.result();
-    if (job.result() == OperationResult::Done)
+    if (job.result() == OperationResult::Done) {
         report.message = std::to_string(job.outcome().count) + texts_.text("M_PROFILES_MODIFIED");
+        return report;
+    }
+    // A run that ended part-way tells which databases it did write.
+    const std::vector<std::string>& written = job.outcome().rewritten;
+    if (written.empty())
+        return report;
+    std::string names;
+    for (const std::string& name : written)
+        names += (names.empty() ? "" : ", ") + name;
+    report.notices.push_back(texts_.text("M_EXTRA_DATA_IMPORTED_IN") + names);
+    if (job.result() == OperationResult::Busy)
+        report.error = texts_.text("M_ERR_BASE_DIR_BUSY_REST");
     return report;
 }
 

@@ -6,12 +6,15 @@
 #include <map>
 #include <thread>
 
+#include "app/AdjustPathsOperation.h"
 #include "app/DatabaseOperations.h"
 #include "app/FillOperation.h"
+#include "app/ImportExtraDataOperation.h"
 #include "app/ProfileOperations.h"
 #include "common/Progress.h"
 #include "support/FakeEmulator.h"
 #include "support/LockingProcess.h"
+#include "support/ScriptedProgress.h"
 
 #include "OperationsFixture.h"
 
@@ -70,7 +73,52 @@ private:
     std::string directory_;
 };
 
+// Another program takes the lock as soon as a run over several databases begins its second one.
+class LockedAtTheSecondDatabase : public ScriptedProgress {
+public:
+    explicit LockedAtTheSecondDatabase(std::string directory) : directory_(std::move(directory)) {}
+    void setStatus(const std::string& text) override {
+        if (first.empty())
+            first = text;
+        else if (text != first && !other_)
+            other_ = std::make_unique<LockingProcess>(directory_);
+    }
+    std::string first;
+
+private:
+    std::string directory_;
+    std::unique_ptr<LockingProcess> other_;
+};
+
 }  // namespace
+
+TEST_F(ConcurrentWritersTest, ARunStoppedByAnotherWriterNamesTheDatabasesItChanged) {
+    waitFor({.timeout = {}, .whenBusy = {}});
+    dir.write("Other.db", line("C"));
+    dir.write("extra-data.dat", std::string("#77\r\n8,0,0,\r\n") + kAbcSha1 + "\r\n");
+
+    {
+        AdjustPathsOperation adjust(store, texts);
+        LockedAtTheSecondDatabase adjusting(dir.path());
+        AdjustPathsJob adjustJob = adjust.prepare({adjust.currentRelativePath(), "/new", false});
+        adjustJob.run(adjusting);
+        const ToolReport report = adjust.finish(adjustJob);
+        EXPECT_EQ(report.result, OperationResult::Busy);
+        EXPECT_EQ(report.notices, List{"M_PATHS_ADJUSTED_IN" + adjusting.first});
+        EXPECT_EQ(report.error, "M_ERR_BASE_DIR_BUSY_REST");
+    }  // the other program ends
+
+    ImportExtraDataOperation import(store, cache, texts);
+    LockedAtTheSecondDatabase importing(dir.path());
+    ExtraDataImportRequest request;
+    request.options.generation = MergeMode::Overwrite;
+    ImportExtraDataJob importJob = import.prepare(request);
+    importJob.run(importing);
+    const ToolReport report = import.finish(importJob);
+    EXPECT_EQ(report.result, OperationResult::Busy);
+    EXPECT_EQ(report.notices, List{"M_EXTRA_DATA_IMPORTED_IN" + importing.first});
+    EXPECT_EQ(report.error, "M_ERR_BASE_DIR_BUSY_REST");
+}
 
 TEST_F(ConcurrentWritersTest, AWriterThatCannotGetTheLockSaysSoAndChangesNothing) {
     waitFor({.timeout = {}, .whenBusy = {}});
