@@ -12,8 +12,11 @@
 #include "app/ImportExtraDataOperation.h"
 #include "app/ProfileOperations.h"
 #include "common/Progress.h"
+#include "i18n/LanguageIds.h"
+#include "model/Settings.h"
 #include "support/FakeEmulator.h"
 #include "support/LockingProcess.h"
+#include "support/ProgramRun.h"
 #include "support/ScriptedProgress.h"
 
 #include "OperationsFixture.h"
@@ -44,6 +47,14 @@ protected:
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
             all[entry.path().filename().string()] = readFile(entry.path().string());
         return all;
+    }
+    // Another program gives every profile of the database a machine.
+    void setMachineElsewhere(const std::string& database, const std::string& machine) {
+        const ProgramOutput run = runProgram(
+            CORVANE_CLI_EXE,
+            {"set-machine", "--base-dir", dir.path(), "--database", database, "--machine", machine},
+            {.workingDirectory = dir.path()});
+        ASSERT_EQ(run.status, 0) << run.err;
     }
     OperationResult appendFill() {
         FillOperation operation(store, favorites, cache, texts);
@@ -90,7 +101,67 @@ private:
     std::unique_ptr<LockingProcess> other_;
 };
 
+// Lets another program write while the user is asked, then answers Yes.
+class WritingWhileAsked : public ScriptedPrompter {
+public:
+    explicit WritingWhileAsked(std::function<void()> write) : write_(std::move(write)) {}
+    MultiAnswer multiConfirm(const std::string& text) override {
+        write_();
+        return ScriptedPrompter::multiConfirm(text);
+    }
+
+private:
+    std::function<void()> write_;
+};
+
 }  // namespace
+
+TEST_F(ConcurrentWritersTest, AProfileAnotherProgramChangedSinceTheListWasLoadedIsLeftAlone) {
+    emulator.addMachine("Alpha", "[Slots]\r\n");
+    emulator.addMachine("Beta", "[Slots]\r\n");
+    Settings settings;
+    settings.languageId = kLanguageEnglish;
+    settings.emulatorDirectory = emulator.path();
+    ASSERT_TRUE(saveSettings(dir.path(), settings));
+    dir.write("Other.db", "");
+    store.setCurrentDatabase("Games");
+    ProfileOperations profiles(store, favorites, cache);
+
+    const std::vector<Game> listed = DatabaseStore::readProfiles(dir.file("Games.db"));
+    setMachineElsewhere("Games", "Alpha");
+    const std::string changed = readFile(dir.file("Games.db"));
+    Game edited = listed[0];
+    edited.company = "Edited";
+    EXPECT_EQ(profiles.saveProfile(edited, "Games", &listed[0]), OperationResult::ChangedElsewhere);
+    EXPECT_EQ(profiles.removeProfiles("Games", {listed[1]}), OperationResult::ChangedElsewhere);
+    EXPECT_EQ(profiles.moveProfiles(listed, "Other"), OperationResult::ChangedElsewhere);
+    EXPECT_EQ(readFile(dir.file("Games.db")), changed);
+    EXPECT_EQ(readFile(dir.file("Other.db")), "");
+    EXPECT_EQ(favoriteList(), List{"A|Games"});
+    EXPECT_STREQ(resultMessageKey(OperationResult::ChangedElsewhere), "M_ERR_PROFILE_CHANGED");
+
+    // The list loaded again shows the file as it is, and the edit is saved on top of it.
+    const std::vector<Game> reloaded = DatabaseStore::readProfiles(dir.file("Games.db"));
+    edited = reloaded[0];
+    edited.company = "Edited";
+    EXPECT_EQ(profiles.saveProfile(edited, "Games", &reloaded[0]), OperationResult::Done);
+    const std::vector<Game> now = DatabaseStore::readProfiles(dir.file("Games.db"));
+    EXPECT_EQ(now.back().company, "Edited");
+    EXPECT_EQ(now.back().machine, "Alpha");
+
+    // Changed while the user was asked whether the move may replace a profile: the target has
+    // the listed copy, and the source keeps what the other program wrote.
+    dir.write("Other.db", line("B", "empty.rom"));
+    WritingWhileAsked asking([this] { setMachineElsewhere("Games", "Beta"); });
+    asking.multiAnswers = {MultiAnswer::Yes};
+    DatabaseStore askingStore(dir.path(), asking, texts);
+    askingStore.setCurrentDatabase("Games");
+    ProfileOperations moving(askingStore, favorites, cache);
+    const std::vector<Game> before = DatabaseStore::readProfiles(dir.file("Games.db"));
+    EXPECT_EQ(moving.moveProfiles({before[0]}, "Other"), OperationResult::ChangedElsewhere);
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Other.db")), std::vector<Game>{before[0]});
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Games.db"))[0].machine, "Beta");
+}
 
 TEST_F(ConcurrentWritersTest, ARunStoppedByAnotherWriterNamesTheDatabasesItChanged) {
     waitFor({.timeout = {}, .whenBusy = {}});
@@ -128,15 +199,16 @@ TEST_F(ConcurrentWritersTest, AWriterThatCannotGetTheLockSaysSoAndChangesNothing
     DatabaseOperations databases(store, favorites, cache);
     ProfileOperations profiles(store, favorites, cache);
     Game edited = profile("A2");
+    const Game listed = profile("A");
 
     EXPECT_EQ(databases.renameDatabase("Games", "Renamed"), OperationResult::Busy);
     EXPECT_EQ(databases.deleteDatabase("Games", true), OperationResult::Busy);
     EXPECT_EQ(databases.restoreDatabase("Games"), OperationResult::Busy);
     EXPECT_EQ(databases.overwriteDatabase("Games", {}, OverwriteMode::Replace, true),
               OperationResult::Busy);
-    EXPECT_EQ(profiles.removeProfiles("Games", {"A"}), OperationResult::Busy);
-    EXPECT_EQ(profiles.saveProfile(edited, "Games", "A"), OperationResult::Busy);
-    EXPECT_EQ(profiles.saveProfile(profile("C"), "Games", std::nullopt), OperationResult::Busy);
+    EXPECT_EQ(profiles.removeProfiles("Games", {profile("A")}), OperationResult::Busy);
+    EXPECT_EQ(profiles.saveProfile(edited, "Games", &listed), OperationResult::Busy);
+    EXPECT_EQ(profiles.saveProfile(profile("C"), "Games", nullptr), OperationResult::Busy);
     EXPECT_EQ(profiles.moveProfiles({profile("A")}, "Other"), OperationResult::Busy);
     EXPECT_EQ(favorites.add("B", "Games"), FavoriteResult::Busy);
     EXPECT_FALSE(favorites.sort());
@@ -156,7 +228,7 @@ TEST_F(ConcurrentWritersTest, AWriterWaitsUntilTheOtherHasFinished) {
                  EXPECT_TRUE(other.release());
              }});
     ProfileOperations profiles(store, favorites, cache);
-    EXPECT_EQ(profiles.removeProfiles("Games", {"A"}), OperationResult::Done);
+    EXPECT_EQ(profiles.removeProfiles("Games", {profile("A")}), OperationResult::Done);
     EXPECT_EQ(toldBusy, 1);
     EXPECT_EQ(names("Games"), List{"B"});
     EXPECT_EQ(favoriteList(), List{});
@@ -167,7 +239,7 @@ TEST_F(ConcurrentWritersTest, NoWriterWaitsWhileTheUserIsAsked) {
     DatabaseStore askingStore(dir.path(), asking, texts);
     ProfileOperations profiles(askingStore, favorites, cache);
     // B is there already: the user is asked whether it may be replaced.
-    EXPECT_EQ(profiles.saveProfile(profile("B"), "Games", std::nullopt), OperationResult::Done);
+    EXPECT_EQ(profiles.saveProfile(profile("B"), "Games", nullptr), OperationResult::Done);
     EXPECT_EQ(asking.confirmations.size(), 1u);
     EXPECT_TRUE(asking.lockFreeWhileAsked);
     EXPECT_EQ(names("Games"), (List{"A", "B"}));
