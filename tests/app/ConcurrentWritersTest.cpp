@@ -135,6 +135,18 @@ TEST_F(ConcurrentWritersTest, AProfileAnotherProgramChangedSinceTheListWasLoaded
     EXPECT_EQ(profiles.saveProfile(edited, "Games", &listed[0]), OperationResult::ChangedElsewhere);
     EXPECT_EQ(profiles.removeProfiles("Games", {listed[1]}), OperationResult::ChangedElsewhere);
     EXPECT_EQ(profiles.moveProfiles(listed, "Other"), OperationResult::ChangedElsewhere);
+    dir.write("extra-data.dat", std::string("#77\r\n8,0,0,\r\n") + kAbcSha1 + "\r\n");
+    ImportExtraDataOperation setExtraData(store, cache, texts);
+    setExtraData.actOnListed({listed[0]});
+    ExtraDataImportRequest request;
+    request.options.generation = MergeMode::Overwrite;
+    request.allDatabases = false;
+    request.databaseName = "Games";
+    request.profiles = List{"A"};
+    ImportExtraDataJob job = setExtraData.prepare(request);
+    NoProgress none;
+    job.run(none);
+    EXPECT_EQ(setExtraData.finish(job).result, OperationResult::ChangedElsewhere);
     EXPECT_EQ(readFile(dir.file("Games.db")), changed);
     EXPECT_EQ(readFile(dir.file("Other.db")), "");
     EXPECT_EQ(favoriteList(), List{"A|Games"});
@@ -148,6 +160,11 @@ TEST_F(ConcurrentWritersTest, AProfileAnotherProgramChangedSinceTheListWasLoaded
     const std::vector<Game> now = DatabaseStore::readProfiles(dir.file("Games.db"));
     EXPECT_EQ(now.back().company, "Edited");
     EXPECT_EQ(now.back().machine, "Alpha");
+    setExtraData.actOnListed({now.back()});
+    job = setExtraData.prepare(request);
+    job.run(none);
+    EXPECT_EQ(setExtraData.finish(job).result, OperationResult::Done);
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Games.db")).back().generationMsxId, "77");
 
     // Changed while the user was asked whether the move may replace a profile: the target has
     // the listed copy, and the source keeps what the other program wrote.

@@ -71,7 +71,7 @@ void CCorvaneLauncherDlg::setExtraData() {
     if (names.empty())
         return;
     const int row = selected.front().row();
-    if (!openSetExtraData(ToolContext{app_, this}, std::move(names)))
+    if (!openSetExtraData(ToolContext{app_, this}, profileModel()->profilesNamed(names)))
         return;
     loadList();
     if (selected.size() == 1 && row < model_->rowCount())

@@ -208,10 +208,14 @@ const std::vector<ToolRow>& toolTable() {
     return rows;
 }
 
-bool openSetExtraData(const ToolContext& context, std::vector<std::string> profiles) {
+bool openSetExtraData(const ToolContext& context, std::vector<Game> profiles) {
     CCorvaneLauncherApp& app = context.app;
     ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
-    SetExtraDataDlg dialog(operation, std::move(profiles), app.prompter(), app.languages(),
+    std::vector<std::string> names;
+    for (const Game& game : profiles)
+        names.push_back(game.name);
+    operation.actOnListed(std::move(profiles));
+    SetExtraDataDlg dialog(operation, std::move(names), app.prompter(), app.languages(),
                            context.parent);
     return dialog.exec() == QDialog::Accepted || dialog.ran();
 }

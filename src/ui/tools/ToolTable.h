@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/CommandRules.h"
+#include "model/Game.h"
 #include "ui/tools/ToolContext.h"
 
 namespace corvane {
@@ -31,9 +32,9 @@ struct ToolRow {
 // Every tool, in no particular order: the menus place them by the menu layout.
 const std::vector<ToolRow>& toolTable();
 
-// Set Extra Data on the named profiles of the current database; true when it may have changed
-// the database.
-bool openSetExtraData(const ToolContext& context, std::vector<std::string> profiles);
+// Set Extra Data on these profiles of the current database, as the list shows them; true when
+// it may have changed the database.
+bool openSetExtraData(const ToolContext& context, std::vector<Game> profiles);
 
 // The Database Manager as its row builds it, its Fill button opening Fill Database.
 std::unique_ptr<DatabaseManagerDlg> makeDatabaseManager(const ToolContext& context);
