@@ -2,35 +2,19 @@
 #include "app/AdjustPathsOperation.h"
 
 #include "app/RewriteResult.h"
+#include "common/FileStamp.h"
 #include "common/LineReader.h"
 #include "common/Path.h"
 #include "common/Progress.h"
+#include "common/ProgressSpan.h"
 #include "common/TextSource.h"
+#include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "model/StoredField.h"
 #include "tools/RelativePaths.h"
 
 namespace corvane {
-
-namespace {
-
-// Lets a database be rewritten to its end whatever the user asks meanwhile, so that none is left
-// half adjusted; the run looks at the real Cancel between databases.
-class WholeDatabase final : public Progress {
-public:
-    explicit WholeDatabase(Progress& progress) : progress_(progress) {}
-    void setRange(std::int64_t total) override { progress_.setRange(total); }
-    void setPosition(std::int64_t done) override { progress_.setPosition(done); }
-    void setStatus(const std::string& text) override { progress_.setStatus(text); }
-    void setDetail(const std::string& text) override { progress_.setDetail(text); }
-    bool cancelled() const override { return false; }
-
-private:
-    Progress& progress_;
-};
-
-}  // namespace
 
 AdjustPathsJob::AdjustPathsJob(AdjustPathsRequest request, std::string directory, LockWait lockWait,
                                std::vector<std::string> databases)
@@ -41,13 +25,27 @@ AdjustPathsJob::AdjustPathsJob(AdjustPathsRequest request, std::string directory
 
 void AdjustPathsJob::run(Progress& progress) {
     const ProfileFile rewrite(directory_, lockWait_);
-    WholeDatabase whole(progress);
+    // One bar for the run, each database's bytes after those of the ones before it.
+    std::vector<std::int64_t> sizes;
+    std::int64_t total = 0;
     for (const std::string& name : databases_) {
+        const std::optional<FileStamp> stamp = fileStamp(databaseFilePath(directory_, name));
+        sizes.push_back(stamp ? stamp->size : 0);
+        total += sizes.back();
+    }
+    progress.setRange(total);
+    std::int64_t before = 0;
+    for (size_t i = 0; i < databases_.size(); ++i) {
+        const std::string& name = databases_[i];
         if (progress.cancelled()) {
             result_ = RewriteOutcome::Result::Stopped;
             return;
         }
         progress.setStatus(name);
+        // A database is rewritten to its end whatever the user asks meanwhile, so that none is
+        // left half adjusted; the run looks at the Cancel between databases.
+        ProgressSpan whole(progress, before, before + sizes[i], ProgressSpan::Cancel::AfterStep);
+        before += sizes[i];
         const RewriteOutcome outcome = rewrite.rewrite(
             name, request_.backup,
             [this](Game& game) {

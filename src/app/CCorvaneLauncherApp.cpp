@@ -7,6 +7,7 @@
 #include "common/DirectoryLock.h"
 #include "common/Prompter.h"
 #include "media/MediumSize.h"
+#include "media/ProfileSha1.h"
 #include "model/DatabaseName.h"
 #include "model/ProfileFile.h"
 #include "platform/Platform.h"
@@ -59,6 +60,7 @@ bool CCorvaneLauncherApp::takeSoftwareIndex() {
         return false;
     softwareIndex_ = std::move(result->index);
     indexMessageOwed_ = indexMessageOwed_ || result->noDatabases;
+    passedOverOwed_ = softwareIndex_.passedOver();
     return true;
 }
 
@@ -72,6 +74,10 @@ bool CCorvaneLauncherApp::waitForSoftwareIndex(std::chrono::milliseconds timeout
 void CCorvaneLauncherApp::reportSoftwareIndex() {
     if (std::exchange(indexMessageOwed_, false))
         prompter_.message(languages_.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+    const std::string passedOver =
+        passedOverMessage(std::exchange(passedOverOwed_, {}), languages_);
+    if (!passedOver.empty())
+        prompter_.message(passedOver, MessageKind::Error);
 }
 
 const std::vector<std::string>& CCorvaneLauncherApp::machineList() {

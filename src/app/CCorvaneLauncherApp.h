@@ -61,7 +61,8 @@ public:
     bool takeSoftwareIndex();
     // Waits at most timeout for the build and takes its index; true once none is pending.
     bool waitForSoftwareIndex(std::chrono::milliseconds timeout);
-    // Shows, once, the message the index taken last owes the user (M_ERR_NO_CORVANE_DB).
+    // Shows, once, the messages the index taken last owes the user (M_ERR_NO_CORVANE_DB, the
+    // files it passed over).
     void reportSoftwareIndex();
     // Told on the worker's thread when a build has ended (SoftwareIndexBuild::setListener).
     void setSoftwareIndexListener(std::function<void()> listener);
@@ -129,6 +130,7 @@ private:
     Favorites favorites_;
     ProfileSearch search_;
     bool indexMessageOwed_ = false;
+    std::vector<std::string> passedOverOwed_;
     // Last, so that its threads end before anything else goes.
     SoftwareIndexBuild indexBuild_;
 };

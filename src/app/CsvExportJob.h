@@ -36,7 +36,7 @@ public:
     OperationResult result() const { return result_; }
     bool stopped() const { return stopped_; }
     int rows() const { return rows_; }
-    const std::vector<ComputedSha1>& computed() const { return computed_; }
+    const std::vector<HashedProfile>& computed() const { return computed_; }
     // Catalogue keys of what the run came across (M_ERR_NO_CORVANE_DB), in order.
     const std::vector<std::string>& noticeKeys() const { return noticeKeys_; }
 
@@ -53,7 +53,7 @@ private:
     OperationResult result_ = OperationResult::NothingDone;
     bool stopped_ = false;
     int rows_ = 0;
-    std::vector<ComputedSha1> computed_;
+    std::vector<HashedProfile> computed_;
     std::vector<std::string> noticeKeys_;
 };
 

@@ -85,7 +85,7 @@ ToolReport CsvExportOperation::finish(const CsvExportJob& job) {
     for (const std::string& key : job.noticeKeys())
         report.notices.push_back(texts_.text(key));
     // The media were hashed whatever became of the file.
-    for (const ComputedSha1& computed : job.computed())
+    for (const HashedProfile& computed : job.computed())
         cache_.store(computed.profile, computed.database, computed.sha1);
     if (job.result() == OperationResult::Done)
         report.message = texts_.text(job.stopped() ? "M_CSV_PART_GEN" : "M_CSV_FULL_GEN");

@@ -2,6 +2,7 @@
 #include "app/OtherDumpsOperation.h"
 
 #include "emulator/SoftwareIndex.h"
+#include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
@@ -33,7 +34,7 @@ OtherDumpsSearch OtherDumpsOperation::prepare(const OtherDumpsRequest& request) 
 
 ToolReport OtherDumpsOperation::finish(const OtherDumpsSearch& search, bool completed) {
     // Hashed is hashed, whether or not the search got to its end.
-    for (const OtherDumpsSearch::Hashed& entry : search.hashed())
+    for (const HashedProfile& entry : search.hashed())
         cache_.store(entry.profile, entry.database, entry.sha1);
     ToolReport report;
     report.result = completed ? OperationResult::Done : OperationResult::NothingDone;

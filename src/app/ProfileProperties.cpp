@@ -4,6 +4,7 @@
 #include "common/TextSource.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "media/MediumSize.h"
+#include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
 #include "model/Game.h"
 

@@ -7,7 +7,7 @@
 #include "common/Progress.h"
 #include "common/TextSource.h"
 #include "media/CancelCheck.h"
-#include "media/MediaHash.h"
+#include "media/ProfileSha1.h"
 #include "model/DatabaseName.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
@@ -25,19 +25,6 @@ SetMachineJob::SetMachineJob(SetMachineRequest request, std::string directory, L
       usableMachines_(std::move(usableMachines)),
       known_(std::move(known)) {}
 
-std::string SetMachineJob::sha1Of(const Game& game, CancelCheck& cancel) {
-    std::string sha1 = known_.find(game.name, request_.databaseName);
-    if (!sha1.empty())
-        return sha1;
-    const MainMediumInfo medium = game.MainMedium();
-    sha1 = MediumSha1(medium.file, medium.entry, &cancel);
-    if (!sha1.empty()) {
-        known_.store(game.name, request_.databaseName, sha1);
-        computed_.emplace_back(game.name, sha1);
-    }
-    return sha1;
-}
-
 void SetMachineJob::run(Progress& progress) {
     progress.setStatus(request_.databaseName);
     ImportExtraDataHandler extraData(directory_);
@@ -50,7 +37,11 @@ void SetMachineJob::run(Progress& progress) {
     const ProfileFile rewrite(directory_, lockWait_);
     outcome_ = rewrite.rewrite(
         request_.databaseName, request_.backup,
-        [&](Game& game) { return handler.SetMachine(game, [&] { return sha1Of(game, cancel); }); },
+        [&](Game& game) {
+            return handler.SetMachine(game, [&] {
+                return ProfileSha1(game, request_.databaseName, known_, &cancel, &computed_);
+            });
+        },
         progress);
 }
 
@@ -88,8 +79,8 @@ SetMachineJob SetMachineOperation::prepare(SetMachineRequest request,
 }
 
 ToolReport SetMachineOperation::finish(const SetMachineJob& job) {
-    for (const auto& [profile, sha1] : job.computed())
-        cache_.store(profile, job.request().databaseName, sha1);
+    for (const HashedProfile& hashed : job.computed())
+        cache_.store(hashed.profile, hashed.database, hashed.sha1);
     ToolReport report;
     report.messageKind = MessageKind::Info;
     report.result = rewriteResult(job.outcome().result);

@@ -8,6 +8,7 @@
 
 #include "app/ToolReport.h"
 #include "common/DirectoryLock.h"
+#include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
 #include "model/ProfileFile.h"
 #include "tools/SetMachineOptions.h"
@@ -40,19 +41,17 @@ public:
 
     const SetMachineRequest& request() const { return request_; }
     const RewriteOutcome& outcome() const { return outcome_; }
-    // SHA-1s worked out on the way, by profile name.
-    const std::vector<std::pair<std::string, std::string>>& computed() const { return computed_; }
+    // SHA-1s worked out on the way.
+    const std::vector<HashedProfile>& computed() const { return computed_; }
 
 private:
-    std::string sha1Of(const Game& game, CancelCheck& cancel);
-
     SetMachineRequest request_;
     std::string directory_;
     LockWait lockWait_;
     std::vector<std::string> usableMachines_;
     Sha1Cache known_;
     RewriteOutcome outcome_;
-    std::vector<std::pair<std::string, std::string>> computed_;
+    std::vector<HashedProfile> computed_;
 };
 
 // Set Machine as the window and the command line use it.

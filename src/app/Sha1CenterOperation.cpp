@@ -74,7 +74,7 @@ Sha1CenterOutcome Sha1CenterOperation::finish(Sha1CenterJob& job) {
     // The files this search read serve the next one.
     if (job.request().target == Sha1Target::Emulator && job.request().find)
         software_ = job.takeSoftware();
-    for (const NewlyHashedProfile& hashed : job.launcher().hashed)
+    for (const HashedProfile& hashed : job.launcher().hashed)
         cache_.store(hashed.profile, hashed.database, hashed.sha1);
     const bool found = !job.sha1().empty();
     if (job.request().find ? found : !job.stopped())

@@ -20,7 +20,7 @@ EmulatorDatabaseSet::EmulatorDatabaseSet(const SoftwareSources& sources, Prompte
     xmlFileCount_ = files->size();
     for (const SoftwareDbFile& file : *files) {
         auto document = std::make_unique<TiXmlDocument>();
-        if (!xml::loadDocument(*document, file.path))
+        if (xml::loadDocument(*document, file.path) != xml::Load::Loaded)
             continue;
         documents_.push_back({file.name, file.shape, std::move(document)});
         indexDocument(static_cast<uint32_t>(documents_.size() - 1));

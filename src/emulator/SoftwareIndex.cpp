@@ -14,9 +14,22 @@ namespace xml = softwarexml;
 
 void SoftwareIndex::build(const SoftwareSources& sources, Prompter& prompter,
                           const TextSource& texts) {
+    if (built_)
+        return;
     const std::atomic<bool> never{false};
     if (build(sources, never) == IndexOutcome::NoDatabases)
         prompter.message(texts.text("M_ERR_NO_CORVANE_DB"), MessageKind::Plain);
+    if (const std::string message = passedOverMessage(passedOver_, texts); !message.empty())
+        prompter.message(message, MessageKind::Error);
+}
+
+std::string passedOverMessage(const std::vector<std::string>& files, const TextSource& texts) {
+    if (files.empty())
+        return {};
+    std::string message = texts.text("M_SOFTWARE_DB_NOT_READ");
+    for (size_t i = 0; i < files.size(); ++i)
+        message += (i == 0 ? "" : ", ") + files[i];
+    return message;
 }
 
 IndexOutcome SoftwareIndex::build(const SoftwareSources& sources, const std::atomic<bool>& stop) {
@@ -37,6 +50,7 @@ void SoftwareIndex::rebuild(const SoftwareSources& sources, Prompter& prompter,
                             const TextSource& texts) {
     keys_.clear();
     software_.clear();
+    passedOver_.clear();
     built_ = false;
     build(sources, prompter, texts);
 }
@@ -58,7 +72,10 @@ bool SoftwareIndex::indexFile(const SoftwareDbFile& file, const std::atomic<bool
     if (stop.load(std::memory_order_relaxed))
         return false;
     TiXmlDocument document;
-    if (!xml::loadDocument(document, file.path))
+    const xml::Load load = xml::loadDocument(document, file.path);
+    if (load == xml::Load::TooDeep)
+        passedOver_.push_back(file.path);
+    if (load != xml::Load::Loaded)
         return true;
     for (const TiXmlElement* software = document.RootElement()->FirstChildElement("software");
          software; software = software->NextSiblingElement("software")) {

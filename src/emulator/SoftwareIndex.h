@@ -39,7 +39,8 @@ struct SoftwareSummary {
 class SoftwareIndex {
 public:
     // Builds once. Sources without any database give an empty, built index; a Databases folder
-    // without XML files shows M_ERR_NO_CORVANE_DB and leaves the index unbuilt.
+    // without XML files shows M_ERR_NO_CORVANE_DB and leaves the index unbuilt. The files
+    // passed over are named in a message.
     void build(const SoftwareSources& sources, Prompter& prompter, const TextSource& texts);
     // The same without telling the user anything, for a worker thread; stop is polled between
     // files and entries. Only Built marks the index built.
@@ -55,6 +56,8 @@ public:
     const SoftwareSummary* find(std::string_view sha1) const;
     // Every SHA-1 of the same software, the given one included; none when it is not indexed.
     std::optional<std::set<std::string>> otherDumps(std::string_view sha1) const;
+    // The files refused as nested too deeply to be software databases, for the user to learn of.
+    const std::vector<std::string>& passedOver() const { return passedOver_; }
 
 private:
     struct Software {
@@ -67,7 +70,11 @@ private:
 
     std::deque<Software> software_;
     StringMap<uint32_t> keys_;
+    std::vector<std::string> passedOver_;
     bool built_ = false;
 };
+
+// The message that names the software databases passed over; empty when there are none.
+std::string passedOverMessage(const std::vector<std::string>& files, const TextSource& texts);
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include "common/RegularFile.h"
 #include "common/TextSource.h"
 #include "emulator/SoftwareSources.h"
+#include "emulator/XmlDepth.h"
 
 namespace corvane::softwarexml {
 
@@ -43,14 +44,16 @@ std::string normalisedLineEnds(const std::string& bytes) {
 
 }  // namespace
 
-bool loadDocument(TiXmlDocument& document, const std::string& path) {
+Load loadDocument(TiXmlDocument& document, const std::string& path) {
     const std::optional<std::string> bytes = readRegularFile(path);
     if (!bytes)
-        return false;
+        return Load::Broken;
+    if (nestsDeeperThan(*bytes, kDeepestDocument))
+        return Load::TooDeep;
     std::string text = normalisedLineEnds(*bytes);
     text.append(kParserPadding, '\0');
     document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
-    return !document.Error() && document.RootElement() != nullptr;
+    return !document.Error() && document.RootElement() != nullptr ? Load::Loaded : Load::Broken;
 }
 
 std::string_view text(const TiXmlElement* element) {

@@ -26,8 +26,18 @@ namespace corvane::softwarexml {
 std::optional<std::vector<SoftwareDbFile>> databaseFilesToRead(const SoftwareSources& sources,
                                                                Prompter& prompter,
                                                                const TextSource& texts);
-// Loads a database file; false for anything that is not a regular file holding well-formed XML.
-bool loadDocument(TiXmlDocument& document, const std::string& path);
+// A software database nests a handful of levels; a document deeper than this is no database and
+// would exhaust the parser's stack.
+inline constexpr int kDeepestDocument = 64;
+
+enum class Load {
+    Loaded,
+    Broken,   // not a regular file holding well-formed XML
+    TooDeep,  // nested deeper than kDeepestDocument: never handed to the parser
+};
+
+// Loads a database file.
+Load loadDocument(TiXmlDocument& document, const std::string& path);
 // Text of the element's first child node when that node is text; empty otherwise.
 std::string_view text(const TiXmlElement* element);
 // Text of the first child element named name.

@@ -95,6 +95,8 @@ void LanguageCatalan::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "No s'ha introduït cap base de dades nova");
     add("M_ERR_NO_FILE_DIR_SEL", "No s'ha seleccionat cap fitxer ni cap carpeta");
     add("M_FILL_NOT_READ", "Fitxers i carpetes omesos perquè no s'han pogut llegir: ");
+    add("M_SOFTWARE_DB_NOT_READ",
+        "Bases de dades de programari omeses perquè no s'han pogut llegir: ");
     add("M_ERR_NAME_IN_DB_EXIST",
         " ja existeix a la base de dades de destinació. Voleu substituir-lo?");
     add("M_ERR_GAME_NAME_EMPTY", "El camp Nom és buit");

@@ -95,6 +95,8 @@ void LanguageDutch::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "Er is geen nieuwe database opgegeven");
     add("M_ERR_NO_FILE_DIR_SEL", "Geen bestanden of mappen geselecteerd");
     add("M_FILL_NOT_READ", "Overgeslagen bestanden en mappen die niet gelezen konden worden: ");
+    add("M_SOFTWARE_DB_NOT_READ",
+        "Overgeslagen softwaredatabases die niet gelezen konden worden: ");
     add("M_ERR_NAME_IN_DB_EXIST", " bestaat al in de doeldatabase. Vervangen?");
     add("M_ERR_GAME_NAME_EMPTY", "Het veld Naam is leeg");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Het veld Afbeelding 1 is leeg");

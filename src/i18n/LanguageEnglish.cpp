@@ -93,6 +93,8 @@ void LanguageEnglish::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "No new database was entered");
     add("M_ERR_NO_FILE_DIR_SEL", "No files or directories selected");
     add("M_FILL_NOT_READ", "Files and folders passed over because they could not be read: ");
+    add("M_SOFTWARE_DB_NOT_READ",
+        "Software databases passed over because they could not be read: ");
     add("M_ERR_NAME_IN_DB_EXIST", " already exists in target database. Replace?");
     add("M_ERR_GAME_NAME_EMPTY", "Name field empty");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Image 1 field empty");

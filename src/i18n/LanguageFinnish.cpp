@@ -96,6 +96,7 @@ void LanguageFinnish::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "Uuden tietokannan nimeä ei annettu");
     add("M_ERR_NO_FILE_DIR_SEL", "Tiedostoja tai kansioita ei ole valittu");
     add("M_FILL_NOT_READ", "Ohitetut tiedostot ja kansiot, joita ei voitu lukea: ");
+    add("M_SOFTWARE_DB_NOT_READ", "Ohitetut ohjelmistotietokannat, joita ei voitu lukea: ");
     add("M_ERR_NAME_IN_DB_EXIST", " on jo kohdetietokannassa. Korvataanko?");
     add("M_ERR_GAME_NAME_EMPTY", "Nimi-kenttä on tyhjä");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Kuva 1 -kenttä on tyhjä");

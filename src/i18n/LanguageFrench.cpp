@@ -95,6 +95,7 @@ void LanguageFrench::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "Aucune nouvelle base de données n'a été saisie");
     add("M_ERR_NO_FILE_DIR_SEL", "Aucun fichier ni dossier sélectionné");
     add("M_FILL_NOT_READ", "Fichiers et dossiers ignorés car illisibles : ");
+    add("M_SOFTWARE_DB_NOT_READ", "Bases de données de logiciels ignorées car illisibles : ");
     add("M_ERR_NAME_IN_DB_EXIST", " existe déjà dans la base de données cible. Remplacer ?");
     add("M_ERR_GAME_NAME_EMPTY", "Le champ Nom est vide");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Le champ Image 1 est vide");

@@ -96,6 +96,8 @@ void LanguageGerman::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "Keine neue Datenbank angegeben");
     add("M_ERR_NO_FILE_DIR_SEL", "Keine Dateien oder Ordner ausgewählt");
     add("M_FILL_NOT_READ", "Übersprungene Dateien und Ordner, die nicht gelesen werden konnten: ");
+    add("M_SOFTWARE_DB_NOT_READ",
+        "Übersprungene Software-Datenbanken, die nicht gelesen werden konnten: ");
     add("M_ERR_NAME_IN_DB_EXIST", " ist in der Zieldatenbank bereits vorhanden. Ersetzen?");
     add("M_ERR_GAME_NAME_EMPTY", "Feld „Name“ ist leer");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Feld „Bild 1“ ist leer");

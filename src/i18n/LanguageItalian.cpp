@@ -95,6 +95,7 @@ void LanguageItalian::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "Non è stato immesso alcun nuovo database");
     add("M_ERR_NO_FILE_DIR_SEL", "Nessun file o cartella selezionati");
     add("M_FILL_NOT_READ", "File e cartelle saltati perché non leggibili: ");
+    add("M_SOFTWARE_DB_NOT_READ", "Database software saltati perché non leggibili: ");
     add("M_ERR_NAME_IN_DB_EXIST", " esiste già nel database di destinazione. Sostituirlo?");
     add("M_ERR_GAME_NAME_EMPTY", "Il campo Nome è vuoto");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Il campo Immagine 1 è vuoto");

@@ -95,6 +95,8 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "Nenhum banco de dados novo foi informado");
     add("M_ERR_NO_FILE_DIR_SEL", "Nenhum arquivo ou pasta selecionado");
     add("M_FILL_NOT_READ", "Arquivos e pastas ignorados por não poderem ser lidos: ");
+    add("M_SOFTWARE_DB_NOT_READ",
+        "Bancos de dados de software ignorados por não poderem ser lidos: ");
     add("M_ERR_NAME_IN_DB_EXIST", " já existe no banco de dados de destino. Substituir?");
     add("M_ERR_GAME_NAME_EMPTY", "O campo Nome está vazio");
     add("M_ERR_GAME_IMAGE1_EMPTY", "O campo Imagem 1 está vazio");

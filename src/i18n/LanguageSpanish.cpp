@@ -95,6 +95,8 @@ void LanguageSpanish::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "No se ha introducido ninguna base de datos nueva");
     add("M_ERR_NO_FILE_DIR_SEL", "No se ha seleccionado ningún archivo ni carpeta");
     add("M_FILL_NOT_READ", "Archivos y carpetas omitidos porque no se pudieron leer: ");
+    add("M_SOFTWARE_DB_NOT_READ",
+        "Bases de datos de software omitidas porque no se pudieron leer: ");
     add("M_ERR_NAME_IN_DB_EXIST",
         " ya existe en la base de datos de destino. ¿Desea reemplazarlo?");
     add("M_ERR_GAME_NAME_EMPTY", "El campo Nombre está vacío");

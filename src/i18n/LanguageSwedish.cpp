@@ -95,6 +95,8 @@ void LanguageSwedish::fillKeys() {
     add("M_ERR_NO_NEW_DB_ENTERED", "Ingen ny databas angavs");
     add("M_ERR_NO_FILE_DIR_SEL", "Inga filer eller mappar är valda");
     add("M_FILL_NOT_READ", "Filer och mappar som hoppades över eftersom de inte kunde läsas: ");
+    add("M_SOFTWARE_DB_NOT_READ",
+        "Programvarudatabaser som hoppades över eftersom de inte kunde läsas: ");
     add("M_ERR_NAME_IN_DB_EXIST", " finns redan i måldatabasen. Vill du ersätta den?");
     add("M_ERR_GAME_NAME_EMPTY", "Fältet Namn är tomt");
     add("M_ERR_GAME_IMAGE1_EMPTY", "Fältet Bild 1 är tomt");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/Sha1Cache.h"
 
-#include "media/MediaHash.h"
+#include "media/ProfileSha1.h"
 #include "model/Game.h"
 
 namespace corvane {
@@ -63,16 +63,6 @@ void Sha1Cache::profileWritten(const Game& game, const std::string& database) {
     // The medium may have changed with the profile: the old value must not survive.
     erase(game.name, database);
     get(game, database);
-}
-
-std::string ProfileSha1(const Game& game, const std::string& database, Sha1Cache& cache) {
-    std::string sha1 = cache.find(game.name, database);
-    if (!sha1.empty())
-        return sha1;
-    const MainMediumInfo medium = game.MainMedium();
-    sha1 = MediumSha1(medium.file, medium.entry);
-    cache.store(game.name, database, sha1);
-    return sha1;
 }
 
 }  // namespace corvane

@@ -5,13 +5,16 @@
 #include <map>
 #include <string>
 
+#include "media/ProfileSha1.h"
+
 namespace corvane {
 
 class Game;
 
 // The SHA-1 of each profile's main medium, per (profile name, database name), kept for the whole
-// run and filled on demand. Only successful results are kept, so a medium that appears later is
-// still found.
+// run and filled on demand (through ProfileSha1). Only successful results are kept, so a medium
+// that appears later is still found. It has no lock: the owner's thread alone changes the
+// application's cache, and a job on a worker thread fills its own copy.
 class Sha1Cache {
 public:
     // The cached SHA-1, computing and storing it when absent; empty when there is none.
@@ -40,9 +43,5 @@ private:
     using Profiles = std::map<std::string, std::string, std::less<>>;
     std::map<std::string, Profiles, std::less<>> databases_;
 };
-
-// Lower-case SHA-1 of the profile's main medium, through the cache; empty when the profile has
-// no main medium or it cannot be read.
-std::string ProfileSha1(const Game& game, const std::string& database, Sha1Cache& cache);
 
 }  // namespace corvane

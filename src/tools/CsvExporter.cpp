@@ -4,8 +4,7 @@
 #include "common/LineReader.h"
 #include "common/Progress.h"
 #include "media/CancelCheck.h"
-#include "media/MediaHash.h"
-#include "media/Sha1Cache.h"
+#include "media/ProfileSha1.h"
 #include "model/DatabaseName.h"
 #include "model/Game.h"
 #include "tools/CsvRowBuilder.h"
@@ -49,18 +48,10 @@ bool CsvExporter::exportDatabase(const std::string& directory, const std::string
             continue;
         Game game;
         game.FromLine(line);
-        std::string sha1 = cache_.find(game.name, database);
-        if (sha1.empty()) {
-            const MainMediumInfo medium = game.MainMedium();
-            CancelCheck cancel(progress_);
-            sha1 = MediumSha1(medium.file, medium.entry, &cancel);
-            if (cancel.stopped())
-                return false;
-            if (!sha1.empty()) {
-                cache_.store(game.name, database, sha1);
-                computed_.push_back({game.name, database, sha1});
-            }
-        }
+        CancelCheck cancel(progress_);
+        const std::string sha1 = ProfileSha1(game, database, cache_, &cancel, &computed_);
+        if (cancel.stopped())
+            return false;
         write(rowBuilder_.rowLine(game, database, sha1, csvMainMediumSize(game)));
         ++rows_;
     }

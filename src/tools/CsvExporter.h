@@ -7,18 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "media/ProfileSha1.h"
+
 namespace corvane {
 
 class CsvRowBuilder;
 class Progress;
 class Sha1Cache;
-
-// A SHA-1 the export had to compute, for the owner's cache.
-struct ComputedSha1 {
-    std::string profile;
-    std::string database;
-    std::string sha1;
-};
 
 // Writes the CSV export: the header, then one row per profile of each database in turn. The
 // SHA-1s come from the cache first; those computed are added to it and listed. Where it is goes
@@ -37,7 +32,7 @@ public:
              std::int64_t total, const Write& write);
 
     int rows() const { return rows_; }
-    const std::vector<ComputedSha1>& computed() const { return computed_; }
+    const std::vector<HashedProfile>& computed() const { return computed_; }
 
 private:
     bool exportDatabase(const std::string& directory, const std::string& database,
@@ -48,7 +43,7 @@ private:
     Progress& progress_;
     std::int64_t counter_ = 0;
     int rows_ = 0;
-    std::vector<ComputedSha1> computed_;
+    std::vector<HashedProfile> computed_;
 };
 
 }  // namespace corvane

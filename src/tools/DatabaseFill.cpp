@@ -7,7 +7,7 @@
 #include "media/CSHADigest.h"
 #include "media/CancelCheck.h"
 #include "media/MediaHash.h"
-#include "media/Sha1Cache.h"
+#include "media/ProfileSha1.h"
 #include "media/ZipArchive.h"
 #include "model/Game.h"
 #include "tools/InOrderWorkers.h"
@@ -148,26 +148,22 @@ bool DatabaseFill::addExisting(const std::vector<Game>& profiles, const Sha1Cach
         if (!game.name.empty() && !game.hardDiskPrimary.empty())
             hardDiskPaths_.insert(game.hardDiskPrimary);
     }
+    // The workers only read the cache; what they hash is kept on this thread.
     auto produce = [&](size_t i) {
-        const Game& game = profiles[i];
-        std::string sha1 = known.find(game.name, database);
-        if (!sha1.empty())
-            return std::make_pair(std::move(sha1), false);
-        const MainMediumInfo medium = game.MainMedium();
         CancelCheck cancel(progress_);
-        return std::make_pair(MediumSha1(medium.file, medium.entry, &cancel), true);
+        return LookUpOrHash(profiles[i], database, known, &cancel);
     };
-    auto consume = [&](size_t i, std::pair<std::string, bool> result) {
+    auto consume = [&](size_t i, ProfileDigest digest) {
         const Game& game = profiles[i];
         if (game.name.empty())
             return true;
-        if (result.second && !result.first.empty())
-            existingComputed_.emplace_back(game.name, result.first);
-        existingSha1s_.insert(std::move(result.first));
+        if (digest.hashed && !digest.sha1.empty())
+            existingComputed_.emplace_back(game.name, digest.sha1);
+        existingSha1s_.insert(std::move(digest.sha1));
         return true;
     };
-    return runInOrder<std::pair<std::string, bool>>(profiles.size(), produce, consume,
-                                                    [this] { return !progress_.cancelled(); });
+    return runInOrder<ProfileDigest>(profiles.size(), produce, consume,
+                                     [this] { return !progress_.cancelled(); });
 }
 
 void DatabaseFill::take(const HashedMedium& found, const EmulatorDatabaseSet* titles,

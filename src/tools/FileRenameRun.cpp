@@ -4,13 +4,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <map>
 #include <set>
 
 #include "common/AtomicFile.h"
-#include "common/DirectoryListing.h"
 #include "common/Path.h"
-#include "model/Game.h"
 #include "model/ProfileFile.h"
 #include "model/RenameJournal.h"
 
@@ -75,24 +72,9 @@ RecoveryResult recoverRenames(const std::string& databasePath) {
     const RenameJournal journal(databasePath);
     if (!journal.exists())
         return RecoveryResult::NothingToDo;
-    if (!ProfileFile::settle(databasePath) || journal.exists())
-        return RecoveryResult::Failed;
-    return RecoveryResult::Completed;
-}
-
-bool recoverInterruptedRenames(const std::string& directory) {
-    const std::string_view journalEnd = RenameJournal::kSuffix;
-    bool all = true;
-    for (const std::string& name :
-         listRegularFiles(directory).value_or(std::vector<std::string>{})) {
-        if (!name.ends_with(journalEnd))
-            continue;
-        const std::string database = name.substr(0, name.size() - journalEnd.size());
-        if (IsDatabaseFile(database) &&
-            recoverRenames(joinPath(directory, database)) == RecoveryResult::Failed)
-            all = false;
-    }
-    return all;
+    // A journal whose renames no profile shows either way stays (settle keeps it) without
+    // holding up the run: the next run's journal takes its place.
+    return ProfileFile::settle(databasePath) ? RecoveryResult::Completed : RecoveryResult::Failed;
 }
 
 }  // namespace corvane

@@ -43,7 +43,4 @@ enum class RecoveryResult {
 // there) are written into the database, the others are dropped. Harmless after a complete run.
 RecoveryResult recoverRenames(const std::string& databasePath);
 
-// The same for every journal of the base directory. False when one could not be completed.
-bool recoverInterruptedRenames(const std::string& directory);
-
 }  // namespace corvane

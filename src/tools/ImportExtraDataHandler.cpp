@@ -9,10 +9,10 @@
 #include "common/LineReader.h"
 #include "common/Path.h"
 #include "common/Progress.h"
+#include "common/ProgressSpan.h"
 #include "common/RegularFile.h"
 #include "media/CancelCheck.h"
-#include "media/MediaHash.h"
-#include "media/Sha1Cache.h"
+#include "media/ProfileSha1.h"
 #include "model/CParseIt.h"
 #include "model/DatabaseName.h"
 #include "model/Game.h"
@@ -120,44 +120,6 @@ bool mergeGenres(MergeMode mode, Game& game, const ExtraDataRecord& record) {
 
 bool wanted(SetMode mode, const std::string& current) {
     return mode == SetMode::Overwrite || (mode == SetMode::SetIfEmpty && current.empty());
-}
-
-// One bar for the databases of a run: each database's bytes come after those of the ones
-// before it.
-class RunProgress final : public Progress {
-public:
-    RunProgress(Progress& whole, std::int64_t total) : whole_(whole) { whole_.setRange(total); }
-    void startDatabase(std::int64_t size) {
-        offset_ += current_;
-        current_ = size;
-    }
-    void setRange(std::int64_t) override {}
-    void setPosition(std::int64_t done) override {
-        whole_.setPosition(offset_ + std::min(done, current_));
-    }
-    void setStatus(const std::string& text) override { whole_.setStatus(text); }
-    void setDetail(const std::string& text) override { whole_.setDetail(text); }
-    bool cancelled() const override { return whole_.cancelled(); }
-
-private:
-    Progress& whole_;
-    std::int64_t offset_ = 0;
-    std::int64_t current_ = 0;
-};
-
-// The profile's SHA-1 from the cache, or hashed (and then noted) as long as Cancel allows.
-std::string sha1Of(const Game& game, const std::string& database, Sha1Cache& cache,
-                   CancelCheck& cancel, std::vector<HashedProfile>& hashed) {
-    std::string sha1 = cache.find(game.name, database);
-    if (!sha1.empty())
-        return sha1;
-    const MainMediumInfo medium = game.MainMedium();
-    sha1 = MediumSha1(medium.file, medium.entry, &cancel);
-    if (!sha1.empty()) {
-        cache.store(game.name, database, sha1);
-        hashed.push_back({game.name, database, sha1});
-    }
-    return sha1;
 }
 
 }  // namespace
@@ -322,19 +284,22 @@ ExtraDataImportOutcome ImportExtraDataHandler::Import(const ExtraDataImportReque
     std::set<std::string, std::less<>> selected;
     if (request.profiles)
         selected.insert(request.profiles->begin(), request.profiles->end());
-    RunProgress run(progress, total);
+    // One bar for the run: each database's bytes come after those of the ones before it.
+    progress.setRange(total);
+    std::int64_t before = 0;
     const ProfileFile rewrite(baseDirectory_, lockWait);
     for (size_t i = 0; i < databases.size(); ++i) {
         if (!stamps[i])
             continue;  // gone since the list was made: nothing of it to change
         const std::string& name = databases[i];
-        run.startDatabase(stamps[i]->size);
+        ProgressSpan run(progress, before, before + stamps[i]->size);
+        before += stamps[i]->size;
         run.setStatus(name);
         CancelCheck cancel(progress);
         const auto change = [&](Game& game) {
             if (request.profiles && !selected.contains(game.name))
                 return false;
-            const std::string sha1 = sha1Of(game, name, cache, cancel, outcome.hashed);
+            const std::string sha1 = ProfileSha1(game, name, cache, &cancel, &outcome.hashed);
             const ExtraDataRecord* record = sha1.empty() ? nullptr : Find(sha1);
             return record != nullptr && ImportIntoProfile(game, *record, request.options);
         };

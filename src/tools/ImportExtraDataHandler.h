@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/DirectoryLock.h"
+#include "media/ProfileSha1.h"
 #include "model/ProfileFile.h"
 #include "tools/ExtraDataImportRequest.h"
 
@@ -29,13 +30,6 @@ struct ExtraDataRecord {
     uint8_t genre1 = 0;
     uint8_t genre2 = 0;
     std::string suffix;  // appended to the screenshot names; empty when none
-};
-
-// A SHA-1 that an import computed, for the owner's cache.
-struct HashedProfile {
-    std::string profile;
-    std::string database;
-    std::string sha1;
 };
 
 // What an import of extra data came to.

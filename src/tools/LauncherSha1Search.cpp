@@ -6,7 +6,7 @@
 #include "common/LineReader.h"
 #include "common/Progress.h"
 #include "media/CancelCheck.h"
-#include "media/MediaHash.h"
+#include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseName.h"
 #include "model/Game.h"
@@ -63,15 +63,10 @@ LauncherSearchResult searchLauncher(const std::string& directory,
             if (found.empty()) {
                 Game profile;
                 profile.FromLine(line);
-                const MainMediumInfo medium = profile.MainMedium();
-                found = MediumSha1(medium.file, medium.entry, &cancel);
+                found = ProfileSha1(profile, databases[i], cache, &cancel, &result.hashed);
                 if (cancel.stopped()) {
                     result.stopped = true;
                     return result;
-                }
-                if (!found.empty()) {
-                    cache.store(name, databases[i], found);
-                    result.hashed.push_back({name, databases[i], found});
                 }
             }
             if (found == sha1) {

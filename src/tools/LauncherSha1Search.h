@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "media/ProfileSha1.h"
+
 namespace corvane {
 
 class Progress;
@@ -18,17 +20,10 @@ struct LauncherHit {
     bool operator==(const LauncherHit&) const = default;
 };
 
-// A SHA-1 the search had to hash, for the owner's cache.
-struct NewlyHashedProfile {
-    std::string profile;
-    std::string database;
-    std::string sha1;
-};
-
 struct LauncherSearchResult {
     std::optional<LauncherHit> hit;
     bool stopped = false;
-    std::vector<NewlyHashedProfile> hashed;
+    std::vector<HashedProfile> hashed;  // what the cache lacked
 };
 
 // Looks for the first profile, in database order and then line order, whose main medium has the

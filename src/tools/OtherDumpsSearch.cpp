@@ -5,7 +5,7 @@
 #include "common/Path.h"
 #include "common/Progress.h"
 #include "media/CancelCheck.h"
-#include "media/MediaHash.h"
+#include "media/ProfileSha1.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 
@@ -56,17 +56,9 @@ bool OtherDumpsSearch::run(Progress& progress) {
             profile.FromLine(line);
             if (profile.name == plan_.profileName && database == plan_.database)
                 continue;
-            std::string sha1 = known_.find(profile.name, database);
-            if (sha1.empty()) {
-                const MainMediumInfo medium = profile.MainMedium();
-                sha1 = MediumSha1(medium.file, medium.entry, &cancel);
-                if (cancel.stopped())
-                    return false;
-                if (!sha1.empty()) {
-                    known_.store(profile.name, database, sha1);
-                    hashed_.push_back({profile.name, database, sha1});
-                }
-            }
+            const std::string sha1 = ProfileSha1(profile, database, known_, &cancel, &hashed_);
+            if (cancel.stopped())
+                return false;
             if (!sha1.empty() && plan_.knownDumps.contains(sha1))
                 found_.push_back({profile.name, database});
         }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "media/ProfileSha1.h"
 #include "media/Sha1Cache.h"
 
 namespace corvane {
@@ -43,19 +44,14 @@ public:
 
     const OtherDumpsPlan& plan() const { return plan_; }
     const std::vector<OtherDump>& found() const { return found_; }
-    // What the run computed that the cache did not hold: profile, database, SHA-1.
-    struct Hashed {
-        std::string profile;
-        std::string database;
-        std::string sha1;
-    };
-    const std::vector<Hashed>& hashed() const { return hashed_; }
+    // What the run computed that the cache did not hold.
+    const std::vector<HashedProfile>& hashed() const { return hashed_; }
 
 private:
     OtherDumpsPlan plan_;
     Sha1Cache known_;
     std::vector<OtherDump> found_;
-    std::vector<Hashed> hashed_;
+    std::vector<HashedProfile> hashed_;
 };
 
 }  // namespace corvane

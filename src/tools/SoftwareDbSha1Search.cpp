@@ -44,7 +44,7 @@ SoftwareSearchResult SoftwareDbSha1Search::find(const std::string& sha1, Progres
         const SoftwareDbFile& file = (*files_)[next_];
         progress.setDetail(file.name);
         auto xml = std::make_unique<TiXmlDocument>();
-        const bool loaded = softwarexml::loadDocument(*xml, file.path);
+        const bool loaded = softwarexml::loadDocument(*xml, file.path) == softwarexml::Load::Loaded;
         progress.setPosition(static_cast<std::int64_t>(++next_));
         if (!loaded)
             continue;

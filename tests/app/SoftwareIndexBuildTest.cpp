@@ -152,4 +152,20 @@ TEST(SoftwareIndexBuild, TheApplicationTakesTheIndexAndOwesTheMessageOnce) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, "No databases found in Corvane");
     EXPECT_FALSE(app.takeSoftwareIndex());
+
+    // A file nested too deeply for the parser is passed over, and named once; the rest is read.
+    emulator.addDatabase("db.xml", software("Konami"));
+    std::string deep;
+    for (int level = 0; level < 60000; ++level)
+        deep += "<a>";
+    const std::string deepFile = emulator.addDatabase("deep.xml", deep);
+    moved.emulatorDirectory.pop_back();
+    ASSERT_TRUE(app.applySettings(moved));
+    ASSERT_TRUE(app.waitForSoftwareIndex(kEnough));
+    ASSERT_NE(app.softwareOf(game, "Games"), nullptr);
+    app.reportSoftwareIndex();
+    app.reportSoftwareIndex();
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].text,
+              "Software databases passed over because they could not be read: " + deepFile);
 }

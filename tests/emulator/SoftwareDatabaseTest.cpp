@@ -222,9 +222,23 @@ TEST(EmulatorDatabaseSet, IndexAnswersLikeTheWalk) {
     EXPECT_GT(found, 40);
 }
 
+// Software the index finds only when the file is read: the hash of sha(n) at the given depth of
+// elements, among markup that nests nothing (quoted ">", "/>", comments, CDATA, instructions).
+std::string nestedTo(int levels, unsigned n) {
+    std::string text =
+        xml("<db><software><title>Deep</title><dump><rom>#" + std::to_string(n) + "</rom></dump>");
+    for (int level = 3; level <= levels; ++level)
+        text += "<x a=\"/>\" b='>'><!-- <x> --><![CDATA[<x>]]><?pi <x>?><y/><z c = \"1\" />";
+    for (int level = 3; level <= levels; ++level)
+        text += "</x>";
+    return text + "</software></db>";
+}
+
 // Files cut off inside a multi-byte UTF-8 sequence, where the parser steps over the end of the
-// text: each must be skipped as broken without reading past the data.
-TEST(SoftwareIndex, FilesEndingInsideAMultiByteSequence) {
+// text: each must be skipped as broken without reading past the data. Files nested deeper than
+// any software database are never parsed (the parser's recursion would exhaust the stack) and
+// are named to the user.
+TEST(SoftwareIndex, FilesEndingInsideAMultiByteSequenceOrNestedTooDeep) {
     FakeEmulator emulator;
     emulator.addDatabase("a-good.xml", kLater);
     // The parser reads multi-byte sequences only in documents declared or marked as UTF-8.
@@ -237,12 +251,26 @@ TEST(SoftwareIndex, FilesEndingInsideAMultiByteSequence) {
             }
         }
     }
+    emulator.addDatabase("deep-64.xml", nestedTo(64, 70));
+    const std::string deeper = emulator.addDatabase("deep-65.xml", nestedTo(65, 71));
+    std::string sixtyThousand;
+    for (int level = 0; level < 60000; ++level)
+        sixtyThousand += "<a>";
+    for (int level = 0; level < 60000; ++level)
+        sixtyThousand += "</a>";
+    const std::string deepest = emulator.addDatabase("deep-60000.xml", sixtyThousand);
     ScriptedPrompter prompter;
     KeyTextSource texts;
     SoftwareIndex index;
     index.build(emulator.path(), prompter, texts);
     ASSERT_TRUE(index.isBuilt());
     EXPECT_EQ(index.find(sha(50))->title, "Later");
+    EXPECT_EQ(index.find(sha(70))->title, "Deep");
+    EXPECT_EQ(index.find(sha(71)), nullptr);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "M_SOFTWARE_DB_NOT_READ" + deepest + ", " + deeper);
     const EmulatorDatabaseSet set(emulator.path(), prompter, texts);
     EXPECT_EQ(set.findEntry(sha(50))->title, "Later");
+    EXPECT_EQ(set.findEntry(sha(70))->title, "Deep");
+    EXPECT_FALSE(set.findEntry(sha(71))->found);
 }

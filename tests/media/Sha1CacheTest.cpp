@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/Progress.h"
+#include "media/CancelCheck.h"
 #include "model/Game.h"
 #include "support/TempDir.h"
 #include "support/ZipFixture.h"
@@ -13,6 +15,19 @@ namespace {
 
 constexpr const char* kAbc = "a9993e364706816aba3e25717850c26c9cd0d89d";
 constexpr const char* kEmpty = "da39a3ee5e6b4b0d3255bfef95601890afd80709";
+
+class Cancelled final : public Progress {
+public:
+    explicit Cancelled(bool stop) : stop_(stop) {}
+    void setRange(std::int64_t) override {}
+    void setPosition(std::int64_t) override {}
+    void setStatus(const std::string&) override {}
+    void setDetail(const std::string&) override {}
+    bool cancelled() const override { return stop_; }
+
+private:
+    bool stop_;
+};
 
 }  // namespace
 
@@ -33,6 +48,22 @@ TEST(Sha1CacheTest, ProfileSha1OfTheMainMedium) {
     EXPECT_EQ(ProfileSha1(game, "Games", cache), kEmpty);
     game.diskAZipEntry = "second.rom";
     EXPECT_EQ(ProfileSha1(game, "Other", cache), kAbc);
+
+    // A cancelled read stores and lists nothing; the next one hashes, stores and lists it once.
+    std::vector<HashedProfile> hashed;
+    Cancelled stop(true);
+    CancelCheck stopped(stop);
+    EXPECT_EQ(ProfileSha1(game, "Third", cache, &stopped, &hashed), "");
+    EXPECT_TRUE(stopped.stopped());
+    EXPECT_FALSE(cache.contains("Game", "Third"));
+    Cancelled go(false);
+    for (int i = 0; i < 2; ++i) {
+        CancelCheck check(go);
+        EXPECT_EQ(ProfileSha1(game, "Third", cache, &check, &hashed), kAbc);
+    }
+    ASSERT_EQ(hashed.size(), 1u);
+    EXPECT_EQ(hashed[0].database, "Third");
+    EXPECT_EQ(LookUpOrHash(game, "Third", cache).hashed, false);
 }
 
 TEST(Sha1CacheTest, OnlyFoundValuesAreCachedAndTheyStayUntilWritten) {

@@ -3,12 +3,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "common/AtomicFile.h"
 #include "common/Path.h"
 #include "common/Progress.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 #include "model/RenameJournal.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 #include "tools/FileRenameRun.h"
 
@@ -141,7 +145,60 @@ TEST(FileRenameRun, RecoveryAfterACompleteRunOrAFailedRenameChangesNothingMore) 
     dir.write("other.db", "");
     dir.write("other.db.renames", "not a journal\r\n");
     ASSERT_TRUE(RenameJournal(database).write(movesOf(renames)));
-    EXPECT_FALSE(recoverInterruptedRenames(dir.path()));
+    ProfileFile::settleDirectory(dir.path());
     EXPECT_FALSE(RenameJournal(database).exists());
     EXPECT_TRUE(RenameJournal(dir.file("other.db")).exists());
+}
+
+TEST(FileRenameRun, ADatabaseThatCannotFollowGetsItsFilesBackAndAPendingRunGoesFirst) {
+    TempDir dir;
+    const std::vector<Game> before = writeDatabase(dir);
+    const std::string database = dir.file("games.db");
+    // Enough profiles without media that the database outgrows the journal.
+    std::vector<std::string> padding;
+    for (int i = 0; i < 40; ++i) {
+        Game plain;
+        plain.name = "Padding " + std::to_string(i);
+        plain.company = std::string(100, 'p');
+        padding.push_back(plain.ToLine());
+    }
+    ASSERT_TRUE(appendLines(database, padding));
+    const std::string original = readFile(database);
+    const std::vector<PlannedRename> renames = planFor(before);
+
+    // A full disk: the database cannot be rewritten, so every file goes back to its old name.
+    EXPECT_TRUE(passesWithFileSizeLimit(2048, [&] {
+        std::vector<bool> done;
+        const RenameRunResult result = runRenames(database, renames, renameWithoutReplacing, done);
+        return result == RenameRunResult::DatabaseFailed &&
+               std::ranges::none_of(done, [](bool d) { return d; });
+    }));
+    EXPECT_EQ(readFile(database), original);
+    EXPECT_FALSE(RenameJournal(database).exists());
+    for (const PlannedRename& rename : renames)
+        EXPECT_TRUE(fileExists(rename.from) && !fileExists(rename.to)) << rename.from;
+
+    // A run killed half-way is completed by whichever writer comes next, here another tool.
+    runKilledAfter(database, renames, 4);
+    NoProgress none;
+    const RewriteOutcome other = ProfileFile(dir.path(), {})
+                                     .rewrite(
+                                         "games", false,
+                                         [](Game& game) {
+                                             game.company = "Other";
+                                             return true;
+                                         },
+                                         none);
+    EXPECT_EQ(other.result, RewriteOutcome::Result::Done);
+    EXPECT_FALSE(RenameJournal(database).exists());
+    for (const Game& game : DatabaseStore::readProfiles(database))
+        for (std::string Game::*field : kMedia)
+            EXPECT_TRUE((game.*field).empty() || fileExists(game.*field)) << game.*field;
+
+    // A journal whose renames no profile shows either way is kept, not thrown away.
+    dir.write("lost_new.rom", "x");
+    ASSERT_TRUE(
+        RenameJournal(database).write({{dir.file("lost_old.rom"), dir.file("lost_new.rom")}}));
+    EXPECT_TRUE(ProfileFile::settle(database));
+    EXPECT_TRUE(RenameJournal(database).exists());
 }

@@ -29,8 +29,8 @@
 #include "ui/main/WindowKeys.h"
 #include "ui/main/WindowPieces.h"
 #include "ui/main/WindowPopups.h"
+#include "ui/main/WindowTools.h"
 #include "ui/resources/Artwork.h"
-#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -181,9 +181,7 @@ void CCorvaneLauncherDlg::applyCommandRules() {
         applyAvailability(button, database, languages, button->text());
     for (SelectorPanel* panel : filterPanels_)
         applyAvailability(panel->button(), database, languages);
-    for (const ToolRow& row : toolTable())
-        if (row.rule)
-            applyAvailability(action(row.menuId), row.rule(app_), languages);
+    tools_->applyRules(false);
 }
 
 void CCorvaneLauncherDlg::applyButtonRules(size_t selected, const Game* one) {

@@ -33,9 +33,9 @@ class IndicatorLight;
 class ProfileListModel;
 class EmptyListHint;
 class SelectorPanel;
-struct ToolRow;
 class WindowKeys;
 class WindowPopups;
+class WindowTools;
 
 // The main window: the profiles of the current database, the selector panels, menus and the
 // commands on the selected profiles.
@@ -74,14 +74,18 @@ public:
     WindowPopups& popups() const { return *popups_; }
     // Enables the commands that need a database or an emulator, or tells what they need.
     void applyCommandRules();
+    // The shown profile named by the current line, when exactly one line is selected.
+    const Game* singleSelectedProfile() const;
+    // Makes the line the only selected and current one, at the top of the list's view.
+    void showRow(int row);
+    // For a filter on the emulator's data or a tool: blocks until the index is in place.
+    void waitForSoftwareIndex();
 
 public slots:
     void removeSelected();
     void copySelected();
     void selectAll();
     void moveSelected();
-    // Set Extra Data on the selected profiles, then the list again.
-    void setExtraData();
     // Opens Add to Current Database with the paths, as a drop on the window does.
     void addDroppedFiles(const std::vector<std::string>& paths);
     void chooseMark(ProfileMark mode);
@@ -119,8 +123,6 @@ private:
     void createMenus();
     void connectWidgets();
     void retranslate();
-    // Opens the tool and refreshes what its row names when it changed something.
-    void runTool(const ToolRow& row);
     // LAUNCH, REMOVE, EDIT and INFO for the selection.
     void applyButtonRules(size_t selected, const Game* one);
     // Files can be dropped once there is a current database to add them to.
@@ -134,13 +136,7 @@ private:
     void loadFirstList();
     // On the window's thread once an index build has ended.
     void softwareIndexFinished();
-    // For a filter on the emulator's data: blocks until the index is in place.
-    void waitForSoftwareIndex();
     void showFilterValues();
-    // The shown profile named by the current line, when exactly one line is selected.
-    const Game* singleSelectedProfile() const;
-    // Makes the line the only selected and current one, at the top of the list's view.
-    void showRow(int row);
     bool confirmCommandLine(const std::string& arguments);
 
     static constexpr QSize kScreenshotSize{272, 240};
@@ -172,6 +168,7 @@ private:
     WindowCommands commands_;
     std::unique_ptr<WindowKeys> keys_;
     std::unique_ptr<WindowPopups> popups_;
+    std::unique_ptr<WindowTools> tools_;
     // Qt's standard buttons and choosers speak the catalogue's language.
     QtTranslations qtTranslations_;
     // From initialise until the first load, which waits for the window to be shown.

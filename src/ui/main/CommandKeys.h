@@ -4,6 +4,7 @@
 #include <QKeyCombination>
 
 #include "i18n/MenuIds.h"
+#include "ui/common/KeyScope.h"
 
 namespace corvane {
 
@@ -15,24 +16,17 @@ inline constexpr int kKeyFavoritesPopup = 3;
 // The ADD button's command.
 inline constexpr int kKeyAddProfile = 4;
 
-// Where a key acts.
-enum class KeyScope {
-    Window,  // anywhere in the main window
-    List,    // while the profile list has the focus
-};
-
 struct CommandKey {
     int command;  // a menu identifier or one of the key-only commands above
     QKeyCombination key;
     KeyScope scope;
 };
 
-// Every key of the main window, and the only place that names them. A command may have more
-// than one key; its menu entry shows the first. Commands that need exactly one selected profile
-// check that themselves, so their keys do nothing with several selected.
+// The keys of the main window's own commands; a tool's key is declared with its row. A command
+// may have more than one key; its menu entry shows the first. Commands that need exactly one
+// selected profile check that themselves, so their keys do nothing with several selected.
 inline constexpr CommandKey kCommandKeys[] = {
     {kMenuSearch, Qt::CTRL | Qt::Key_F, KeyScope::Window},
-    {kMenuSetFilters, Qt::CTRL | Qt::Key_Q, KeyScope::Window},
     {kMenuResetFilters, Qt::CTRL | Qt::Key_R, KeyScope::Window},
     {kKeySavedFiltersPopup, Qt::CTRL | Qt::Key_T, KeyScope::Window},
     {kKeyFavoritesPopup, Qt::CTRL | Qt::Key_I, KeyScope::Window},
@@ -50,8 +44,6 @@ inline constexpr CommandKey kCommandKeys[] = {
     {kMenuCopy, Qt::CTRL | Qt::Key_C, KeyScope::List},
     {kMenuMove, Qt::CTRL | Qt::Key_X, KeyScope::List},
     {kMenuAddToFavorites, Qt::CTRL | Qt::Key_D, KeyScope::List},
-    {kMenuOtherDumps, Qt::CTRL | Qt::Key_G, KeyScope::List},
-    {kMenuSetExtraData, Qt::CTRL | Qt::Key_M, KeyScope::List},
     {kMenuSelectAll, Qt::CTRL | Qt::Key_A, KeyScope::List},
 };
 

@@ -16,7 +16,6 @@
 #include "ui/main/MarkColour.h"
 #include "ui/main/ProfileListModel.h"
 #include "ui/settings/SettingsDlg.h"
-#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -63,33 +62,6 @@ void CCorvaneLauncherDlg::moveSelected() {
                  app_.profileOperations().moveProfiles(
                      profileModel()->profilesNamed(selectedNames()), *target));
     loadList();
-}
-
-void CCorvaneLauncherDlg::setExtraData() {
-    const QModelIndexList selected = list_->selectionModel()->selectedRows();
-    std::vector<std::string> names = selectedNames();
-    if (names.empty())
-        return;
-    const int row = selected.front().row();
-    if (!openSetExtraData(ToolContext{app_, this}, profileModel()->profilesNamed(names)))
-        return;
-    loadList();
-    if (selected.size() == 1 && row < model_->rowCount())
-        showRow(row);
-}
-
-void CCorvaneLauncherDlg::runTool(const ToolRow& row) {
-    const ToolContext context{app_, this, singleSelectedProfile(),
-                              [this](const std::string& profile, const std::string& database) {
-                                  locate(profile, database);
-                              },
-                              [this] { waitForSoftwareIndex(); }};
-    if (!row.open(context))
-        return;
-    if (row.refresh.list)
-        loadList();
-    if (row.refresh.databaseRule)
-        applyCommandRules();
 }
 
 void CCorvaneLauncherDlg::chooseMark(ProfileMark mode) {

@@ -14,6 +14,7 @@
 #include "i18n/MenuIds.h"
 #include "ui/common/AvailabilityTip.h"
 #include "ui/main/WindowKeys.h"
+#include "ui/main/WindowTools.h"
 
 namespace corvane {
 
@@ -35,8 +36,7 @@ QMenu* CCorvaneLauncherDlg::prepareContextMenu(const QPoint& viewportPos) {
                                       std::pair{kMenuLaunchFmsx, LaunchCommand::FMSX}})
         applyAvailability(action(id), emulatorRule(app_.launcher(), command), languages);
     applyAvailability(action(kMenuMove), moveRule(app_.store()), languages);
-    applyAvailability(action(kMenuOtherDumps), otherDumpsRule(selected, one, app_.launcher()),
-                      languages);
+    tools_->applyRules(true);
     return contextMenu_;
 }
 

@@ -29,8 +29,8 @@
 #include "ui/main/WindowKeys.h"
 #include "ui/main/WindowPieces.h"
 #include "ui/main/WindowPopups.h"
+#include "ui/main/WindowTools.h"
 #include "ui/resources/Artwork.h"
-#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -171,12 +171,11 @@ void CCorvaneLauncherDlg::addCommands() {
         {kMenuAddToFavorites, &CCorvaneLauncherDlg::addToFavorites},
         {kMenuExplore, &CCorvaneLauncherDlg::explore},
         {kMenuProperties, &CCorvaneLauncherDlg::showProperties},
-        {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll},
-        {kMenuSetExtraData, &CCorvaneLauncherDlg::setExtraData}};
+        {kMenuSelectAll, &CCorvaneLauncherDlg::selectAll}};
     for (const auto& [id, slot] : commands)
         commands_.add(id, [this, s = slot] { (this->*s)(); });
-    for (const ToolRow& row : toolTable())
-        commands_.add(row.menuId, [this, &row] { runTool(row); });
+    tools_ = std::make_unique<WindowTools>(*this, app_, commands_);
+    tools_->addCommands();
 }
 
 void CCorvaneLauncherDlg::retranslate() {

@@ -9,6 +9,7 @@
 #include "i18n/MenuIds.h"
 #include "i18n/MenuLayout.h"
 #include "ui/main/WindowCommands.h"
+#include "ui/tools/ToolTable.h"
 
 namespace corvane {
 
@@ -41,7 +42,7 @@ QMenu* MenuBuilder::newMenu(QWidget* parent) const {
     return menu;
 }
 
-void MenuBuilder::fill(QMenu* menu, const MenuGroup& group) {
+void MenuBuilder::fill(QMenu* menu, const MenuGroup& group, MenuPlace place) {
     bool ruleDue = false;
     for (int id : group.entries) {
         if (id == kMenuRule) {
@@ -52,12 +53,14 @@ void MenuBuilder::fill(QMenu* menu, const MenuGroup& group) {
         QMenu* submenu = nullptr;
         if (const MenuGroup* inner = submenuGroup(id)) {
             submenu = newMenu(menu);
-            fill(submenu, *inner);
+            fill(submenu, *inner, place);
             if (submenu->actions().isEmpty()) {
                 delete submenu;
                 continue;
             }
             entry = submenu->menuAction();
+        } else if (const ToolRow* tool = findTool(id); tool && !shownIn(tool->place, place)) {
+            continue;
         } else if (commands_.has(id)) {
             entry = new QAction(menu);
         } else {
@@ -84,7 +87,7 @@ std::vector<QMenu*> MenuBuilder::buildMenuBar(QMenuBar* bar) {
         bar->addMenu(menu);
         for (const MenuGroup& group : menuLayout())
             if (group.titleKey == key)
-                fill(menu, group);
+                fill(menu, group, MenuPlace::MenuBar);
         titles.push_back(menu);
     }
     return titles;
@@ -92,7 +95,7 @@ std::vector<QMenu*> MenuBuilder::buildMenuBar(QMenuBar* bar) {
 
 QMenu* MenuBuilder::buildContextMenu() {
     QMenu* menu = newMenu(owner_);
-    fill(menu, groupNamed("Profile list"));
+    fill(menu, groupNamed("Profile list"), MenuPlace::ContextMenu);
     return menu;
 }
 

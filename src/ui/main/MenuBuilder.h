@@ -10,10 +10,12 @@ class QWidget;
 namespace corvane {
 
 struct MenuGroup;
+enum class MenuPlace;
 class WindowCommands;
 
 // Builds the main window's menus from the menu layout. An entry shows only when its command
-// exists, and a submenu only when it has entries; rules go only between shown entries.
+// exists, a tool's only in the menus its row names, and a submenu only when it has entries;
+// rules go only between shown entries.
 class MenuBuilder {
 public:
     MenuBuilder(WindowCommands& commands, QWidget* owner) : commands_(commands), owner_(owner) {}
@@ -24,7 +26,7 @@ public:
     QMenu* buildContextMenu();
 
 private:
-    void fill(QMenu* menu, const MenuGroup& group);
+    void fill(QMenu* menu, const MenuGroup& group, MenuPlace place);
     QMenu* newMenu(QWidget* parent) const;
 
     WindowCommands& commands_;

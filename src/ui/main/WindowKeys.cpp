@@ -5,15 +5,25 @@
 #include <QKeyEvent>
 #include <QListView>
 
-#include "ui/main/CommandKeys.h"
 #include "ui/main/WindowCommands.h"
+#include "ui/tools/ToolTable.h"
 
 namespace corvane {
+
+WindowKeys::WindowKeys(QWidget* window, QListView* list, WindowCommands& commands)
+    : window_(window),
+      list_(list),
+      commands_(commands),
+      keys_(std::begin(kCommandKeys), std::end(kCommandKeys)) {
+    for (const ToolRow& row : toolTable())
+        if (row.key)
+            keys_.push_back({row.menuId, row.key->key, row.key->scope});
+}
 
 void WindowKeys::install() {
     for (int id : {kKeyDatabasePopup, kKeySavedFiltersPopup, kKeyFavoritesPopup, kKeyAddProfile})
         commands_.setAction(id, new QAction(window_));
-    for (const CommandKey& entry : kCommandKeys) {
+    for (const CommandKey& entry : keys_) {
         QAction* command = commands_.action(entry.command);
         if (!command)
             continue;  // its command has no entry yet; runCommandOfKey still finds it
@@ -47,7 +57,7 @@ bool WindowKeys::runCommandOfKey(const QKeyEvent* key, bool inList) const {
     const QKeyCombination pressed(
         key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier),
         static_cast<Qt::Key>(key->key()));
-    for (const CommandKey& entry : kCommandKeys) {
+    for (const CommandKey& entry : keys_) {
         if (entry.key != pressed || (entry.scope == KeyScope::List && !inList))
             continue;
         commands_.run(entry.command);

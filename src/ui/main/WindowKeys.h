@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
+#include "ui/main/CommandKeys.h"
+
 class QKeyEvent;
 class QListView;
 class QObject;
@@ -10,12 +14,12 @@ namespace corvane {
 
 class WindowCommands;
 
-// The main window's keyboard: every key of the key table on its command's action, keys that act
-// though their entry is disabled, and Enter and Esc, which never close the window.
+// The main window's keyboard: every key of the key table and of the tool table on its command's
+// action, keys that act though their entry is disabled, and Enter and Esc, which never close the
+// window.
 class WindowKeys {
 public:
-    WindowKeys(QWidget* window, QListView* list, WindowCommands& commands)
-        : window_(window), list_(list), commands_(commands) {}
+    WindowKeys(QWidget* window, QListView* list, WindowCommands& commands);
 
     // Puts the keys on the actions; the key-only commands get actions of their own.
     void install();
@@ -30,6 +34,7 @@ private:
     QWidget* window_;
     QListView* list_;
     WindowCommands& commands_;
+    std::vector<CommandKey> keys_;
 };
 
 }  // namespace corvane

@@ -150,8 +150,6 @@ bool openIpsCenter(const ToolContext& context) {
 
 // Shows the chosen profile in the window, which is all it changes.
 bool openOtherDumps(const ToolContext& context) {
-    if (!context.profile)
-        return false;
     CCorvaneLauncherApp& app = context.app;
     if (context.awaitSoftwareIndex)
         context.awaitSoftwareIndex();
@@ -177,47 +175,108 @@ bool openAbout(const ToolContext& context) {
     return false;
 }
 
-Availability fillRule(CCorvaneLauncherApp& app) {
-    return fillDatabaseRule(app.launcher(), true);
+// A run that failed part-way may have written some profiles already.
+bool openSetExtraData(const ToolContext& context) {
+    CCorvaneLauncherApp& app = context.app;
+    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
+    std::vector<std::string> names;
+    for (const Game& game : context.profiles)
+        names.push_back(game.name);
+    operation.actOnListed(context.profiles);
+    SetExtraDataDlg dialog(operation, std::move(names), app.prompter(), app.languages(),
+                           context.parent);
+    return dialog.exec() == QDialog::Accepted || dialog.ran();
 }
 
-Availability needsDatabase(CCorvaneLauncherApp& app) {
-    return databaseRule(app.store());
+Availability fillRule(const ToolState& state) {
+    return fillDatabaseRule(state.app.launcher(), true);
+}
+
+Availability needsDatabase(const ToolState& state) {
+    return databaseRule(state.app.store());
+}
+
+Availability otherDumpsAvailable(const ToolState& state) {
+    return otherDumpsRule(state.selected, state.profile, state.app.launcher());
 }
 
 }  // namespace
 
+bool shownIn(MenuPlace place, MenuPlace menu) {
+    return place == menu || place == MenuPlace::Both;
+}
+
 const std::vector<ToolRow>& toolTable() {
+    using enum MenuPlace;
     static const std::vector<ToolRow> rows{
-        {kMenuCreateEmptyDatabase, nullptr, openCreateEmptyDatabase, {false, true}},
-        {kMenuFillDatabase, fillRule, openFillDatabase, {true, true}},
-        {kMenuDatabaseManager, nullptr, openDatabaseManager, {true, true}},
-        {kMenuSetMachine, needsDatabase, openSetMachine, {true, false}},
-        {kMenuAdjustRelativePath, needsDatabase, openAdjustRelativePath, {true, false}},
-        {kMenuSha1Center, nullptr, openSha1Center, {}},
-        {kMenuSetFilters, nullptr, openSetFilters, {true, false}},
-        {kMenuOrganizeFilters, nullptr, openOrganizeFilters, {}},
-        {kMenuOrganizeFavorites, needsDatabase, openOrganizeFavorites, {}},
-        {kMenuImportExtraData, needsDatabase, openImportExtraData, {true, false}},
-        {kMenuAbout, nullptr, openAbout, {}},
-        {kMenuExportCsv, needsDatabase, openExportCsv, {}},
-        {kMenuIpsCenter, nullptr, openIpsCenter, {}},
-        {kMenuOtherDumps, nullptr, openOtherDumps, {}},
-        {kMenuRenameFiles, needsDatabase, openRenameFiles, {true, false}},
+        {.menuId = kMenuCreateEmptyDatabase,
+         .place = MenuBar,
+         .open = openCreateEmptyDatabase,
+         .refresh = {.databaseRule = true}},
+        {.menuId = kMenuFillDatabase,
+         .place = MenuBar,
+         .open = openFillDatabase,
+         .rule = fillRule,
+         .refresh = {.list = true, .databaseRule = true}},
+        {.menuId = kMenuDatabaseManager,
+         .place = MenuBar,
+         .open = openDatabaseManager,
+         .refresh = {.list = true, .databaseRule = true}},
+        {.menuId = kMenuSetMachine,
+         .place = MenuBar,
+         .open = openSetMachine,
+         .rule = needsDatabase,
+         .refresh = {.list = true}},
+        {.menuId = kMenuAdjustRelativePath,
+         .place = MenuBar,
+         .open = openAdjustRelativePath,
+         .rule = needsDatabase,
+         .refresh = {.list = true}},
+        {.menuId = kMenuSha1Center, .place = MenuBar, .open = openSha1Center},
+        {.menuId = kMenuSetFilters,
+         .place = MenuBar,
+         .open = openSetFilters,
+         .key = ToolKey{Qt::CTRL | Qt::Key_Q, KeyScope::Window},
+         .refresh = {.list = true}},
+        {.menuId = kMenuOrganizeFilters, .place = MenuBar, .open = openOrganizeFilters},
+        {.menuId = kMenuOrganizeFavorites,
+         .place = MenuBar,
+         .open = openOrganizeFavorites,
+         .rule = needsDatabase},
+        {.menuId = kMenuImportExtraData,
+         .place = MenuBar,
+         .open = openImportExtraData,
+         .rule = needsDatabase,
+         .refresh = {.list = true}},
+        {.menuId = kMenuAbout, .place = MenuBar, .open = openAbout},
+        {.menuId = kMenuExportCsv, .place = MenuBar, .open = openExportCsv, .rule = needsDatabase},
+        {.menuId = kMenuIpsCenter, .place = MenuBar, .open = openIpsCenter},
+        {.menuId = kMenuRenameFiles,
+         .place = MenuBar,
+         .open = openRenameFiles,
+         .rule = needsDatabase,
+         .refresh = {.list = true}},
+        {.menuId = kMenuOtherDumps,
+         .place = ContextMenu,
+         .open = openOtherDumps,
+         .acts = ToolSubject::OneProfile,
+         .key = ToolKey{Qt::CTRL | Qt::Key_G, KeyScope::List},
+         .rule = otherDumpsAvailable},
+        {.menuId = kMenuSetExtraData,
+         .place = ContextMenu,
+         .open = openSetExtraData,
+         .acts = ToolSubject::SelectedProfiles,
+         .key = ToolKey{Qt::CTRL | Qt::Key_M, KeyScope::List},
+         .refresh = {.list = true, .reselect = true}},
     };
     return rows;
 }
 
-bool openSetExtraData(const ToolContext& context, std::vector<Game> profiles) {
-    CCorvaneLauncherApp& app = context.app;
-    ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
-    std::vector<std::string> names;
-    for (const Game& game : profiles)
-        names.push_back(game.name);
-    operation.actOnListed(std::move(profiles));
-    SetExtraDataDlg dialog(operation, std::move(names), app.prompter(), app.languages(),
-                           context.parent);
-    return dialog.exec() == QDialog::Accepted || dialog.ran();
+const ToolRow* findTool(int menuId) {
+    for (const ToolRow& row : toolTable())
+        if (row.menuId == menuId)
+            return &row;
+    return nullptr;
 }
 
 std::unique_ptr<DatabaseManagerDlg> makeDatabaseManager(const ToolContext& context) {
