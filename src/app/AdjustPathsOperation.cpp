@@ -135,6 +135,9 @@ ToolReport AdjustPathsOperation::finish(const AdjustPathsJob& job) {
         report.notices.push_back(doneText(job));
         if (!job.unreadable().empty())
             report.error = unreadableDatabaseText(texts_, job.unreadable());
+        // The general busy message says nothing was changed, which is not so once one was.
+        else if (job.result() == RewriteOutcome::Result::Busy && !job.done().empty())
+            report.error = texts_.text("M_ERR_BASE_DIR_BUSY_REST");
     }
     return report;
 }

@@ -9,6 +9,7 @@
 #include "app/ToolReport.h"
 #include "common/DirectoryLock.h"
 #include "media/Sha1Cache.h"
+#include "model/Game.h"
 #include "tools/ExtraDataImportRequest.h"
 #include "tools/ImportExtraDataHandler.h"
 
@@ -22,15 +23,18 @@ class TextSource;
 // only values and touches only files (the extra data, the media, the databases and backups).
 class ImportExtraDataJob {
 public:
-    // databases are the names the request reaches, in order; directory is the base directory.
+    // databases are the names the request reaches, in order; directory is the base directory;
+    // listed, when not empty, the profiles the request names as the user saw them.
     ImportExtraDataJob(ExtraDataImportRequest request, std::vector<std::string> databases,
-                       std::string directory, LockWait lockWait, Sha1Cache known);
+                       std::string directory, LockWait lockWait, Sha1Cache known,
+                       std::vector<Game> listed = {});
 
     // Reads the extra data and imports it, database by database.
     void run(Progress& progress);
 
     // Done also after a cancel, since the databases reached by then were written; FileError when
-    // the extra data could not be read or a database not written, BackupFailed, or Busy.
+    // the extra data could not be read or a database not written, BackupFailed, Busy, or
+    // ChangedElsewhere when a listed profile is no longer so in its database.
     OperationResult result() const { return result_; }
     const ExtraDataImportOutcome& outcome() const { return outcome_; }
 
@@ -40,6 +44,7 @@ private:
     std::string directory_;
     LockWait lockWait_;
     Sha1Cache known_;
+    std::vector<Game> listed_;
     OperationResult result_ = OperationResult::NothingDone;
     ExtraDataImportOutcome outcome_;
 };
@@ -56,6 +61,10 @@ public:
     std::vector<std::string> databaseNames();
     const std::string& currentDatabase() const;
 
+    // Set Extra Data: the selected profiles as the main window listed them. A run then writes
+    // nothing when another program changed one of them in the file since.
+    void actOnListed(std::vector<Game> listed) { listed_ = std::move(listed); }
+
     ImportExtraDataJob prepare(ExtraDataImportRequest request);
 
     // On the owner's thread once the job has run: keeps what was hashed, and after a run that
@@ -66,6 +75,7 @@ private:
     DatabaseStore& store_;
     Sha1Cache& cache_;
     const TextSource& texts_;
+    std::vector<Game> listed_;
 };
 
 }  // namespace corvane

@@ -46,6 +46,8 @@ const char* resultMessageKey(OperationResult result) {
             return "M_ERR_FILE_IO";
         case OperationResult::Busy:
             return "M_ERR_BASE_DIR_BUSY";
+        case OperationResult::ChangedElsewhere:
+            return "M_ERR_PROFILE_CHANGED";
     }
     return nullptr;
 }

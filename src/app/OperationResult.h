@@ -22,6 +22,7 @@ enum class OperationResult {
     FavoritesNotWritten,  // the change was made and the favorites followed, but not in their file
     FavoritesRefused,     // the change was made; the favorites could not store the new name
     Busy,                 // another program kept writing in the base directory: nothing changed
+    ChangedElsewhere,     // another program changed a profile acted on: nothing changed
 };
 
 // The change itself was made, whatever became of the favorites file.

@@ -6,6 +6,7 @@
 #include "media/Sha1Cache.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
+#include "model/ProfileFile.h"
 #include "selection/Favorites.h"
 
 namespace corvane {
@@ -26,8 +27,18 @@ OperationResult storeResult(StoreError error) {
             return OperationResult::SourceFileError;
         case StoreError::Busy:
             return OperationResult::Busy;
+        case StoreError::ChangedElsewhere:
+            return OperationResult::ChangedElsewhere;
     }
     return OperationResult::Done;
+}
+
+// With the lock held: whether the profiles the user acted on are in the file as listed.
+OperationResult listedResult(const std::string& path, const std::vector<Game>& listed) {
+    const std::optional<bool> asListed = DatabaseStore::holdsAsListed(path, listed);
+    if (!asListed)
+        return OperationResult::FileError;
+    return *asListed ? OperationResult::Done : OperationResult::ChangedElsewhere;
 }
 
 }  // namespace
@@ -36,13 +47,21 @@ ProfileOperations::ProfileOperations(DatabaseStore& store, Favorites& favorites,
     : store_(store), favorites_(favorites), cache_(cache) {}
 
 OperationResult ProfileOperations::removeProfiles(const std::string& database,
-                                                  const std::vector<std::string>& names) {
-    if (names.empty())
+                                                  const std::vector<Game>& listed) {
+    if (listed.empty())
         return OperationResult::NothingDone;
     const DirectoryLock lock = store_.lockDirectory();
     if (!lock.held())
         return lock.busy() ? OperationResult::Busy : OperationResult::FileError;
-    if (!store_.removeProfiles(store_.databasePath(database), names))
+    const std::string path = store_.databasePath(database);
+    if (!ProfileFile::settle(path))
+        return OperationResult::FileError;
+    if (const OperationResult found = listedResult(path, listed); found != OperationResult::Done)
+        return found;
+    std::vector<std::string> names;
+    for (const Game& game : listed)
+        names.push_back(game.name);
+    if (!store_.removeProfiles(path, names))
         return OperationResult::FileError;
     for (const std::string& name : names)
         cache_.profileRemoved(name, database);
@@ -77,18 +96,26 @@ OperationResult ProfileOperations::moveProfiles(const std::vector<Game>& profile
 }
 
 OperationResult ProfileOperations::saveProfile(const Game& game, const std::string& database,
-                                               const std::optional<std::string>& editingName) {
+                                               const Game* edited) {
     // An edited profile and its favorite change together. A new one may ask whether to replace
     // a profile, and no other writer should wait on that answer: the store locks around its
     // own steps.
+    const std::string path = store_.databasePath(database);
     std::optional<DirectoryLock> lock;
-    if (editingName) {
+    std::optional<std::string> editingName;
+    if (edited) {
         lock.emplace(store_.directory(), store_.lockWait());
         if (!lock->held())
             return lock->busy() ? OperationResult::Busy : OperationResult::FileError;
+        if (!ProfileFile::settle(path))
+            return OperationResult::FileError;
+        // Saving the edit of an older profile would undo what the other program wrote.
+        if (const OperationResult found = listedResult(path, {*edited});
+            found != OperationResult::Done)
+            return found;
+        editingName = edited->name;
     }
-    const SaveOutcome saved = store_.saveProfile(game, store_.databasePath(database), editingName,
-                                                 false, AnswerToAll::None);
+    const SaveOutcome saved = store_.saveProfile(game, path, editingName, false, AnswerToAll::None);
     if (!wasWritten(saved.result))
         return saved.error == StoreError::None ? OperationResult::NothingDone
                                                : storeResult(saved.error);

@@ -15,22 +15,22 @@ class Game;
 class Sha1Cache;
 
 // Changes to profiles. Each keeps the database files, the favorites and the cached SHA-1s in
-// step, so no window has to remember what follows a profile.
+// step, so no window has to remember what follows a profile. Each acts on the profiles as the
+// list showed them: when another program changed one in the file since, nothing is written
+// (ChangedElsewhere) and the window loads the list again.
 class ProfileOperations {
 public:
     ProfileOperations(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache);
 
-    // Takes the named profiles out of a database; their favorites and SHA-1s go with them.
-    OperationResult removeProfiles(const std::string& database,
-                                   const std::vector<std::string>& names);
+    // Takes the profiles out of a database; their favorites and SHA-1s go with them.
+    OperationResult removeProfiles(const std::string& database, const std::vector<Game>& listed);
     // Moves profiles of the current database into target, asking before one replaces a profile
     // of the same name there. Favorites of the moved profiles follow them.
     OperationResult moveProfiles(const std::vector<Game>& profiles, const std::string& target);
     // Stores a profile in a database. A new one asks before it replaces a profile of the same
-    // name; an edited one (editingName: its name before editing) keeps its favorite under its
-    // new name.
-    OperationResult saveProfile(const Game& game, const std::string& database,
-                                const std::optional<std::string>& editingName);
+    // name; an edited one (edited: the profile as listed before editing) keeps its favorite
+    // under its new name.
+    OperationResult saveProfile(const Game& game, const std::string& database, const Game* edited);
 
 private:
     DatabaseStore& store_;

@@ -2,9 +2,11 @@
 #include "app/RenameOperation.h"
 
 #include <algorithm>
+#include <set>
 
 #include "app/NoticeKeys.h"
 #include "common/AsciiCase.h"
+#include "common/FileStamp.h"
 #include "common/Progress.h"
 #include "emulator/EmulatorDatabaseSet.h"
 #include "media/CSHADigest.h"
@@ -28,6 +30,43 @@ std::optional<std::vector<Game>> readProfiles(const std::string& path) {
     if (read != ReadResult::Done)
         return std::nullopt;
     return profiles;
+}
+
+constexpr std::string Game::*kMediaFields[] = {
+    &Game::slot1File, &Game::slot2File,       &Game::diskAFile,         &Game::diskBFile,
+    &Game::tapeFile,  &Game::hardDiskPrimary, &Game::hardDiskSecondary,
+};
+
+// Which planned renames still fit the database as it is now, read under the lock: a file that a
+// profile changed since planning points at (before or after the change) is left alone, as the
+// database could no longer follow its rename. None when the database cannot be read.
+std::optional<std::vector<bool>> renamesStillFitting(const std::string& path,
+                                                     const std::vector<Game>& planned,
+                                                     const std::vector<PlannedRename>& renames) {
+    std::set<std::string, std::less<>> plannedLines;
+    for (const Game& game : planned)
+        plannedLines.insert(game.ToLine());
+    std::set<std::string, std::less<>> nowLines;
+    std::set<std::string, std::less<>> touched;
+    const ReadResult read = forEachProfile(path, [&](const ProfileLine& line) {
+        const Game game = line.profile();
+        std::string text = game.ToLine();
+        if (!plannedLines.contains(text))
+            for (std::string Game::*field : kMediaFields)
+                touched.insert(game.*field);
+        nowLines.insert(std::move(text));
+        return true;
+    });
+    if (read != ReadResult::Done && read != ReadResult::Missing)
+        return std::nullopt;
+    for (const Game& game : planned)
+        if (!nowLines.contains(game.ToLine()))
+            for (std::string Game::*field : kMediaFields)
+                touched.insert(game.*field);
+    std::vector<bool> fitting;
+    for (const PlannedRename& rename : renames)
+        fitting.push_back(!touched.contains(rename.from));
+    return fitting;
 }
 
 }  // namespace
@@ -54,6 +93,7 @@ void RenameJob::run(Progress& progress) {
             return;
         }
     }
+    planned_ = fileStamp(path_);
     const std::optional<std::vector<Game>> profiles = readProfiles(path_);
     if (!profiles) {
         result_ = OperationResult::FileError;
@@ -88,12 +128,36 @@ void RenameJob::renameUnderLock(const std::vector<Game>& profiles, const RenameP
         result_ = lock.busy() ? OperationResult::Busy : OperationResult::FileError;
         return;
     }
-    std::vector<bool> done;
-    const RenameRunResult outcome = runRenames(path_, plan.renames, rename_, done);
+    if (!ProfileFile::settle(path_)) {
+        result_ = OperationResult::FileError;
+        return;
+    }
+    // The plan was made from the database as read without the lock: another program may have
+    // changed profiles since. Nothing needs checking when the file is still the one read.
+    std::vector<bool> fitting(plan.renames.size(), true);
+    if (fileStamp(path_) != planned_) {
+        const std::optional<std::vector<bool>> now =
+            renamesStillFitting(path_, profiles, plan.renames);
+        if (!now) {
+            result_ = OperationResult::FileError;
+            return;
+        }
+        fitting = *now;
+    }
+    std::vector<PlannedRename> renames;
+    for (size_t i = 0; i < plan.renames.size(); ++i)
+        if (fitting[i])
+            renames.push_back(plan.renames[i]);
+    std::vector<bool> made;
+    const RenameRunResult outcome = runRenames(path_, renames, rename_, made);
     if (outcome == RenameRunResult::JournalFailed) {
         result_ = OperationResult::FileError;
         return;
     }
+    std::vector<bool> done(plan.renames.size(), false);
+    for (size_t i = 0, next = 0; i < plan.renames.size(); ++i)
+        if (fitting[i])
+            done[i] = made[next++];
     std::vector<size_t> listed = plan.listed;
     totals_.notRenamed = plan.notRenamed;
     for (size_t i = 0; i < done.size(); ++i) {

@@ -9,6 +9,7 @@
 #include "app/ToolReport.h"
 #include "common/AtomicFile.h"
 #include "common/DirectoryLock.h"
+#include "common/FileStamp.h"
 #include "emulator/SoftwareSources.h"
 #include "tools/FileRenameRequest.h"
 #include "tools/FileRenameRun.h"
@@ -39,7 +40,8 @@ public:
     // First completes any earlier run that was cut short, then reads the database, decides the
     // new names (hashing and looking titles up for the title rule), and renames under the base
     // directory's lock with the database following. Cancel stops the deciding: the files of the
-    // profiles decided so far are renamed and the database follows them.
+    // profiles decided so far are renamed and the database follows them. The files of a profile
+    // another program changed since the reading are left alone and counted as not renamed.
     void run(Progress& progress);
 
     // Done (also after Cancel), FileError when the database could not be read or rewritten (a
@@ -57,6 +59,7 @@ private:
     std::string directory_;
     LockWait lockWait_;
     std::string path_;
+    std::optional<FileStamp> planned_;  // the database as it was read for the plan
     SoftwareSources sources_;
     RenameFile rename_;
     OperationResult result_ = OperationResult::NothingDone;

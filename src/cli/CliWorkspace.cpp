@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliWorkspace.h"
 
+#include <ostream>
+#include <utility>
+
 #include "app/FirstStart.h"
 #include "cli/CliContext.h"
 #include "emulator/Launcher.h"
@@ -24,8 +27,14 @@ CliWorkspace::CliWorkspace(std::string baseDirectory, Prompter& prompter, const 
       favorites_(baseDirectory_) {
     languages_.setLanguage(settings_.languageId);
     store_.setCurrentDatabase(settings_.defaultDatabaseName);
-    store_.setLockWait(context.lockWait);
-    favorites_.setLockWait(context.lockWait);
+    LockWait wait = context.lockWait;
+    // Seconds of silence while another program writes would look like a hang.
+    if (!wait.whenBusy && wait.timeout.count() > 0)
+        wait.whenBusy = [&err = context.err, text = languages_.text("M_WAITING_FOR_WRITER")] {
+            err << text << '\n' << std::flush;
+        };
+    store_.setLockWait(wait);
+    favorites_.setLockWait(std::move(wait));
 }
 
 std::string CliWorkspace::corvanePath() const {

@@ -109,6 +109,16 @@ void LanguageCatalan::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Un altre programa està escrivint a les bases de dades d'aquesta carpeta. No s'ha canviat "
         "res; torneu-ho a provar quan hagi acabat.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Un altre programa està escrivint a les bases de dades d'aquesta carpeta. Les bases de "
+        "dades no esmentades no s'han canviat; torneu-ho a provar quan hagi acabat.");
+    add("M_WAITING_FOR_WRITER",
+        "Un altre programa està escrivint a les bases de dades d'aquesta carpeta; s'espera que "
+        "acabi...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "S'han importat dades addicionals a aquestes bases de dades: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Un altre programa ha canviat aquest perfil després de mostrar la llista. No s'ha canviat "
+        "res; ara la llista mostra el perfil tal com és.");
     add("M_ERR_FILE_IO_TARGET",
         "S'ha produït un error en l'operació d'E/S de la base de dades de destinació");
     add("M_ERR_FILE_IO_SOURCE",

@@ -108,6 +108,16 @@ void LanguageDutch::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Een ander programma schrijft naar de databases in deze map. Er is niets gewijzigd; "
         "probeer het opnieuw wanneer het klaar is.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Een ander programma schrijft naar de databases in deze map. De niet genoemde databases "
+        "zijn niet gewijzigd; probeer het opnieuw wanneer het klaar is.");
+    add("M_WAITING_FOR_WRITER",
+        "Een ander programma schrijft naar de databases in deze map; er wordt gewacht tot het "
+        "klaar is...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "Extra gegevens zijn geïmporteerd in deze databases: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Een ander programma heeft dit profiel gewijzigd nadat de lijst werd getoond. Er is niets "
+        "gewijzigd; de lijst toont het profiel nu zoals het is.");
     add("M_ERR_FILE_IO_TARGET", "Fout bij I/O-bewerking in de doeldatabase");
     add("M_ERR_FILE_IO_SOURCE", "Fout bij I/O-bewerking in de brondatabase");
     add("M_SEL_DIR", "Map selecteren:");

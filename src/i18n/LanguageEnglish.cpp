@@ -106,6 +106,16 @@ void LanguageEnglish::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Another program is writing to the databases in this folder. Nothing was changed; try "
         "again when it has finished.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Another program is writing to the databases in this folder. The databases not named were "
+        "not changed; try again when it has finished.");
+    add("M_WAITING_FOR_WRITER",
+        "Another program is writing to the databases in this folder; waiting until it has "
+        "finished...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "Extra data was imported into these databases: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Another program changed this profile after the list was shown. Nothing was changed; the "
+        "list now shows the profile as it is.");
     add("M_ERR_FILE_IO_TARGET", "Error in I/O operation of target database");
     add("M_ERR_FILE_IO_SOURCE", "Error in I/O operation of source database");
     add("M_SEL_DIR", "Select Directory:");

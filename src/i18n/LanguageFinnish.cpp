@@ -108,6 +108,16 @@ void LanguageFinnish::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Toinen ohjelma kirjoittaa parhaillaan tämän kansion tietokantoihin. Mitään ei muutettu; "
         "yritä uudelleen, kun se on valmis.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Toinen ohjelma kirjoittaa parhaillaan tämän kansion tietokantoihin. Muita kuin mainittuja "
+        "tietokantoja ei muutettu; yritä uudelleen, kun se on valmis.");
+    add("M_WAITING_FOR_WRITER",
+        "Toinen ohjelma kirjoittaa parhaillaan tämän kansion tietokantoihin; odotetaan, kunnes se "
+        "on valmis...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "Lisätiedot tuotiin näihin tietokantoihin: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Toinen ohjelma muutti tätä profiilia luettelon näyttämisen jälkeen. Mitään ei muutettu; "
+        "luettelo näyttää nyt profiilin sellaisena kuin se on.");
     add("M_ERR_FILE_IO_TARGET", "Virhe kohdetietokannan luku- tai kirjoitustoiminnossa");
     add("M_ERR_FILE_IO_SOURCE", "Virhe lähdetietokannan luku- tai kirjoitustoiminnossa");
     add("M_SEL_DIR", "Valitse kansio:");

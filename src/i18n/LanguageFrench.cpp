@@ -107,6 +107,17 @@ void LanguageFrench::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Un autre programme écrit dans les bases de données de ce dossier. Rien n'a été modifié ; "
         "réessayez lorsqu'il aura terminé.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Un autre programme écrit dans les bases de données de ce dossier. Les bases de données "
+        "non citées n'ont pas été modifiées ; réessayez lorsqu'il aura terminé.");
+    add("M_WAITING_FOR_WRITER",
+        "Un autre programme écrit dans les bases de données de ce dossier ; attente de la fin de "
+        "son écriture...");
+    add("M_EXTRA_DATA_IMPORTED_IN",
+        "Les données supplémentaires ont été importées dans ces bases de données : ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Un autre programme a modifié ce profil après l'affichage de la liste. Rien n'a été "
+        "modifié ; la liste montre maintenant le profil tel qu'il est.");
     add("M_ERR_FILE_IO_TARGET", "Erreur lors d'une opération d'E/S sur la base de données cible");
     add("M_ERR_FILE_IO_SOURCE", "Erreur lors d'une opération d'E/S sur la base de données source");
     add("M_SEL_DIR", "Sélectionnez un dossier :");

@@ -109,6 +109,17 @@ void LanguageGerman::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Ein anderes Programm schreibt gerade in die Datenbanken dieses Ordners. Es wurde nichts "
         "geändert; versuchen Sie es erneut, wenn es fertig ist.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Ein anderes Programm schreibt gerade in die Datenbanken dieses Ordners. Die nicht "
+        "genannten Datenbanken wurden nicht geändert; versuchen Sie es erneut, wenn es fertig "
+        "ist.");
+    add("M_WAITING_FOR_WRITER",
+        "Ein anderes Programm schreibt gerade in die Datenbanken dieses Ordners; es wird gewartet, "
+        "bis es fertig ist...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "Zusätzliche Daten wurden in diese Datenbanken importiert: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Ein anderes Programm hat dieses Profil geändert, nachdem die Liste angezeigt wurde. Es "
+        "wurde nichts geändert; die Liste zeigt das Profil jetzt so, wie es ist.");
     add("M_ERR_FILE_IO_TARGET", "Fehler bei einem E/A-Vorgang der Zieldatenbank");
     add("M_ERR_FILE_IO_SOURCE", "Fehler bei einem E/A-Vorgang der Quelldatenbank");
     add("M_SEL_DIR", "Ordner auswählen:");

@@ -107,6 +107,15 @@ void LanguageItalian::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Un altro programma sta scrivendo nei database di questa cartella. Non è stato modificato "
         "nulla; riprovare quando avrà terminato.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Un altro programma sta scrivendo nei database di questa cartella. I database non elencati "
+        "non sono stati modificati; riprovare quando avrà terminato.");
+    add("M_WAITING_FOR_WRITER",
+        "Un altro programma sta scrivendo nei database di questa cartella; attesa che termini...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "I dati aggiuntivi sono stati importati in questi database: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Un altro programma ha modificato questo profilo dopo la visualizzazione dell'elenco. Non "
+        "è stato modificato nulla; l'elenco ora mostra il profilo così com'è.");
     add("M_ERR_FILE_IO_TARGET", "Errore durante un'operazione di I/O sul database di destinazione");
     add("M_ERR_FILE_IO_SOURCE", "Errore durante un'operazione di I/O sul database di origine");
     add("M_SEL_DIR", "Selezionare la cartella:");

@@ -108,6 +108,16 @@ void LanguagePortuguese::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Outro programa está gravando nos bancos de dados desta pasta. Nada foi alterado; tente "
         "novamente quando ele terminar.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Outro programa está gravando nos bancos de dados desta pasta. Os bancos de dados não "
+        "citados não foram alterados; tente novamente quando ele terminar.");
+    add("M_WAITING_FOR_WRITER",
+        "Outro programa está gravando nos bancos de dados desta pasta; aguardando até que ele "
+        "termine...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "Os dados extras foram importados nestes bancos de dados: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Outro programa alterou este perfil depois que a lista foi exibida. Nada foi alterado; a "
+        "lista agora mostra o perfil como ele está.");
     add("M_ERR_FILE_IO_TARGET", "Erro na operação de E/S do banco de dados de destino");
     add("M_ERR_FILE_IO_SOURCE", "Erro na operação de E/S do banco de dados de origem");
     add("M_SEL_DIR", "Selecione a pasta:");

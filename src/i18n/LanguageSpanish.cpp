@@ -109,6 +109,16 @@ void LanguageSpanish::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Otro programa está escribiendo en las bases de datos de esta carpeta. No se ha cambiado "
         "nada; inténtelo de nuevo cuando haya terminado.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Otro programa está escribiendo en las bases de datos de esta carpeta. Las bases de datos "
+        "no nombradas no se han cambiado; inténtelo de nuevo cuando haya terminado.");
+    add("M_WAITING_FOR_WRITER",
+        "Otro programa está escribiendo en las bases de datos de esta carpeta; esperando a que "
+        "termine...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "Se han importado datos adicionales en estas bases de datos: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Otro programa ha cambiado este perfil después de mostrarse la lista. No se ha cambiado "
+        "nada; la lista muestra ahora el perfil tal como está.");
     add("M_ERR_FILE_IO_TARGET", "Error en la operación de E/S de la base de datos de destino");
     add("M_ERR_FILE_IO_SOURCE", "Error en la operación de E/S de la base de datos de origen");
     add("M_SEL_DIR", "Seleccione una carpeta:");

@@ -108,6 +108,16 @@ void LanguageSwedish::fillKeys() {
     add("M_ERR_BASE_DIR_BUSY",
         "Ett annat program skriver till databaserna i den här mappen. Inget ändrades; försök igen "
         "när det är klart.");
+    add("M_ERR_BASE_DIR_BUSY_REST",
+        "Ett annat program skriver till databaserna i den här mappen. De databaser som inte nämns "
+        "ändrades inte; försök igen när det är klart.");
+    add("M_WAITING_FOR_WRITER",
+        "Ett annat program skriver till databaserna i den här mappen; väntar tills det är "
+        "klart...");
+    add("M_EXTRA_DATA_IMPORTED_IN", "Extra data importerades till dessa databaser: ");
+    add("M_ERR_PROFILE_CHANGED",
+        "Ett annat program ändrade den här profilen efter att listan visades. Inget ändrades; "
+        "listan visar nu profilen som den är.");
     add("M_ERR_FILE_IO_TARGET", "Fel vid I/O-åtgärd i måldatabasen");
     add("M_ERR_FILE_IO_SOURCE", "Fel vid I/O-åtgärd i källdatabasen");
     add("M_SEL_DIR", "Välj mapp:");

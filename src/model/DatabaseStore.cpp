@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <unordered_set>
 
 #include "common/AtomicFile.h"
@@ -101,6 +102,33 @@ ReadResult DatabaseStore::readProfiles(const std::string& path, std::vector<Game
     if (read != ReadResult::Done)
         profiles.clear();
     return read;
+}
+
+namespace {
+// The listed profiles that the database does not hold just so; none when it cannot be read.
+std::optional<std::map<std::string_view, const Game*, std::less<>>> changedOf(
+    const std::string& path, const std::vector<Game>& listed) {
+    std::map<std::string_view, const Game*, std::less<>> waiting;
+    for (const Game& game : listed)
+        waiting.emplace(game.name, &game);
+    const ReadResult read = forEachProfile(path, [&](const ProfileLine& line) {
+        const auto found = waiting.find(line.name());
+        if (found != waiting.end() && line.profile() == *found->second)
+            waiting.erase(found);
+        return !waiting.empty();
+    });
+    if (read == ReadResult::Unreadable || read == ReadResult::Stopped)
+        return std::nullopt;
+    return waiting;
+}
+}  // namespace
+
+std::optional<bool> DatabaseStore::holdsAsListed(const std::string& path,
+                                                 const std::vector<Game>& listed) {
+    const auto changed = changedOf(path, listed);
+    if (!changed)
+        return std::nullopt;
+    return changed->empty();
 }
 
 CreateResult DatabaseStore::createEmptyDatabase(const std::string& name) {
@@ -392,6 +420,11 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
             outcome.error = StoreError::SourceFileIo;
             return outcome;
         }
+        const std::optional<bool> asListed = holdsAsListed(sourcePath, profiles);
+        if (!asListed || !*asListed) {
+            outcome.error = asListed ? StoreError::ChangedElsewhere : StoreError::SourceFileIo;
+            return outcome;
+        }
     }
 
     AnswerToAll answerToAll = AnswerToAll::None;
@@ -411,18 +444,43 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
         if (wasWritten(saved.result))
             outcome.written.push_back(game.name);
     }
-    // The source loses the moved profiles in one rewrite; should it fail they exist twice,
-    // never nowhere.
-    if (!outcome.written.empty()) {
-        const DirectoryLock lock = lockDirectory();
-        if (!lock.held())
-            outcome.error = lockError(lock);
-        else if (removeProfiles(sourcePath, outcome.written))
-            outcome.moved = outcome.written;
-        else
-            outcome.error = StoreError::FileIo;
-    }
+    if (!outcome.written.empty())
+        dropMovedFromSource(profiles, sourcePath, outcome);
     return outcome;
+}
+
+// The source loses the moved profiles in one rewrite; should it fail they exist twice, never
+// nowhere. One another program changed while the user was asked stays in the source: its
+// change is not lost for the listed copy the target received.
+void DatabaseStore::dropMovedFromSource(const std::vector<Game>& profiles,
+                                        const std::string& sourcePath, MoveOutcome& outcome) {
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held()) {
+        outcome.error = lockError(lock);
+        return;
+    }
+    const std::unordered_set<std::string_view> written(outcome.written.begin(),
+                                                       outcome.written.end());
+    std::vector<Game> moved;
+    for (const Game& game : profiles)
+        if (written.contains(game.name))
+            moved.push_back(game);
+    const auto changed = changedOf(sourcePath, moved);
+    if (!changed) {
+        outcome.error = StoreError::FileIo;
+        return;
+    }
+    std::vector<std::string> unchanged;
+    for (const Game& game : moved) {
+        if (changed->contains(game.name))
+            outcome.error = StoreError::ChangedElsewhere;
+        else
+            unchanged.push_back(game.name);
+    }
+    if (removeProfiles(sourcePath, unchanged))
+        outcome.moved = std::move(unchanged);
+    else
+        outcome.error = StoreError::FileIo;
 }
 
 }  // namespace corvane

@@ -30,11 +30,12 @@ enum class AnswerToAll { None, YesToAll, NoToAll };
 // one: its callers decide what the user reads.
 enum class StoreError {
     None,
-    FileIo,        // a database could not be read whole or rewritten
-    NameTaken,     // an edited profile's new name is in the database already
-    TargetFileIo,  // a move's target cannot be written
-    SourceFileIo,  // a move's source cannot be written
-    Busy,          // another writer kept the base directory locked for the whole wait
+    FileIo,            // a database could not be read whole or rewritten
+    NameTaken,         // an edited profile's new name is in the database already
+    TargetFileIo,      // a move's target cannot be written
+    SourceFileIo,      // a move's source cannot be written
+    Busy,              // another writer kept the base directory locked for the whole wait
+    ChangedElsewhere,  // a profile acted on is no longer in the file as it was listed
 };
 
 inline bool wasWritten(SaveResult r) {
@@ -48,7 +49,8 @@ struct SaveOutcome {
 
 struct MoveOutcome {
     // TargetFileIo or SourceFileIo: nothing was tried. FileIo: a profile could not be written to
-    // the target, or the source could not lose the moved ones.
+    // the target, or the source could not lose the moved ones. ChangedElsewhere: a profile was
+    // not as listed in the source; at the start nothing was tried, at the end it stays there.
     StoreError error = StoreError::None;
     std::vector<std::string> written;  // names written to the target
     std::vector<std::string> moved;    // of those, the names gone from the source
@@ -93,6 +95,11 @@ public:
     // tells a database not there (Missing) from one that could not be read (Unreadable).
     static std::vector<Game> readProfiles(const std::string& path);
     static ReadResult readProfiles(const std::string& path, std::vector<Game>& profiles);
+    // Whether each profile as a list showed it is still in the database just so, by its name
+    // and all its fields; None when the file cannot be read. Meant under the lock, before
+    // writing what the user chose from that list.
+    static std::optional<bool> holdsAsListed(const std::string& path,
+                                             const std::vector<Game>& listed);
 
     CreateResult createEmptyDatabase(const std::string& name);
     // editingName: the name of the profile before editing, when the editor saves it.
@@ -113,7 +120,8 @@ public:
     // still there, whatever backups went.
     FileResult deleteDatabaseFiles(const std::string& name, bool deleteDatabase);
     FileResult renameDatabaseFiles(const std::string& oldName, const std::string& newName);
-    // Moves the given profiles of the current database into target, asking about duplicates.
+    // Moves the given profiles of the current database, as listed, into target, asking about
+    // duplicates; none when one of them changed in the source since it was listed.
     MoveOutcome moveProfiles(const std::vector<Game>& profiles, const std::string& target);
 
 private:
@@ -121,6 +129,8 @@ private:
     bool rewriteWithout(const std::string& path, const std::vector<std::string>& names,
                         const std::string* appendedLine);
     SaveResult askReplace(const std::string& name, bool batch, AnswerToAll answerToAll);
+    void dropMovedFromSource(const std::vector<Game>& profiles, const std::string& sourcePath,
+                             MoveOutcome& outcome);
 
     std::string dir_;
     LockWait lockWait_;

@@ -6,12 +6,18 @@
 #include <map>
 #include <thread>
 
+#include "app/AdjustPathsOperation.h"
 #include "app/DatabaseOperations.h"
 #include "app/FillOperation.h"
+#include "app/ImportExtraDataOperation.h"
 #include "app/ProfileOperations.h"
 #include "common/Progress.h"
+#include "i18n/LanguageIds.h"
+#include "model/Settings.h"
 #include "support/FakeEmulator.h"
 #include "support/LockingProcess.h"
+#include "support/ProgramRun.h"
+#include "support/ScriptedProgress.h"
 
 #include "OperationsFixture.h"
 
@@ -42,6 +48,14 @@ protected:
             all[entry.path().filename().string()] = readFile(entry.path().string());
         return all;
     }
+    // Another program gives every profile of the database a machine.
+    void setMachineElsewhere(const std::string& database, const std::string& machine) {
+        const ProgramOutput run = runProgram(
+            CORVANE_CLI_EXE,
+            {"set-machine", "--base-dir", dir.path(), "--database", database, "--machine", machine},
+            {.workingDirectory = dir.path()});
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
     OperationResult appendFill() {
         FillOperation operation(store, favorites, cache, texts);
         FillRequest request;
@@ -70,7 +84,129 @@ private:
     std::string directory_;
 };
 
+// Another program takes the lock as soon as a run over several databases begins its second one.
+class LockedAtTheSecondDatabase : public ScriptedProgress {
+public:
+    explicit LockedAtTheSecondDatabase(std::string directory) : directory_(std::move(directory)) {}
+    void setStatus(const std::string& text) override {
+        if (first.empty())
+            first = text;
+        else if (text != first && !other_)
+            other_ = std::make_unique<LockingProcess>(directory_);
+    }
+    std::string first;
+
+private:
+    std::string directory_;
+    std::unique_ptr<LockingProcess> other_;
+};
+
+// Lets another program write while the user is asked, then answers Yes.
+class WritingWhileAsked : public ScriptedPrompter {
+public:
+    explicit WritingWhileAsked(std::function<void()> write) : write_(std::move(write)) {}
+    MultiAnswer multiConfirm(const std::string& text) override {
+        write_();
+        return ScriptedPrompter::multiConfirm(text);
+    }
+
+private:
+    std::function<void()> write_;
+};
+
 }  // namespace
+
+TEST_F(ConcurrentWritersTest, AProfileAnotherProgramChangedSinceTheListWasLoadedIsLeftAlone) {
+    emulator.addMachine("Alpha", "[Slots]\r\n");
+    emulator.addMachine("Beta", "[Slots]\r\n");
+    Settings settings;
+    settings.languageId = kLanguageEnglish;
+    settings.emulatorDirectory = emulator.path();
+    ASSERT_TRUE(saveSettings(dir.path(), settings));
+    dir.write("Other.db", "");
+    store.setCurrentDatabase("Games");
+    ProfileOperations profiles(store, favorites, cache);
+
+    const std::vector<Game> listed = DatabaseStore::readProfiles(dir.file("Games.db"));
+    setMachineElsewhere("Games", "Alpha");
+    const std::string changed = readFile(dir.file("Games.db"));
+    Game edited = listed[0];
+    edited.company = "Edited";
+    EXPECT_EQ(profiles.saveProfile(edited, "Games", &listed[0]), OperationResult::ChangedElsewhere);
+    EXPECT_EQ(profiles.removeProfiles("Games", {listed[1]}), OperationResult::ChangedElsewhere);
+    EXPECT_EQ(profiles.moveProfiles(listed, "Other"), OperationResult::ChangedElsewhere);
+    dir.write("extra-data.dat", std::string("#77\r\n8,0,0,\r\n") + kAbcSha1 + "\r\n");
+    ImportExtraDataOperation setExtraData(store, cache, texts);
+    setExtraData.actOnListed({listed[0]});
+    ExtraDataImportRequest request;
+    request.options.generation = MergeMode::Overwrite;
+    request.allDatabases = false;
+    request.databaseName = "Games";
+    request.profiles = List{"A"};
+    ImportExtraDataJob job = setExtraData.prepare(request);
+    NoProgress none;
+    job.run(none);
+    EXPECT_EQ(setExtraData.finish(job).result, OperationResult::ChangedElsewhere);
+    EXPECT_EQ(readFile(dir.file("Games.db")), changed);
+    EXPECT_EQ(readFile(dir.file("Other.db")), "");
+    EXPECT_EQ(favoriteList(), List{"A|Games"});
+    EXPECT_STREQ(resultMessageKey(OperationResult::ChangedElsewhere), "M_ERR_PROFILE_CHANGED");
+
+    // The list loaded again shows the file as it is, and the edit is saved on top of it.
+    const std::vector<Game> reloaded = DatabaseStore::readProfiles(dir.file("Games.db"));
+    edited = reloaded[0];
+    edited.company = "Edited";
+    EXPECT_EQ(profiles.saveProfile(edited, "Games", &reloaded[0]), OperationResult::Done);
+    const std::vector<Game> now = DatabaseStore::readProfiles(dir.file("Games.db"));
+    EXPECT_EQ(now.back().company, "Edited");
+    EXPECT_EQ(now.back().machine, "Alpha");
+    setExtraData.actOnListed({now.back()});
+    job = setExtraData.prepare(request);
+    job.run(none);
+    EXPECT_EQ(setExtraData.finish(job).result, OperationResult::Done);
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Games.db")).back().generationMsxId, "77");
+
+    // Changed while the user was asked whether the move may replace a profile: the target has
+    // the listed copy, and the source keeps what the other program wrote.
+    dir.write("Other.db", line("B", "empty.rom"));
+    WritingWhileAsked asking([this] { setMachineElsewhere("Games", "Beta"); });
+    asking.multiAnswers = {MultiAnswer::Yes};
+    DatabaseStore askingStore(dir.path(), asking, texts);
+    askingStore.setCurrentDatabase("Games");
+    ProfileOperations moving(askingStore, favorites, cache);
+    const std::vector<Game> before = DatabaseStore::readProfiles(dir.file("Games.db"));
+    EXPECT_EQ(moving.moveProfiles({before[0]}, "Other"), OperationResult::ChangedElsewhere);
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Other.db")), std::vector<Game>{before[0]});
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Games.db"))[0].machine, "Beta");
+}
+
+TEST_F(ConcurrentWritersTest, ARunStoppedByAnotherWriterNamesTheDatabasesItChanged) {
+    waitFor({.timeout = {}, .whenBusy = {}});
+    dir.write("Other.db", line("C"));
+    dir.write("extra-data.dat", std::string("#77\r\n8,0,0,\r\n") + kAbcSha1 + "\r\n");
+
+    {
+        AdjustPathsOperation adjust(store, texts);
+        LockedAtTheSecondDatabase adjusting(dir.path());
+        AdjustPathsJob adjustJob = adjust.prepare({adjust.currentRelativePath(), "/new", false});
+        adjustJob.run(adjusting);
+        const ToolReport report = adjust.finish(adjustJob);
+        EXPECT_EQ(report.result, OperationResult::Busy);
+        EXPECT_EQ(report.notices, List{"M_PATHS_ADJUSTED_IN" + adjusting.first});
+        EXPECT_EQ(report.error, "M_ERR_BASE_DIR_BUSY_REST");
+    }  // the other program ends
+
+    ImportExtraDataOperation import(store, cache, texts);
+    LockedAtTheSecondDatabase importing(dir.path());
+    ExtraDataImportRequest request;
+    request.options.generation = MergeMode::Overwrite;
+    ImportExtraDataJob importJob = import.prepare(request);
+    importJob.run(importing);
+    const ToolReport report = import.finish(importJob);
+    EXPECT_EQ(report.result, OperationResult::Busy);
+    EXPECT_EQ(report.notices, List{"M_EXTRA_DATA_IMPORTED_IN" + importing.first});
+    EXPECT_EQ(report.error, "M_ERR_BASE_DIR_BUSY_REST");
+}
 
 TEST_F(ConcurrentWritersTest, AWriterThatCannotGetTheLockSaysSoAndChangesNothing) {
     waitFor({.timeout = {}, .whenBusy = {}});
@@ -80,15 +216,16 @@ TEST_F(ConcurrentWritersTest, AWriterThatCannotGetTheLockSaysSoAndChangesNothing
     DatabaseOperations databases(store, favorites, cache);
     ProfileOperations profiles(store, favorites, cache);
     Game edited = profile("A2");
+    const Game listed = profile("A");
 
     EXPECT_EQ(databases.renameDatabase("Games", "Renamed"), OperationResult::Busy);
     EXPECT_EQ(databases.deleteDatabase("Games", true), OperationResult::Busy);
     EXPECT_EQ(databases.restoreDatabase("Games"), OperationResult::Busy);
     EXPECT_EQ(databases.overwriteDatabase("Games", {}, OverwriteMode::Replace, true),
               OperationResult::Busy);
-    EXPECT_EQ(profiles.removeProfiles("Games", {"A"}), OperationResult::Busy);
-    EXPECT_EQ(profiles.saveProfile(edited, "Games", "A"), OperationResult::Busy);
-    EXPECT_EQ(profiles.saveProfile(profile("C"), "Games", std::nullopt), OperationResult::Busy);
+    EXPECT_EQ(profiles.removeProfiles("Games", {profile("A")}), OperationResult::Busy);
+    EXPECT_EQ(profiles.saveProfile(edited, "Games", &listed), OperationResult::Busy);
+    EXPECT_EQ(profiles.saveProfile(profile("C"), "Games", nullptr), OperationResult::Busy);
     EXPECT_EQ(profiles.moveProfiles({profile("A")}, "Other"), OperationResult::Busy);
     EXPECT_EQ(favorites.add("B", "Games"), FavoriteResult::Busy);
     EXPECT_FALSE(favorites.sort());
@@ -108,7 +245,7 @@ TEST_F(ConcurrentWritersTest, AWriterWaitsUntilTheOtherHasFinished) {
                  EXPECT_TRUE(other.release());
              }});
     ProfileOperations profiles(store, favorites, cache);
-    EXPECT_EQ(profiles.removeProfiles("Games", {"A"}), OperationResult::Done);
+    EXPECT_EQ(profiles.removeProfiles("Games", {profile("A")}), OperationResult::Done);
     EXPECT_EQ(toldBusy, 1);
     EXPECT_EQ(names("Games"), List{"B"});
     EXPECT_EQ(favoriteList(), List{});
@@ -119,7 +256,7 @@ TEST_F(ConcurrentWritersTest, NoWriterWaitsWhileTheUserIsAsked) {
     DatabaseStore askingStore(dir.path(), asking, texts);
     ProfileOperations profiles(askingStore, favorites, cache);
     // B is there already: the user is asked whether it may be replaced.
-    EXPECT_EQ(profiles.saveProfile(profile("B"), "Games", std::nullopt), OperationResult::Done);
+    EXPECT_EQ(profiles.saveProfile(profile("B"), "Games", nullptr), OperationResult::Done);
     EXPECT_EQ(asking.confirmations.size(), 1u);
     EXPECT_TRUE(asking.lockFreeWhileAsked);
     EXPECT_EQ(names("Games"), (List{"A", "B"}));

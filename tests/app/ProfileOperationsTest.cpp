@@ -22,7 +22,8 @@ TEST_F(ProfileOperationsTest, RemovedProfilesTakeTheirFavoritesAndSha1sAlong) {
         cache.store("A", db, kAbcSha1);
     cache.store("C", "Games", kAbcSha1);
 
-    EXPECT_EQ(operations.removeProfiles("Games", {"A", "B"}), OperationResult::Done);
+    EXPECT_EQ(operations.removeProfiles("Games", {profile("A"), profile("B")}),
+              OperationResult::Done);
     EXPECT_EQ(names("Games"), List{"C"});
     EXPECT_EQ(readFile(favorites.path()), "A|Other\r\nC|Games\r\n");
     EXPECT_FALSE(cache.contains("A", "Games"));
@@ -31,7 +32,7 @@ TEST_F(ProfileOperationsTest, RemovedProfilesTakeTheirFavoritesAndSha1sAlong) {
 
     // A database that cannot be rewritten keeps its profiles, and so do favorites and cache.
     block("Games.db.tmp");
-    EXPECT_EQ(operations.removeProfiles("Games", {"C"}), OperationResult::FileError);
+    EXPECT_EQ(operations.removeProfiles("Games", {profile("C")}), OperationResult::FileError);
     EXPECT_EQ(names("Games"), List{"C"});
     EXPECT_EQ(favoriteList(), (List{"A|Other", "C|Games"}));
     EXPECT_TRUE(cache.contains("C", "Games"));
@@ -39,7 +40,8 @@ TEST_F(ProfileOperationsTest, RemovedProfilesTakeTheirFavoritesAndSha1sAlong) {
 
     // The profile goes; the favorites follow in memory, and the result says their file did not.
     block("favorites.bml.tmp");
-    EXPECT_EQ(operations.removeProfiles("Games", {"C"}), OperationResult::FavoritesNotWritten);
+    EXPECT_EQ(operations.removeProfiles("Games", {profile("C")}),
+              OperationResult::FavoritesNotWritten);
     EXPECT_TRUE(names("Games").empty());
     EXPECT_EQ(favoriteList(), List{"A|Other"});
     EXPECT_EQ(readFile(favorites.path()), "A|Other\r\nC|Games\r\n");
@@ -95,19 +97,19 @@ TEST_F(ProfileOperationsTest, AnEditedProfileTakesItsFavoriteToItsNewNameOnlyOnc
     dir.write("Games.db", original);
     dir.write("favorites.bml", "A|Games\r\nA|Other\r\n");
     cache.store("A", "Games", kAbcSha1);
+    const Game listed = profile("A");
 
     // Renamed to a name the database holds: nothing changes, the favorite included.
-    EXPECT_EQ(operations.saveProfile(profile("B"), "Games", std::string("A")),
+    EXPECT_EQ(operations.saveProfile(profile("B"), "Games", &listed),
               OperationResult::ProfileNameTaken);
     EXPECT_EQ(readFile(dir.file("Games.db")), original);
     block("Games.db.tmp");
-    EXPECT_EQ(operations.saveProfile(profile("Z"), "Games", std::string("A")),
-              OperationResult::FileError);
+    EXPECT_EQ(operations.saveProfile(profile("Z"), "Games", &listed), OperationResult::FileError);
     unblock("Games.db.tmp");
     EXPECT_EQ(favoriteList(), (List{"A|Games", "A|Other"}));
     EXPECT_TRUE(cache.contains("A", "Games"));
 
-    EXPECT_EQ(operations.saveProfile(profile("Z", "empty.rom"), "Games", std::string("A")),
+    EXPECT_EQ(operations.saveProfile(profile("Z", "empty.rom"), "Games", &listed),
               OperationResult::Done);
     EXPECT_EQ(names("Games"), (List{"B", "Z"}));
     EXPECT_EQ(readFile(favorites.path()), "Z|Games\r\nA|Other\r\n");
@@ -121,15 +123,15 @@ TEST_F(ProfileOperationsTest, ANewProfileReplacesOneOfItsNameOnlyWhenTheUserAgre
     cache.store("A", "Games", kAbcSha1);
 
     prompter.confirmAnswers = {false};
-    EXPECT_EQ(operations.saveProfile(profile("A", "empty.rom"), "Games", std::nullopt),
+    EXPECT_EQ(operations.saveProfile(profile("A", "empty.rom"), "Games", nullptr),
               OperationResult::NothingDone);
     EXPECT_EQ(cache.find("A", "Games"), kAbcSha1);
 
     prompter.confirmAnswers = {true};
-    EXPECT_EQ(operations.saveProfile(profile("A", "empty.rom"), "Games", std::nullopt),
+    EXPECT_EQ(operations.saveProfile(profile("A", "empty.rom"), "Games", nullptr),
               OperationResult::Done);
     EXPECT_EQ(cache.get(profile("A", "empty.rom"), "Games"), kEmptySha1);
-    EXPECT_EQ(operations.saveProfile(profile("B"), "Games", std::nullopt), OperationResult::Done);
+    EXPECT_EQ(operations.saveProfile(profile("B"), "Games", nullptr), OperationResult::Done);
     EXPECT_EQ(names("Games"), (List{"A", "B"}));
     EXPECT_EQ(prompter.confirmations.size(), 2u);
 }

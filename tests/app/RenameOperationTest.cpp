@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <utility>
+
 #include "app/CCorvaneLauncherApp.h"
 #include "app/RenameOperation.h"
 #include "common/Path.h"
 #include "common/Progress.h"
+#include "i18n/LanguageIds.h"
 #include "model/RenameJournal.h"
+#include "model/Settings.h"
 #include "support/FakeEmulator.h"
+#include "support/ProgramRun.h"
 
 #include "OperationsFixture.h"
 
@@ -28,6 +35,25 @@ public:
 private:
     std::int64_t at_;
     std::int64_t position_ = 0;
+};
+
+// Runs another program the first time the run looks at Cancel: after the database was read for
+// the plan, before any rename.
+class OtherWriterWhilePlanning : public Progress {
+public:
+    explicit OtherWriterWhilePlanning(std::function<void()> write) : write_(std::move(write)) {}
+    void setRange(std::int64_t) override {}
+    void setPosition(std::int64_t) override {}
+    void setStatus(const std::string&) override {}
+    void setDetail(const std::string&) override {}
+    bool cancelled() const override {
+        if (write_)
+            std::exchange(write_, {})();
+        return false;
+    }
+
+private:
+    mutable std::function<void()> write_;
 };
 
 class RenameOperationTest : public OperationsFixture {
@@ -165,4 +191,47 @@ TEST_F(RenameOperationTest, ANameLongerThanAFileNameCanBeIsNotRenamedAndTheRestA
     EXPECT_EQ(job.totals().listed, List{longName});
     EXPECT_TRUE(exists("a.rom"));
     EXPECT_FALSE(RenameJournal(dir.file("games.db")).exists());
+}
+
+TEST_F(RenameOperationTest, AProfileAnotherProgramChangedSincePlanningKeepsItsFile) {
+    emulator.addMachine("Alpha", "[Slots]\r\n");
+    Settings settings;
+    settings.languageId = kLanguageEnglish;
+    settings.emulatorDirectory = emulator.path();
+    ASSERT_TRUE(saveSettings(dir.path(), settings));
+    std::filesystem::create_directory_symlink(".", dir.file("alias"));
+    writeDatabase({profile("Known", "abc.rom"), profile("Other", "empty.rom")});
+    const auto cli = [this](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin() + 1, {"--base-dir", dir.path()});
+        return [this, arguments] {
+            const ProgramOutput run =
+                runProgram(CORVANE_CLI_EXE, arguments, {.workingDirectory = dir.path()});
+            EXPECT_EQ(run.status, 0) << run.err;
+        };
+    };
+    // The same files under other path texts: renames planned from the old texts would leave
+    // every profile pointing at a file renamed away.
+    OtherWriterWhilePlanning adjust(cli({"adjust-paths", dir.file("alias")}));
+    RenameJob job = run(RenameRule::ProfileName, adjust);
+    EXPECT_EQ(job.result(), OperationResult::Done);
+    EXPECT_EQ(job.totals().renamed, 0u);
+    EXPECT_EQ(job.totals().notRenamed, 2u);
+    EXPECT_EQ(job.totals().listed, (List{"Known", "Other"}));
+    for (const Game& game : DatabaseStore::readProfiles(dir.file("games.db"))) {
+        EXPECT_NE(game.slot1File.find("alias"), std::string::npos);
+        EXPECT_TRUE(fileExists(game.slot1File)) << game.slot1File;
+    }
+    EXPECT_FALSE(RenameJournal(dir.file("games.db")).exists());
+
+    // Only the profile that changed is left alone.
+    Game other = profile("Other", "empty.rom");
+    other.machine = "Alpha";
+    writeDatabase({profile("Known", "abc.rom"), other});
+    OtherWriterWhilePlanning setMachine(
+        cli({"set-machine", "--database", "games", "--machine", "Alpha", "--only-missing"}));
+    job = run(RenameRule::ProfileName, setMachine);
+    EXPECT_EQ(job.totals().renamed, 1u);
+    EXPECT_EQ(job.totals().listed, List{"Known"});
+    EXPECT_EQ(slot1Files(), (List{"abc.rom", "Other.rom"}));
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("games.db"))[0].machine, "Alpha");
 }

@@ -4,11 +4,13 @@
 #include <filesystem>
 
 #include "i18n/LanguageIds.h"
+#include "i18n/LanguageManager.h"
 #include "media/MediaHash.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "model/Settings.h"
 #include "support/FakeEmulator.h"
+#include "support/LockingProcess.h"
 #include "support/ProgramRun.h"
 #include "support/TempDir.h"
 
@@ -136,4 +138,33 @@ TEST_F(CliRewriteToolsTest, AStopGivesOneStatusWhateverWasChangedByThen) {
         EXPECT_EQ(run.status, 130) << arguments.front();
         EXPECT_EQ(run.out, out) << arguments.front();
     }
+}
+
+// Both wrote the database the other had read: the second reads it again and changes what the
+// first wrote, rather than giving up.
+TEST_F(CliRewriteToolsTest, TwoCommandsWritingOneDatabaseAtOnceBothMakeTheirChange) {
+    base.write("Games.db", profile("A", "Gone", "/old/a.rom") + profile("B", "Gone", "/old/b.rom"));
+    LanguageManager english;
+    english.setLanguage(kLanguageEnglish);
+    const std::string waiting = english.text("M_WAITING_FOR_WRITER");
+    LockingProcess launcher(base.path());
+    const ProgramStart start{.workingDirectory = base.path()};
+    RunningProgram machine(
+        CORVANE_CLI_EXE,
+        {"set-machine", "--base-dir", base.path(), "--database", "Games", "--machine", "Alpha"},
+        start);
+    RunningProgram paths(CORVANE_CLI_EXE, {"adjust-paths", "--base-dir", base.path(), "/new"},
+                         start);
+    // Each has read the database and waits to write it.
+    ASSERT_TRUE(machine.waitForError(waiting));
+    ASSERT_TRUE(paths.waitForError(waiting));
+    ASSERT_TRUE(launcher.release());
+    const ProgramOutput machineRun = machine.finish();
+    const ProgramOutput pathsRun = paths.finish();
+    EXPECT_EQ(machineRun.status, 0) << machineRun.err;
+    EXPECT_EQ(machineRun.out, "2 profiles were updated\n");
+    EXPECT_EQ(machineRun.err, waiting + "\n");
+    EXPECT_EQ(pathsRun.status, 0) << pathsRun.err;
+    EXPECT_EQ(pathsRun.out, "Adjusted current relative path successfully\n");
+    EXPECT_EQ(fields("Games"), (std::vector<std::string>{"Alpha /new/a.rom", "Alpha /new/b.rom"}));
 }

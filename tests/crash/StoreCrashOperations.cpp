@@ -32,11 +32,13 @@ void databaseWithBackups(const std::string& base) {
 
 std::string removeProfiles(const std::string& base) {
     CrashSession session(base);
-    std::vector<std::string> names;
-    for (int i = 0; i < 4000; i += 4)
-        names.push_back(profileName(i));
+    std::vector<Game> listed;
+    const std::vector<Game> all =
+        DatabaseStore::readProfiles(session.app.store().databasePath("Main"));
+    for (size_t i = 0; i < all.size() && i < 4000; i += 4)
+        listed.push_back(all[i]);
     return errorShown(session.app.texts(),
-                      session.app.profileOperations().removeProfiles("Main", names));
+                      session.app.profileOperations().removeProfiles("Main", listed));
 }
 
 std::string moveProfiles(const std::string& base) {
@@ -50,14 +52,15 @@ std::string moveProfiles(const std::string& base) {
 
 std::string saveEditedProfile(const std::string& base) {
     CrashSession session(base);
-    Game game;
+    Game listed;
     for (const Game& g : DatabaseStore::readProfiles(session.app.store().databasePath("Main")))
         if (g.name == profileName(1500))
-            game = g;
+            listed = g;
+    Game game = listed;
     game.name += " (edited)";
     game.company = "Edited Company";
     return errorShown(session.app.texts(),
-                      session.app.profileOperations().saveProfile(game, "Main", profileName(1500)));
+                      session.app.profileOperations().saveProfile(game, "Main", &listed));
 }
 
 // A new profile whose arguments make its line many pages long, so that a kill can land inside

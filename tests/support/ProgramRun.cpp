@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 namespace corvane::test {
 
@@ -28,6 +29,7 @@ public:
         close();
         fd_ = fd;
     }
+    int release() { return std::exchange(fd_, -1); }
     void close() {
         if (fd_ >= 0)
             ::close(fd_);
@@ -89,8 +91,9 @@ void drain(int outFd, int errFd, ProgramOutput& output) {
 
 }  // namespace
 
-ProgramOutput runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const ProgramStart& start) {
+RunningProgram::RunningProgram(const std::string& program,
+                               const std::vector<std::string>& arguments,
+                               const ProgramStart& start) {
     Descriptor outRead, outWrite, errRead, errWrite;
     makePipe(outRead, outWrite);
     if (start.terminalColumns > 0)
@@ -138,19 +141,55 @@ ProgramOutput runProgram(const std::string& program, const std::vector<std::stri
         ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }
+    child_ = child;
     outWrite.close();
     errWrite.close();
-    ProgramOutput output;
-    drain(outRead.get(), errRead.get(), output);
+    out_ = outRead.release();
+    err_ = errRead.release();
+}
+
+RunningProgram::~RunningProgram() {
+    // A test that stopped early must not leave the program behind.
+    try {
+        finish();
+    } catch (const std::exception&) {
+    }
+}
+
+bool RunningProgram::waitForError(const std::string& text) {
+    char buffer[4096];
+    while (output_.err.find(text) == std::string::npos) {
+        const ssize_t got = ::read(err_, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        output_.err.append(buffer, static_cast<size_t>(got));
+    }
+    return true;
+}
+
+ProgramOutput RunningProgram::finish() {
+    if (child_ <= 0)
+        return output_;
+    drain(out_, err_, output_);
+    ::close(out_);
+    ::close(err_);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0)
+    while (::waitpid(child_, &status, 0) < 0)
         if (errno != EINTR)
             throw std::runtime_error("waitpid failed");
+    child_ = -1;
     if (WIFEXITED(status))
-        output.status = WEXITSTATUS(status);
+        output_.status = WEXITSTATUS(status);
     else if (WIFSIGNALED(status))
-        output.signal = WTERMSIG(status);
-    return output;
+        output_.signal = WTERMSIG(status);
+    return output_;
+}
+
+ProgramOutput runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                         const ProgramStart& start) {
+    return RunningProgram(program, arguments, start).finish();
 }
 
 }  // namespace corvane::test

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,28 @@ struct ProgramOutput {
     std::string out;
     // What reached standard error: through a terminal, line ends read as CR LF.
     std::string err;
+};
+
+// A program started and left running, so that a test can tell from its standard error where it
+// is before it lets another program go on.
+class RunningProgram {
+public:
+    RunningProgram(const std::string& program, const std::vector<std::string>& arguments,
+                   const ProgramStart& start);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // Reads standard error until it holds text; false when the program closed it before.
+    bool waitForError(const std::string& text);
+    // Waits until the program has ended and both its outputs are closed.
+    ProgramOutput finish();
+
+private:
+    pid_t child_ = -1;
+    int out_ = -1;
+    int err_ = -1;
+    ProgramOutput output_;
 };
 
 // Runs program with arguments, no shell in between, and waits until it has ended and both its

@@ -141,6 +141,29 @@ TEST_F(MainWindowEditorTest, EditOpensTheCurrentProfileAndSelectsTheSamePlaceAft
     const size_t before = prompter.messages.size();
     test::typeKey(window->profileList(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(prompter.messages.size(), before);
+
+    // Another program changed the profile while the editor was open: nothing is saved, the user
+    // is told so, and the list shows the file as it is now.
+    Game changed;
+    changed.name = "A";
+    changed.company = "Elsewhere";
+    const std::string other = changed.ToLine() + "\r\n" + line("C") + line("Y") + line("D");
+    selectRows({0});
+    test::onNextModal([this, other](QDialog* dialog) {
+        auto* editor = qobject_cast<GameSettingsDlg*>(dialog);
+        if (!editor) {
+            dialog->reject();
+            return;
+        }
+        dir.write("Games.db", other);
+        editor->general()->nameEdit()->setText(QStringLiteral("X"));
+        editor->save();
+    });
+    window->editButton()->click();
+    EXPECT_EQ(test::readFile(dir.file("Games.db")), other);
+    EXPECT_EQ(prompter.messages.back().text, app->texts().text("M_ERR_PROFILE_CHANGED"));
+    EXPECT_EQ(shownNames(), (QStringList{QStringLiteral("A"), QStringLiteral("C"),
+                                         QStringLiteral("D"), QStringLiteral("Y")}));
 }
 
 TEST_F(MainWindowEditorTest, AddSelectsTheSavedProfileWhereverItSorts) {

@@ -142,13 +142,10 @@ void GameSettingsDlg::save() {
         return;
     }
     Game profile = *collected.profile;
-    std::optional<std::string> editingName;
-    if (edited_) {
+    if (edited_)
         profile.generationMsxId = edited_->generationMsxId;
-        editingName = edited_->name;
-    }
-    const OperationResult result = app_.profileOperations().saveProfile(
-        profile, app_.store().currentDatabaseName(), editingName);
+    const OperationResult result =
+        app_.profileOperations().saveProfile(profile, app_.store().currentDatabaseName(), edited_);
     if (changeMade(result)) {
         storedName_ = profile.name;
         app_.prompter().message("\"" + profile.name + "\"" + app_.texts().text("M_GAME_SAVED"),

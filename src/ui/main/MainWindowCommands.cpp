@@ -28,9 +28,9 @@ void CCorvaneLauncherDlg::removeSelected() {
         if (!app_.prompter().confirmDestructive(app_.texts().text(key)))
             return;
     }
-    reportResult(
-        app_.prompter(), app_.languages(),
-        app_.profileOperations().removeProfiles(app_.store().currentDatabaseName(), names));
+    reportResult(app_.prompter(), app_.languages(),
+                 app_.profileOperations().removeProfiles(app_.store().currentDatabaseName(),
+                                                         profileModel()->profilesNamed(names)));
     loadList();
 }
 

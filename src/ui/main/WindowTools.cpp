@@ -39,7 +39,7 @@ void WindowTools::run(const ToolRow& row) const {
     if (row.acts == ToolSubject::OneProfile && !(context.profile = window.singleSelectedProfile()))
         return;
     if (row.acts == ToolSubject::SelectedProfiles &&
-        (context.profiles = window.selectedNames()).empty())
+        (context.profiles = window.profileModel()->profilesNamed(window.selectedNames())).empty())
         return;
     const QModelIndexList selected = window.profileList()->selectionModel()->selectedRows();
     if (!row.open(context))

@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "model/Game.h"
+
 class QWidget;
 
 namespace corvane {
 
 class CCorvaneLauncherApp;
-class Game;
 
 // What a tool's row reaches to build its dialog: the application it takes its dependencies
 // from, and the window the dialog opens over.
@@ -20,8 +21,8 @@ struct ToolContext {
     QWidget* parent;
     // For a tool that acts on one profile: the profile of the one selected line.
     const Game* profile = nullptr;
-    // For a tool that acts on the selected profiles: their names, in list order.
-    std::vector<std::string> profiles = {};
+    // For a tool that acts on the selected profiles: each as the list shows it, in list order.
+    std::vector<Game> profiles = {};
     // Shows a profile of any database in the window: filters reset, its database current.
     std::function<void(const std::string& profile, const std::string& database)> locate = {};
     // Returns once the software index is in place, waiting while it is still being built.

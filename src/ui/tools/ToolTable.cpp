@@ -179,7 +179,11 @@ bool openAbout(const ToolContext& context) {
 bool openSetExtraData(const ToolContext& context) {
     CCorvaneLauncherApp& app = context.app;
     ImportExtraDataOperation operation(app.store(), app.sha1Cache(), app.texts());
-    SetExtraDataDlg dialog(operation, context.profiles, app.prompter(), app.languages(),
+    std::vector<std::string> names;
+    for (const Game& game : context.profiles)
+        names.push_back(game.name);
+    operation.actOnListed(context.profiles);
+    SetExtraDataDlg dialog(operation, std::move(names), app.prompter(), app.languages(),
                            context.parent);
     return dialog.exec() == QDialog::Accepted || dialog.ran();
 }
