@@ -107,7 +107,7 @@ TEST(AppendKillTest, TheNextWriteOrTheStartCutsAKilledAppendBackToWholeLines) {
          [&](const std::string& base) {
              test::ScriptedPrompter prompter;
              CCorvaneLauncherApp app(base, prompter);
-             EXPECT_EQ(app.profileOperations().saveProfile(added, "Games", std::nullopt),
+             EXPECT_EQ(app.profileOperations().saveProfile(added, "Games", nullptr),
                        OperationResult::Done);
          },
          held + added.ToLine() + "\r\n",

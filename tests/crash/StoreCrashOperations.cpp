@@ -72,7 +72,7 @@ std::string saveNewProfile(const std::string& base) {
     game.slot1File = CrashFixture(base).path("media/m/new.rom");
     game.openMsxArguments = "-command \"" + std::string(4 << 20, 'n') + "\"";
     return errorShown(session.app.texts(),
-                      session.app.profileOperations().saveProfile(game, "Main", std::nullopt));
+                      session.app.profileOperations().saveProfile(game, "Main", nullptr));
 }
 
 }  // namespace
