@@ -188,7 +188,8 @@ TEST_F(ConcurrentWritersTest, ARunStoppedByAnotherWriterNamesTheDatabasesItChang
     {
         AdjustPathsOperation adjust(store, texts);
         LockedAtTheSecondDatabase adjusting(dir.path());
-        AdjustPathsJob adjustJob = adjust.prepare({adjust.currentRelativePath().path, "/new", false});
+        AdjustPathsJob adjustJob =
+            adjust.prepare({adjust.currentRelativePath().path, "/new", false});
         adjustJob.run(adjusting);
         const ToolReport report = adjust.finish(adjustJob);
         EXPECT_EQ(report.result, OperationResult::Busy);
