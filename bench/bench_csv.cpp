@@ -21,7 +21,6 @@
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "support/FakeEmulator.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -41,7 +40,6 @@ std::string databaseName(int d) {
 struct Fixture {
     corvane::test::TempDir dir;
     corvane::test::FakeEmulator emulator;
-    corvane::test::ScriptedPrompter prompter;
     corvane::LanguageManager languages;
     corvane::Sha1Cache cache;
     std::string output = dir.file("out.csv");
@@ -86,7 +84,7 @@ Fixture& fixture() {
 }
 
 bool exportAll(Fixture& f) {
-    corvane::DatabaseStore store(f.dir.path(), f.prompter, f.languages);
+    corvane::DatabaseStore store(f.dir.path());
     corvane::CsvExportOperation operation(store, f.cache, f.languages);
     corvane::CsvExportRequest request{.all = true, .database = "", .file = f.output};
     if (operation.refusal(request))

@@ -299,7 +299,7 @@ void registerBenchmarks(const std::string& root) {
                 corvane::test::TempDir base;
                 corvane::test::ScriptedPrompter prompter;
                 corvane::test::KeyTextSource texts;
-                corvane::DatabaseStore store(base.path(), prompter, texts);
+                corvane::DatabaseStore store(base.path());
                 corvane::Favorites favorites(base.path());
                 corvane::Sha1Cache cache;
                 corvane::FillOperation operation(store, favorites, cache, texts);

@@ -12,7 +12,6 @@
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "selection/ProfileSearch.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -21,9 +20,7 @@ constexpr int kProfiles = 100000;
 
 struct Fixture {
     corvane::test::TempDir dir;
-    corvane::test::ScriptedPrompter prompter;
-    corvane::test::KeyTextSource texts;
-    corvane::DatabaseStore store{dir.path(), prompter, texts};
+    corvane::DatabaseStore store{dir.path()};
     corvane::ProfileSearch search{store};
     std::string path = dir.file("Big.db");
     Fixture() {

@@ -26,9 +26,8 @@ constexpr int kDatabases = 4;
 
 struct Fixture {
     corvane::test::TempDir dir;
-    corvane::test::ScriptedPrompter prompter;
     corvane::test::KeyTextSource texts;
-    corvane::DatabaseStore store{dir.path(), prompter, texts};
+    corvane::DatabaseStore store{dir.path()};
     std::string lastMedium;
     Fixture() {
         std::ofstream databases[kDatabases];

@@ -19,7 +19,7 @@ CCorvaneLauncherApp::CCorvaneLauncherApp(std::string baseDirectory, Prompter& pr
                                          std::unique_ptr<DesktopShell> shell)
     : baseDirectory_(std::move(baseDirectory)),
       prompter_(prompter),
-      store_(baseDirectory_, prompter_, languages_),
+      store_(baseDirectory_),
       starter_(starter ? std::move(starter) : makeProcessStarter()),
       shell_(shell ? std::move(shell) : makeDesktopShell(*starter_)),
       launcher_(baseDirectory_, settings_, *starter_, *shell_, prompter_, languages_),

@@ -90,7 +90,9 @@ public:
     // How long a change waits for another program writing in the base directory.
     void setLockWait(const LockWait& wait);
     // Changes to profiles and databases that favorites and cached SHA-1s follow.
-    ProfileOperations profileOperations() { return {store_, favorites_, sha1Cache_}; }
+    ProfileOperations profileOperations() {
+        return {store_, favorites_, sha1Cache_, prompter_, languages_};
+    }
     DatabaseOperations databaseOperations() { return {store_, favorites_, sha1Cache_}; }
     ProfileSearch& search() { return search_; }
     // Whether a profile passes the filter is decided by one object per list load.

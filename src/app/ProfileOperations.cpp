@@ -3,6 +3,8 @@
 
 #include <unordered_map>
 
+#include "common/Prompter.h"
+#include "common/TextSource.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
@@ -20,6 +22,7 @@ OperationResult storeResult(StoreError error) {
         case StoreError::FileIo:
             return OperationResult::FileError;
         case StoreError::NameTaken:
+        case StoreError::Exists:
             return OperationResult::ProfileNameTaken;
         case StoreError::TargetFileIo:
             return OperationResult::TargetFileError;
@@ -41,10 +44,34 @@ OperationResult listedResult(const std::string& path, const std::vector<Game>& l
     return *asListed ? OperationResult::Done : OperationResult::ChangedElsewhere;
 }
 
+// A move's answer for one profile; Yes to all and No to all answer the ones after it unasked.
+SaveResult batchAnswer(Prompter& prompter, const std::string& question, SaveResult& toAll) {
+    if (toAll == SaveResult::YesToAll || toAll == SaveResult::NoToAll)
+        return toAll;
+    switch (prompter.multiConfirm(question)) {
+        case MultiAnswer::Yes:
+            return SaveResult::Written;
+        case MultiAnswer::YesToAll:
+            return toAll = SaveResult::YesToAll;
+        case MultiAnswer::No:
+            return SaveResult::No;
+        case MultiAnswer::NoToAll:
+            return toAll = SaveResult::NoToAll;
+        case MultiAnswer::Cancel:
+            break;
+    }
+    return SaveResult::Cancel;
+}
+
 }  // namespace
 
-ProfileOperations::ProfileOperations(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache)
-    : store_(store), favorites_(favorites), cache_(cache) {}
+ProfileOperations::ProfileOperations(DatabaseStore& store, Favorites& favorites, Sha1Cache& cache,
+                                     Prompter& prompter, const TextSource& texts)
+    : store_(store), favorites_(favorites), cache_(cache), prompter_(prompter), texts_(texts) {}
+
+std::string ProfileOperations::replaceQuestion(const std::string& name) const {
+    return "\"" + name + "\"" + texts_.text("M_ERR_NAME_IN_DB_EXIST");
+}
 
 OperationResult ProfileOperations::removeProfiles(const std::string& database,
                                                   const std::vector<Game>& listed) {
@@ -71,7 +98,10 @@ OperationResult ProfileOperations::removeProfiles(const std::string& database,
 OperationResult ProfileOperations::moveProfiles(const std::vector<Game>& profiles,
                                                 const std::string& target) {
     const std::string source = store_.currentDatabaseName();
-    const MoveOutcome outcome = store_.moveProfiles(profiles, target);
+    SaveResult toAll = SaveResult::NotWritten;
+    const MoveOutcome outcome = store_.moveProfiles(profiles, target, [&](const std::string& name) {
+        return batchAnswer(prompter_, replaceQuestion(name), toAll);
+    });
     // A selection names each profile once.
     std::unordered_map<std::string_view, const Game*> byName;
     for (const Game& game : profiles)
@@ -115,7 +145,13 @@ OperationResult ProfileOperations::saveProfile(const Game& game, const std::stri
             return found;
         editingName = edited->name;
     }
-    const SaveOutcome saved = store_.saveProfile(game, path, editingName, false, AnswerToAll::None);
+    SaveOutcome saved = store_.saveProfile(game, path, editingName);
+    // Only a new profile finds its name taken this way, and no lock is held for the question.
+    if (saved.error == StoreError::Exists) {
+        if (!prompter_.confirmDestructive(replaceQuestion(game.name)))
+            return OperationResult::NothingDone;
+        saved = store_.saveProfile(game, path, std::nullopt, OnExisting::Replace);
+    }
     if (!wasWritten(saved.result))
         return saved.error == StoreError::None ? OperationResult::NothingDone
                                                : storeResult(saved.error);

@@ -23,7 +23,7 @@ CliWorkspace::CliWorkspace(std::string baseDirectory, Prompter& prompter, const 
     : baseDirectory_(std::move(baseDirectory)),
       prompter_(prompter),
       settings_(startSettings(baseDirectory_, context.searchPath)),
-      store_(baseDirectory_, prompter_, languages_),
+      store_(baseDirectory_),
       favorites_(baseDirectory_) {
     languages_.setLanguage(settings_.languageId);
     store_.setCurrentDatabase(settings_.defaultDatabaseName);

@@ -11,8 +11,6 @@
 #include "common/AtomicFile.h"
 #include "common/DirectoryListing.h"
 #include "common/Path.h"
-#include "common/Prompter.h"
-#include "common/TextSource.h"
 #include "model/CParseIt.h"
 #include "model/DatabaseFiles.h"
 #include "model/DatabaseName.h"
@@ -31,8 +29,7 @@ StoreError lockError(const DirectoryLock& lock) {
 
 }  // namespace
 
-DatabaseStore::DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts)
-    : dir_(std::move(directory)), prompter_(prompter), texts_(texts) {}
+DatabaseStore::DatabaseStore(std::string directory) : dir_(std::move(directory)) {}
 
 std::string DatabaseStore::databasePath(const std::string& name) const {
     return databaseFilePath(dir_, name);
@@ -191,30 +188,6 @@ bool DatabaseStore::writeProfiles(const std::string& name, const std::vector<Gam
     return true;
 }
 
-SaveResult DatabaseStore::askReplace(const std::string& name, bool batch, AnswerToAll answerToAll) {
-    const std::string question = "\"" + name + "\"" + texts_.text("M_ERR_NAME_IN_DB_EXIST");
-    if (!batch)
-        return prompter_.confirmDestructive(question) ? SaveResult::Written
-                                                      : SaveResult::NotWritten;
-    if (answerToAll == AnswerToAll::YesToAll)
-        return SaveResult::YesToAll;
-    if (answerToAll == AnswerToAll::NoToAll)
-        return SaveResult::NoToAll;
-    switch (prompter_.multiConfirm(question)) {
-        case MultiAnswer::Yes:
-            return SaveResult::Written;
-        case MultiAnswer::YesToAll:
-            return SaveResult::YesToAll;
-        case MultiAnswer::No:
-            return SaveResult::No;
-        case MultiAnswer::NoToAll:
-            return SaveResult::NoToAll;
-        case MultiAnswer::Cancel:
-            break;
-    }
-    return SaveResult::Cancel;
-}
-
 namespace {
 // Whether a profile of that name is in the file (not when there is no file); nothing when the
 // file exists but cannot be read to its end.
@@ -231,14 +204,13 @@ std::optional<bool> containsProfile(const std::string& path, const std::string& 
 }  // namespace
 
 SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& databasePath,
-                                       const std::optional<std::string>& editingName, bool batch,
-                                       AnswerToAll answerToAll) {
+                                       const std::optional<std::string>& editingName,
+                                       OnExisting onExisting) {
     constexpr SaveOutcome kFileError{SaveResult::NotWritten, StoreError::FileIo};
     const std::string line = game.ToLine();
-    std::optional<DirectoryLock> lock;
-    lock.emplace(dir_, lockWait_);
-    if (!lock->held())
-        return {SaveResult::NotWritten, lockError(*lock)};
+    const DirectoryLock lock = lockDirectory();
+    if (!lock.held())
+        return {SaveResult::NotWritten, lockError(lock)};
     if (!ProfileFile::settle(databasePath))
         return kFileError;
     if (editingName) {
@@ -260,18 +232,11 @@ SaveOutcome DatabaseStore::saveProfile(const Game& game, const std::string& data
     if (!exists)
         return kFileError;
     if (*exists) {
-        // No other writer waits while the user answers. Should the profile be gone by then,
-        // the rewrite still stores it once.
-        lock.reset();
-        const SaveResult answer = askReplace(game.name, batch, answerToAll);
-        if (!wasWritten(answer))
-            return {answer};
-        lock.emplace(dir_, lockWait_);
-        if (!lock->held())
-            return {SaveResult::NotWritten, lockError(*lock)};
+        if (onExisting == OnExisting::Keep)
+            return {SaveResult::NotWritten, StoreError::Exists};
         if (!rewriteWithout(databasePath, {game.name}, &line))
             return kFileError;
-        return {answer};
+        return {SaveResult::Written};
     }
     if (!ProfileFile(dir_, lockWait_).append(databasePath, {&line, 1}))
         return kFileError;
@@ -402,7 +367,8 @@ FileResult DatabaseStore::renameDatabaseFiles(const std::string& oldName,
 }
 
 MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
-                                        const std::string& target) {
+                                        const std::string& target,
+                                        const ReplaceQuestion& askReplace) {
     MoveOutcome outcome;
     const std::string targetPath = databasePath(target);
     const std::string sourcePath = currentDatabasePath();
@@ -427,19 +393,22 @@ MoveOutcome DatabaseStore::moveProfiles(const std::vector<Game>& profiles,
         }
     }
 
-    AnswerToAll answerToAll = AnswerToAll::None;
     for (const Game& game : profiles) {
-        const SaveOutcome saved = saveProfile(game, targetPath, std::nullopt, true, answerToAll);
+        SaveOutcome saved = saveProfile(game, targetPath, std::nullopt);
+        if (saved.error == StoreError::Exists) {
+            // Asked with the lock free. Should the profile be gone by the answer, the
+            // replacing save still stores it once.
+            const SaveResult answer = askReplace(game.name);
+            if (answer == SaveResult::Cancel)
+                break;
+            if (!wasWritten(answer))
+                continue;
+            saved = saveProfile(game, targetPath, std::nullopt, OnExisting::Replace);
+        }
         if (saved.error != StoreError::None)
             outcome.error = saved.error;
         // Each profile waited its full time already; the next ones would wait as long.
         if (saved.error == StoreError::Busy)
-            break;
-        if (saved.result == SaveResult::YesToAll)
-            answerToAll = AnswerToAll::YesToAll;
-        if (saved.result == SaveResult::NoToAll)
-            answerToAll = AnswerToAll::NoToAll;
-        if (saved.result == SaveResult::Cancel)
             break;
         if (wasWritten(saved.result))
             outcome.written.push_back(game.name);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,8 +13,6 @@
 namespace corvane {
 
 class Game;
-class Prompter;
-class TextSource;
 
 enum class CreateResult { AlreadyListed = 1, Failed = 2, Created = 3 };
 enum class FileResult { Failed = 2, Done = 3 };
@@ -25,13 +24,15 @@ enum class SaveResult {
     NoToAll = 4,
     Cancel = 5
 };
-enum class AnswerToAll { None, YesToAll, NoToAll };
+// Whether a new profile may take the place of one of its name in the database.
+enum class OnExisting { Keep, Replace };
 // Why an operation wrote nothing, where no answer of the user explains it. The store tells no
 // one: its callers decide what the user reads.
 enum class StoreError {
     None,
     FileIo,            // a database could not be read whole or rewritten
     NameTaken,         // an edited profile's new name is in the database already
+    Exists,            // a new profile's name is in the database, and it was to be kept
     TargetFileIo,      // a move's target cannot be written
     SourceFileIo,      // a move's source cannot be written
     Busy,              // another writer kept the base directory locked for the whole wait
@@ -47,6 +48,10 @@ struct SaveOutcome {
     StoreError error = StoreError::None;  // set only when NotWritten was not the user's answer
 };
 
+// The user's answer whether a profile of the same name may be replaced, asked with no lock held:
+// Written or YesToAll replaces it, Cancel ends a move, any other answer keeps it.
+using ReplaceQuestion = std::function<SaveResult(const std::string& name)>;
+
 struct MoveOutcome {
     // TargetFileIo or SourceFileIo: nothing was tried. FileIo: a profile could not be written to
     // the target, or the source could not lose the moved ones. ChangedElsewhere: a profile was
@@ -58,13 +63,14 @@ struct MoveOutcome {
 
 // The launcher databases of one base directory: name.db files, numbered backups name_N.db,
 // and the current database. Every rewrite replaces the file atomically, so a failure leaves
-// the database as it was. The prompter only asks whether a profile may be replaced; failures
-// are returned. Favorites and cached SHA-1s follow through the operations of app/.
-// Every change takes the base directory's lock while it writes, so another program (or thread)
-// writing there at the same time cannot undo it; a change that cannot get the lock writes nothing.
+// the database as it was. The store asks no one: whether a profile may be replaced is the
+// caller's to ask, and failures are returned. Favorites and cached SHA-1s follow through the
+// operations of app/. Every change takes the base directory's lock while it writes, so another
+// program (or thread) writing there at the same time cannot undo it; a change that cannot get the
+// lock writes nothing.
 class DatabaseStore {
 public:
-    DatabaseStore(std::string directory, Prompter& prompter, const TextSource& texts);
+    explicit DatabaseStore(std::string directory);
 
     const std::string& directory() const { return dir_; }
     // The lock every writer of the base directory takes; an operation made of several changes
@@ -102,10 +108,12 @@ public:
                                              const std::vector<Game>& listed);
 
     CreateResult createEmptyDatabase(const std::string& name);
-    // editingName: the name of the profile before editing, when the editor saves it.
+    // editingName: the name of the profile before editing, when the editor saves it. A new
+    // profile whose name is in the database already writes nothing (Exists) unless told to
+    // replace it; the lock is free again when it returns, so the caller can ask the user.
     SaveOutcome saveProfile(const Game& game, const std::string& databasePath,
-                            const std::optional<std::string>& editingName, bool batch,
-                            AnswerToAll answerToAll);
+                            const std::optional<std::string>& editingName,
+                            OnExisting onExisting = OnExisting::Keep);
     // False when the database could not be read whole or rewritten.
     bool removeProfiles(const std::string& databasePath, const std::vector<std::string>& names);
     // Gives the database exactly these profiles, creating and listing it when it is new.
@@ -120,22 +128,21 @@ public:
     // still there, whatever backups went.
     FileResult deleteDatabaseFiles(const std::string& name, bool deleteDatabase);
     FileResult renameDatabaseFiles(const std::string& oldName, const std::string& newName);
-    // Moves the given profiles of the current database, as listed, into target, asking about
-    // duplicates; none when one of them changed in the source since it was listed.
-    MoveOutcome moveProfiles(const std::vector<Game>& profiles, const std::string& target);
+    // Moves the given profiles of the current database, as listed, into target, replacing one
+    // of the same name there as askReplace answers; none when one of them changed in the source
+    // since it was listed.
+    MoveOutcome moveProfiles(const std::vector<Game>& profiles, const std::string& target,
+                             const ReplaceQuestion& askReplace);
 
 private:
     std::vector<std::string> databaseFilesOf(const std::string& name) const;
     bool rewriteWithout(const std::string& path, const std::vector<std::string>& names,
                         const std::string* appendedLine);
-    SaveResult askReplace(const std::string& name, bool batch, AnswerToAll answerToAll);
     void dropMovedFromSource(const std::vector<Game>& profiles, const std::string& sourcePath,
                              MoveOutcome& outcome);
 
     std::string dir_;
     LockWait lockWait_;
-    Prompter& prompter_;
-    const TextSource& texts_;
     std::optional<std::vector<std::string>> list_;
     std::string currentName_;
 };

@@ -125,7 +125,7 @@ TEST_F(ConcurrentWritersTest, AProfileAnotherProgramChangedSinceTheListWasLoaded
     ASSERT_TRUE(saveSettings(dir.path(), settings));
     dir.write("Other.db", "");
     store.setCurrentDatabase("Games");
-    ProfileOperations profiles(store, favorites, cache);
+    ProfileOperations profiles(store, favorites, cache, prompter, texts);
 
     const std::vector<Game> listed = DatabaseStore::readProfiles(dir.file("Games.db"));
     setMachineElsewhere("Games", "Alpha");
@@ -171,9 +171,7 @@ TEST_F(ConcurrentWritersTest, AProfileAnotherProgramChangedSinceTheListWasLoaded
     dir.write("Other.db", line("B", "empty.rom"));
     WritingWhileAsked asking([this] { setMachineElsewhere("Games", "Beta"); });
     asking.multiAnswers = {MultiAnswer::Yes};
-    DatabaseStore askingStore(dir.path(), asking, texts);
-    askingStore.setCurrentDatabase("Games");
-    ProfileOperations moving(askingStore, favorites, cache);
+    ProfileOperations moving(store, favorites, cache, asking, texts);
     const std::vector<Game> before = DatabaseStore::readProfiles(dir.file("Games.db"));
     EXPECT_EQ(moving.moveProfiles({before[0]}, "Other"), OperationResult::ChangedElsewhere);
     EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Other.db")), std::vector<Game>{before[0]});
@@ -215,7 +213,7 @@ TEST_F(ConcurrentWritersTest, AWriterThatCannotGetTheLockSaysSoAndChangesNothing
     const auto before = files();
     LockingProcess other(dir.path());
     DatabaseOperations databases(store, favorites, cache);
-    ProfileOperations profiles(store, favorites, cache);
+    ProfileOperations profiles(store, favorites, cache, prompter, texts);
     Game edited = profile("A2");
     const Game listed = profile("A");
 
@@ -245,7 +243,7 @@ TEST_F(ConcurrentWritersTest, AWriterWaitsUntilTheOtherHasFinished) {
                  ++toldBusy;
                  EXPECT_TRUE(other.release());
              }});
-    ProfileOperations profiles(store, favorites, cache);
+    ProfileOperations profiles(store, favorites, cache, prompter, texts);
     EXPECT_EQ(profiles.removeProfiles("Games", {profile("A")}), OperationResult::Done);
     EXPECT_EQ(toldBusy, 1);
     EXPECT_EQ(names("Games"), List{"B"});
@@ -254,8 +252,7 @@ TEST_F(ConcurrentWritersTest, AWriterWaitsUntilTheOtherHasFinished) {
 
 TEST_F(ConcurrentWritersTest, NoWriterWaitsWhileTheUserIsAsked) {
     ProbingPrompter asking(dir.path());
-    DatabaseStore askingStore(dir.path(), asking, texts);
-    ProfileOperations profiles(askingStore, favorites, cache);
+    ProfileOperations profiles(store, favorites, cache, asking, texts);
     // B is there already: the user is asked whether it may be replaced.
     EXPECT_EQ(profiles.saveProfile(profile("B"), "Games", nullptr), OperationResult::Done);
     EXPECT_EQ(asking.confirmations.size(), 1u);

@@ -14,7 +14,6 @@
 #include "model/Game.h"
 #include "support/CsvRows.h"
 #include "support/FakeEmulator.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/ZipFixture.h"
 
@@ -115,9 +114,8 @@ protected:
 
     TempDir dir;
     FakeEmulator emulator;
-    ScriptedPrompter prompter;
     LanguageManager languages;
-    DatabaseStore store{dir.path(), prompter, languages};
+    DatabaseStore store{dir.path()};
     Sha1Cache cache;
     std::string rom;
     std::string other;

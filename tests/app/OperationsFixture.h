@@ -28,7 +28,7 @@ protected:
     TempDir dir;
     ScriptedPrompter prompter;
     KeyTextSource texts;
-    DatabaseStore store{dir.path(), prompter, texts};
+    DatabaseStore store{dir.path()};
     Favorites favorites{dir.path()};
     Sha1Cache cache;
 

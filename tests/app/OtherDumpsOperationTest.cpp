@@ -36,9 +36,8 @@ protected:
     TempDir base;
     TempDir media;
     FakeEmulator emulator;
-    ScriptedPrompter prompter;
     KeyTextSource texts;
-    DatabaseStore store{base.path(), prompter, texts};
+    DatabaseStore store{base.path()};
     Sha1Cache cache;
     SoftwareIndex index;
     std::string first = media.write("first.rom", "first dump");

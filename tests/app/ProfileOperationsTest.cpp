@@ -10,7 +10,7 @@ namespace {
 
 class ProfileOperationsTest : public OperationsFixture {
 protected:
-    ProfileOperations operations{store, favorites, cache};
+    ProfileOperations operations{store, favorites, cache, prompter, texts};
 };
 
 }  // namespace
@@ -92,6 +92,37 @@ TEST_F(ProfileOperationsTest, MovedProfilesTakeTheirFavoritesAndSha1sToTheTarget
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+TEST_F(ProfileOperationsTest, AMoveFollowsTheBatchAnswers) {
+    dir.write("Src.db", line("A") + line("B") + line("C") + line("D"));
+    dir.write("Dst.db", line("B", "empty.rom") + line("C", "empty.rom") + line("D", "empty.rom"));
+    store.setCurrentDatabase("Src");
+
+    // No to all: the later duplicates are skipped unasked and stay in the source.
+    prompter.multiAnswers = {MultiAnswer::NoToAll};
+    EXPECT_EQ(operations.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Dst"),
+              OperationResult::Done);
+    EXPECT_EQ(prompter.multiQuestions, List{"\"B\"M_ERR_NAME_IN_DB_EXIST"});
+    EXPECT_EQ(names("Src"), (List{"B", "C", "D"}));
+
+    // Yes to all replaces the later ones unasked.
+    prompter.multiAnswers = {MultiAnswer::No, MultiAnswer::YesToAll};
+    EXPECT_EQ(operations.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Dst"),
+              OperationResult::Done);
+    EXPECT_EQ(prompter.multiQuestions.size(), 3u);
+    EXPECT_EQ(names("Src"), List{"B"});
+    EXPECT_EQ(names("Dst"), (List{"B", "A", "C", "D"}));
+    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Dst.db"))[2].slot1File, dir.file("abc.rom"));
+
+    // Cancel ends the move: what comes after is not touched.
+    dir.write("Src.db", line("B") + line("E"));
+    prompter.multiAnswers = {MultiAnswer::Cancel};
+    EXPECT_EQ(operations.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Dst"),
+              OperationResult::NothingDone);
+    EXPECT_EQ(names("Src"), (List{"B", "E"}));
+    EXPECT_EQ(names("Dst"), (List{"B", "A", "C", "D"}));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
 TEST_F(ProfileOperationsTest, AnEditedProfileTakesItsFavoriteToItsNewNameOnlyOnceStored) {
     const std::string original = line("A") + line("B");
     dir.write("Games.db", original);
@@ -125,6 +156,8 @@ TEST_F(ProfileOperationsTest, ANewProfileReplacesOneOfItsNameOnlyWhenTheUserAgre
     prompter.confirmAnswers = {false};
     EXPECT_EQ(operations.saveProfile(profile("A", "empty.rom"), "Games", nullptr),
               OperationResult::NothingDone);
+    EXPECT_EQ(prompter.confirmations, List{"\"A\"M_ERR_NAME_IN_DB_EXIST"});
+    EXPECT_EQ(readFile(dir.file("Games.db")), line("A"));
     EXPECT_EQ(cache.find("A", "Games"), kAbcSha1);
 
     prompter.confirmAnswers = {true};

@@ -51,9 +51,8 @@ TEST(UnreadableDatabaseTest, EveryReadingToolFailsNamingItAndWritesNothing) {
     const std::string other = base.write("other.bin", "in no profile");
     ASSERT_EQ(::chmod(unreadable.c_str(), 0), 0);
 
-    ScriptedPrompter prompter;
     KeyTextSource texts;
-    DatabaseStore store(base.path(), prompter, texts);
+    DatabaseStore store(base.path());
     Sha1Cache cache;
     SoftwareIndex index;
     const SoftwareSources sources(base.file("no emulator"));

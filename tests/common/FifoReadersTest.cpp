@@ -15,7 +15,6 @@
 #include "selection/ProfileSearch.h"
 #include "selection/SavedFilters.h"
 #include "support/Fifo.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -66,9 +65,7 @@ TEST(FifoReadersTest, APipeNamedLikeADatabaseIsNoDatabase) {
     TempDir dir;
     dir.write("Games.db", "Pac-Man|\r\n");
     const std::string other = makeFifo(dir.file("Other.db"));
-    ScriptedPrompter prompter;
-    KeyTextSource texts;
-    DatabaseStore store(dir.path(), prompter, texts);
+    DatabaseStore store(dir.path());
     ProfileSearch search(store);
     Game game;
     game.name = "Pac-Man";
@@ -87,7 +84,7 @@ TEST(FifoReadersTest, APipeNamedLikeADatabaseIsNoDatabase) {
         total = store.countAllProfiles();
         hits = search.find("man").value().hits.size();
         read = DatabaseStore::readProfiles(other).size();
-        saved = store.saveProfile(game, other, std::nullopt, false, AnswerToAll::None);
+        saved = store.saveProfile(game, other, std::nullopt);
         removed = store.removeProfiles(other, {"Pac-Man"});
         created = store.createEmptyDatabase("Other");
     }));

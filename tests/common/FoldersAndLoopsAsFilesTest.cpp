@@ -13,7 +13,6 @@
 #include "model/Settings.h"
 #include "selection/Favorites.h"
 #include "selection/SavedFilters.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -62,23 +61,19 @@ TEST(FoldersAndLoopsAsFilesTest, TheLaunchersOwnFilesAreNeitherReadNorReplaced) 
         EXPECT_TRUE(filters.filters().empty());
         EXPECT_EQ(filters.add("Konami", FilterState{}), SavedFilterResult::WriteFailed);
 
-        ScriptedPrompter prompter;
-        KeyTextSource texts;
-        DatabaseStore store(dir.path(), prompter, texts);
+        DatabaseStore store(dir.path());
         EXPECT_EQ(store.databaseList(), std::vector<std::string>{"Games.db"});
         EXPECT_EQ(store.countAllProfiles(), 1);
         EXPECT_TRUE(DatabaseStore::readProfiles(database).empty());
         Game game;
         game.name = "Pac-Man";
-        const SaveOutcome saved =
-            store.saveProfile(game, database, std::nullopt, false, AnswerToAll::None);
+        const SaveOutcome saved = store.saveProfile(game, database, std::nullopt);
         EXPECT_EQ(saved.result, SaveResult::NotWritten);
         EXPECT_FALSE(store.removeProfiles(database, {"Pac-Man"}));
         EXPECT_EQ(store.createEmptyDatabase("Other"), CreateResult::Failed);
 
         for (const std::string& path : {ini, favoritesFile, filtersFile, database})
             EXPECT_TRUE(stillStands(path, stand)) << path;
-        EXPECT_TRUE(prompter.messages.empty());
     }
 }
 

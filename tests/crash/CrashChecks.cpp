@@ -14,7 +14,6 @@
 #include "model/Game.h"
 #include "model/ProfileFile.h"
 #include "model/RenameJournal.h"
-#include "support/ScriptedPrompter.h"
 
 namespace corvane::crash {
 
@@ -224,9 +223,7 @@ bool wholeLinesAppended(const std::string& old, const std::string& fresh,
 }
 
 std::set<std::string> listedDatabases(const std::string& base) {
-    test::ScriptedPrompter prompter;
-    test::KeyTextSource texts;
-    DatabaseStore store(base, prompter, texts);
+    DatabaseStore store(base);
     const std::vector<std::string>& list = store.databaseList();
     return {list.begin(), list.end()};
 }

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "model/DatabaseStore.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 namespace corvane {
@@ -14,8 +13,6 @@ namespace {
 
 TEST(DatabaseCountsTest, ProfilesAndNumberedBackupsOfEachDatabaseAndTheTotals) {
     test::TempDir dir;
-    test::ScriptedPrompter prompter;
-    test::KeyTextSource texts;
     // Empty lines are no profiles; the last line needs no line end.
     dir.write("Games.db", "A|x\r\n\r\nB|x\r\nC|x");
     dir.write("Games_0.db", "A\r\n");
@@ -28,7 +25,7 @@ TEST(DatabaseCountsTest, ProfilesAndNumberedBackupsOfEachDatabaseAndTheTotals) {
     dir.write("Games_3.txt", "A\r\n");
     std::filesystem::create_directory(dir.file("Games_4.db"));
 
-    DatabaseStore store(dir.path(), prompter, texts);
+    DatabaseStore store(dir.path());
     const DatabaseCounts counts = countDatabases(store);
     ASSERT_EQ(counts.totalDatabases(), 3);
     const DatabaseCount& games = counts.databases[static_cast<size_t>(counts.indexOf("Games"))];
@@ -48,10 +45,8 @@ TEST(DatabaseCountsTest, ProfilesAndNumberedBackupsOfEachDatabaseAndTheTotals) {
 
 TEST(DatabaseCountsTest, NoDatabasesGiveZeroTotals) {
     test::TempDir dir;
-    test::ScriptedPrompter prompter;
-    test::KeyTextSource texts;
     dir.write("Orphan_0.db", "A\r\n");
-    DatabaseStore store(dir.path(), prompter, texts);
+    DatabaseStore store(dir.path());
     const DatabaseCounts counts = countDatabases(store);
     EXPECT_EQ(counts.totalDatabases(), 0);
     EXPECT_EQ(counts.totalProfiles, 0);

@@ -10,7 +10,6 @@
 #include "model/DatabaseStore.h"
 #include "model/Game.h"
 #include "support/ChildProcess.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -32,9 +31,7 @@ std::string line(const std::string& name, const std::string& rom = "x.rom") {
 class DatabaseStoreTest : public ::testing::Test {
 protected:
     TempDir dir;
-    ScriptedPrompter prompter;
-    KeyTextSource texts;
-    DatabaseStore store{dir.path(), prompter, texts};
+    DatabaseStore store{dir.path()};
 
     std::vector<std::string> names(const std::string& db) {
         std::vector<std::string> out;
@@ -98,73 +95,50 @@ TEST_F(DatabaseStoreTest, OnlyTheExactExtensionMakesADatabase) {
     EXPECT_EQ(readFile(dir.file("Arcade.DB")), line("A") + line("B"));
 }
 
-TEST_F(DatabaseStoreTest, SaveAsksBeforeReplacing) {
+TEST_F(DatabaseStoreTest, SaveReplacesAProfileOfTheSameNameOnlyWhenTold) {
     const std::string original = line("A", "old.rom") + line("B");
     dir.write("Games.db", original);
     const std::string db = dir.file("Games.db");
 
-    prompter.confirmAnswers = {false};
-    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None)
-                  .result,
-              SaveResult::NotWritten);
+    const SaveOutcome kept = store.saveProfile(profile("A", "new.rom"), db, std::nullopt);
+    EXPECT_EQ(kept.result, SaveResult::NotWritten);
+    EXPECT_EQ(kept.error, StoreError::Exists);
     EXPECT_EQ(readFile(db), original);
-    ASSERT_EQ(prompter.confirmations.size(), 1u);
-    EXPECT_EQ(prompter.confirmations[0], "\"A\"M_ERR_NAME_IN_DB_EXIST");
 
-    prompter.confirmAnswers = {true};
-    EXPECT_EQ(store.saveProfile(profile("A", "new.rom"), db, std::nullopt, false, AnswerToAll::None)
-                  .result,
-              SaveResult::Written);
+    const SaveOutcome replaced =
+        store.saveProfile(profile("A", "new.rom"), db, std::nullopt, OnExisting::Replace);
+    EXPECT_EQ(replaced.result, SaveResult::Written);
+    EXPECT_EQ(replaced.error, StoreError::None);
     EXPECT_EQ(readFile(db), line("B") + line("A", "new.rom"));
 
-    EXPECT_EQ(
-        store
-            .saveProfile(profile("C"), dir.file("Fresh.db"), std::nullopt, false, AnswerToAll::None)
-            .result,
-        SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("C"), dir.file("Fresh.db"), std::nullopt).result,
+              SaveResult::Written);
     EXPECT_EQ(readFile(dir.file("Fresh.db")), line("C"));
-
-    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, true, AnswerToAll::NoToAll).result,
-              SaveResult::NoToAll);
-    EXPECT_EQ(
-        store.saveProfile(profile("B", "y.rom"), db, std::nullopt, true, AnswerToAll::YesToAll)
-            .result,
-        SaveResult::YesToAll);
-    EXPECT_EQ(names("Games"), (std::vector<std::string>{"A", "B"}));
-    EXPECT_TRUE(prompter.multiQuestions.empty());
 }
 
 TEST_F(DatabaseStoreTest, EditingRewritesAtomically) {
     dir.write("Games.db", line("A") + line("B") + line("C"));
     const std::string db = dir.file("Games.db");
 
-    EXPECT_EQ(
-        store
-            .saveProfile(profile("A", "edited.rom"), db, std::string("A"), false, AnswerToAll::None)
-            .result,
-        SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("A", "edited.rom"), db, std::string("A")).result,
+              SaveResult::Written);
     EXPECT_EQ(readFile(db), line("B") + line("C") + line("A", "edited.rom"));
 
     const std::string before = readFile(db);
-    const SaveOutcome taken =
-        store.saveProfile(profile("C"), db, std::string("B"), false, AnswerToAll::None);
+    const SaveOutcome taken = store.saveProfile(profile("C"), db, std::string("B"));
     EXPECT_EQ(taken.result, SaveResult::NotWritten);
     EXPECT_EQ(taken.error, StoreError::NameTaken);
     EXPECT_EQ(readFile(db), before);
 
-    EXPECT_EQ(
-        store.saveProfile(profile("Z"), db, std::string("B"), false, AnswerToAll::None).result,
-        SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("Z"), db, std::string("B")).result, SaveResult::Written);
     EXPECT_EQ(names("Games"), (std::vector<std::string>{"C", "A", "Z"}));
 
     blockRewrites("Games");
     const std::string kept = readFile(db);
-    const SaveOutcome blocked = store.saveProfile(profile("A", "lost?.rom"), db, std::string("A"),
-                                                  false, AnswerToAll::None);
+    const SaveOutcome blocked = store.saveProfile(profile("A", "lost?.rom"), db, std::string("A"));
     EXPECT_EQ(blocked.result, SaveResult::NotWritten);
     EXPECT_EQ(blocked.error, StoreError::FileIo);
     EXPECT_EQ(readFile(db), kept);
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(DatabaseStoreTest, RemoveKeepsOrderAndReportsFailures) {
@@ -179,40 +153,6 @@ TEST_F(DatabaseStoreTest, RemoveKeepsOrderAndReportsFailures) {
     blockRewrites("Games");
     EXPECT_FALSE(store.removeProfiles(db, {"B"}));
     EXPECT_EQ(readFile(db), line("B") + line("D"));
-}
-
-TEST_F(DatabaseStoreTest, MoveFollowsBatchAnswers) {
-    dir.write("Src.db", line("A") + line("B") + line("C") + line("D"));
-    dir.write("Dst.db", line("B", "dst.rom") + line("C", "dst.rom") + line("D", "dst.rom"));
-    store.setCurrentDatabase("Src");
-    const std::vector<Game> all = DatabaseStore::readProfiles(dir.file("Src.db"));
-
-    prompter.multiAnswers = {MultiAnswer::NoToAll};
-    MoveOutcome out = store.moveProfiles(all, "Dst");
-    EXPECT_EQ(out.error, StoreError::None);
-    EXPECT_EQ(out.written, (std::vector<std::string>{"A"}));
-    EXPECT_EQ(out.moved, (std::vector<std::string>{"A"}));
-    EXPECT_EQ(prompter.multiQuestions.size(), 1u);
-    EXPECT_EQ(names("Src"), (std::vector<std::string>{"B", "C", "D"}));
-
-    prompter.multiAnswers = {MultiAnswer::No, MultiAnswer::YesToAll};
-    out = store.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Dst");
-    EXPECT_EQ(out.moved, (std::vector<std::string>{"C", "D"}));
-    EXPECT_EQ(names("Src"), (std::vector<std::string>{"B"}));
-    EXPECT_EQ(names("Dst"), (std::vector<std::string>{"B", "A", "C", "D"}));
-    EXPECT_EQ(DatabaseStore::readProfiles(dir.file("Dst.db"))[2].slot1File, "x.rom");
-
-    dir.write("Src.db", line("B") + line("E"));
-    prompter.multiAnswers = {MultiAnswer::Cancel};
-    out = store.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Dst");
-    EXPECT_TRUE(out.moved.empty());
-    EXPECT_EQ(names("Src"), (std::vector<std::string>{"B", "E"}));
-
-    std::filesystem::create_directory(dir.file("Blocked.db"));
-    out = store.moveProfiles(DatabaseStore::readProfiles(dir.file("Src.db")), "Blocked");
-    EXPECT_EQ(out.error, StoreError::TargetFileIo);
-    EXPECT_TRUE(out.written.empty());
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(DatabaseStoreTest, BackupsRestoreDeleteAndRename) {
@@ -303,8 +243,7 @@ TEST_F(DatabaseStoreTest, BackupsStopAtTheLargestNumberTheLongestNameCanReach) {
     EXPECT_EQ(validDatabaseName(longest + "n"), std::nullopt);
     ASSERT_EQ(store.createEmptyDatabase(longest), CreateResult::Created);
     const std::string db = dir.file(longest + ".db");
-    EXPECT_EQ(store.saveProfile(profile("A"), db, std::nullopt, false, AnswerToAll::None).result,
-              SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("A"), db, std::nullopt).result, SaveResult::Written);
     EXPECT_TRUE(store.removeProfiles(db, {"B"}));
     dir.write(longest + "_999999998.db", "");
     EXPECT_EQ(store.backupDatabase(longest), BackupResult::Done);
@@ -352,15 +291,13 @@ TEST_F(DatabaseStoreTest, ARenameMovesAllFilesOfADatabaseOrNone) {
 
 TEST_F(DatabaseStoreTest, AppendingCompletesTheLastLineAndAFailedAppendLeavesNoTrace) {
     const std::string db = dir.write("Games.db", profile("A").ToLine());  // no line end
-    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt, false, AnswerToAll::None).result,
-              SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("B"), db, std::nullopt).result, SaveResult::Written);
     EXPECT_EQ(readFile(db), line("A") + line("B"));
 
     const std::string before = readFile(db);
     const Game large = profile("Large", std::string(8000, 'r'));
     EXPECT_TRUE(passesWithFileSizeLimit(4096, [&] {
-        const SaveOutcome saved =
-            store.saveProfile(large, db, std::nullopt, false, AnswerToAll::None);
+        const SaveOutcome saved = store.saveProfile(large, db, std::nullopt);
         return saved.result == SaveResult::NotWritten && saved.error == StoreError::FileIo;
     }));
     EXPECT_TRUE(readFile(db) == before);
@@ -383,7 +320,6 @@ TEST_F(DatabaseStoreTest, AFailedBackupLeavesNothingToRestore) {
     EXPECT_TRUE(readFile(dir.file("Games_1.db")) == content);
     EXPECT_EQ(std::filesystem::status(dir.file("Games_1.db")).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(DatabaseStoreTest, ALinkedDatabaseStaysALinkWithItsPermissions) {
@@ -399,13 +335,9 @@ TEST_F(DatabaseStoreTest, ALinkedDatabaseStaysALinkWithItsPermissions) {
 
     EXPECT_TRUE(store.removeProfiles(db, {"B"}));
     EXPECT_TRUE(stillLinked());
-    EXPECT_EQ(
-        store
-            .saveProfile(profile("A", "edited.rom"), db, std::string("A"), false, AnswerToAll::None)
-            .result,
-        SaveResult::Written);
-    EXPECT_EQ(store.saveProfile(profile("D"), db, std::nullopt, false, AnswerToAll::None).result,
+    EXPECT_EQ(store.saveProfile(profile("A", "edited.rom"), db, std::string("A")).result,
               SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("D"), db, std::nullopt).result, SaveResult::Written);
     EXPECT_TRUE(stillLinked());
     EXPECT_EQ(readFile(real), line("C") + line("A", "edited.rom") + line("D"));
 
@@ -426,11 +358,9 @@ TEST_F(DatabaseStoreTest, ADatabaseThatCannotBeReadIsNeitherRewrittenNorAppended
         const auto unreadable = [](const SaveOutcome& saved) {
             return saved.result == SaveResult::NotWritten && saved.error == StoreError::FileIo;
         };
-        return unreadable(
-                   store.saveProfile(profile("A"), db, std::nullopt, false, AnswerToAll::None)) &&
+        return unreadable(store.saveProfile(profile("A"), db, std::nullopt)) &&
                !store.removeProfiles(db, {"B"}) &&
-               unreadable(
-                   store.saveProfile(profile("A"), db, std::string("B"), false, AnswerToAll::None));
+               unreadable(store.saveProfile(profile("A"), db, std::string("B")));
     }));
     EXPECT_EQ(readFile(db), content);
 }
@@ -439,8 +369,7 @@ TEST_F(DatabaseStoreTest, EmptyFilesLfOnlyAndHugeLinesAreDatabasesLikeAnyOther) 
     const std::string empty = dir.write("Empty.db", "");
     EXPECT_EQ(store.databaseList(), std::vector<std::string>{"Empty.db"});
     EXPECT_EQ(store.countProfiles("Empty.db"), 0);
-    EXPECT_EQ(store.saveProfile(profile("A"), empty, std::nullopt, false, AnswerToAll::None).result,
-              SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("A"), empty, std::nullopt).result, SaveResult::Written);
     EXPECT_EQ(readFile(empty), line("A"));
 
     // A 16 MB line is one profile, kept whole through a rewrite; LF alone ends a line, and the
@@ -451,7 +380,6 @@ TEST_F(DatabaseStoreTest, EmptyFilesLfOnlyAndHugeLinesAreDatabasesLikeAnyOther) 
     EXPECT_EQ(names("Big"), (std::vector<std::string>{"Small", "Huge"}));
     EXPECT_TRUE(store.removeProfiles(db, {"Small"}));
     EXPECT_TRUE(readFile(db) == huge + "\r\n");
-    EXPECT_EQ(store.saveProfile(profile("Next"), db, std::nullopt, false, AnswerToAll::None).result,
-              SaveResult::Written);
+    EXPECT_EQ(store.saveProfile(profile("Next"), db, std::nullopt).result, SaveResult::Written);
     EXPECT_EQ(names("Big"), (std::vector<std::string>{"Huge", "Next"}));
 }

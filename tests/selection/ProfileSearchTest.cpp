@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "model/DatabaseStore.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 using namespace corvane;
@@ -19,15 +18,13 @@ std::string line(const std::string& name) {
 
 TEST(ProfileSearchTest, FindsPartsOfNamesInEveryDatabaseIgnoringCaseAndOuterBlanks) {
     test::TempDir dir;
-    test::ScriptedPrompter prompter;
-    test::KeyTextSource texts;
     std::string many;
     for (int i = 0; i < 30; ++i)
         many += line("Filler " + std::to_string(i));
     dir.write("Arcade.db", line("Pac-Man") + "\r\n" + line("batman") + many);
     dir.write("Konami.db", line("MAN OF WAR") + line("Pac-Man") + "only a name, no bars\n");
     dir.write("Arcade_1.db", line("Backup Man"));  // backups are not databases
-    DatabaseStore store(dir.path(), prompter, texts);
+    DatabaseStore store(dir.path());
     ProfileSearch search(store);
 
     struct Recorded : Progress {
@@ -67,8 +64,6 @@ TEST(ProfileSearchTest, FindsPartsOfNamesInEveryDatabaseIgnoringCaseAndOuterBlan
 
 TEST(ProfileSearchTest, NamesInEitherEncodingMatchIgnoringCaseBeyondAscii) {
     test::TempDir dir;
-    test::ScriptedPrompter prompter;
-    test::KeyTextSource texts;
     // Windows-1252 names from Windows, UTF-8 names from this launcher; one that mixes a UTF-8
     // sequence with a stray byte is Windows-1252 as a whole, as the list shows it.
     dir.write("Windows.db", line("Caf\xE9 Game") + line("\x8Akoda Rally") + line("\x8Cuvres"));
@@ -76,7 +71,7 @@ TEST(ProfileSearchTest, NamesInEitherEncodingMatchIgnoringCaseBeyondAscii) {
                               line("\xCE\x95\xCE\xA3\xCE\xA0\xCE\x91\xCE\xA3") +
                               line("\xD0\x9C\xD0\x9E\xD0\xA1\xD0\x9A\xD0\x92\xD0\x90") +
                               line("Mixed \xC3\xA9 \xE9") + line("Cla\xC5\xBF\xC5\xBFic"));
-    DatabaseStore store(dir.path(), prompter, texts);
+    DatabaseStore store(dir.path());
     ProfileSearch search(store);
     auto profiles = [&search](const std::string& typed) {
         std::vector<std::string> names;

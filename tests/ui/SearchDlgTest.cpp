@@ -37,7 +37,7 @@ protected:
     test::TempDir dir;
     LanguageManager languages;
     test::ScriptedPrompter prompter;
-    DatabaseStore store{dir.path(), prompter, languages};
+    DatabaseStore store{dir.path()};
     ProfileSearch search{store};
 };
 
