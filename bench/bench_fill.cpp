@@ -20,6 +20,7 @@
 
 #include "BenchSupport.h"
 #include "app/FillOperation.h"
+#include "common/Progress.h"
 #include "media/Sha1Cache.h"
 #include "model/DatabaseStore.h"
 #include "platform/posix/PosixProcessStarter.h"
@@ -27,7 +28,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/ZipFixture.h"
-#include "tools/FillProgress.h"
 
 namespace {
 
@@ -229,13 +229,6 @@ std::optional<int> runReference(const std::string& root) {
     return corvane::PosixProcessStarter::run("/bin/sh", {"-c", command}, std::chrono::minutes(30));
 }
 
-class QuietProgress : public corvane::FillProgress {
-public:
-    void directory(const std::string&) override {}
-    void file(const std::string&) override {}
-    bool cancelled() override { return false; }
-};
-
 void setFilesPerSecond(benchmark::State& state, double seconds) {
     state.counters["files/s"] = seconds > 0 ? static_cast<double>(kMedia) *
                                                   static_cast<double>(state.iterations()) / seconds
@@ -307,21 +300,21 @@ void registerBenchmarks(const std::string& root) {
                 request.target = corvane::FillTarget::New;
                 request.databaseName = "Collection";
                 request.paths = {root};
-                QuietProgress progress;
-                std::optional<corvane::FillReport> report;
+                corvane::NoProgress progress;
+                std::optional<corvane::ToolReport> report;
                 std::size_t profiles = 0;
                 const double cpu = cpuSeconds(RUSAGE_SELF);
                 const double seconds = corvane::bench::wallSeconds([&] {
                     if (operation.refusal(request))
                         return;
-                    corvane::FillJob job = operation.prepare(request, "");
-                    job.run(progress, prompter, texts);
+                    corvane::FillJob job = operation.prepare(request, std::string());
+                    job.run(progress);
                     report = operation.finish(job);
                     profiles = job.scan().lines.size();
                 });
                 const double used = cpuSeconds(RUSAGE_SELF) - cpu;
                 if (!report || report->result != corvane::OperationResult::Done ||
-                    !report->notReadMessage.empty() || profiles != kMedia ||
+                    !report->notes.empty() || profiles != kMedia ||
                     corvane::DatabaseStore::readProfiles(base.file("Collection.db")).size() !=
                         kMedia) {
                     state.SkipWithError("the fill did not make one profile of every medium");

@@ -88,7 +88,7 @@ const SoftwareSummary* lookup(std::string_view sha1) {
 int load(const std::function<bool(const Game&)>& accept) {
     NoProgress progress;
     const auto shown = loadProfileList(fixture->database, accept, progress);
-    return shown ? static_cast<int>(shown->size()) : -1;
+    return shown.read == ReadResult::Done ? static_cast<int>(shown.lines.size()) : -1;
 }
 
 int filteredLoad(Sha1Cache& cache, int& hashed) {

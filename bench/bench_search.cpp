@@ -60,9 +60,9 @@ BENCHMARK(PlainGetline)->Unit(benchmark::kMillisecond)->MinTime(1);
 void search(benchmark::State& state, const char* typed, size_t expected) {
     for (auto _ : state) {
         const auto hits = fixture().search.find(typed);
-        if (!hits || hits->size() != expected)
+        if (!hits || hits->hits.size() != expected)
             state.SkipWithError("wrong hits");
-        benchmark::DoNotOptimize(hits->data());
+        benchmark::DoNotOptimize(hits->hits.data());
     }
 }
 
