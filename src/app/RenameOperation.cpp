@@ -20,23 +20,6 @@ namespace corvane {
 
 namespace {
 
-// None when the database is missing or could not be read whole: then nothing is renamed.
-std::optional<std::vector<Game>> readProfiles(const std::string& path) {
-    std::vector<Game> profiles;
-    const ReadResult read = forEachProfile(path, [&profiles](const ProfileLine& line) {
-        profiles.push_back(line.profile());
-        return true;
-    });
-    if (read != ReadResult::Done)
-        return std::nullopt;
-    return profiles;
-}
-
-constexpr std::string Game::*kMediaFields[] = {
-    &Game::slot1File, &Game::slot2File,       &Game::diskAFile,         &Game::diskBFile,
-    &Game::tapeFile,  &Game::hardDiskPrimary, &Game::hardDiskSecondary,
-};
-
 // Which planned renames still fit the database as it is now, read under the lock: a file that a
 // profile changed since planning points at (before or after the change) is left alone, as the
 // database could no longer follow its rename. None when the database cannot be read.
@@ -52,7 +35,7 @@ std::optional<std::vector<bool>> renamesStillFitting(const std::string& path,
         const Game game = line.profile();
         std::string text = game.ToLine();
         if (!plannedLines.contains(text))
-            for (std::string Game::*field : kMediaFields)
+            for (std::string Game::*field : kMediaFileFields)
                 touched.insert(game.*field);
         nowLines.insert(std::move(text));
         return true;
@@ -61,7 +44,7 @@ std::optional<std::vector<bool>> renamesStillFitting(const std::string& path,
         return std::nullopt;
     for (const Game& game : planned)
         if (!nowLines.contains(game.ToLine()))
-            for (std::string Game::*field : kMediaFields)
+            for (std::string Game::*field : kMediaFileFields)
                 touched.insert(game.*field);
     std::vector<bool> fitting;
     for (const PlannedRename& rename : renames)
@@ -94,8 +77,9 @@ void RenameJob::run(Progress& progress) {
         }
     }
     planned_ = fileStamp(path_);
-    const std::optional<std::vector<Game>> profiles = readProfiles(path_);
-    if (!profiles) {
+    // A database missing or not read whole has nothing renamed.
+    std::vector<Game> profiles;
+    if (DatabaseStore::readProfiles(path_, profiles) != ReadResult::Done) {
         result_ = OperationResult::FileError;
         return;
     }
@@ -117,9 +101,9 @@ void RenameJob::run(Progress& progress) {
             return entry->title;
         };
     }
-    const RenamePlan plan = planRenames(*profiles, request_, titleOf, progress);
+    const RenamePlan plan = planRenames(profiles, request_, titleOf, progress);
     stopped_ = plan.stopped;
-    renameUnderLock(*profiles, plan);
+    renameUnderLock(profiles, plan);
 }
 
 void RenameJob::renameUnderLock(const std::vector<Game>& profiles, const RenamePlan& plan) {

@@ -173,7 +173,8 @@ bool DatabaseStore::removeProfiles(const std::string& databasePath,
 
 bool DatabaseStore::writeProfiles(const std::string& name, const std::vector<Game>& profiles) {
     const DirectoryLock lock = lockDirectory();
-    if (!lock.held())
+    // A journal left by a killed writer would otherwise be applied to the new file later.
+    if (!lock.held() || !ProfileFile::settle(databasePath(name)))
         return false;
     AtomicFileWriter out(databasePath(name));
     if (!out.isOpen())
@@ -282,7 +283,8 @@ BackupResult DatabaseStore::backupDatabase(const std::string& name) {
 
 FileResult DatabaseStore::restoreDatabase(const std::string& name) {
     const DirectoryLock lock = lockDirectory();
-    if (!lock.held())
+    // A journal of the database replaced would otherwise cut the restored file later.
+    if (!lock.held() || !ProfileFile::settle(databasePath(name)))
         return FileResult::Failed;
     std::optional<long> newest;
     std::string newestFile;
@@ -310,7 +312,7 @@ FileResult DatabaseStore::restoreDatabase(const std::string& name) {
 
 FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool deleteDatabase) {
     const DirectoryLock lock = lockDirectory();
-    if (!lock.held())
+    if (!lock.held() || !ProfileFile::settle(databasePath(name)))
         return FileResult::Failed;
     const std::string dbFile = name + std::string(kDbSuffix);
     std::vector<std::string> files = databaseFilesOf(name);
@@ -334,7 +336,8 @@ FileResult DatabaseStore::deleteDatabaseFiles(const std::string& name, bool dele
 FileResult DatabaseStore::renameDatabaseFiles(const std::string& oldName,
                                               const std::string& newName) {
     const DirectoryLock lock = lockDirectory();
-    if (!lock.held())
+    // The journals keep the old name: they are settled before it goes.
+    if (!lock.held() || !ProfileFile::settle(databasePath(oldName)))
         return FileResult::Failed;
     struct Move {
         std::string from;

@@ -91,6 +91,12 @@ public:
 // The name field of a database line (the text before the first "|").
 std::string_view profileNameOfLine(std::string_view line);
 
+// The fields that name a medium's file: what a rename of media files moves.
+inline constexpr std::string Game::*kMediaFileFields[] = {
+    &Game::slot1File, &Game::slot2File,       &Game::diskAFile,         &Game::diskBFile,
+    &Game::tapeFile,  &Game::hardDiskPrimary, &Game::hardDiskSecondary,
+};
+
 std::string FileExtension(std::string_view path);
 bool IsDatabaseFile(std::string_view path);
 bool IsDiskImage(std::string_view path);

@@ -99,11 +99,6 @@ struct Followed {
     bool allFollowed = true;
 };
 
-constexpr std::string Game::*kMediaFields[] = {
-    &Game::slot1File, &Game::slot2File,       &Game::diskAFile,         &Game::diskBFile,
-    &Game::tapeFile,  &Game::hardDiskPrimary, &Game::hardDiskSecondary,
-};
-
 Followed followMoves(const std::string& path, const RenameJournal::Moves& moves) {
     Followed followed;
     if (moves.empty()) {
@@ -117,11 +112,12 @@ Followed followMoves(const std::string& path, const RenameJournal::Moves& moves)
         to.emplace(moves[i].second, i);
     }
     std::vector<bool> seen(moves.size(), false);
+    bool anyMoved = false;
     AtomicFileWriter out(path);
     const ReadResult read = forEachProfile(path, [&](const ProfileLine& line) {
         Game game = line.profile();
         bool moved = false;
-        for (std::string Game::*field : kMediaFields) {
+        for (std::string Game::*field : kMediaFileFields) {
             if (const auto there = to.find(game.*field); there != to.end())
                 seen[there->second] = true;
             if (const auto found = from.find(game.*field); found != from.end()) {
@@ -131,13 +127,16 @@ Followed followMoves(const std::string& path, const RenameJournal::Moves& moves)
             }
         }
         out.writeLine(moved ? std::string_view(game.ToLine()) : line.bytes);
+        anyMoved = anyMoved || moved;
         return true;
     });
     if (read == ReadResult::Missing) {
         followed.written = true;
         return followed;
     }
-    followed.written = read == ReadResult::Done && out.commit();
+    // A database that follows every move already (a run killed just before removing its
+    // journal) is left as it is; the abandoned writer takes its temporary file away.
+    followed.written = read == ReadResult::Done && (!anyMoved || out.commit());
     followed.allFollowed = std::ranges::all_of(seen, [](bool b) { return b; });
     return followed;
 }

@@ -209,4 +209,16 @@ TEST_F(ProfileFileTest, WhatAKilledWriterLeftIsSettledBeforeTheNextWrite) {
     EXPECT_TRUE(std::filesystem::exists(dir.file("notes.tmp")));
     EXPECT_TRUE(live.commit());
     EXPECT_EQ(readFile(dir.file("Other.db")), "being written");
+
+    // A database the store replaces whole, or restores, leaves no old journal to cut it later.
+    DatabaseStore store(dir.path());
+    dir.write("Games_0.db", whole + added[0] + "\r\n");
+    for (const bool restore : {false, true}) {
+        dir.write("Games.db.appending", "1\r\n");
+        ASSERT_TRUE(restore ? store.restoreDatabase("Games") == FileResult::Done
+                            : store.writeProfiles("Games", {Game{}, Game{}}));
+        const std::string replaced = readFile(db);
+        ProfileFile::settleDirectory(dir.path());
+        EXPECT_EQ(readFile(db), replaced) << restore;
+    }
 }
